@@ -1,0 +1,19 @@
+#pragma once
+// The image that start-up and New give: all 0xFF, the identity at 0x1B8, the fixed defaults
+// and the band defaults (the eight fixed channel frequencies as test frequencies 1..8).
+
+#include "app/AppGlobals.h"
+#include "app/ModelTable.h"
+#include "app/RadioImage.h"
+
+namespace tsw {
+
+// Fills `image` with the default contents for the given identity.
+void buildDefaultImage(RadioImage& image, const ModelIdentity& identity);
+
+// New and start-up: rebuilds the global image keeping the current identity, recomputes the
+// narrow-steps flag and sets the current file name to the default name. Start-up marks the
+// result saved; New does not (the caller decides).
+void resetImageToDefaults(AppGlobals& g);
+
+} // namespace tsw
