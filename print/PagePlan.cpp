@@ -1,0 +1,55 @@
+#include "print/PagePlan.h"
+
+#include "app/ImageLayout.h"
+
+namespace tsw {
+
+namespace {
+
+int usedChannels(const RadioImage& image) {
+    int n = 0;
+    for (int ch = 0; ch < layout::kChannelCount; ++ch)
+        if (image.byte(layout::channelOffset(ch) + layout::kChRxFreq) != 0xFF)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape,
+                                 const RadioImage& image) {
+    std::vector<PageEntry> pages;
+    auto add = [&pages](PrintSection s, int sub = 0) {
+        if (pages.size() < kMaxPrintPages)
+            pages.push_back({s, static_cast<std::uint16_t>(sub)});
+    };
+    const std::uint16_t m = selection.mask;
+    if (m & printsel::OptionalFeatures) {
+        add(PrintSection::OptionalFeatures, 0);
+        if (landscape)
+            add(PrintSection::OptionalFeatures, 1);
+    }
+    if (m & printsel::KeyAssignment)
+        add(PrintSection::KeyAssignment);
+    if (m & printsel::Scan)
+        add(PrintSection::Scan);
+    if (m & printsel::TestFrequency)
+        add(PrintSection::TestFrequency);
+    if (m & printsel::EmbeddedMessage)
+        add(PrintSection::EmbeddedMessage);
+    if (m & printsel::QtDqtTable)
+        add(PrintSection::QtDqtTable);
+    if (m & printsel::ChannelInformation) {
+        const int used = usedChannels(image);
+        const int count = used <= kChannelsPerPrintPage
+                              ? 1
+                              : (used + kChannelsPerPrintPage - 1) / kChannelsPerPrintPage;
+        for (int sub = 0; sub < count; ++sub)
+            add(PrintSection::ChannelInformation, sub);
+    }
+    if (selection.editorRequest)
+        add(PrintSection::RequestingEditor);
+    return pages;
+}
+
+} // namespace tsw
