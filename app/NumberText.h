@@ -1,0 +1,28 @@
+#pragma once
+// Small numeric and text helpers shared by every editor: number boxes that clamp what was
+// typed, spin controls that wrap, fixed-length texts padded with spaces, the time of day.
+
+#include <string>
+
+namespace tsw {
+
+// Reads `text` as a decimal integer (leading blanks, an optional sign, then digits; anything
+// after the digits is ignored, no digits read as 0). When min > max the value is returned as
+// read and the text is left alone. Otherwise the value is clamped to [min, max], rounded
+// toward zero to a multiple of `step` when it is not one already (a step below 1 counts as 1),
+// written back into `text` as a plain decimal number and returned.
+int ClampNumberText(std::string& text, int max, int min, int step);
+
+// One click of a spin control. direction > 0: value >= max wraps to min, else value + step;
+// direction < 0: value <= min wraps to max, else value - step; direction 0: value unchanged.
+int StepValue(int value, int max, int min, int step, int direction);
+
+// Looks at the first `length` characters of `text` (length taken modulo 256, and never more
+// than the text holds). When they end in a run of spaces the text is cut at the first space of
+// that run and true is returned; otherwise the text is unchanged and false is returned.
+bool TrimTrailingSpaces(std::string& text, int length);
+
+// The local time of day in the C library's "%X" form.
+std::string CurrentTimeText();
+
+} // namespace tsw
