@@ -1,0 +1,145 @@
+#include "editors/channel/ToneCodec.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/ImageLayout.h"
+
+namespace tsw {
+
+namespace {
+
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// A QT text read as tenths of a hertz: the whole number before the first "." times ten plus
+// the first digit after that point (if it is a digit).
+long readTenths(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long whole = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        whole = std::min(whole * 10 + (text[i] - '0'), 1'000'000L); // saturate, clamped later
+    if (negative)
+        whole = -whole;
+    long tenths = whole * 10;
+    const auto point = text.find('.');
+    if (point != std::string::npos && point + 1 < text.size() && isDigit(text[point + 1]))
+        tenths += text[point + 1] - '0';
+    return tenths;
+}
+
+std::string tenthsText(long tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+char clampOctal(char c) {
+    return c < '0' ? '0' : (c > '7' ? '7' : c);
+}
+
+std::vector<std::string> dqtList(char suffix) {
+    std::vector<std::string> list;
+    for (const auto& code : DqtCodeList())
+        list.push_back("D" + code + suffix);
+    return list;
+}
+
+} // namespace
+
+void NormalizeToneText(std::string& text) {
+    if (text.empty())
+        return;
+    if (text[0] != 'D') {
+        const long tenths = std::clamp<long>(readTenths(text), kQtLowestTenths, kQtHighestTenths);
+        text = tenthsText(tenths);
+        return;
+    }
+    text.resize(5, '\0'); // missing digits count as below "0"
+    for (std::size_t i = 1; i <= 3; ++i)
+        text[i] = clampOctal(text[i]);
+    if (text[4] != 'I')
+        text[4] = 'N';
+}
+
+std::string FormatTone(ToneWord word, TextLookup lookup) {
+    if (word == kToneOff)
+        return lookup(StrId::OffText);
+    if (!IsDqtTone(word))
+        return tenthsText(word);
+    std::string text = "D";
+    for (int shift = 6; shift >= 0; shift -= 3)
+        text += static_cast<char>('0' + ((word >> shift) & 7));
+    text += IsInvertedDqt(word) ? 'I' : 'N';
+    return text;
+}
+
+ToneWord ParseTone(std::string_view text, TextLookup lookup) {
+    std::string normal(text);
+    if (normal == lookup(StrId::OffText))
+        normal.clear();
+    NormalizeToneText(normal);
+    if (normal.empty())
+        return kToneOff;
+    if (normal[0] != 'D')
+        return static_cast<ToneWord>(readTenths(normal));
+    const unsigned code =
+        static_cast<unsigned>((normal[1] - '0') << 6 | (normal[2] - '0') << 3 | (normal[3] - '0'));
+    return MakeDqtWord(code, normal[4] == 'I');
+}
+
+std::string FormatTableTone(const RadioImage& image, int index, TextLookup lookup) {
+    if (index < 0 || index >= layout::kQtDqtTableEntries)
+        return {};
+    const ToneWord word = image.word(layout::qtDqtEntryOffset(index + 1));
+    if (word == kTableEntryOff)
+        return lookup(StrId::OffText);
+    return FormatTone(word, lookup);
+}
+
+const std::vector<std::string>& QtToneList() {
+    static const std::vector<std::string> list = {
+        "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+        "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "162.2", "167.9", "173.8", "179.9",
+        "186.2", "192.8", "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
+    return list;
+}
+
+const std::vector<std::string>& DqtCodeList() {
+    static const std::vector<std::string> list = {
+        "023", "025", "026", "031", "032", "043", "047", "051", "054", "065", "071", "072",
+        "073", "074", "114", "115", "116", "125", "131", "132", "134", "143", "152", "155",
+        "156", "162", "165", "172", "174", "205", "223", "226", "243", "244", "245", "251",
+        "261", "263", "265", "271", "306", "311", "315", "331", "343", "346", "351", "364",
+        "365", "371", "411", "412", "413", "423", "431", "432", "445", "464", "465", "466",
+        "503", "506", "516", "532", "546", "565", "606", "612", "624", "627", "631", "632",
+        "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
+    return list;
+}
+
+const std::vector<std::string>& DqtNormalList() {
+    static const std::vector<std::string> list = dqtList('N');
+    return list;
+}
+
+const std::vector<std::string>& DqtInvertedList() {
+    static const std::vector<std::string> list = dqtList('I');
+    return list;
+}
+
+const std::vector<std::string>& ToneChoiceList() {
+    static const std::vector<std::string> list = [] {
+        std::vector<std::string> all = QtToneList();
+        all.insert(all.end(), DqtNormalList().begin(), DqtNormalList().end());
+        all.insert(all.end(), DqtInvertedList().begin(), DqtInvertedList().end());
+        return all;
+    }();
+    return list;
+}
+
+} // namespace tsw

@@ -1,0 +1,68 @@
+#pragma once
+// Tone words: the 16-bit coding of a QT (CTCSS) tone or a DQT (DCS) code.
+//
+//   0xFFFF          off
+//   bit 13 clear    QT: the whole word is the tone in 0.1 Hz (67.0 Hz = 670 = 0x029E)
+//   bit 13 set      DQT: bits 8-6, 5-3, 2-0 the three octal digits; bit 15 inverted ("I");
+//                   bit 11 is set by the parser; bits 9-12 and 14 are ignored when shown
+//
+// Also the QT/DQT table of 38 tone words that channels refer to by number, and the fixed
+// lists of tone texts the tone lists offer.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/RadioImage.h"
+#include "editors/channel/FrequencyCodec.h"
+
+namespace tsw {
+
+using ToneWord = std::uint16_t;
+
+inline constexpr ToneWord kToneOff = 0xFFFF;
+inline constexpr ToneWord kTableEntryOff = 0x00FF;   // a table entry that also shows as off
+inline constexpr ToneWord kDqtFlag = 0x2000;         // bit 13
+inline constexpr ToneWord kDqtParserBit = 0x0800;    // bit 11
+inline constexpr ToneWord kDqtInvertedFlag = 0x8000; // bit 15
+inline constexpr ToneWord kDqtCodeMask = 0x01FF;     // bits 0-8
+inline constexpr int kQtLowestTenths = 670;          // 67.0 Hz
+inline constexpr int kQtHighestTenths = 2541;        // 254.1 Hz
+
+constexpr bool IsDqtTone(ToneWord word) {
+    return word != kToneOff && (word & kDqtFlag) != 0;
+}
+constexpr bool IsInvertedDqt(ToneWord word) {
+    return (word & kDqtInvertedFlag) != 0;
+}
+// The word the parser makes for octal code `code` (0..0777).
+constexpr ToneWord MakeDqtWord(unsigned code, bool inverted) {
+    return static_cast<ToneWord>((code & kDqtCodeMask) | kDqtParserBit | kDqtFlag |
+                                 (inverted ? kDqtInvertedFlag : 0));
+}
+
+// Rewrites a typed tone text into its standard form, in place: empty stays empty; a text
+// starting with "D" becomes "D" + three octal digits (each clamped to 0..7) + "N" or "I";
+// any other text is read as Hz to one decimal, clamped to 67.0..254.1 and written "%.1f".
+void NormalizeToneText(std::string& text);
+
+// The text of a tone word: the off text, "%.1f" Hz, or "D023N".
+std::string FormatTone(ToneWord word, TextLookup lookup = &tr);
+
+// The tone word of a text: the off text and an empty text give 0xFFFF; other texts are
+// normalised first (NormalizeToneText), so every text gives some tone.
+ToneWord ParseTone(std::string_view text, TextLookup lookup = &tr);
+
+// Entry index+1 (index 0..37) of the QT/DQT table: 0x00FF and 0xFFFF show the off text.
+// An index outside the table gives an empty text.
+std::string FormatTableTone(const RadioImage& image, int index, TextLookup lookup = &tr);
+
+// The fixed lists of tone texts.
+const std::vector<std::string>& QtToneList();      // 39 tones, 67.0 .. 250.3 Hz
+const std::vector<std::string>& DqtCodeList();     // 83 codes, "023" .. "754"
+const std::vector<std::string>& DqtNormalList();   // "D023N" .. "D754N"
+const std::vector<std::string>& DqtInvertedList(); // "D023I" .. "D754I"
+const std::vector<std::string>& ToneChoiceList();  // QT, DQT N, DQT I: 205 entries
+
+} // namespace tsw
