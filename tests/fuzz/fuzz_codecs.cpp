@@ -1,0 +1,54 @@
+// Arbitrary text into the frequency and tone parsers, arbitrary bytes into the formatters.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "editors/channel/FrequencyCodec.h"
+#include "editors/channel/ToneCodec.h"
+
+namespace {
+
+std::string offText(tsw::StringId) {
+    return "Off";
+}
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    for (const bool narrow : {false, true}) {
+        tsw::FrequencyBytes out{0xFF, 0xFF, 0xFF, 0xFF};
+        const int step = tsw::ParseFrequency(text, out, narrow);
+        check(step >= -1 && step <= tsw::kStep6250Hz);
+        if (step >= 0) {
+            const std::string shown = tsw::FormatFrequency(out);
+            check(shown.size() == tsw::kFrequencyTextLength);
+            tsw::FrequencyBytes again{};
+            check(tsw::ParseFrequency(shown, again, narrow) >= 0 && again == out);
+        }
+    }
+
+    std::string tone = text;
+    tsw::NormalizeToneText(tone);
+    std::string twice = tone;
+    tsw::NormalizeToneText(twice);
+    check(twice == tone);
+    const tsw::ToneWord word = tsw::ParseTone(text, &offText);
+    check(tsw::ParseTone(tsw::FormatTone(word, &offText), &offText) == word);
+
+    if (size >= 4) {
+        const tsw::FrequencyBytes bytes{data[0], data[1], data[2], data[3]};
+        const std::string shown = tsw::FormatFrequency(bytes);
+        check(shown.empty() || shown.size() == tsw::kFrequencyTextLength);
+    }
+    if (size >= 2)
+        (void)tsw::FormatTone(static_cast<tsw::ToneWord>(data[0] | data[1] << 8), &offText);
+    return 0;
+}
