@@ -1,0 +1,200 @@
+#include "app/ui/EditorForm.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include "app/AppGlobals.h"
+#include "app/ui/Help.h"
+
+namespace tsw::ui {
+namespace {
+
+constexpr char kControlIdProperty[] = "tswControlId";
+
+// One spin click with wrap-around (the shared StepValue rule).
+int stepWrapped(int value, int max, int min, int step, int direction) {
+    if (direction > 0)
+        return value >= max ? min : value + step;
+    if (direction < 0)
+        return value <= min ? max : value - step;
+    return value;
+}
+
+EditorForm* enclosingForm(QWidget* w) {
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (auto* form = qobject_cast<EditorForm*>(p))
+            return form;
+    return nullptr;
+}
+
+bool isEnter(const QKeyEvent& e) {
+    const auto mods = e.modifiers() & ~Qt::KeypadModifier;
+    return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) && mods == Qt::NoModifier;
+}
+
+void sendTab(QWidget* w) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QCoreApplication::sendEvent(w, &press);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+// Enter as Tab inside editor forms, F1 context help everywhere.
+class KeyConventions : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_F1 && key.modifiers() == Qt::NoModifier)
+            return contextHelp(w);
+        if (isEnter(key))
+            return enterInForm(w);
+        return false;
+    }
+
+private:
+    static bool contextHelp(QWidget* w) {
+        if (w->inherits("QMenu") || w->inherits("QMenuBar"))
+            return false; // the main frame answers F1 on menus itself
+        showContextHelp(QApplication::focusWidget() ? QApplication::focusWidget() : w);
+        return true;
+    }
+
+    static bool enterInForm(QWidget* w) {
+        EditorForm* form = enclosingForm(w);
+        if (!form || w->window() != form->window() || w == form)
+            return false;
+        if (w == form->closeButton() || w == form->helpButton()) {
+            static_cast<QPushButton*>(w)->click();
+            return true;
+        }
+        if (!form->enterActsAsTab(w))
+            return false;
+        sendTab(w);
+        return true;
+    }
+};
+
+QPushButton* makeButton(QWidget* parent, int id, StringId text) {
+    auto* b = new QPushButton(QString::fromStdString(tr(text)), parent);
+    setControlId(b, id);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+void setControlId(QWidget* widget, int id) {
+    widget->setProperty(kControlIdProperty, id);
+}
+
+int controlId(const QWidget* widget) {
+    return widget ? widget->property(kControlIdProperty).toInt() : 0;
+}
+
+QWidget* findControl(const QWidget* root, int id) {
+    if (!root)
+        return nullptr;
+    for (QWidget* w : root->findChildren<QWidget*>())
+        if (controlId(w) == id)
+            return w;
+    return nullptr;
+}
+
+QString numberOrOff(int value) {
+    return value == 0 ? QString::fromStdString(tr(StrId::OffText)) : QString::number(value);
+}
+
+SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const int h = style()->pixelMetric(QStyle::PM_IndicatorHeight);
+    for (auto** b : {&up_, &down_}) {
+        *b = new QPushButton(this);
+        (*b)->setAutoRepeat(true);
+        (*b)->setFocusPolicy(Qt::NoFocus);
+        (*b)->setFixedSize(h + 4, h / 2 + 6);
+        (*b)->setIconSize(QSize(h / 2 + 2, h / 2 + 2));
+        layout->addWidget(*b);
+    }
+    up_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    down_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    connect(up_, &QPushButton::clicked, this, [this] { step(+1); });
+    connect(down_, &QPushButton::clicked, this, [this] { step(-1); });
+}
+
+void SpinButtons::setRange(int min, int max) {
+    min_ = min;
+    max_ = max;
+}
+
+void SpinButtons::step(int direction) {
+    value_ = stepWrapped(value_, max_, min_, step_, direction);
+    emit stepped(value_, direction);
+}
+
+EditorForm::EditorForm(int helpContext, QWidget* parent)
+    : QWidget(parent), helpContext_(helpContext), body_(new QWidget(this)) {
+    installKeyConventions();
+    setHelpContext(this, helpContext);
+    close_ = makeButton(this, kCloseButtonId, StrId::CloseButton);
+    help_ = makeButton(this, kHelpButtonId, StrId::HelpButton);
+    connect(close_, &QPushButton::clicked, this, &EditorForm::requestClose);
+    connect(help_, &QPushButton::clicked, this, &EditorForm::showFormHelp);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
+    buttons->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(body_, 1);
+    layout->addLayout(buttons);
+}
+
+bool EditorForm::enterActsAsTab(const QWidget* focus) const {
+    return focus != close_ && focus != help_;
+}
+
+void EditorForm::requestClose() {
+    emit closeRequested();
+    QWidget* target = window();
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(p)) {
+            target = sub;
+            break;
+        }
+    QPointer<QWidget> guard(target);
+    QMetaObject::invokeMethod(
+        target,
+        [guard] {
+            if (guard)
+                guard->close();
+        },
+        Qt::QueuedConnection);
+}
+
+void EditorForm::showFormHelp() {
+    showHelp(helpContext_);
+}
+
+void installKeyConventions() {
+    static QPointer<KeyConventions> filter;
+    if (filter || !qApp)
+        return;
+    filter = new KeyConventions(qApp);
+    qApp->installEventFilter(filter);
+}
+
+} // namespace tsw::ui

@@ -1,0 +1,112 @@
+#pragma once
+// The base of every editor window's form, and the small widgets the forms share.
+//
+// ## For editor authors
+//
+// 1. Derive your view from EditorForm and pass your form's template number (152 for Optional
+//    Features); it is the Help button's context. Set the window title to your caption string.
+// 2. Put your controls into body() (give it a layout), or lay out a declarative row table with
+//    buildFormRows() (app/ui/FormBuilder.h). Tag every control with its id (setControlId):
+//    F1 on a control opens the topic of that id, else the form's.
+// 3. Use FilterEdit (app/ui/FilterEdit.h) for typed values, SpinButtons for spin buttons
+//    (their clicks step with wrap-around), numberOrOff() for fields whose 0 means "off".
+// 4. Register the editor in your .cpp so that the main frame can open it for its command:
+//        TSW_REGISTER_EDITOR(cmd::OptionalFeatures, [] { return new CFeatureView; });
+//    (app/ui/EditorRegistry.h). The main frame opens it at most once, wraps it in an
+//    EditorFrame (an MDI child that counts itself with the main frame), and closes it on
+//    Open, New, a language change and Close All. Nothing in CMainFrame needs editing.
+// 5. Everything else you need from the main window (post a command, close all editors, the
+//    dialog parent, the prompt for questions) is in app/ui/Shell.h.
+//
+// What the base does for you:
+// - Close (control 1005, string 1001071) and Help (control 1004, string 1001073) buttons at the
+//   bottom right; Close asks the MDI child frame to close (closeRequested() is emitted first).
+// - Enter anywhere in the form moves the focus on like Tab, except on Close and Help, where it
+//   presses the button. Override enterActsAsTab() to keep Enter for a control of your own.
+// - F1 opens the help topic of the focused control's id, else the form's context.
+
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+namespace tsw::ui {
+
+inline constexpr int kHelpButtonId = 1004;
+inline constexpr int kCloseButtonId = 1005;
+
+// Control ids (dynamic property): what F1 opens, and how views and tests find controls.
+void setControlId(QWidget* widget, int id);
+int controlId(const QWidget* widget); // 0 when untagged
+QWidget* findControl(const QWidget* root, int id);
+template <class T>
+T* findControl(const QWidget* root, int id) {
+    return qobject_cast<T*>(findControl(root, id));
+}
+
+// The number as decimal text, or string 1001039 ("Off") for 0.
+QString numberOrOff(int value);
+
+// A pair of up/down arrow buttons (the spin button beside an edit box). One click moves the
+// value by one step; up from the maximum wraps to the minimum, down from the minimum wraps to
+// the maximum. The up arrow always increases.
+class SpinButtons : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpinButtons(QWidget* parent = nullptr);
+    void setRange(int min, int max);
+    void setStep(int step) { step_ = step; }
+    void setValue(int value) { value_ = value; }
+    int value() const { return value_; }
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    // One click in `direction` (+1 up, -1 down): steps the value and emits stepped().
+    void step(int direction);
+    QPushButton* upButton() const { return up_; }
+    QPushButton* downButton() const { return down_; }
+
+signals:
+    void stepped(int value, int direction);
+
+private:
+    QPushButton* up_;
+    QPushButton* down_;
+    int min_ = 0;
+    int max_ = 100;
+    int step_ = 1;
+    int value_ = 0;
+};
+
+class EditorForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorForm(int helpContext, QWidget* parent = nullptr);
+
+    int helpContext() const { return helpContext_; }
+    QWidget* body() const { return body_; }
+    QPushButton* closeButton() const { return close_; }
+    QPushButton* helpButton() const { return help_; }
+
+    // Whether Enter on `focus` (a control of this form) moves the focus on like Tab.
+    virtual bool enterActsAsTab(const QWidget* focus) const;
+
+    // The Close button: asks the MDI child frame holding this form to close.
+    void requestClose();
+    // The Help button: the form's topic, else the default topic.
+    void showFormHelp();
+
+signals:
+    void closeRequested();
+
+private:
+    int helpContext_;
+    QWidget* body_;
+    QPushButton* close_;
+    QPushButton* help_;
+};
+
+// Installs, once per application, the key conventions of the program: Enter as Tab inside
+// editor forms, F1 context help everywhere. EditorForm's constructor calls it; the main
+// program calls it at start-up.
+void installKeyConventions();
+
+} // namespace tsw::ui

@@ -1,0 +1,26 @@
+#pragma once
+// The MDI child window that holds one editor form. It reports its creation and destruction to
+// the main frame (the open-editor count) and takes its title from the form's caption.
+
+#include <QMdiSubWindow>
+
+namespace tsw::ui {
+
+class EditorForm;
+
+class EditorFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of `form`. `command` is the menu command that opened it.
+    EditorFrame(int command, EditorForm* form, QWidget* parent = nullptr);
+    ~EditorFrame() override;
+
+    int command() const { return command_; }
+    EditorForm* form() const { return form_; }
+
+private:
+    int command_;
+    EditorForm* form_;
+};
+
+} // namespace tsw::ui

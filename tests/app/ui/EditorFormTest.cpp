@@ -1,0 +1,265 @@
+// Widget tests of the form conventions: filtered typing, Enter as Tab, F1 by control id,
+// spin buttons, and the row builder.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <vector>
+
+#include "app/CharacterFilter.h"
+#include "app/ui/EditorForm.h"
+#include "app/ui/FilterEdit.h"
+#include "app/ui/FormBuilder.h"
+#include "app/ui/Help.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+
+namespace {
+
+// Records help requests; contexts listed in `known` open.
+class RecordingHelp : public HelpHandler {
+public:
+    std::vector<int> known;
+    std::vector<int> opened; // -1 = the default topic
+    bool openContext(int context) override {
+        if (std::find(known.begin(), known.end(), context) == known.end())
+            return false;
+        opened.push_back(context);
+        return true;
+    }
+    void openDefault() override { opened.push_back(-1); }
+    void closeAll() override {}
+};
+
+class TestForm : public EditorForm {
+public:
+    TestForm() : EditorForm(152) {
+        auto* layout = new QVBoxLayout(body());
+        first = new FilterEdit;
+        list = new QComboBox;
+        list->addItems({"one", "two"});
+        last = new FilterEdit;
+        setControlId(first, 1239);
+        setControlId(list, 1244);
+        setControlId(last, 1241);
+        layout->addWidget(first);
+        layout->addWidget(list);
+        layout->addWidget(last);
+    }
+    FilterEdit* first;
+    QComboBox* list;
+    FilterEdit* last;
+};
+
+void showAndFocus(QWidget* w, QWidget* focus) {
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QApplication::setActiveWindow(w->window());
+    focus->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
+}
+
+} // namespace
+
+class EditorFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filterEditTypesWhatItsModeAccepts_data();
+    void filterEditTypesWhatItsModeAccepts();
+    void filterEditModeTwentyOneKeepsASingleA();
+    void filterEditSelectsAllOnFocusAndHasNoContextMenu();
+    void filterEditBlocksPasteInRestrictedModes();
+    void digitEditTakesOnlyDigits();
+    void enterMovesOnLikeTabExceptOnCloseAndHelp();
+    void f1OpensTheControlsTopicElseTheForms();
+    void closeButtonClosesTheMdiChild();
+    void spinButtonsWrap();
+    void rowBuilderCreatesTaggedControls();
+};
+
+void EditorFormTest::filterEditTypesWhatItsModeAccepts_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0 nothing") << 0 << "12ab"
+                               << "";
+    QTest::newRow("1 all") << 1 << "a1 ?"
+                           << "a1 ?";
+    QTest::newRow("2 digits") << 2 << "1a.2"
+                              << "12";
+    QTest::newRow("3 decimal") << 3 << "4x46.0"
+                               << "446.0";
+    QTest::newRow("5 dtmf turns a-d") << 5 << "1b*e#"
+                                      << "1B*#";
+    QTest::newRow("6 hex turns a-f") << 6 << "0fg9"
+                                     << "0F9";
+    QTest::newRow("7 alphanumeric") << 7 << "aZ-9"
+                                    << "aZ9";
+    QTest::newRow("8 message") << 8 << "hi @x!"
+                               << "HI @X";
+    QTest::newRow("9 one to four") << 9 << "05142"
+                                   << "142";
+    QTest::newRow("10 digits A * #") << 10 << "1ab*"
+                                     << "1A*";
+    QTest::newRow("20 offset") << 20 << "6-5+"
+                               << "-5+";
+    QTest::newRow("99 outside the table") << 99 << "x?1"
+                                          << "x?1";
+}
+
+void EditorFormTest::filterEditTypesWhatItsModeAccepts() {
+    QFETCH(int, mode);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    FilterEdit edit;
+    edit.setMode(static_cast<std::uint8_t>(mode));
+    showAndFocus(&edit, &edit);
+    for (QChar c : typed) {
+        QTest::keyClicks(&edit, QString(c));
+        QCoreApplication::processEvents(); // re-sent upper-case letters arrive posted
+    }
+    QTRY_COMPARE(edit.text(), shown);
+    // Backspace works in every mode but 0.
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QCOMPARE(edit.text(), mode == 0 ? QString() : shown.left(shown.size() - 1));
+}
+
+void EditorFormTest::filterEditModeTwentyOneKeepsASingleA() {
+    FilterEdit edit;
+    edit.setMode(filter::DigitsOrA);
+    showAndFocus(&edit, &edit);
+    QTest::keyClicks(&edit, "a");
+    QTRY_COMPARE(edit.text(), QString("A"));
+    QTest::keyClicks(&edit, "7");
+    QCOMPARE(edit.text(), QString("A"));
+    edit.selectAll();
+    QTest::keyClicks(&edit, "7");
+    QCOMPARE(edit.text(), QString("7"));
+    QTest::keyClicks(&edit, "A");
+    QCOMPARE(edit.text(), QString("7"));
+}
+
+void EditorFormTest::filterEditSelectsAllOnFocusAndHasNoContextMenu() {
+    QWidget w;
+    auto* other = new QLineEdit(&w);
+    auto* edit = new FilterEdit(&w);
+    edit->setText("446.00625");
+    auto* layout = new QVBoxLayout(&w);
+    layout->addWidget(other);
+    layout->addWidget(edit);
+    showAndFocus(&w, other);
+    edit->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(edit->selectedText(), QString("446.00625"));
+    QCOMPARE(edit->contextMenuPolicy(), Qt::PreventContextMenu);
+}
+
+void EditorFormTest::filterEditBlocksPasteInRestrictedModes() {
+    QApplication::clipboard()->setText("12x");
+    for (std::uint8_t mode : {filter::Digits, filter::All}) {
+        FilterEdit edit;
+        edit.setMode(mode);
+        showAndFocus(&edit, &edit);
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit.text(), mode == filter::All ? QString("12x") : QString());
+    }
+}
+
+void EditorFormTest::digitEditTakesOnlyDigits() {
+    DigitEdit edit;
+    showAndFocus(&edit, &edit);
+    QTest::keyClicks(&edit, "1a-2 3");
+    QCOMPARE(edit.text(), QString("123"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QCOMPARE(edit.text(), QString("12"));
+}
+
+void EditorFormTest::enterMovesOnLikeTabExceptOnCloseAndHelp() {
+    RecordingHelp help;
+    help.known = {152};
+    setHelpHandler(&help);
+    TestForm form;
+    showAndFocus(&form, form.first);
+    QTest::keyClick(form.first, Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.list));
+    QTest::keyClick(form.list, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.last));
+    QCOMPARE(form.list->currentIndex(), 0);
+
+    form.helpButton()->setFocus();
+    QTest::keyClick(form.helpButton(), Qt::Key_Return);
+    QCOMPARE(help.opened, std::vector<int>{152});
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.helpButton()));
+    setHelpHandler(nullptr);
+}
+
+void EditorFormTest::f1OpensTheControlsTopicElseTheForms() {
+    RecordingHelp help;
+    help.known = {1239, 152};
+    setHelpHandler(&help);
+    TestForm form;
+    showAndFocus(&form, form.first);
+    QTest::keyClick(form.first, Qt::Key_F1);
+    form.last->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.last));
+    QTest::keyClick(form.last, Qt::Key_F1); // 1241 has no topic: the form's
+    QCOMPARE(help.opened, (std::vector<int>{1239, 152}));
+
+    help.known = {};
+    QTest::keyClick(form.last, Qt::Key_F1); // nothing opens: the default topic
+    QCOMPARE(help.opened.back(), -1);
+    setHelpHandler(nullptr);
+}
+
+void EditorFormTest::closeButtonClosesTheMdiChild() {
+    QMdiArea area;
+    auto* form = new TestForm;
+    QPointer<QMdiSubWindow> sub = area.addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCOMPARE(controlId(form->closeButton()), kCloseButtonId);
+    QCOMPARE(controlId(form->helpButton()), kHelpButtonId);
+    form->closeButton()->click();
+    QTRY_VERIFY(sub.isNull());
+}
+
+void EditorFormTest::spinButtonsWrap() {
+    SpinButtons spin;
+    spin.setRange(1, 40);
+    std::vector<int> seen;
+    QObject::connect(&spin, &SpinButtons::stepped, [&](int v, int) { seen.push_back(v); });
+    spin.setValue(40);
+    spin.upButton()->click();   // 40 -> 1
+    spin.downButton()->click(); // 1 -> 40
+    spin.downButton()->click(); // 40 -> 39
+    QCOMPARE(seen, (std::vector<int>{1, 40, 39}));
+}
+
+void EditorFormTest::rowBuilderCreatesTaggedControls() {
+    const FormRow rows[] = {
+        {1009, 1239, 1240, 0, RowKind::Number},  {1017, 0, 0, 0, RowKind::Group},
+        {1231, 1267, 0, 0, RowKind::List, 1017}, {1268, 1268, 0, 0, RowKind::Check, 1017},
+        {1029, 1030, 0, 0, RowKind::Hidden},     {1356, 1357, 0, 0, RowKind::Number, 0, 1},
+    };
+    QWidget form;
+    const std::vector<BuiltRow> built = buildFormRows(&form, rows);
+    QCOMPARE(built.size(), std::size(rows));
+    QCOMPARE(findControl<FilterEdit>(&form, 1239), built[0].edit);
+    QCOMPARE(built[0].edit->mode(), filter::Digits);
+    QCOMPARE(findControl<SpinButtons>(&form, 1240), built[0].spin);
+    QCOMPARE(findControl<QGroupBox>(&form, 1017), built[1].group);
+    QCOMPARE(built[2].list->parentWidget(), static_cast<QWidget*>(built[1].group));
+    QCOMPARE(built[3].check->parentWidget(), static_cast<QWidget*>(built[1].group));
+    QCOMPARE(controlId(built[3].check), 1268);
+    QVERIFY(!built[4].label && !built[4].value && !findControl(&form, 1030));
+    QVERIFY(built[5].edit && !built[5].spin);
+    QCOMPARE(built[2].label->buddy(), static_cast<QWidget*>(built[2].list));
+}
+
+QTEST_MAIN(EditorFormTest)
+#include "EditorFormTest.moc"
