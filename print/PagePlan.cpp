@@ -1,20 +1,8 @@
 #include "print/PagePlan.h"
 
-#include "app/ImageLayout.h"
+#include "editors/channel/ChannelRecord.h"
 
 namespace tsw {
-
-namespace {
-
-int usedChannels(const RadioImage& image) {
-    int n = 0;
-    for (int ch = 0; ch < layout::kChannelCount; ++ch)
-        if (image.byte(layout::channelOffset(ch) + layout::kChRxFreq) != 0xFF)
-            ++n;
-    return n;
-}
-
-} // namespace
 
 std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape,
                                  const RadioImage& image) {
@@ -40,7 +28,7 @@ std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape
     if (m & printsel::QtDqtTable)
         add(PrintSection::QtDqtTable);
     if (m & printsel::ChannelInformation) {
-        const int used = usedChannels(image);
+        const int used = CountUsedChannels(image);
         const int count = used <= kChannelsPerPrintPage
                               ? 1
                               : (used + kChannelsPerPrintPage - 1) / kChannelsPerPrintPage;
