@@ -44,6 +44,16 @@ public:
         return true;
     }
 
+    // Reads on to the key line and takes the line after it as the text; false when the
+    // text ends before either.
+    bool textAfterKey(std::string_view key, std::string_view& text) {
+        std::string_view line;
+        while (next(line))
+            if (line.size() >= key.size() && line.substr(0, key.size()) == key)
+                return next(text);
+        return false;
+    }
+
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -53,10 +63,6 @@ std::string keyFor(StringId id) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%.9d", static_cast<int>(id));
     return std::string(kKeyMarker) + digits;
-}
-
-bool isKeyLine(std::string_view line, std::string_view key) {
-    return line.size() >= key.size() && line.substr(0, key.size()) == key;
 }
 
 // Escapes resolved; a trailing backslash with nothing after it stays a backslash. The text
@@ -72,6 +78,13 @@ std::string unescape(std::string_view line) {
         const char next = line[++i];
         out += next == 'n' ? '\n' : next == 't' ? '\t' : '\\';
     }
+    return out;
+}
+
+std::vector<StringId> sortedUnique(std::span<const StringId> ids) {
+    std::vector<StringId> out(ids.begin(), ids.end());
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
 }
 
@@ -127,10 +140,7 @@ int LanguageTable::loadFromText(std::string_view contents, std::span<const Strin
     if (contents.starts_with(kUtf8Bom))
         contents.remove_prefix(kUtf8Bom.size());
 
-    std::vector<StringId> ids(requiredIds.begin(), requiredIds.end());
-    std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-
+    const std::vector<StringId> ids = sortedUnique(requiredIds);
     if (std::any_of(ids.begin(), ids.end(), [](StringId id) { return !isTextGroup(groupOf(id)); }))
         return OpenFailed;
 
@@ -143,12 +153,8 @@ int LanguageTable::loadFromText(std::string_view contents, std::span<const Strin
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i == 0 || groupOf(ids[i]) != groupOf(ids[i - 1]))
             reader.emplace(contents); // each group is read from the file's start
-        const std::string key = keyFor(ids[i]);
         std::string_view line;
-        bool found = false;
-        while (!found && reader->next(line))
-            found = isKeyLine(line, key);
-        if (!found || !reader->next(line))
+        if (!reader->textAfterKey(keyFor(ids[i]), line))
             return Damaged;
         const std::string text = unescape(line);
         if (entries.size() >= kMaxEntries || text.size() + 1 > kPoolSize - used)
