@@ -73,6 +73,8 @@ inline constexpr std::size_t kPttIdBeginCode = 0x140;   // 16 DTMF characters
 inline constexpr std::size_t kPttIdEndCode = 0x150;     // 16 DTMF characters
 inline constexpr std::size_t kPttIdCodeLength = 16;
 inline constexpr std::size_t kScanSettings = 0x160; // 9 bytes
+inline constexpr std::size_t kPriorityChannel = 0x161; // channel 1..16, 0xFF = none
+inline constexpr std::uint8_t kNoPriorityChannel = 0xFF;
 
 // ---- Per-channel bitmaps (bit n of the little-endian pair = channel n) ----------------------
 inline constexpr std::size_t kBitmapA = 0x17C; // channel used

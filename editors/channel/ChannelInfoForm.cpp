@@ -1,0 +1,313 @@
+#include "editors/channel/ChannelInfoForm.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/ImageLayout.h"
+#include "editors/channel/ToneCodec.h"
+
+namespace tsw {
+
+using namespace layout;
+
+namespace {
+
+constexpr std::size_t kNumberedTonePrefix = 8;   // "(05)    "
+constexpr std::size_t kFrequencyListTextMax = 19;
+constexpr std::size_t kToneListTextMax = 20;
+
+std::size_t recordByte(int channel, std::size_t field) { return channelOffset(channel) + field; }
+
+std::string numberedTone(int index, const std::string& tone) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "(%02d)    ", index);
+    return prefix + tone;
+}
+
+bool hasNumberedPrefix(std::string_view text) {
+    return text.size() >= 4 && text[0] == '(' && text[3] == ')' &&
+           std::isdigit(static_cast<unsigned char>(text[1])) &&
+           std::isdigit(static_cast<unsigned char>(text[2]));
+}
+
+int fieldOfColumn(int column) { return column; } // columns 1..5 show fields 1..5
+
+} // namespace
+
+bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std::string_view text,
+                    bool narrowStepsOnly) {
+    if (!IsValidChannel(channel))
+        return false;
+    const bool receive = target == FrequencyTarget::Receive;
+    FrequencyBytes bytes{0xFF, 0xFF, 0xFF, 0xFF};
+    const int step = text.empty() ? -1 : ParseFrequency(text, bytes, narrowStepsOnly);
+    if (receive && step < 0) {
+        // No receive frequency means no channel: clear the whole record so that nothing of
+        // it comes back when a frequency is chosen again.
+        ClearChannel(image, channel);
+        return true;
+    }
+    if (IsChannelEmpty(image, channel)) {
+        if (!receive)
+            return false;
+        InitNewChannel(image, channel);
+    }
+    if (step < 0)
+        bytes = {0xFF, 0xFF, 0xFF, 0xFF};
+    WriteFrequencyBytes(image, recordByte(channel, receive ? kChRxFreq : kChTxFreq), bytes);
+    if (receive) {
+        image.setBits(recordByte(channel, kChSteps), kChTxStepMask, static_cast<std::uint8_t>(step));
+        image.setBits(recordByte(channel, kChSteps), kChRxStepMask, static_cast<std::uint8_t>(step));
+    }
+    return true;
+}
+
+std::string ToneTextOfEntry(std::string_view entry, TextLookup lookup) {
+    if (entry == lookup(StrId::OffText))
+        return {};
+    if (!hasNumberedPrefix(entry))
+        return std::string(entry);
+    if (entry.size() <= kNumberedTonePrefix)
+        return {};
+    return std::string(entry.substr(kNumberedTonePrefix));
+}
+
+int TableIndexOfEntry(std::string_view entry) {
+    if (!hasNumberedPrefix(entry))
+        return 0;
+    const int index = (entry[1] - '0') * 10 + (entry[2] - '0');
+    return index >= 1 && index <= kQtDqtTableEntries ? index : 0;
+}
+
+std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
+                                                const ChannelEditorState& state,
+                                                TextLookup lookup) {
+    if (state.tableEditingActive)
+        return ToneChoiceList();
+    std::vector<std::string> entries{lookup(StrId::OffText)};
+    for (int i = 0; i < kQtDqtTableEntries; ++i)
+        entries.push_back(numberedTone(i + 1, FormatTableTone(image, i, lookup)));
+    return entries;
+}
+
+ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state,
+                                 bool narrowStepsOnly, TextLookup lookup)
+    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+
+std::string ChannelInfoForm::frequencyCellText(int channel) const {
+    std::string text;
+    FormatChannelField(image_, state_, channel, kFieldFrequency, text, lookup_);
+    return NumberedFrequencyText(text, lookup_);
+}
+
+std::string ChannelInfoForm::toneCellText(int channel) const {
+    std::string text;
+    if (FormatChannelField(image_, state_, channel, kFieldTone, text, lookup_) < 0)
+        return {};
+    const int index = image_.byte(recordByte(channel, kChTableIndex));
+    if (index >= 1 && index <= kQtDqtTableEntries)
+        return numberedTone(index, text);
+    return text;
+}
+
+std::string ChannelInfoForm::flagCellText(int channel, int field) const {
+    std::string text;
+    FormatChannelField(image_, state_, channel, field, text, lookup_);
+    return text;
+}
+
+std::string ChannelInfoForm::cellText(int row, int column) const {
+    static constexpr StringId kHeaders[kColumns] = {StrId::ChannelLabel,    StrId::ChannelFrequencyHeader,
+                                                    StrId::QtDqtHeader,      StrId::CompanderLabel,
+                                                    StrId::ScanAddLabel,    StrId::BeatShiftLabel};
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+        return {};
+    if (row == 0)
+        return lookup_(kHeaders[column]);
+    if (column == 0)
+        return std::to_string(row);
+    const int channel = row - 1;
+    if (column == 1)
+        return frequencyCellText(channel);
+    if (column == 2)
+        return toneCellText(channel);
+    return flagCellText(channel, fieldOfColumn(column));
+}
+
+std::string ChannelInfoForm::freeAreaText() const {
+    return std::to_string((kChannelCount - CountUsedChannels(image_)) *
+                          static_cast<int>(kChannelSize));
+}
+
+std::string ChannelInfoForm::captionText() const {
+    const int shown = state_.selectedChannel >= kChannelCount - 1 ? kChannelCount
+                                                                  : state_.selectedChannel + 1;
+    return lookup_(StrId::TitleChannelInformation) + "[ " + lookup_(StrId::ChannelLabel) + " - " +
+           std::to_string(shown) + " ]";
+}
+
+int ChannelInfoForm::helpTopicForColumn(int column) {
+    static constexpr int kTopics[kColumns] = {kHelpTopic, 1195, 1199, 1364, 1210, 1363};
+    return column >= 0 && column < kColumns ? kTopics[column] : kHelpTopic;
+}
+
+bool ChannelInfoForm::isCentred(int row, int column) { return row == 0 || column == 0 || column >= 3; }
+
+std::vector<std::string> ChannelInfoForm::frequencyListEntries() const {
+    std::vector<std::string> entries;
+    for (int k = 0; k <= kFixedFrequencyCount; ++k)
+        entries.push_back(NumberedFixedFrequency(k, lookup_));
+    return entries;
+}
+
+std::vector<std::string> ChannelInfoForm::toneListEntries() const {
+    return ChannelToneListEntries(image_, state_, lookup_);
+}
+
+void ChannelInfoForm::selectChannel(int channel) {
+    if (IsValidChannel(channel))
+        state_.selectedChannel = channel;
+}
+
+CellEditor ChannelInfoForm::OpenCellEditor(int row, int column) {
+    CellEditor editor;
+    if (row < 1 || row >= kRows || column < 1 || column > kLastDataColumn)
+        return editor;
+    const int channel = row - 1;
+    editor.channelChanged = channel != state_.selectedChannel;
+    state_.selectedChannel = channel;
+    if (IsChannelEmpty(image_, channel))
+        column = 1; // only a frequency can be entered into an empty channel
+    editor.row = row;
+    editor.column = column;
+    if (column == 1) {
+        editor.kind = CellEditor::Kind::FrequencyList;
+        editor.entries = frequencyListEntries();
+        editor.text = frequencyCellText(channel);
+    } else if (column == 2) {
+        editor.kind = CellEditor::Kind::ToneList;
+        editor.entries = toneListEntries();
+        editor.text = toneCellText(channel);
+    } else {
+        return flagEditor(row, column);
+    }
+    for (std::size_t i = 0; i < editor.entries.size(); ++i)
+        if (editor.entries[i] == editor.text)
+            editor.selectedIndex = static_cast<int>(i);
+    return editor;
+}
+
+CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
+    CellEditor editor;
+    editor.kind = CellEditor::Kind::FlagList;
+    editor.row = row;
+    editor.column = column;
+    editor.channelChanged = false;
+    const int channel = row - 1;
+    int stored = 0;
+    if (column == kFieldCompander)
+        stored = image_.bits(recordByte(channel, kChFlags12), kChCompanderMask);
+    else if (column == kFieldBeatShift)
+        stored = image_.bits(recordByte(channel, kChFlags13), kChBeatShiftMask);
+    else
+        stored = GetBitmapB(image_, channel);
+    for (const Choice& choice : ChoiceTable(fieldOfColumn(column))) {
+        if (choice.code == stored)
+            editor.selectedIndex = static_cast<int>(editor.entries.size());
+        editor.entries.push_back(lookup_(choice.text));
+        editor.codes.push_back(choice.code);
+    }
+    editor.text = flagCellText(channel, fieldOfColumn(column));
+    return editor;
+}
+
+bool ChannelInfoForm::CommitFrequency(std::string_view listText) {
+    const int channel = state_.selectedChannel;
+    if (!IsValidChannel(channel))
+        return false;
+    listText = listText.substr(0, kFrequencyListTextMax);
+    // No entry chosen (the stored frequency is none of the list's), or the entry the cell
+    // already shows: leave the record alone, so that a transmit frequency set apart from
+    // the receive frequency survives a list that was only opened and closed.
+    if (listText.empty() || listText == frequencyCellText(channel))
+        return false;
+    std::string text(listText.size() > kNumberedPrefixLength ? listText.substr(kNumberedPrefixLength)
+                                                             : std::string_view{});
+    if (text == lookup_(StrId::OffText))
+        text.clear();
+    const RadioImage before = image_;
+    WriteFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
+    WriteFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
+    return !(before == image_);
+}
+
+bool ChannelInfoForm::ToneSelectionChanged(std::string_view entryText) {
+    const int channel = state_.selectedChannel;
+    if (IsChannelEmpty(image_, channel))
+        return false;
+    const ToneWord word = ParseTone(ToneTextOfEntry(entryText, lookup_), lookup_);
+    const std::size_t at = recordByte(channel, kChEncodeTone);
+    const bool changed = image_.word(at) != word;
+    image_.setWord(at, word);
+    return changed;
+}
+
+bool ChannelInfoForm::CommitTone(std::string_view listText) {
+    const int channel = state_.selectedChannel;
+    if (IsChannelEmpty(image_, channel))
+        return false;
+    listText = listText.substr(0, kToneListTextMax);
+    if (listText == toneCellText(channel))
+        return false; // unchanged: a decode tone set apart from the encode tone survives
+    const RadioImage before = image_;
+    const ToneWord word = ParseTone(ToneTextOfEntry(listText, lookup_), lookup_);
+    image_.setByte(recordByte(channel, kChTableIndex),
+                   static_cast<std::uint8_t>(TableIndexOfEntry(listText)));
+    image_.setWord(recordByte(channel, kChDecodeTone), word);
+    image_.setWord(recordByte(channel, kChEncodeTone), word);
+    return !(before == image_);
+}
+
+bool ChannelInfoForm::CommitFlag(int column, int code) {
+    const int channel = state_.selectedChannel;
+    if (IsChannelEmpty(image_, channel) || (code != 0 && code != 1))
+        return false;
+    const RadioImage before = image_;
+    const auto value = static_cast<std::uint8_t>(code);
+    if (column == kFieldCompander)
+        image_.setBits(recordByte(channel, kChFlags12), kChCompanderMask, value);
+    else if (column == kFieldBeatShift)
+        image_.setBits(recordByte(channel, kChFlags13), kChBeatShiftMask, value);
+    else if (column == kFieldBitmapB)
+        SetBitmapB(image_, channel, code);
+    return !(before == image_);
+}
+
+bool ChannelInfoForm::InsertChannel() {
+    state_.insertInProgress = true;
+    const bool changed = !InsertChannelAt(image_, state_).empty();
+    state_.insertInProgress = false;
+    if (changed)
+        image_.setByte(kPriorityChannel, kNoPriorityChannel);
+    return changed;
+}
+
+bool ChannelInfoForm::DeleteChannel() {
+    const RadioImage before = image_;
+    DeleteChannelAt(image_, state_.selectedChannel);
+    if (before == image_)
+        return false;
+    image_.setByte(kPriorityChannel, kNoPriorityChannel);
+    return true;
+}
+
+bool ChannelInfoForm::RequestCopy() {
+    if (IsChannelEmpty(image_, state_.selectedChannel))
+        return false;
+    state_.channelCopyPending = true;
+    state_.skipListRefill = true;
+    return true;
+}
+
+} // namespace tsw

@@ -1,0 +1,96 @@
+#include "editors/channel/CopyDialogForms.h"
+
+#include <algorithm>
+
+#include "app/ImageLayout.h"
+#include "app/NumberText.h"
+#include "editors/channel/ChannelEditForm.h"
+#include "editors/channel/ChannelInfoForm.h"
+#include "editors/channel/ChannelRecord.h"
+#include "editors/channel/ToneCodec.h"
+
+namespace tsw {
+
+using namespace layout;
+
+ChannelCopyForm::ChannelCopyForm(RadioImage& image, ChannelEditorState& state)
+    : image_(image), state_(state), source_(state.selectedChannel),
+      destination_(state.selectedChannel) {}
+
+std::string ChannelCopyForm::sourceText() const { return std::to_string(source_ + 1); }
+std::string ChannelCopyForm::destinationText() const { return std::to_string(destination_ + 1); }
+
+void ChannelCopyForm::CommitDestination(std::string& text) {
+    destination_ = ClampNumberText(text, kChannelCount, 1, 1) - 1;
+}
+
+std::string ChannelCopyForm::StepDestination(const std::string& text, int direction) {
+    std::string scratch = text;
+    // Reads the number without clamping (min above max), then counts anything past 17 as 17.
+    const int typed = std::min(ClampNumberText(scratch, 0, 1, 1), kChannelCount + 1);
+    const int value = StepValue(typed, kChannelCount, 1, 1, direction);
+    destination_ = std::clamp(value, 1, kChannelCount) - 1;
+    return std::to_string(destination_ + 1);
+}
+
+int ChannelCopyForm::Copy() {
+    state_.channelCopyPending = true;
+    state_.skipListRefill = true;
+    const int result = CopyChannel(image_, state_, source_, destination_);
+    if (result != 1)
+        state_.channelCopyPending = false;
+    return result;
+}
+
+FrequencyCopyForm::FrequencyCopyForm(RadioImage& image, ChannelEditorState& state,
+                                     bool narrowStepsOnly, TextLookup lookup)
+    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+
+std::string FrequencyCopyForm::receiveText() const {
+    std::string text;
+    FormatChannelField(image_, state_, state_.selectedChannel, kFieldFrequency, text, lookup_);
+    return text;
+}
+
+bool FrequencyCopyForm::Commit(std::string_view text) {
+    return WriteFrequency(image_, state_.selectedChannel, FrequencyTarget::Transmit,
+                          text.substr(0, kCommitTextMax), narrowStepsOnly_);
+}
+
+QtDqtCopyForm::QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup)
+    : image_(image), state_(state), lookup_(lookup) {}
+
+std::string QtDqtCopyForm::decodeToneText() const {
+    if (IsChannelEmpty(image_, state_.selectedChannel))
+        return {};
+    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
+}
+
+std::string QtDqtCopyForm::encodeToneText() const {
+    if (IsChannelEmpty(image_, state_.selectedChannel))
+        return {};
+    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
+}
+
+std::vector<std::string> QtDqtCopyForm::toneListEntries() const {
+    return ChannelToneListEntries(image_, state_, lookup_);
+}
+
+int QtDqtCopyForm::encodeEntryIndex() const {
+    ChannelEditForm form(image_, state_, false, lookup_);
+    return form.toneEntryIndex(encodeToneText());
+}
+
+bool QtDqtCopyForm::Commit(std::string_view listText) {
+    const int channel = state_.selectedChannel;
+    if (IsChannelEmpty(image_, channel))
+        return false;
+    // The list's entries carry a numbered prefix: the tone is the text after it.
+    const ToneWord word = ParseTone(ToneTextOfEntry(listText, lookup_), lookup_);
+    const std::size_t at = channelOffset(channel) + kChEncodeTone;
+    const bool changed = image_.word(at) != word;
+    image_.setWord(at, word);
+    return changed;
+}
+
+} // namespace tsw
