@@ -13,8 +13,8 @@ namespace {
 constexpr int kLastChannel = kChannelCount - 1;
 } // namespace
 
-ChannelEditForm::ChannelEditForm(RadioImage& image, ChannelEditorState& state,
-                                 bool narrowStepsOnly, TextLookup lookup)
+ChannelEditForm::ChannelEditForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
+                                 TextLookup lookup)
     : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
 
 std::string ChannelEditForm::channelNumberText() const {
@@ -22,7 +22,9 @@ std::string ChannelEditForm::channelNumberText() const {
                                                   : std::string{};
 }
 
-std::string ChannelEditForm::captionText() const { return lookup_(StrId::TitleChannelEdit); }
+std::string ChannelEditForm::captionText() const {
+    return lookup_(StrId::TitleChannelEdit);
+}
 
 bool ChannelEditForm::fieldsEnabled() const {
     return !IsChannelEmpty(image_, state_.selectedChannel);
@@ -32,7 +34,9 @@ bool ChannelEditForm::hasTransmitFrequency() const {
     return fieldsEnabled() && image_.byte(channelOffset(state_.selectedChannel) + kChTxFreq) < 0xFF;
 }
 
-bool ChannelEditForm::companderEnabled() const { return hasTransmitFrequency(); }
+bool ChannelEditForm::companderEnabled() const {
+    return hasTransmitFrequency();
+}
 
 std::string ChannelEditForm::receiveText() const {
     if (!fieldsEnabled())
@@ -169,7 +173,9 @@ bool ChannelEditForm::setFlag(std::size_t field, std::uint8_t mask, bool on) {
     return changed;
 }
 
-bool ChannelEditForm::SetBeatShift(bool on) { return setFlag(kChFlags13, kChBeatShiftMask, on); }
+bool ChannelEditForm::SetBeatShift(bool on) {
+    return setFlag(kChFlags13, kChBeatShiftMask, on);
+}
 
 bool ChannelEditForm::SetCompander(bool on) {
     if (!companderEnabled())
@@ -186,8 +192,14 @@ bool ChannelEditForm::CommitBitmapB(int index) {
     return before != choices[static_cast<std::size_t>(index)].code;
 }
 
-bool ChannelEditForm::canOpenChannelCopy() const { return fieldsEnabled(); }
-bool ChannelEditForm::canOpenFrequencyCopy() const { return fieldsEnabled(); }
-bool ChannelEditForm::canOpenQtDqtCopy() const { return hasTransmitFrequency(); }
+bool ChannelEditForm::canOpenChannelCopy() const {
+    return fieldsEnabled();
+}
+bool ChannelEditForm::canOpenFrequencyCopy() const {
+    return fieldsEnabled();
+}
+bool ChannelEditForm::canOpenQtDqtCopy() const {
+    return hasTransmitFrequency();
+}
 
 } // namespace tsw

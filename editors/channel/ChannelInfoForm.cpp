@@ -13,11 +13,13 @@ using namespace layout;
 
 namespace {
 
-constexpr std::size_t kNumberedTonePrefix = 8;   // "(05)    "
+constexpr std::size_t kNumberedTonePrefix = 8; // "(05)    "
 constexpr std::size_t kFrequencyListTextMax = 19;
 constexpr std::size_t kToneListTextMax = 20;
 
-std::size_t recordByte(int channel, std::size_t field) { return channelOffset(channel) + field; }
+std::size_t recordByte(int channel, std::size_t field) {
+    return channelOffset(channel) + field;
+}
 
 std::string numberedTone(int index, const std::string& tone) {
     char prefix[16];
@@ -31,7 +33,9 @@ bool hasNumberedPrefix(std::string_view text) {
            std::isdigit(static_cast<unsigned char>(text[2]));
 }
 
-int fieldOfColumn(int column) { return column; } // columns 1..5 show fields 1..5
+int fieldOfColumn(int column) {
+    return column;
+} // columns 1..5 show fields 1..5
 
 } // namespace
 
@@ -57,8 +61,10 @@ bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
         bytes = {0xFF, 0xFF, 0xFF, 0xFF};
     WriteFrequencyBytes(image, recordByte(channel, receive ? kChRxFreq : kChTxFreq), bytes);
     if (receive) {
-        image.setBits(recordByte(channel, kChSteps), kChTxStepMask, static_cast<std::uint8_t>(step));
-        image.setBits(recordByte(channel, kChSteps), kChRxStepMask, static_cast<std::uint8_t>(step));
+        image.setBits(recordByte(channel, kChSteps), kChTxStepMask,
+                      static_cast<std::uint8_t>(step));
+        image.setBits(recordByte(channel, kChSteps), kChRxStepMask,
+                      static_cast<std::uint8_t>(step));
     }
     return true;
 }
@@ -91,8 +97,8 @@ std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
     return entries;
 }
 
-ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state,
-                                 bool narrowStepsOnly, TextLookup lookup)
+ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
+                                 TextLookup lookup)
     : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
 
 std::string ChannelInfoForm::frequencyCellText(int channel) const {
@@ -118,9 +124,9 @@ std::string ChannelInfoForm::flagCellText(int channel, int field) const {
 }
 
 std::string ChannelInfoForm::cellText(int row, int column) const {
-    static constexpr StringId kHeaders[kColumns] = {StrId::ChannelLabel,    StrId::ChannelFrequencyHeader,
-                                                    StrId::QtDqtHeader,      StrId::CompanderLabel,
-                                                    StrId::ScanAddLabel,    StrId::BeatShiftLabel};
+    static constexpr StringId kHeaders[kColumns] = {
+        StrId::ChannelLabel,   StrId::ChannelFrequencyHeader, StrId::QtDqtHeader,
+        StrId::CompanderLabel, StrId::ScanAddLabel,           StrId::BeatShiftLabel};
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
         return {};
     if (row == 0)
@@ -141,8 +147,8 @@ std::string ChannelInfoForm::freeAreaText() const {
 }
 
 std::string ChannelInfoForm::captionText() const {
-    const int shown = state_.selectedChannel >= kChannelCount - 1 ? kChannelCount
-                                                                  : state_.selectedChannel + 1;
+    const int shown =
+        state_.selectedChannel >= kChannelCount - 1 ? kChannelCount : state_.selectedChannel + 1;
     return lookup_(StrId::TitleChannelInformation) + "[ " + lookup_(StrId::ChannelLabel) + " - " +
            std::to_string(shown) + " ]";
 }
@@ -152,7 +158,9 @@ int ChannelInfoForm::helpTopicForColumn(int column) {
     return column >= 0 && column < kColumns ? kTopics[column] : kHelpTopic;
 }
 
-bool ChannelInfoForm::isCentred(int row, int column) { return row == 0 || column == 0 || column >= 3; }
+bool ChannelInfoForm::isCentred(int row, int column) {
+    return row == 0 || column == 0 || column >= 3;
+}
 
 std::vector<std::string> ChannelInfoForm::frequencyListEntries() const {
     std::vector<std::string> entries;
@@ -232,8 +240,9 @@ bool ChannelInfoForm::CommitFrequency(std::string_view listText) {
     // the receive frequency survives a list that was only opened and closed.
     if (listText.empty() || listText == frequencyCellText(channel))
         return false;
-    std::string text(listText.size() > kNumberedPrefixLength ? listText.substr(kNumberedPrefixLength)
-                                                             : std::string_view{});
+    std::string text(listText.size() > kNumberedPrefixLength
+                         ? listText.substr(kNumberedPrefixLength)
+                         : std::string_view{});
     if (text == lookup_(StrId::OffText))
         text.clear();
     const RadioImage before = image_;

@@ -17,8 +17,12 @@ ChannelCopyForm::ChannelCopyForm(RadioImage& image, ChannelEditorState& state)
     : image_(image), state_(state), source_(state.selectedChannel),
       destination_(state.selectedChannel) {}
 
-std::string ChannelCopyForm::sourceText() const { return std::to_string(source_ + 1); }
-std::string ChannelCopyForm::destinationText() const { return std::to_string(destination_ + 1); }
+std::string ChannelCopyForm::sourceText() const {
+    return std::to_string(source_ + 1);
+}
+std::string ChannelCopyForm::destinationText() const {
+    return std::to_string(destination_ + 1);
+}
 
 void ChannelCopyForm::CommitDestination(std::string& text) {
     destination_ = ClampNumberText(text, kChannelCount, 1, 1) - 1;

@@ -6,7 +6,9 @@
 namespace tsw {
 
 namespace {
-bool isHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool isHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
 } // namespace
 
 MemoryMapForm::MemoryMapForm(const RadioImage& image) {

@@ -1,7 +1,7 @@
 #pragma once
 // The memory map: the whole image as a 65 x 17 table of hex cells. Row 0 holds the column
-// headers ("__0" .. "__F"), column 0 the row labels ("   03F_" .. "   000_", the offset / 16). The rows run
-// bottom-up: row 1 shows offsets 0x3F0..0x3FF, row 64 offsets 0x000..0x00F.
+// headers ("__0" .. "__F"), column 0 the row labels ("   03F_" .. "   000_", the offset / 16). The
+// rows run bottom-up: row 1 shows offsets 0x3F0..0x3FF, row 64 offsets 0x000..0x00F.
 //
 // The table is a working copy: cells are changed one by one and reach the image only when the
 // user confirms (applyTo rewrites all 1024 bytes from the cells); Cancel simply drops the form.

@@ -10,7 +10,8 @@ using namespace layout;
 
 namespace {
 bool isEntryCell(int row, int column) {
-    return row >= 1 && row <= kQtDqtTableEntries && column >= 1 && column < QtDqtTableForm::kColumns;
+    return row >= 1 && row <= kQtDqtTableEntries && column >= 1 &&
+           column < QtDqtTableForm::kColumns;
 }
 } // namespace
 
@@ -27,8 +28,9 @@ void QtDqtTableForm::close() {
 
 std::string QtDqtTableForm::cellText(int row, int column) const {
     if (row == 0)
-        return column == 0 ? lookup_(StrId::QtDqtNumberHeader)
-                           : column == 1 ? lookup_(StrId::QtDqtHeader) : std::string{};
+        return column == 0   ? lookup_(StrId::QtDqtNumberHeader)
+               : column == 1 ? lookup_(StrId::QtDqtHeader)
+                             : std::string{};
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
         return {};
     if (column == 0)
@@ -36,7 +38,9 @@ std::string QtDqtTableForm::cellText(int row, int column) const {
     return FormatTableTone(image_, row - 1, lookup_);
 }
 
-const std::vector<std::string>& QtDqtTableForm::toneListEntries() const { return ToneChoiceList(); }
+const std::vector<std::string>& QtDqtTableForm::toneListEntries() const {
+    return ToneChoiceList();
+}
 
 TableEntryEditor QtDqtTableForm::EditTableEntry(int row, int column) {
     TableEntryEditor editor;
@@ -79,6 +83,8 @@ TableEntryCommit QtDqtTableForm::CommitTableEntry(int row, int column, std::stri
     return result;
 }
 
-void QtDqtTableForm::CancelTableEntry() { state_.tableListOpen = false; }
+void QtDqtTableForm::CancelTableEntry() {
+    state_.tableListOpen = false;
+}
 
 } // namespace tsw

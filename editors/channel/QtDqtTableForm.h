@@ -34,8 +34,8 @@ public:
     static constexpr int kRows = 39;
     static constexpr int kColumns = 2;
     static constexpr int kColumnWidths[kColumns] = {600, 900}; // twips
-    static constexpr int kWindowWidth = 123;                    // pixels
-    static constexpr int kListEditMax = 5;   // characters typed into the list
+    static constexpr int kWindowWidth = 123;                   // pixels
+    static constexpr int kListEditMax = 5;                     // characters typed into the list
     static constexpr int kCommitTextMax = 6; // characters of the list text taken on commit
     static constexpr int kHelpTopic = 1375;
 

@@ -23,8 +23,8 @@ public:
     static constexpr int kColumns = 3;
     static constexpr int kLastColumn = 2;
     static constexpr int kColumnWidths[kColumns] = {900, 1650, 1650}; // twips
-    static constexpr int kWindowWidth = 287;                           // pixels
-    static constexpr int kEditTextMax = 9;                             // "446.00625"
+    static constexpr int kWindowWidth = 287;                          // pixels
+    static constexpr int kEditTextMax = 9;                            // "446.00625"
     static constexpr int kHelpTopic = 157;
 
     TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup = &tr);

@@ -23,11 +23,18 @@ TEST(MemoryMapForm, LaysTheImageOutBottomUpWithLabels) {
         std::string text;
     };
     const Case cases[] = {
-        {0, 0, ""},        {0, 1, "__0"},     {0, 16, "__F"},     {1, 0, "   03F_"},
-        {64, 0, "   000_"}, {63, 0, "   001_"}, {64, 1, "03"},      {64, 2, "0A"},
+        {0, 0, ""},
+        {0, 1, "__0"},
+        {0, 16, "__F"},
+        {1, 0, "   03F_"},
+        {64, 0, "   000_"},
+        {63, 0, "   001_"},
+        {64, 1, "03"},
+        {64, 2, "0A"},
         {1, 16, MemoryMapForm::FormatHex(image.byte(0x3FF), 2)},
         {63, 1, MemoryMapForm::FormatHex(image.byte(0x010), 2)},
-        {65, 1, ""},       {1, 17, ""},
+        {65, 1, ""},
+        {1, 17, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(form.cellText(c.row, c.column), c.text) << c.row << "," << c.column;
@@ -49,7 +56,7 @@ TEST(MemoryMapForm, CommitRulesChangeExactlyOneByteOnOk) {
         std::uint8_t stored;
     };
     const Case cases[] = {
-        {"", "FF", 0xFF},  {"7", "07", 0x07},  {"a", "0A", 0x0A}, {"3c", "3C", 0x3C},
+        {"", "FF", 0xFF},   {"7", "07", 0x07},  {"a", "0A", 0x0A}, {"3c", "3C", 0x3C},
         {"00", "00", 0x00}, {"1G", "??", 0x00}, {"-", "??", 0x00}, {" 1", "??", 0x00},
     };
     const RadioImage before = countingImage();
@@ -77,10 +84,10 @@ TEST(MemoryMapForm, CommitRulesChangeExactlyOneByteOnOk) {
 TEST(MemoryMapForm, OkRewritesTheWholeImageAndCancelLeavesItAlone) {
     const RadioImage source = countingImage();
     MemoryMapForm form(source);
-    form.commitCell(1, 16, "5A");  // 0x3FF
-    form.commitCell(64, 1, "");    // 0x000
-    form.commitCell(0, 1, "12");   // header: no cell
-    form.commitCell(64, 0, "12");  // label: no cell
+    form.commitCell(1, 16, "5A"); // 0x3FF
+    form.commitCell(64, 1, "");   // 0x000
+    form.commitCell(0, 1, "12");  // header: no cell
+    form.commitCell(64, 0, "12"); // label: no cell
     EXPECT_EQ(form.cellText(0, 1), "__0");
 
     RadioImage untouched = source; // Cancel: the image is not given to the form at all
