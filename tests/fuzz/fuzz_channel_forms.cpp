@@ -1,0 +1,101 @@
+// Arbitrary typed text into the commits of the channel editor forms: the memory map's hex
+// cells, the test frequencies, the channel table's lists, the channel edit window and the
+// QT/DQT table. Each commit may change only the bytes of its own field.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/ImageLayout.h"
+#include "editors/channel/ChannelEditForm.h"
+#include "editors/channel/ChannelInfoForm.h"
+#include "editors/channel/MemoryMapForm.h"
+#include "editors/channel/QtDqtTableForm.h"
+#include "editors/channel/TestFrequencyForm.h"
+
+namespace {
+
+std::string offText(tsw::StringId) {
+    return "Off";
+}
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// Every byte outside [from, to) is as before.
+void checkOnlyChanged(const tsw::RadioImage& before, const tsw::RadioImage& after, std::size_t from,
+                      std::size_t to) {
+    for (std::size_t i = 0; i < tsw::kImageSize; ++i)
+        if (i < from || i >= to)
+            check(before.byte(i) == after.byte(i));
+}
+
+tsw::RadioImage startImage(std::uint8_t seed) {
+    tsw::RadioImage image;
+    for (std::size_t i = 0; i < tsw::kImageSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 31 + seed));
+    image.setByte(tsw::layout::channelOffset(1), 0xFF); // one empty channel
+    return image;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tsw;
+    const std::uint8_t seed = size > 0 ? data[0] : 0;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const RadioImage before = startImage(seed);
+
+    RadioImage image = before;
+    MemoryMapForm map(image);
+    const std::string cell = map.commitCell(10, 3, text);
+    check(cell.size() == 2);
+    map.applyTo(image);
+    const std::size_t at = MemoryMapForm::offsetOf(10, 3);
+    checkOnlyChanged(before, image, at, at + 1);
+    check(MemoryMapForm::FormatHex(image.byte(at), 2) == cell);
+    (void)MemoryMapForm::ParseHexCell(text);
+
+    image = before;
+    TestFrequencyForm test(image, (seed & 1) != 0, &offText);
+    const std::string shown = test.commitCell(3, 2, text);
+    check(shown.empty() || shown.size() == 9);
+    const std::size_t freq = TestFrequencyForm::offsetOf(3, 2);
+    checkOnlyChanged(before, image, freq, freq + 4);
+
+    for (int channel : {0, 1}) {
+        image = before;
+        ChannelEditorState state;
+        state.selectedChannel = channel;
+        ChannelInfoForm info(image, state, (seed & 2) != 0, &offText);
+        info.CommitFrequency(text);
+        info.CommitTone(text);
+        info.ToneSelectionChanged(text);
+        ChannelEditForm edit(image, state, (seed & 2) != 0, &offText);
+        edit.CommitReceive(text);
+        edit.CommitTransmit(text);
+        edit.CommitEncodeTone(text);
+        const std::size_t record = layout::channelOffset(channel);
+        for (std::size_t i = 0; i < kImageSize; ++i)
+            if ((i < record || i >= record + layout::kChannelSize) && i != layout::kBitmapA &&
+                i != layout::kBitmapA + 1)
+                check(before.byte(i) == image.byte(i));
+    }
+
+    image = before;
+    ChannelEditorState state;
+    QtDqtTableForm table(image, state, &offText);
+    table.EditTableEntry(7, 1);
+    table.CommitTableEntry(7, 1, text);
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        const bool entry = i == layout::qtDqtEntryOffset(7) || i == layout::qtDqtEntryOffset(7) + 1;
+        const bool tones = i >= layout::kChannelBase && i < layout::kChannelEnd &&
+                           (i - layout::kChannelBase) % layout::kChannelSize >= 8 &&
+                           (i - layout::kChannelBase) % layout::kChannelSize < 12;
+        if (!entry && !tones)
+            check(before.byte(i) == image.byte(i));
+    }
+    return 0;
+}
