@@ -10,6 +10,7 @@
 //   0x12A  22  optional features
 //   0x140  32  PTT ID begin and end codes, 16 DTMF characters each
 //   0x160   9  scan settings
+//   0x170   9  CrewLink own fleet and ID, modulation delay, baud rate, timer, side tone
 //   0x17C   2  per-channel bitmap A (channel used)
 //   0x17E   2  per-channel bitmap B (column 4 flag of the channel table)
 //   0x180  56  never written to the radio
@@ -119,6 +120,75 @@ inline constexpr std::size_t kMessageLine1 = 0x300; // 32 characters, 0xFF = no 
 inline constexpr std::size_t kMessageLine2 = 0x320;
 inline constexpr std::size_t kMessageLineLength = 32;
 
+// ---- Feature editors: optional features, keys, scan, DTMF, CrewLink --------------------------
+// DTMF settings, one byte each:
+//   110 speed code   111 first digit time code   112 first digit delay (x10 ms)
+//   113 * and # tone code   114 D code assignment   115 side tone   116 group code
+//   117 auto reset timer   118 call alert   119 transpond   11A clear to transpond
+inline constexpr std::size_t kDtmfSpeed = 0x110;
+inline constexpr std::size_t kDtmfFirstDigitTime = 0x111;
+inline constexpr std::size_t kDtmfFirstDigitDelay = 0x112;
+inline constexpr std::size_t kDtmfStarHashTone = 0x113;
+inline constexpr std::size_t kDtmfDCodeAssignment = 0x114;
+inline constexpr std::size_t kDtmfSideTone = 0x115;
+inline constexpr std::size_t kDtmfGroupCode = 0x116;
+inline constexpr std::size_t kDtmfAutoResetTimer = 0x117;
+inline constexpr std::size_t kDtmfCallAlert = 0x118;
+inline constexpr std::size_t kDtmfTranspond = 0x119;
+inline constexpr std::size_t kDtmfClearToTranspond = 0x11A;
+inline constexpr std::size_t kDtmfStunCodeLength = 10;
+
+// Optional features, 0x12A..0x13F, one unsigned byte each.
+inline constexpr std::size_t kFeatTotRekeyTime = 0x12A;
+inline constexpr std::size_t kFeatTotResetTime = 0x12B;
+inline constexpr std::size_t kFeatScramblerActivation = 0x12C;
+inline constexpr std::size_t kFeatScramblerBackup = 0x12D;
+inline constexpr std::size_t kFeatCallingAlertTone = 0x12E;
+inline constexpr std::size_t kFeatVoiceAnnunciation = 0x12F;
+inline constexpr std::size_t kFeatTimeOutTimer = 0x130;
+inline constexpr std::size_t kFeatTotPreAlert = 0x131;
+inline constexpr std::size_t kFeatPttId = 0x132;
+inline constexpr std::size_t kFeatPttIdType = 0x133;
+inline constexpr std::size_t kFeatSquelchLevel = 0x134;
+inline constexpr std::size_t kFeatBatterySave = 0x135;
+inline constexpr std::size_t kFeatBeep = 0x136;
+inline constexpr std::size_t kFeatCanceledByPtt = 0x137;
+inline constexpr std::size_t kFeatTxInhibitOnBusy = 0x138;
+inline constexpr std::size_t kFeatVoxFunction = 0x139;
+inline constexpr std::size_t kFeatVoxGainLevel = 0x13A;
+inline constexpr std::size_t kFeatVoxDelayTime = 0x13B;
+inline constexpr std::size_t kFeatVoxProceedTone = 0x13C;
+inline constexpr std::size_t kFeatMicSensitivity = 0x13D;
+inline constexpr std::size_t kFeatCloneMode = 0x13E;
+inline constexpr std::size_t kFeatSelfProgramming = 0x13F;
+inline constexpr std::size_t kOptionalFeaturesEnd = 0x140; // exclusive
+
+// Scan settings.
+inline constexpr std::size_t kScanPriority = 0x160;
+inline constexpr std::size_t kScanLookBackA = 0x162;
+inline constexpr std::size_t kScanLookBackB = 0x163;
+inline constexpr std::size_t kScanRevertChannel = 0x164;
+inline constexpr std::size_t kScanDropoutDelay = 0x165; // 16-bit little-endian
+inline constexpr std::size_t kScanTxDwell = 0x167;      // 16-bit little-endian
+
+// CrewLink own settings.
+inline constexpr std::size_t kCrewOwnFleet = 0x170;
+inline constexpr std::size_t kCrewOwnId = 0x171;            // 16-bit little-endian
+inline constexpr std::size_t kCrewModulationDelay = 0x173;  // 16-bit little-endian, ms
+inline constexpr std::size_t kCrewBaudRate = 0x175;
+inline constexpr std::size_t kCrewMessageModeTimer = 0x176; // 16-bit little-endian, s
+inline constexpr std::size_t kCrewSideTone = 0x178;
+// CrewLink fleet/ID table: eight entries of fleet (1 byte) + ID (16-bit little-endian).
+// Entries 1-4 at 0x1C0, entries 5-8 at 0x1D0; 0x1CC..0x1CF lie between and are not theirs.
+inline constexpr std::size_t kCrewTableLow = 0x1C0;
+inline constexpr std::size_t kCrewTableHigh = 0x1D0;
+inline constexpr std::size_t kCrewEntrySize = 3;
+inline constexpr int kCrewEntryCount = 8;
+constexpr std::size_t crewEntryOffset(int entry1Based) {
+    return entry1Based <= 4 ? kCrewTableLow + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 1)
+                            : kCrewTableHigh + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 5);
+}
+
 static_assert(kChannelEnd == 0x110);
 static_assert(kKeyPf2 < kDtmfIdCode);
 static_assert(kDtmfIdCode + kDtmfIdCodeLength == kOptionalFeatures);
@@ -128,5 +198,11 @@ static_assert(qtDqtEntryOffset(kQtDqtTableEntries) + 2 == 0x24C);
 static_assert(testFrequencyOffset(kTestFrequencyCount) == kMessageLine1);
 static_assert(kMessageLine2 + kMessageLineLength == kTuningData);
 static_assert(kTuningDataEnd == kImageSize);
+static_assert(kOptionalFeaturesEnd == kPttIdBeginCode);
+static_assert(kDtmfClearToTranspond < kKeyPf1);
+static_assert(kScanTxDwell + 2 <= kCrewOwnFleet && kCrewSideTone < kBitmapA);
+static_assert(crewEntryOffset(4) + kCrewEntrySize == 0x1CC && crewEntryOffset(5) == 0x1D0);
+static_assert(crewEntryOffset(kCrewEntryCount) + kCrewEntrySize == 0x1DC);
+static_assert(kDtmfStunCode + kDtmfStunCodeLength == kDtmfStunType);
 
 } // namespace tsw::layout

@@ -1,0 +1,61 @@
+#include "editors/feature/FieldTable.h"
+
+#include <climits>
+
+#include "app/AppGlobals.h"
+#include "app/NumberText.h"
+
+namespace tsw::feature {
+
+TextLookup globalTextLookup() {
+    return [](StringId id) { return tr(id); };
+}
+
+int listIndexOf(std::span<const ListEntry> entries, int code) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].code == code)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Prompt errorPrompt(StringId message, const TextLookup& text, const std::string& suffix) {
+    Prompt p;
+    p.textId = message;
+    p.text = text(message) + suffix;
+    p.captionId = StrId::ErrorCaption;
+    p.caption = text(StrId::ErrorCaption);
+    p.icon = PromptIcon::Stop;
+    p.buttons = PromptButtons::Ok;
+    p.defaultAnswer = PromptAnswer::Ok;
+    return p;
+}
+
+int readNumber(std::string_view text) {
+    std::string copy(text);
+    return ClampNumberText(copy, INT_MAX, 0, 1);
+}
+
+int stepWrapped(int value, int min, int max, int step, int direction) {
+    if (direction != 0 && (value < min || value > max))
+        return direction > 0 ? min : max;
+    return StepValue(value, max, min, step, direction);
+}
+
+std::string readCharacters(const RadioImage& image, std::size_t offset, std::size_t length) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint8_t b = image.byte(offset + i);
+        if (b == 0xFF || b == 0x00)
+            break;
+        text.push_back(static_cast<char>(b));
+    }
+    return text;
+}
+
+void writeCharacters(RadioImage& image, std::size_t offset, std::size_t length,
+                     std::string_view text) {
+    for (std::size_t i = 0; i < length; ++i)
+        image.setByte(offset + i, i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF);
+}
+
+} // namespace tsw::feature
