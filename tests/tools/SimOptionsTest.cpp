@@ -21,42 +21,16 @@ std::string parse(std::vector<std::string> args, SimOptions& out) {
 
 TEST(SimOptions, SetsTheRadioAndItsFaults) {
     SimOptions o;
-    ASSERT_EQ(parse({"--identity",
-                     "4C:5A:37:30:39:93:01:02",
-                     "--model=X9999",
-                     "--band",
-                     "0x91",
-                     "--baud",
-                     "2400",
-                     "--serial",
-                     "AB-12",
-                     "--info-text",
-                     "DEALER",
-                     "--version-text",
-                     "V9",
-                     "--fault-no-ack",
-                     "3",
-                     "--fault-no-ack",
-                     "7",
-                     "--fault-bad-first",
-                     "2",
-                     "--fault-extra-byte",
-                     "4",
-                     "--fault-nak",
-                     "5",
-                     "--fault-silence-after",
-                     "0",
-                     "--delay-ms",
-                     "25",
-                     "--fault-info-checksum",
-                     "--test-channel-nak",
-                     "--image",
-                     "r.dat",
-                     "--save",
-                     "--log",
-                     "l.txt"},
-                    o),
-              "");
+    // clang-format off
+    const std::vector<std::string> args = {
+        "--identity", "4C:5A:37:30:39:93:01:02", "--model=X9999", "--band", "0x91",
+        "--baud", "2400", "--serial", "AB-12", "--info-text", "DEALER", "--version-text", "V9",
+        "--fault-no-ack", "3", "--fault-no-ack", "7", "--fault-bad-first", "2",
+        "--fault-extra-byte", "4", "--fault-nak", "5", "--fault-silence-after", "0",
+        "--delay-ms", "25", "--fault-info-checksum", "--test-channel-nak",
+        "--image", "r.dat", "--save", "--log", "l.txt", "--until-killed"};
+    // clang-format on
+    ASSERT_EQ(parse(args, o), "");
     // --identity first, whatever the order: --model and --band change their part of it.
     EXPECT_EQ(o.config.identity, (ModelIdentity{'X', '9', '9', '9', '9', 0x91, 0x01, 0x02}));
     EXPECT_EQ(o.config.baud, 2400);
@@ -78,6 +52,7 @@ TEST(SimOptions, SetsTheRadioAndItsFaults) {
     EXPECT_EQ(o.imagePath, "r.dat");
     EXPECT_TRUE(o.save);
     EXPECT_EQ(o.logPath, "l.txt");
+    EXPECT_TRUE(o.untilKilled);
 }
 
 TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {

@@ -170,6 +170,11 @@ const std::vector<OptionSpec>& optionSpecs() {
              o.config.faults.testChannelNak = true;
              return std::string();
          }},
+        {"--until-killed", false,
+         [](auto, auto& o) {
+             o.untilKilled = true;
+             return std::string();
+         }},
         {"--help", false,
          [](auto, auto& o) {
              o.help = true;
@@ -240,7 +245,7 @@ std::string helpText() {
     return R"(Usage: tsw62m-radiosim [OPTION]...
 A simulated HX-5520 (UHF) radio on a pseudo-terminal. The first line on standard output is
 the terminal's path (give it to the program as its port); the radio serves until it is
-killed or its standard input closes.
+killed or its standard input closes (--until-killed: until it is killed).
 
 The radio honours the line: it reads the baud rate the program set, takes bytes sent at
 another rate as noise, and paces both directions at the line's byte rate (11 bit times a
@@ -279,6 +284,7 @@ the options that take N may be repeated):
 Diagnostics:
   --log FILE          every byte in (">") and out ("<") with a time stamp in ms since
                       the start, and what the radio made of it ("#")
+  --until-killed      serve on when standard input closes
   --help              this text
 
 Write frames never change 0x180..0x1B7 or 0x340..0x3FF; they are acknowledged all the same.

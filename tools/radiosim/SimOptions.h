@@ -10,9 +10,10 @@ namespace tsw::radiosim {
 
 struct SimOptions {
     SimConfig config = defaultConfig();
-    std::string imagePath; // --image: the radio's memory lives in this data file
-    bool save = false;     // --save: taken write frames and stored tuning values go back to it
-    std::string logPath;   // --log: every byte in and out
+    std::string imagePath;    // --image: the radio's memory lives in this data file
+    bool save = false;        // --save: taken write frames and stored tuning values go back to it
+    std::string logPath;      // --log: every byte in and out
+    bool untilKilled = false; // --until-killed: the end of standard input does not end it
     bool help = false;
 };
 

@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     if (::isatty(STDERR_FILENO))
         std::fprintf(stderr, "tsw62m-radiosim: HX-5520 on %s at %d baud (Ctrl+C ends it)\n",
                      driver.slavePath().c_str(), options.config.baud);
-    const int stopFd = ::fcntl(STDIN_FILENO, F_GETFD) >= 0 ? STDIN_FILENO : -1;
+    const bool watchInput = !options.untilKilled && ::fcntl(STDIN_FILENO, F_GETFD) >= 0;
+    const int stopFd = watchInput ? STDIN_FILENO : -1;
     driver.run(stopFd, gStop);
     return 0;
 }
