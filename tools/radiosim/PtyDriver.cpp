@@ -154,19 +154,21 @@ void PtyDriver::sendDue(SimTime t, const LineSettings& line) {
         log_.note(t, std::to_string(due.size()) + " reply bytes lost: the line runs at " +
                          std::to_string(line.baud) + " baud");
     } else {
-        for (const OutByte& b : due)
+        // Logged at their wire times, so that a reply is one line however late this turn is.
+        for (const OutByte& b : due) {
+            log_.bytes(b.at, kLogOut, std::span(&b.value, 1));
             unsent_.push_back(b.value);
+        }
     }
-    writePending(t);
+    writePending();
 }
 
-void PtyDriver::writePending(SimTime t) {
+void PtyDriver::writePending() {
     if (unsent_.empty())
         return;
     const ssize_t n = ::write(master_, unsent_.data(), unsent_.size());
     if (n <= 0)
         return; // the terminal's queue is full: try again on the next turn
-    log_.bytes(t, kLogOut, std::span(unsent_.data(), static_cast<std::size_t>(n)));
     unsent_.erase(unsent_.begin(), unsent_.begin() + n);
 }
 

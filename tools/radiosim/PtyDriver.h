@@ -41,7 +41,7 @@ private:
     LineSettings currentLine();
     void receiveFromLine();
     void sendDue(SimTime now, const LineSettings& line);
-    void writePending(SimTime now);
+    void writePending();
     void flushNotes(std::optional<SimTime> upTo);
     std::int64_t pollTimeoutNs(SimTime now) const;
     bool stopInputEnded(int stopFd);
