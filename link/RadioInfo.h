@@ -1,0 +1,44 @@
+#pragma once
+// Radio Information: the identity, the 34-byte information block ("NRK") and the version
+// ('P') read in one short programming connection, and the texts the dialog shows.
+//
+// Information block: 'N', 32 data bytes, checksum = sum of the data bytes mod 256.
+// Data bytes 0..15 are a text (0xFF = empty position), 16..27 the serial number, 28..31 unused.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "link/SerialLink.h"
+
+namespace tsw {
+
+inline constexpr std::size_t kInfoBlockSize = 34;
+inline constexpr std::size_t kInfoDataSize = 32;
+inline constexpr std::size_t kVersionSize = 10;
+inline constexpr std::uint8_t kInfoBandTypeByte = 0x92;
+
+// The 32 data bytes of a well-formed block, nothing otherwise.
+std::optional<std::array<std::uint8_t, kInfoDataSize>>
+parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block);
+
+// The Radio Information command's connection. True when every reading succeeded and the
+// dialog is to be shown (the readings are then in the link's radioInfo fields).
+bool RunRadioInformation(SerialLink& link);
+
+// ---- Dialog texts ---------------------------------------------------------------------------
+// "HX-" and the model code with every letter H removed ("H5520" -> "HX-5520").
+std::string modelTypeText(const std::string& modelCode);
+// For type byte 0x92 the band text from three strings; otherwise a single space.
+std::string frequencyText(std::uint32_t typeByte, const TextLookup& text);
+// Piece 1 (text 0..11) and piece 2 (text 12..15), each up to its first 0xFF and followed by a
+// space when not empty, then the serial bytes without 0xFF, other than letters, digits and
+// '-' shown as spaces. The serial bytes so replaced are replaced in `serial` too.
+std::string serialNumberText(std::span<const std::uint8_t, 16> infoText,
+                             std::span<std::uint8_t, 12> serial);
+// The first six version bytes, up to the first 0xFF.
+std::string versionText(std::span<const std::uint8_t, kVersionSize> version);
+
+} // namespace tsw

@@ -1,0 +1,100 @@
+#include "link/SerialLink.h"
+
+#include <cmath>
+
+namespace tsw {
+
+void clearTransferFlags(SharedFlags& flags) {
+    flags.dataReady = false;
+    flags.replyTimedOut = false;
+    flags.ackMissing = false;
+    flags.retrying = false;
+}
+
+SerialLink::SerialLink(SerialDevice& device, Clock& clock, UserPrompt& prompt, AppGlobals& globals)
+    : CommPort(device, clock), prompt_(prompt), g_(globals) {}
+
+std::string SerialLink::Text(StringId id) const {
+    return lookup_ ? lookup_(id) : g_.language.text(id);
+}
+
+PromptAnswer SerialLink::Ask(StringId text, StringId caption, PromptIcon icon,
+                             PromptButtons buttons, PromptAnswer defaultAnswer,
+                             const std::string& extra) {
+    Prompt p;
+    p.textId = text;
+    p.text = Text(text) + extra;
+    p.captionId = caption;
+    p.caption = Text(caption);
+    p.icon = icon;
+    p.buttons = buttons;
+    p.defaultAnswer = defaultAnswer;
+    return prompt_.ask(p);
+}
+
+int SerialLink::WaitBudgetPolls(int n) const {
+    // Twice the time the awaited bytes take on the wire, so a slow line can deliver them.
+    const double wireMs = currentLineSettings().wireTimeMs(static_cast<std::size_t>(n < 0 ? 0 : n));
+    const int polls = static_cast<int>(std::ceil(2.0 * wireMs / kPollMs));
+    return polls > kMinWaitPolls ? polls : kMinWaitPolls;
+}
+
+void SerialLink::WaitForBytes(int n) {
+    auto& flags = g_.flags;
+    flags.dataReady = false;
+    flags.replyTimedOut = false;
+    const int budget = WaitBudgetPolls(n);
+    int polls = 0;
+    lastWaitingCount_ = BytesWaiting();
+    while (lastWaitingCount_ != n) {
+        if (polls >= budget) {
+            flags.replyTimedOut = true;
+            return;
+        }
+        clock_.sleepMs(kPollMs);
+        ++polls;
+        lastWaitingCount_ = BytesWaiting();
+    }
+    flags.dataReady = true;
+}
+
+bool SerialLink::WaitAck() {
+    auto& flags = g_.flags;
+    WaitForBytes(1);
+    if (!flags.dataReady) {
+        flags.ackMissing = true;
+        return false;
+    }
+    std::uint8_t byte = 0;
+    if (ReceiveBytes(&byte, 1) == 1 &&
+        (byte == wire::kAck || (byte == wire::kNak && flags.acceptNak)))
+        return true;
+    flags.dataReady = false;
+    return false;
+}
+
+int SerialLink::SendAndAck(std::span<const std::uint8_t> command) {
+    if (SendBytes(command.data(), static_cast<std::uint16_t>(command.size())) != 1)
+        return 1;
+    std::uint8_t reply = 0;
+    if (ReceiveBytes(&reply, 1) != 1)
+        return 1;
+    return reply == wire::kAck ? 0 : 1;
+}
+
+int SerialLink::DataReply(std::span<const std::uint8_t> command, std::span<std::uint8_t> reply,
+                          bool nakAccepted) {
+    // The command, its data reply, our acknowledgement and the radio's acknowledgement of it.
+    if (SendBytes(command.data(), static_cast<std::uint16_t>(command.size())) != 1)
+        return 1;
+    if (ReceiveBytes(reply.data(), static_cast<std::uint16_t>(reply.size())) != 1)
+        return 1;
+    if (SendByte(wire::kAck) != 1)
+        return 1;
+    std::uint8_t last = 0;
+    if (ReceiveBytes(&last, 1) != 1)
+        return 1;
+    return last == wire::kAck || (nakAccepted && last == wire::kNak) ? 0 : 1;
+}
+
+} // namespace tsw

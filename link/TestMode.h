@@ -1,0 +1,66 @@
+#pragma once
+// Test mode: the entry sequence of the Test Mode command (the "TUNING " handshake, identity,
+// tuning data, the test-channel comparison) and the command pattern of the Test Mode
+// dialog's controls. The dialog itself is the GUI's; it is reached through TestModeUi.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "link/SerialLink.h"
+
+namespace tsw {
+
+inline constexpr int kTestChannelCount = 16;
+inline constexpr std::size_t kTestChannelRecordSize = 8;
+inline constexpr std::uint32_t kReleasePauseMs = 1000;
+
+class TestModeUi {
+public:
+    virtual ~TestModeUi() = default;
+    virtual void createDialog() {}
+    // Runs the Test Mode dialog modally (the radio is in tuning mode meanwhile).
+    virtual void runDialog() = 0;
+    virtual void destroyDialog() {}
+};
+
+// The Test Mode command, from the release of a radio left in tuning mode to the closed port.
+void RunTestMode(SerialLink& link, TestModeUi& ui);
+
+// The radio's 16 test channels as read in the entry sequence (128 bytes).
+using TestChannelTable = std::array<std::uint8_t, kTestChannelCount * kTestChannelRecordSize>;
+
+// The commands behind the Test Mode dialog's controls. Every command that fails asks to
+// retry; Cancel marks the link lost and asks the dialog to close. Once the link is lost a
+// failing channel, signalling or PTT command counts as done without asking.
+class TestModeSession {
+public:
+    explicit TestModeSession(SerialLink& link) : link_(link) {}
+
+    // Each returns true when the command was done (or taken as done).
+    bool SelectTestChannel(std::uint8_t channel);
+    bool SelectSignalling(std::uint8_t number);
+    bool TogglePtt(); // the new state is in the pttOn flag
+    bool SetWide();
+    bool SetNarrow();
+    // Reads and stores the tuning data, then selects the item in the radio.
+    bool OpenTuningItem(std::uint8_t itemCode);
+    // Reads and stores the tuning data for printing.
+    bool ReadTuningForPrint();
+    // The Close button: the current signalling again, then the end command.
+    void Close(std::uint8_t signalling);
+
+    bool closeRequested() const { return closeRequested_; }
+    std::uint8_t selectedItemCode() const { return itemCode_; }
+
+private:
+    enum class OnCancel { JustClose, ReleaseAndClose };
+    bool Run(const std::function<int()>& command, bool doneWhenLost, OnCancel onCancel);
+    bool SwitchPttOffFirst();
+
+    SerialLink& link_;
+    bool closeRequested_ = false;
+    std::uint8_t itemCode_ = 0;
+};
+
+} // namespace tsw

@@ -1,0 +1,88 @@
+#include "link/Tuning.h"
+
+#include <array>
+
+namespace tsw {
+
+int SerialLink::SetTuningValue(std::uint8_t itemCode, std::uint8_t value) {
+    const std::array<std::uint8_t, 3> command{itemCode, 0x20, value};
+    if (SendBytes(command.data(), command.size()) != 1)
+        return 1;
+    return WaitAck() ? 0 : 1;
+}
+
+int SerialLink::StoreTuningValue(std::uint8_t itemCode) {
+    const std::array<std::uint8_t, 2> command{itemCode, 0x0E};
+    if (SendBytes(command.data(), command.size()) != 1)
+        return 1;
+    return WaitAck() ? 0 : 1;
+}
+
+int SerialLink::ReadMeter(std::uint8_t readingCode, std::uint8_t& reading) {
+    const std::array<std::uint8_t, 2> command{readingCode, 0x0A};
+    if (SendBytes(command.data(), command.size()) != 1)
+        return 1;
+    SetReadTimeout(kMeterTimeoutMs);
+    std::uint8_t byte = 0;
+    if (ReceiveBytes(&byte, 1) != 1)
+        return 1;
+    PurgeReceive();
+    SendByte(wire::kAck);
+    reading = byte;
+    return 0;
+}
+
+std::optional<std::size_t> initialTuningIndex(std::uint8_t itemCode) {
+    switch (itemCode) {
+    case kBatteryLevelItem:
+        return 54;
+    case kVox1Item:
+        return 56;
+    case kVox10Item:
+        return 57;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool TuningAdjustment::Acknowledged(const std::function<int()>& command) {
+    while (command() != 0) {
+        if (gaveUp_)
+            return false;
+        if (link_.AskRetry() == PromptAnswer::Retry)
+            continue;
+        gaveUp_ = true;
+        closeRequested_ = true;
+        link_.SendEnd();
+        return false;
+    }
+    return true;
+}
+
+bool TuningAdjustment::SetValue(std::uint8_t value) {
+    return Acknowledged([&] { return link_.SetTuningValue(itemCode_, value); });
+}
+
+bool TuningAdjustment::Ok(std::uint8_t value) {
+    return SetValue(value) && Acknowledged([&] { return link_.StoreTuningValue(itemCode_); });
+}
+
+bool TuningAdjustment::Cancel() {
+    return Ok(initial_);
+}
+
+TuningAdjustment::Tick TuningAdjustment::MeterTick(bool measuring, std::uint8_t& reading) {
+    if (!measuring)
+        return Tick::Idle;
+    return link_.ReadMeter(readingCode_, reading) == 0 ? Tick::Reading : Tick::Failed;
+}
+
+bool TuningAdjustment::MeterRetry() {
+    if (link_.AskRetry() == PromptAnswer::Retry)
+        return true;
+    link_.SendEnd();
+    closeRequested_ = true;
+    return false;
+}
+
+} // namespace tsw

@@ -1,0 +1,277 @@
+#include "tests/link/LinkFixture.h"
+
+#include "app/ImageLayout.h"
+
+using namespace tsw;
+using namespace tsw::test;
+
+namespace {
+
+std::vector<std::uint32_t> writeBauds(const FakeSerialDevice& device) {
+    std::vector<std::uint32_t> out;
+    for (const auto& e : device.events)
+        if (e.kind == WireEvent::Kind::Write)
+            out.push_back(e.settings.baud);
+    return out;
+}
+
+} // namespace
+
+using ProgramConnection = LinkFixture;
+
+TEST_F(ProgramConnection, BaudSearchFindsTheRadioOnlyWithTheRepliesOfItsRate) {
+    using S = FakeRadio::HandshakeStyle;
+    struct Case {
+        std::uint32_t baud;
+        S style;
+        int result;
+        const char* settings;
+        std::uint32_t timeout;
+        std::vector<std::uint32_t> tried;
+    };
+    const Case cases[] = {
+        {9600, S::Ack, 0, "9600,N,8,2", 550, {9600}},
+        {9600, S::ByteThenAck, 0, "9600,N,8,2", 550, {9600}},
+        {19200, S::SynThenAck, 0, "19200,N,8,2", 550, {9600, 19200}},
+        {4800, S::SynThenAck, 0, "4800,N,8,2", 1100, {9600, 19200, 4800}},
+        {2400, S::SynThenAck, 0, "2400,N,8,2", 2200, {9600, 19200, 4800, 2400}},
+        {1200, S::SynThenAck, 0, "1200,N,8,2", 4400, {9600, 19200, 4800, 2400, 1200}},
+        // An ACK alone is enough only at the first rate; the remembered time-out comes back.
+        {4800, S::Ack, 1, "1200,N,8,2", 1000, {9600, 19200, 4800, 2400, 1200}},
+        {9600, S::SynThenAck, 0, "9600,N,8,2", 550, {9600}}, // any byte, then ACK
+        {19200, S::Ack, 1, "1200,N,8,2", 1000, {9600, 19200, 4800, 2400, 1200}},
+    };
+    for (const auto& c : cases) {
+        VirtualClock clock;
+        FakeSerialDevice device(clock);
+        FakeRadio radio(device, clock);
+        radio.baud = c.baud;
+        radio.style = c.style;
+        AppGlobals globals;
+        StrictPrompt noPrompt;
+        SerialLink l(device, clock, noPrompt, globals);
+        l.SetDevicePath("/dev/fake");
+        ASSERT_EQ(l.Open(), 1);
+        EXPECT_EQ(l.EnterProgramMode(), c.result) << c.baud;
+        EXPECT_EQ(l.lineSettings(), c.settings) << c.baud;
+        EXPECT_EQ(l.readTimeoutConstant(), c.timeout) << c.baud;
+        EXPECT_EQ(writeBauds(device), c.tried) << c.baud;
+        for (const auto& w : device.writes())
+            EXPECT_EQ(w, bytesOf("PROGRAM"));
+    }
+}
+
+TEST_F(ProgramConnection, BaudSearchWaitsFiveHundredThenOneHundredMilliseconds) {
+    radio.baud = 300; // never found
+    ASSERT_EQ(link.Open(), 1);
+    const auto start = clock.now();
+    EXPECT_EQ(link.EnterProgramMode(), 1);
+    EXPECT_EQ(clock.now() - start, 500u + 4 * 100u);
+}
+
+TEST_F(ProgramConnection, BaudSearchKeepsTheTailOfTheLineSettings) {
+    link.SetLineSettings("9600, E, 7, 1");
+    EXPECT_EQ(link.lineSettings(), "9600,E,7,1");
+    radio.baud = 2400;
+    radio.style = FakeRadio::HandshakeStyle::SynThenAck;
+    ASSERT_EQ(link.Open(), 1);
+    EXPECT_EQ(link.EnterProgramMode(), 0);
+    EXPECT_EQ(link.lineSettings(), "2400,E,7,1");
+    EXPECT_EQ(device.settings.parity, Parity::Even);
+    EXPECT_EQ(device.settings.dataBits, 7);
+}
+
+TEST_F(ProgramConnection, AFailedSendEndsTheSearchAtOnce) {
+    ASSERT_EQ(link.Open(), 1);
+    device.failWrite = true;
+    link.SetReadTimeout(777);
+    EXPECT_EQ(link.EnterProgramMode(), 1);
+    EXPECT_EQ(link.readTimeoutConstant(), 777u);
+    EXPECT_EQ(link.lineSettings(), "9600,N,8,2");
+    EXPECT_EQ(clock.now(), 0u);
+}
+
+TEST_F(ProgramConnection, IdentityIsAskedAfterFiftyMillisecondsAndAcknowledged) {
+    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.EnterProgramMode(), 0);
+    const auto before = clock.now();
+    const std::size_t firstNew = device.writes().size();
+    std::array<std::uint8_t, 8> id{};
+    EXPECT_EQ(link.ReadIdentity(id), 0);
+    EXPECT_EQ(std::vector<std::uint8_t>(id.begin(), id.end()), radio.identity);
+    const auto w = device.writes();
+    ASSERT_EQ(w.size(), firstNew + 2);
+    EXPECT_EQ(w[firstNew], Bytes{0x02});
+    EXPECT_EQ(w[firstNew + 1], Bytes{0x06});
+    for (const auto& e : device.events) {
+        if (e.kind == WireEvent::Kind::Write && e.bytes == Bytes{0x02}) {
+            EXPECT_GE(e.time, before + 50);
+        }
+    }
+}
+
+TEST_F(ProgramConnection, IdentityFailsWhenShortOrNotAcknowledged) {
+    struct Case {
+        const char* what;
+        std::function<void(const Bytes&, Bytes&, int)> filter;
+    };
+    const Case cases[] = {
+        {"seven bytes",
+         [](const Bytes& c, Bytes& r, int) {
+             if (c == Bytes{0x02})
+                 r.pop_back();
+         }},
+        {"NAK to our ACK",
+         [](const Bytes& c, Bytes& r, int) {
+             if (c == Bytes{0x06})
+                 r = {0x15};
+         }},
+        {"no ACK to our ACK",
+         [](const Bytes& c, Bytes& r, int) {
+             if (c == Bytes{0x06})
+                 r.clear();
+         }},
+    };
+    for (const auto& c : cases) {
+        VirtualClock clock;
+        FakeSerialDevice device(clock);
+        FakeRadio radio(device, clock);
+        radio.filter = c.filter;
+        AppGlobals globals;
+        StrictPrompt noPrompt;
+        SerialLink l(device, clock, noPrompt, globals);
+        l.SetDevicePath("/dev/fake");
+        ASSERT_EQ(l.Open(), 1);
+        ASSERT_EQ(l.EnterProgramMode(), 0);
+        std::array<std::uint8_t, 8> id{};
+        EXPECT_EQ(l.ReadIdentity(id), 1) << c.what;
+    }
+}
+
+TEST_F(ProgramConnection, CheckModelOutcomes) {
+    using A = PromptAnswer;
+    struct Case {
+        const char* code;
+        bool writing;
+        const char* imageCode;
+        std::vector<A> answers;
+        int result;
+        std::vector<StringId> asked;
+        bool ended; // 0x45 sent and port closed
+    };
+    const Case cases[] = {
+        {"H5520", false, "H5520", {}, 0, {}, false},
+        {"LZ709", false, "H5520", {}, 0, {}, false},
+        {"H5520", true, "H5520", {}, 0, {}, false},
+        {"h5520", false, "H5520", {A::Retry}, 1, {StrId::UnsupportedRadioModel}, false},
+        {"X5520", false, "H5520", {A::Cancel}, 2, {StrId::UnsupportedRadioModel}, true},
+        {"X5520", true, "X5520", {A::Cancel}, 2, {StrId::UnsupportedRadioModel}, true},
+        {"H5520", true, "LZ709", {A::Ok}, 0, {StrId::ModelMismatchQuestion}, false},
+        {"H5520", true, "LZ709", {A::Cancel}, 2, {StrId::ModelMismatchQuestion}, true},
+        {"LZ709", true, "H5520", {A::Cancel}, 2, {StrId::ModelMismatchQuestion}, true},
+    };
+    for (const auto& c : cases) {
+        VirtualClock clock;
+        FakeSerialDevice device(clock);
+        AppGlobals globals;
+        StrictPrompt p;
+        p.answers.assign(c.answers.begin(), c.answers.end());
+        SerialLink l(device, clock, p, globals);
+        l.SetDevicePath("/dev/fake");
+        ASSERT_EQ(l.Open(), 1);
+        globals.flags.writingToRadio = c.writing;
+        globals.flags.readingFromRadio = !c.writing;
+        globals.flags.retrying = true;
+        for (std::size_t i = 0; i < 5; ++i)
+            globals.image.setByte(layout::kModelCode + i,
+                                  static_cast<std::uint8_t>(c.imageCode[i]));
+        globals.image.setByte(layout::kBandCode, 0x11); // takes no part in the comparison
+        std::array<std::uint8_t, 8> id{};
+        std::copy_n(c.code, 5, id.begin());
+        id[5] = 0x92;
+        EXPECT_EQ(l.CheckModel(id), c.result) << c.code << c.writing;
+        EXPECT_EQ(p.askedIds(), c.asked) << c.code;
+        EXPECT_EQ(l.radioModelCode, c.code);
+        EXPECT_EQ(l.radioTypeByte, 0x92u);
+        EXPECT_EQ(!l.isOpen(), c.ended) << c.code;
+        EXPECT_EQ(device.writes() == std::vector<Bytes>{{0x45}}, c.ended) << c.code;
+        if (c.ended) {
+            EXPECT_FALSE(globals.flags.readingFromRadio);
+            EXPECT_FALSE(globals.flags.writingToRadio);
+        }
+        if (c.ended && c.writing && c.asked[0] == StrId::ModelMismatchQuestion) {
+            EXPECT_FALSE(globals.flags.retrying);
+        }
+    }
+}
+
+TEST_F(ProgramConnection, PromptsCarryTheirCaptionsIconsAndButtons) {
+    struct Case {
+        StringId text;
+        StringId caption;
+        PromptIcon icon;
+        PromptButtons buttons;
+        PromptAnswer def;
+    };
+    const Case expected[] = {
+        {StrId::UnsupportedRadioModel, StrId::ErrorCaption, PromptIcon::Stop,
+         PromptButtons::RetryCancel, PromptAnswer::Retry},
+        {StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
+         PromptButtons::OkCancel, PromptAnswer::Cancel},
+        {StrId::RadioLinkFailed, StrId::ErrorCaption, PromptIcon::Stop, PromptButtons::RetryCancel,
+         PromptAnswer::Retry},
+        {StrId::PortOpenFailed, StrId::ErrorCaption, PromptIcon::Stop, PromptButtons::Ok,
+         PromptAnswer::Ok},
+    };
+    prompt.answers = {PromptAnswer::Retry, PromptAnswer::Ok, PromptAnswer::Cancel,
+                      PromptAnswer::Ok};
+    ASSERT_EQ(link.Open(), 1);
+    std::array<std::uint8_t, 8> id{'X', '5', '5', '2', '0', 0, 0, 0};
+    link.CheckModel(id);
+    g.flags.writingToRadio = true;
+    g.image.setByte(layout::kModelCode, 'Q');
+    id[0] = 'H';
+    link.CheckModel(id);
+    link.AskRetry();
+    link.SetOpen(0);
+    device.failOpen = true;
+    link.OpenPortForConnection();
+    ASSERT_EQ(prompt.asked.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Prompt& p = prompt.asked[i];
+        EXPECT_EQ(p.textId, expected[i].text);
+        EXPECT_EQ(p.captionId, expected[i].caption);
+        EXPECT_EQ(p.caption, idText(expected[i].caption));
+        EXPECT_EQ(p.icon, expected[i].icon);
+        EXPECT_EQ(p.buttons, expected[i].buttons);
+        EXPECT_EQ(p.defaultAnswer, expected[i].def);
+        EXPECT_EQ(p.text.rfind(idText(expected[i].text), 0), 0u);
+    }
+}
+
+TEST_F(ProgramConnection, APortThatCannotBeOpenedSaysWhyAndIsClosedAgain) {
+    device.failOpen = true;
+    device.openError = OpenError::PermissionDenied;
+    prompt.answers = {PromptAnswer::Ok};
+    EXPECT_EQ(link.OpenPortForConnection(), 1);
+    EXPECT_TRUE(g.flags.portOpenFailed);
+    EXPECT_FALSE(link.isOpen());
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "<3380007>\n\n/dev/fake1: Permission denied");
+    EXPECT_EQ(link.LastOpenError(), OpenError::PermissionDenied);
+
+    device.failOpen = false;
+    EXPECT_EQ(link.OpenPortForConnection(), 0);
+    EXPECT_FALSE(g.flags.portOpenFailed);
+    EXPECT_EQ(link.OpenPortForConnection(), 0); // already open: nothing more happens
+    EXPECT_EQ(device.openCount, 2);
+}
+
+TEST_F(ProgramConnection, LeavingProgramModeWantsAnAcknowledgement) {
+    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.EnterProgramMode(), 0);
+    EXPECT_EQ(link.LeaveProgramMode(), 0);
+    EXPECT_EQ(device.writes().back(), Bytes{0x45});
+    EXPECT_EQ(radio.mode, FakeRadio::Mode::Idle);
+    EXPECT_EQ(link.LeaveProgramMode(), 1); // an idle radio does not answer
+}

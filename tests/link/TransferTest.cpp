@@ -1,0 +1,470 @@
+#include "tests/link/LinkFixture.h"
+
+#include "app/ImageLayout.h"
+#include "link/Transfer.h"
+#include "tests/support/TestSupport.h"
+
+using namespace tsw;
+using namespace tsw::test;
+
+namespace {
+
+struct RecordingProgress : TransferProgress {
+    void setProgressRange(int lo, int hi) override { ranges.push_back({lo, hi}); }
+    void setProgressPos(int p) override { positions.push_back(p); }
+    std::vector<std::pair<int, int>> ranges;
+    std::vector<int> positions;
+};
+
+struct RecordingWindows : ImageWindows {
+    void setCurrentChannel(int c) override { calls.push_back("channel " + std::to_string(c)); }
+    void closeAllEditors() override { calls.push_back("close"); }
+    void openChannelInformation() override { calls.push_back("open"); }
+    void refreshImageDisplay() override { calls.push_back("refresh"); }
+    std::vector<std::string> calls;
+};
+
+RadioImage patternImage() {
+    RadioImage image;
+    for (std::size_t i = 0; i < kImageSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 7 + 3));
+    for (std::size_t i = 0; i < 5; ++i)
+        image.setByte(layout::kModelCode + i, static_cast<std::uint8_t>("H5520"[i]));
+    return image;
+}
+
+std::vector<std::vector<std::uint8_t>> readFrames() {
+    std::vector<std::vector<std::uint8_t>> out;
+    for (int h = 0; h < 4; ++h)
+        for (int l = 0; l < 256; l += 64)
+            out.push_back({'R', static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(l), 0x40});
+    return out;
+}
+
+bool isReadFrame(const std::vector<std::uint8_t>& w) {
+    return w.size() == 4 && w[0] == 'R';
+}
+bool isWriteFrame(const std::vector<std::uint8_t>& w) {
+    return w.size() > 4 && w[0] == 'W';
+}
+
+} // namespace
+
+struct TransferTest : LinkFixture {
+    TransferTest() { link.SetDevicePath("/dev/fake"); }
+    int read() { return transfer.ReadImageFromRadio(progress); }
+    int write() { return transfer.WriteImageToRadio(progress); }
+    Transfer transfer{link};
+    RecordingProgress progress;
+};
+
+TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
+    radio.image = patternImage();
+    ASSERT_EQ(read(), 1);
+    std::vector<Bytes> expected{bytesOf("PROGRAM"), {0x02}, {0x06}};
+    for (const auto& f : readFrames()) {
+        expected.push_back(f);
+        expected.push_back({0x06});
+    }
+    expected.push_back({0x45});
+    EXPECT_EQ(writes(), expected);
+    EXPECT_TRUE(std::equal(transfer.receiveBuffer().begin(), transfer.receiveBuffer().end(),
+                           radio.image.bytes().begin()));
+    EXPECT_EQ(transfer.receivedCount(), 1024);
+    std::vector<int> positions{0};
+    for (int i = 1; i <= 16; ++i)
+        positions.push_back(64 * i);
+    EXPECT_EQ(progress.positions, positions);
+    EXPECT_EQ(progress.ranges.back(), std::make_pair(0, 1024));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_FALSE(g.flags.readingFromRadio);
+    // The end command follows the last acknowledgement after at least 250 ms.
+    std::uint64_t lastRead = 0, endWrite = 0;
+    for (const auto& e : device.events) {
+        if (e.kind == WireEvent::Kind::Write && e.bytes == Bytes{0x45}) {
+            endWrite = e.time;
+            break;
+        }
+        if (e.kind == WireEvent::Kind::Read && !e.bytes.empty())
+            lastRead = e.time;
+    }
+    EXPECT_GE(endWrite, lastRead + 250);
+    EXPECT_EQ(std::count(clock.sleeps.begin(), clock.sleeps.end(), 250u), 1);
+}
+
+TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
+    g.image = patternImage();
+    radio.image.fill(0x00);
+    ASSERT_EQ(write(), 1);
+    std::vector<WriteFrame> frames;
+    for (const auto& w : writes()) {
+        if (!isWriteFrame(w))
+            continue;
+        const WriteFrame f{static_cast<std::uint16_t>(w[1] * 256 + w[2]), w[3]};
+        ASSERT_EQ(w.size(), 4u + f.length);
+        frames.push_back(f);
+    }
+    ASSERT_EQ(frames.size(), 49u);
+    EXPECT_EQ(frames, writeFrames());
+    std::vector<WriteFrame> expected;
+    for (std::uint16_t a = 0; a < 0x180; a += 16)
+        expected.push_back({a, 16});
+    for (std::uint16_t a = 0x1B8; a < 0x1F8; a += 16)
+        expected.push_back({a, 16});
+    expected.push_back({0x1F8, 8});
+    for (std::uint16_t a = 0x200; a < 0x340; a += 16)
+        expected.push_back({a, 16});
+    EXPECT_EQ(frames, expected);
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        const bool written = i < 0x180 || (i >= 0x1B8 && i < 0x340);
+        EXPECT_EQ(radio.image.byte(i), written ? g.image.byte(i) : 0x00) << i;
+    }
+    EXPECT_EQ(progress.ranges.back(), std::make_pair(0, 811));
+    EXPECT_EQ(progress.positions.size(), 50u);
+    EXPECT_EQ(progress.positions[29], 0x1F8);
+    EXPECT_EQ(progress.positions.back(), 816);
+    EXPECT_EQ(writes().back(), Bytes{0x45});
+    // No pause after a write: the end command follows the last acknowledgement at once.
+    EXPECT_EQ(std::count(clock.sleeps.begin(), clock.sleeps.end(), 250u), 0);
+}
+
+TEST_F(TransferTest, WaitForBytesWantsTheExactCount) {
+    ASSERT_EQ(link.Open(), 1);
+    struct Case {
+        std::size_t waiting;
+        int asked;
+        bool ready;
+    };
+    const Case cases[] = {
+        {68, 68, true}, {69, 68, false}, {67, 68, false}, {1, 1, true}, {2, 1, false}};
+    for (const auto& c : cases) {
+        link.PurgeReceive();
+        device.deliver(Bytes(c.waiting, 0x57));
+        const auto start = clock.now();
+        link.WaitForBytes(c.asked);
+        EXPECT_EQ(g.flags.dataReady, c.ready) << c.waiting;
+        EXPECT_EQ(g.flags.replyTimedOut, !c.ready) << c.waiting;
+        EXPECT_EQ(clock.now() - start, c.ready ? 0u : 300u) << c.waiting; // 60 polls of 5 ms
+        EXPECT_EQ(link.LastWaitingCount(), static_cast<int>(c.waiting));
+    }
+}
+
+TEST_F(TransferTest, WaitBudgetCoversTwiceTheWireTimeAtSlowRates) {
+    struct Case {
+        const char* settings;
+        int bytes;
+        int polls;
+    };
+    const Case cases[] = {
+        {"9600,N,8,2", 68, 60},                           // 78 ms on the wire: the 60-poll floor
+        {"9600,N,8,2", 1, 60},   {"2400,N,8,2", 68, 125}, // 311.7 ms
+        {"1200,N,8,2", 68, 250},                          // 623.3 ms
+        {"1200,N,8,2", 1, 60},
+    };
+    for (const auto& c : cases) {
+        link.SetLineSettings(c.settings);
+        EXPECT_EQ(link.WaitBudgetPolls(c.bytes), c.polls) << c.settings;
+    }
+}
+
+TEST_F(TransferTest, WaitAckTakesNakOnlyWhenAllowed) {
+    ASSERT_EQ(link.Open(), 1);
+    struct Case {
+        std::vector<std::uint8_t> reply;
+        bool acceptNak;
+        bool ack;
+        bool missing;
+    };
+    const Case cases[] = {
+        {{0x06}, false, true, false}, {{0x15}, false, false, false}, {{0x15}, true, true, false},
+        {{0x07}, true, false, false}, {{}, false, false, true},
+    };
+    for (const auto& c : cases) {
+        g.flags.acceptNak = c.acceptNak;
+        g.flags.ackMissing = false;
+        link.PurgeReceive();
+        device.deliver(c.reply, 12);
+        EXPECT_EQ(link.WaitAck(), c.ack);
+        EXPECT_EQ(g.flags.dataReady, c.ack);
+        EXPECT_EQ(g.flags.ackMissing, c.missing);
+    }
+}
+
+TEST_F(TransferTest, ReadAtTheSlowRatesCompletes) {
+    // A 68-byte reply takes 312 ms at 2400 baud and 623 ms at 1200: more than 60 polls.
+    for (std::uint32_t baud : {2400u, 1200u}) {
+        VirtualClock clock;
+        FakeSerialDevice device(clock);
+        FakeRadio radio(device, clock);
+        radio.baud = baud;
+        radio.style = FakeRadio::HandshakeStyle::SynThenAck;
+        radio.image = patternImage();
+        AppGlobals globals;
+        StrictPrompt noPrompt;
+        SerialLink l(device, clock, noPrompt, globals);
+        l.SetDevicePath("/dev/fake");
+        Transfer t(l);
+        RecordingProgress p;
+        EXPECT_EQ(t.ReadImageFromRadio(p), 1) << baud;
+        EXPECT_TRUE(std::equal(t.receiveBuffer().begin(), t.receiveBuffer().end(),
+                               radio.image.bytes().begin()));
+    }
+}
+
+TEST_F(TransferTest, AFaultyReplyFailsTheReadAndCancelClosesTheConnection) {
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> change;
+    };
+    const Case cases[] = {
+        {"69 bytes", [](Bytes& r) { r.push_back(0x00); }},
+        {"67 bytes", [](Bytes& r) { r.pop_back(); }},
+        {"wrong first byte", [](Bytes& r) { r[0] = 0x58; }},
+        {"no reply", [](Bytes& r) { r.clear(); }},
+    };
+    for (const auto& c : cases) {
+        VirtualClock clock;
+        FakeSerialDevice device(clock);
+        FakeRadio radio(device, clock);
+        radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+            if (cmd == Bytes{'R', 0x01, 0x40, 0x40})
+                c.change(reply);
+        };
+        AppGlobals globals;
+        const RadioImage before = globals.image;
+        StrictPrompt p;
+        p.answers = {PromptAnswer::Cancel};
+        SerialLink l(device, clock, p, globals);
+        l.SetDevicePath("/dev/fake");
+        Transfer t(l);
+        RecordingProgress progress;
+        EXPECT_EQ(t.ReadImageFromRadio(progress), 0) << c.what;
+        EXPECT_EQ(p.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
+        const auto w = device.writes();
+        EXPECT_EQ(w.back(), Bytes{0x45}) << c.what;
+        EXPECT_EQ(std::count_if(w.begin(), w.end(), isReadFrame), 6) << c.what;
+        EXPECT_FALSE(l.isOpen());
+        EXPECT_TRUE(globals.image == before);
+        EXPECT_FALSE(globals.flags.readingFromRadio);
+    }
+}
+
+TEST_F(TransferTest, ReplyLengthsNeverOverfillTheBuffer) {
+    radio.image = patternImage();
+    // Length bytes above 64 still take 64 bytes; the read stays aligned and complete.
+    radio.filter = [](const Bytes& cmd, Bytes& reply, int) {
+        if (cmd.size() == 4 && cmd[0] == 'R')
+            reply[3] = 0xFF;
+    };
+    ASSERT_EQ(read(), 1);
+    EXPECT_EQ(transfer.receivedCount(), 1024);
+    EXPECT_TRUE(std::equal(transfer.receiveBuffer().begin(), transfer.receiveBuffer().end(),
+                           radio.image.bytes().begin()));
+
+    const Bytes data(68, 0x57);
+    EXPECT_EQ(readReplyData(std::span<const std::uint8_t, 68>(data.data(), 68), 1024)->size(), 64u);
+    EXPECT_EQ(readReplyData(std::span<const std::uint8_t, 68>(data.data(), 68), 10)->size(), 10u);
+}
+
+TEST_F(TransferTest, ShortReplyLengthsLeaveTheReadIncomplete) {
+    radio.filter = [](const Bytes& cmd, Bytes& reply, int) {
+        if (cmd.size() == 4 && cmd[0] == 'R')
+            reply[3] = 0x20;
+    };
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_EQ(read(), 0);
+    EXPECT_EQ(transfer.receivedCount(), 16 * 32);
+}
+
+TEST_F(TransferTest, RetryAfterAFailedFrameReadsTheIdentityAgainAndRestartsAtTheFirstFrame) {
+    radio.image = patternImage();
+    int dropped = 0;
+    radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+        if (cmd == Bytes{'R', 0x01, 0x40, 0x40} && dropped++ == 0)
+            reply.clear();
+    };
+    prompt.answers = {PromptAnswer::Retry};
+    ASSERT_EQ(read(), 1);
+    const auto w = writes();
+    const auto failed = std::find(w.begin(), w.end(), Bytes{'R', 0x01, 0x40, 0x40});
+    ASSERT_NE(failed, w.end());
+    EXPECT_EQ(*(failed + 1), Bytes{0x02}); // identity again, no new handshake
+    EXPECT_EQ(*(failed + 2), Bytes{0x06});
+    EXPECT_EQ(*(failed + 3), Bytes({'R', 0x00, 0x00, 0x40}));
+    EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 1);
+    EXPECT_EQ(std::count_if(w.begin(), w.end(), isReadFrame), 6 + 16);
+    EXPECT_TRUE(std::equal(transfer.receiveBuffer().begin(), transfer.receiveBuffer().end(),
+                           radio.image.bytes().begin()));
+    // The bar stays where it stopped until the new attempt's first frame moves it.
+    const std::vector<int> tail(progress.positions.begin() + 5, progress.positions.begin() + 8);
+    EXPECT_EQ(tail, (std::vector<int>{320, 64, 128}));
+}
+
+TEST_F(TransferTest, RetryAfterAFailedWriteFrameRestartsTheWriteAtAddressZero) {
+    int nak = 0;
+    radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+        if (isWriteFrame(cmd) && cmd[1] == 0x02 && cmd[2] == 0x30 && nak++ == 0)
+            reply = {0x15}; // a NAK is no acknowledgement in a transfer
+    };
+    prompt.answers = {PromptAnswer::Retry};
+    ASSERT_EQ(write(), 1);
+    const auto w = writes();
+    EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 33 + 49);
+    const auto failed = std::find_if(w.begin(), w.end(), [](const Bytes& b) {
+        return isWriteFrame(b) && b[1] == 0x02 && b[2] == 0x30;
+    });
+    EXPECT_EQ(*(failed + 1), Bytes{0x02});
+    EXPECT_EQ((*(failed + 3))[1], 0x00);
+    EXPECT_EQ((*(failed + 3))[2], 0x00);
+}
+
+TEST_F(TransferTest, IdentityRetryAndHandshakeCancel) {
+    int dropped = 0;
+    radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+        if (cmd == Bytes{0x02} && dropped++ == 0)
+            reply.clear();
+    };
+    prompt.answers = {PromptAnswer::Retry};
+    ASSERT_EQ(read(), 1);
+    auto w = writes();
+    EXPECT_EQ(std::count(w.begin(), w.end(), Bytes{0x02}), 2);
+    EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 1);
+
+    // A silent radio: Retry searches again, Cancel runs the closing steps.
+    device.events.clear();
+    radio.baud = 300;
+    prompt.answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
+    EXPECT_EQ(read(), 0);
+    w = writes();
+    EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 10);
+    EXPECT_EQ(w.back(), Bytes{0x45});
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST_F(TransferTest, APortThatDoesNotOpenSendsNothing) {
+    device.failOpen = true;
+    prompt.answers = {PromptAnswer::Ok};
+    EXPECT_EQ(read(), 0);
+    EXPECT_TRUE(writes().empty());
+    EXPECT_EQ(prompt.askedIds(), std::vector<StringId>{StrId::PortOpenFailed});
+}
+
+TEST_F(TransferTest, ModelCodeCancelAbandonsTheWriteBeforeAnyFrame) {
+    g.image.setByte(layout::kModelCode, 'Q');
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_EQ(write(), 0);
+    const auto w = writes();
+    EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 0);
+    EXPECT_EQ(w.back(), Bytes{0x45});
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST(WriteChecks, RefusalsNameTheMissingSettings) {
+    struct Case {
+        const char* what;
+        std::function<void(RadioImage&)> setup;
+        const char* text; // empty: no refusal
+    };
+    const auto pttChannel = [](RadioImage& im, std::uint8_t timing) {
+        im.setByte(layout::kFeatPttIdType, 0);
+        im.setBits(layout::channelOffset(4) + layout::kChSteps, layout::kChFurtherMask14, 3);
+        im.setByte(layout::kFeatPttId, timing);
+    };
+    const Case cases[] = {
+        {"defaults", [](RadioImage&) {}, ""},
+        {"signalling without fleet",
+         [](RadioImage& im) {
+             im.setByte(layout::kFeatPttIdType, 1);
+             im.setByte(layout::kCrewOwnFleet, 0xFF);
+             im.setByte(layout::kScanPriority, 1); // not reached
+             im.setByte(layout::kPriorityChannel, 0xFF);
+         },
+         "<3003059>\n\"<3400003>\"\n\"<3400005>\""},
+        {"signalling with fleet",
+         [](RadioImage& im) {
+             im.setByte(layout::kFeatPttIdType, 1);
+             im.setByte(layout::kCrewOwnFleet, 3);
+         },
+         ""},
+        {"begin code missing",
+         [&](RadioImage& im) {
+             pttChannel(im, 0);
+             im.setByte(layout::kPttIdBeginCode, 0xFF);
+         },
+         "<3003059>\n\"<3010017>\""},
+        {"end code missing", [&](RadioImage& im) { pttChannel(im, 1); },
+         "<3003059>\n\"<3010019>\""},
+        {"both missing",
+         [&](RadioImage& im) {
+             pttChannel(im, 2);
+             im.setByte(layout::kPttIdBeginCode, 0xFF);
+         },
+         "<3003059>\n\"<3010017>\"\n\"<3010019>\""},
+        {"both wanted, end missing", [&](RadioImage& im) { pttChannel(im, 2); },
+         "<3003059>\n\"<3010019>\""},
+        {"both present",
+         [&](RadioImage& im) {
+             pttChannel(im, 2);
+             im.setByte(layout::kPttIdEndCode, '1');
+         },
+         ""},
+        {"channel value 15 asks for nothing",
+         [&](RadioImage& im) {
+             pttChannel(im, 1);
+             im.setBits(layout::channelOffset(4) + layout::kChSteps, layout::kChFurtherMask14, 15);
+         },
+         ""},
+        {"priority channel missing",
+         [](RadioImage& im) {
+             im.setByte(layout::kScanPriority, 1);
+             im.setByte(layout::kPriorityChannel, 0xFF);
+         },
+         "<3003059>\n\n\"<3007033>\""},
+        {"priority channel set",
+         [](RadioImage& im) {
+             im.setByte(layout::kScanPriority, 1);
+             im.setByte(layout::kPriorityChannel, 2);
+         },
+         ""},
+    };
+    AppGlobals globals;
+    for (const auto& c : cases) {
+        RadioImage image = patternImage();
+        // A default-like base: PTT ID off in every channel, codes present, scan without priority.
+        for (int ch = 0; ch < 16; ++ch)
+            image.setBits(layout::channelOffset(ch) + layout::kChSteps, layout::kChFurtherMask14,
+                          0);
+        image.setByte(layout::kFeatPttIdType, 0);
+        image.setByte(layout::kPttIdBeginCode, '1');
+        image.setByte(layout::kPttIdEndCode, 0xFF);
+        image.setByte(layout::kScanPriority, 0);
+        c.setup(image);
+        const auto refusal = checkBeforeWriting(image);
+        EXPECT_EQ(refusal ? refusalText(*refusal, idText) : std::string{}, c.text) << c.what;
+        if (refusal) {
+            const Prompt p = refusalPrompt(*refusal, idText);
+            EXPECT_EQ(p.icon, PromptIcon::Stop);
+            EXPECT_EQ(p.captionId, StrId::ErrorCaption);
+            EXPECT_EQ(p.buttons, PromptButtons::Ok);
+        }
+    }
+}
+
+TEST(ApplyRead, TakesTheImageSetsChannelBitsAndMarksItSaved) {
+    AppGlobals g;
+    g.currentFileName = "old.dat";
+    RadioImage incoming = patternImage();
+    for (int ch = 0; ch < 16; ++ch)
+        incoming.setByte(layout::channelOffset(ch), ch == 2 ? 0x05 : 0xFF);
+    incoming.setWord(layout::kBitmapA, 0x8001); // bits only set, never cleared
+    incoming.setByte(layout::kBandCode, 0x93);
+    RecordingWindows windows;
+    applySuccessfulRead(g, incoming.bytes(), windows);
+    EXPECT_EQ(g.image.word(layout::kBitmapA), 0x8005);
+    EXPECT_EQ(test::differingOffsets(g.image, incoming),
+              std::vector<std::size_t>{layout::kBitmapA});
+    EXPECT_EQ(g.identity[5], 0x93);
+    EXPECT_EQ(g.currentFileName, "tsw62m.dat");
+    EXPECT_FALSE(hasUnsavedChanges(g));
+    EXPECT_EQ(windows.calls, (std::vector<std::string>{"channel 0", "close", "open", "refresh"}));
+}
