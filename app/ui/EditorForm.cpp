@@ -10,21 +10,14 @@
 #include <QVariant>
 
 #include "app/AppGlobals.h"
+#include "app/NumberText.h"
 #include "app/ui/Help.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 namespace {
 
 constexpr char kControlIdProperty[] = "tswControlId";
-
-// One spin click with wrap-around (the shared StepValue rule).
-int stepWrapped(int value, int max, int min, int step, int direction) {
-    if (direction > 0)
-        return value >= max ? min : value + step;
-    if (direction < 0)
-        return value <= min ? max : value - step;
-    return value;
-}
 
 EditorForm* enclosingForm(QWidget* w) {
     for (QWidget* p = w; p; p = p->parentWidget())
@@ -141,7 +134,7 @@ void SpinButtons::setRange(int min, int max) {
 }
 
 void SpinButtons::step(int direction) {
-    value_ = stepWrapped(value_, max_, min_, step_, direction);
+    value_ = StepValue(value_, max_, min_, step_, direction);
     emit stepped(value_, direction);
 }
 
@@ -190,6 +183,7 @@ void EditorForm::showFormHelp() {
 }
 
 void installKeyConventions() {
+    ensureResources();
     static QPointer<KeyConventions> filter;
     if (filter || !qApp)
         return;

@@ -17,8 +17,15 @@ public:
 
     int command() const { return command_; }
     EditorForm* form() const { return form_; }
+    // True once the frame has accepted a close (it is deleted when control returns to the
+    // event loop).
+    bool isClosing() const { return closing_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool closing_ = false;
     int command_;
     EditorForm* form_;
 };

@@ -1,0 +1,128 @@
+#include "app/CommandTable.h"
+
+#include <array>
+
+#include "app/CommandIds.h"
+
+namespace tsw {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr CommandItem kFileItems[] = {
+    {cmd::FileNew, StrId::MenuFileNew, "Ctrl+N"sv},
+    {cmd::FileOpen, StrId::MenuFileOpen, "Ctrl+O"sv},
+    {cmd::FileSave, StrId::MenuFileSave, "Ctrl+S"sv},
+    {cmd::FileSaveAs, StrId::MenuFileSaveAs, {}},
+    {},
+    {cmd::FilePrint, StrId::MenuFilePrint, "Ctrl+P"sv},
+    {cmd::FilePrintPreview, StrId::MenuFilePrintPreview, {}},
+    {},
+    {cmd::FileExit, StrId::MenuFileExit, {}},
+};
+constexpr CommandItem kModelItems[] = {
+    {cmd::ModelInformation, StrId::MenuModelInformation, {}},
+};
+constexpr CommandItem kToolsItems[] = {
+    {cmd::RadioInformation, StrId::MenuRadioInformation, {}},
+};
+constexpr CommandItem kSetupItems[] = {
+    {cmd::CommunicationPort, StrId::MenuCommunicationPort, {}},
+    {cmd::LanguageFileSetup, StrId::MenuLanguageFileSetup, {}},
+};
+constexpr CommandItem kViewItems[] = {
+    {cmd::TreeView, StrId::MenuTreeView, {}},
+    {},
+    {cmd::ViewToolbar, StrId::MenuToolbar, {}},
+    {cmd::ViewStatusBar, StrId::MenuStatusBar, {}},
+};
+constexpr CommandItem kWindowItems[] = {
+    {cmd::Cascade, StrId::MenuCascade, {}},
+    {cmd::TileHorizontally, StrId::MenuTileHorizontally, {}},
+    {cmd::TileVertically, StrId::MenuTileVertically, {}},
+    {cmd::ArrangeIcons, StrId::MenuArrangeIcons, {}},
+    {},
+    {cmd::CloseAllWindows, StrId::MenuCloseAllWindows, {}},
+};
+constexpr CommandItem kHelpItems[] = {
+    {cmd::HelpTopics, StrId::MenuHelpTopics, {}},
+    {},
+    {cmd::HelpAbout, StrId::MenuAbout, {}},
+};
+
+constexpr std::array<MenuSpec, 9> kMenus{{
+    {MenuId::File, StrId::MenuFile, kFileItems},
+    {MenuId::Model, StrId::MenuModel, kModelItems},
+    {MenuId::Edit, StrId::MenuEdit, {}},
+    {MenuId::Program, StrId::MenuProgram, {}},
+    {MenuId::Tools, StrId::MenuTools, kToolsItems},
+    {MenuId::Setup, StrId::MenuSetup, kSetupItems},
+    {MenuId::View, StrId::MenuView, kViewItems},
+    {MenuId::Window, StrId::MenuWindow, kWindowItems},
+    {MenuId::Help, StrId::MenuHelp, kHelpItems},
+}};
+
+// Commands of the Program menu (built from the model table) with their shortcuts.
+struct Shortcut {
+    int command;
+    std::string_view keys;
+};
+constexpr Shortcut kListShortcuts[] = {
+    {cmd::ReadFromRadio, "Ctrl+R"sv},
+    {cmd::WriteToRadio, "Ctrl+W"sv},
+    {cmd::TestMode, "Ctrl+T"sv},
+    {cmd::MemoryMap, "Ctrl+M"sv},
+};
+
+struct SharedTopic {
+    int command;
+    int context;
+};
+constexpr SharedTopic kSharedTopics[] = {
+    {cmd::ScanInformation, 154}, {cmd::FilePrint, 32900},        {cmd::ViewToolbar, 32902},
+    {cmd::ViewStatusBar, 32903}, {cmd::TileHorizontally, 32905}, {cmd::TileVertically, 32906},
+    {cmd::HelpTopics, 32908},    {cmd::HelpAbout, 32910},
+};
+
+} // namespace
+
+std::span<const MenuSpec> mainMenus() {
+    return kMenus;
+}
+
+const MenuSpec& menuSpec(MenuId id) {
+    return kMenus[static_cast<std::size_t>(id)];
+}
+
+std::string_view commandShortcut(int command) {
+    for (const auto& s : kListShortcuts)
+        if (s.command == command)
+            return s.keys;
+    for (const auto& menu : kMenus)
+        for (const auto& item : menu.items)
+            if (item.command == command)
+                return item.shortcut;
+    return {};
+}
+
+int commandHelpContext(int command) {
+    for (const auto& t : kSharedTopics)
+        if (t.command == command)
+            return t.context;
+    return command;
+}
+
+bool OpenEditorCount::change(int delta) {
+    if (count_ < 0) {
+        count_ = 0;
+        return false;
+    }
+    if (count_ > 8) {
+        count_ = 8;
+        return false;
+    }
+    count_ += delta;
+    return count_ == 0 || (delta > 0 && count_ == 1);
+}
+
+} // namespace tsw

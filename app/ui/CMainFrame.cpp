@@ -1,0 +1,346 @@
+#include "app/ui/CMainFrame.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/DefaultImage.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/EditorForm.h"
+#include "app/ui/EditorFrame.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Help.h"
+#include "app/ui/HelpWindow.h"
+#include "app/ui/LanguageSetupDialog.h"
+#include "app/ui/MdiClient.h"
+#include "app/ui/ModelDisplay.h"
+#include "app/ui/ModelInfoDialog.h"
+#include "app/ui/SplashWindow.h"
+#include "app/ui/StatusPanes.h"
+#include "app/ui/TreeWindow.h"
+#include "app/ui/UiText.h"
+
+namespace tsw::ui {
+namespace {
+
+constexpr char kProgramTitle[] = "TSW-62M";
+constexpr char kExitCaption[] = "Confirmation";
+constexpr int kRestoreToMaximized = 2; // placement flag
+enum ShowState {
+    Hide = 0,
+    Normal = 1,
+    Minimized = 2,
+    Maximized = 3,
+    Minimize = 6,
+    MinNoActive = 7
+};
+constexpr int kTreeDrop = 26; // the tree window sits this much lower than its template place
+
+// The normal rectangle, unless it is too small or lies off every screen.
+QRect usableRect(const QRect& r) {
+    if (r.width() < 200 || r.height() < 150)
+        return {};
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().intersects(r))
+            return r;
+    return {};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(SettingsStore& settings, Options options, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), options_(std::move(options)), messagePrompt_(this),
+      prompt_(&messagePrompt_), files_(*this) {
+    setShell(this);
+    installKeyConventions();
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    setWindowIcon(QIcon(kAppIcon));
+    mdi_ = new MdiClient(settings_, this);
+    setCentralWidget(mdi_);
+    createMenus();
+    createToolBar();
+    createModelBar();
+    createStatusBar();
+    if (options_.showSplash) {
+        auto* splash = new SplashWindow;
+        connect(splash, &SplashWindow::ended, this, [this] { update(); });
+        splash->start();
+        splash_ = splash;
+    }
+    refreshPortPane();
+    AppGlobals& g = globals();
+    resetImageToDefaults(g);
+    refreshModelDisplay();
+    markSaved(g);
+    refreshMenus();
+    resize(1024, 720);
+}
+
+CMainFrame::~CMainFrame() {
+    delete tree_.data();
+    setShell(nullptr);
+}
+
+QMdiArea* CMainFrame::mdiArea() const {
+    return mdi_;
+}
+
+void CMainFrame::setPrompt(UserPrompt* prompt) {
+    prompt_ = prompt ? prompt : &messagePrompt_;
+}
+
+void CMainFrame::postCommand(int command) {
+    QMetaObject::invokeMethod(
+        this, [this, command] { runCommand(command); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::runCommand(int command) {
+    if (runBuiltIn(command))
+        return;
+    if (command == cmd::OpenChannelEdit && globals().flags.closeWithoutAsking)
+        return; // not while print preview runs
+    if (findEditorFactory(command)) {
+        openEditor(command);
+        return;
+    }
+    if (const CommandHandler* handler = findCommandHandler(command))
+        (*handler)(*this);
+}
+
+bool CMainFrame::runBuiltIn(int command) {
+    switch (command) {
+    case cmd::FileNew:
+        files_.newFile();
+        return true;
+    case cmd::FileOpen:
+        files_.open();
+        return true;
+    case cmd::FileSave:
+        files_.save();
+        return true;
+    case cmd::FileSaveAs:
+        files_.saveAs();
+        return true;
+    case cmd::FileExit:
+        close();
+        return true;
+    case cmd::ModelInformation:
+        runModelInformation();
+        return true;
+    case cmd::LanguageFileSetup:
+        runLanguageSetup();
+        return true;
+    case cmd::TreeView:
+        openTreeWindow();
+        return true;
+    case cmd::ViewToolbar:
+        toolBar_->setVisible(!toolBar_->isVisible());
+        refreshMenus();
+        return true;
+    case cmd::ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        refreshMenus();
+        return true;
+    case cmd::CloseAllWindows:
+        closeAllEditors();
+        return true;
+    case cmd::HelpTopics:
+        showDefaultHelp();
+        return true;
+    case cmd::HelpAbout: {
+        AboutBox about(this);
+        about.exec();
+        return true;
+    }
+    default:
+        return arrange(command);
+    }
+}
+
+EditorFrame* CMainFrame::liveFrame(int command) const {
+    auto it = editors_.find(command);
+    if (it == editors_.end() || !it->second || it->second->isClosing())
+        return nullptr;
+    return it->second;
+}
+
+EditorForm* CMainFrame::openEditorOf(int command) {
+    EditorFrame* frame = liveFrame(command);
+    return frame ? frame->form() : nullptr;
+}
+
+EditorForm* CMainFrame::openEditor(int command) {
+    if (EditorFrame* frame = liveFrame(command)) {
+        if (frame->isMinimized())
+            frame->showNormal();
+        mdi_->setActiveSubWindow(frame);
+        frame->raise();
+        return frame->form();
+    }
+    const EditorFactory* factory = findEditorFactory(command);
+    EditorForm* form = factory ? (*factory)() : nullptr;
+    if (!form)
+        return nullptr; // no editor: the command ends without a message
+    auto* frame = new EditorFrame(command, form);
+    mdi_->addSubWindow(frame);
+    editors_[command] = frame;
+    frame->show();
+    mdi_->setActiveSubWindow(frame);
+    refreshMenus();
+    return form;
+}
+
+void CMainFrame::closeAllEditors() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        sub->close();
+    if (tree_)
+        QMetaObject::invokeMethod(tree_.data(), &QWidget::close, Qt::QueuedConnection);
+}
+
+void CMainFrame::editorFrameCreated() {
+    if (count_.add())
+        refreshMenus();
+}
+
+void CMainFrame::editorFrameDestroyed() {
+    if (count_.remove())
+        refreshMenus();
+}
+
+void CMainFrame::refreshModelDisplay() {
+    modelDisplay_->refresh();
+}
+
+void CMainFrame::refreshPortPane() {
+    statusPanes_->setPort(globals().portNumber);
+}
+
+void CMainFrame::runModelInformation() {
+    ModelInfoDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.modelChanged()) { // another model: its default image, saved
+        AppGlobals& g = globals();
+        resetImageToDefaults(g);
+        markSaved(g);
+        closeAllEditors();
+        postCommand(cmd::ChannelInformation);
+    }
+    refreshModelDisplay();
+}
+
+void CMainFrame::runLanguageSetup() {
+    AppGlobals& g = globals();
+    LanguageSetupDialog dialog(g.languageCode, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    g.languageCode = dialog.chosenCode();
+    if (options_.reloadLanguage && !options_.reloadLanguage(g.languageCode))
+        return; // the program ends
+    retranslate();
+    closeAllHelp();
+    if (options_.help)
+        options_.help->setHelpFile(
+            fromStd(settings::replaceHelpLetter(toStd(options_.help->helpFile()), g.languageCode)));
+    closeAllEditors();
+    refreshModelDisplay();
+    postCommand(cmd::ChannelInformation);
+}
+
+void CMainFrame::openTreeWindow() {
+    if (tree_)
+        return;
+    tree_ = new TreeWindow(*this, this);
+    tree_->setWindowFlag(Qt::Tool);
+    tree_->move(mapToGlobal(QPoint(20, 20 + kTreeDrop)));
+    tree_->show();
+}
+
+settings::WindowPlacement CMainFrame::placement() const {
+    settings::WindowPlacement p;
+    p.flags = (windowState() & Qt::WindowMaximized) ? kRestoreToMaximized : 0;
+    p.showState = isMinimized() ? Minimized : isMaximized() ? Maximized : Normal;
+    p.minX = p.minY = p.maxX = p.maxY = -1;
+    QRect r = normalGeometry();
+    if (!r.isValid())
+        r = geometry();
+    p.left = r.left();
+    p.top = r.top();
+    p.right = r.left() + r.width();
+    p.bottom = r.top() + r.height();
+    return p;
+}
+
+void CMainFrame::showAtStoredPlacement() {
+    const auto p = settings::readLastWinPos(settings_);
+    if (!p) {
+        showMaximized();
+        return;
+    }
+    const QRect r = usableRect(QRect(p->left, p->top, p->right - p->left, p->bottom - p->top));
+    if (r.isValid())
+        setGeometry(r);
+    switch (p->showState) {
+    case Maximized:
+        showMaximized();
+        break;
+    case Minimized:
+    case Minimize:
+    case MinNoActive:
+        if (p->flags & kRestoreToMaximized)
+            setWindowState(Qt::WindowMaximized);
+        showMinimized();
+        break;
+    default: // Hide would leave the program invisible: shown normally instead
+        showNormal();
+        break;
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (splash_) // the splash stays in front of the window shown after it
+        splash_->raise();
+}
+
+void CMainFrame::storePlacement() {
+    settings::writeLastWinPos(settings_, placement());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    AppGlobals& g = globals();
+    if (g.flags.closeWithoutAsking) { // a close during print preview only ends the preview
+        g.flags.closeWithoutAsking = false;
+        event->ignore();
+        return;
+    }
+    Prompt confirm;
+    confirm.textId = StrId::ExitQuestion;
+    confirm.text = tsw::tr(StrId::ExitQuestion);
+    confirm.caption = kExitCaption;
+    confirm.icon = PromptIcon::Question;
+    confirm.buttons = PromptButtons::YesNo;
+    confirm.defaultAnswer = PromptAnswer::Yes;
+    if (prompt_->ask(confirm) != PromptAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    closeAllHelp();
+    if (!files_.askToSaveAtClose()) {
+        event->ignore();
+        return;
+    }
+    storePlacement();
+    if (tree_)
+        tree_->close();
+    event->accept();
+    emit closed();
+}
+
+} // namespace tsw::ui

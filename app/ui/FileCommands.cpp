@@ -1,0 +1,185 @@
+#include "app/ui/FileCommands.h"
+
+#include <QFileInfo>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/DataFile.h"
+#include "app/DefaultImage.h"
+#include "app/ui/CCustomFileDlg.h"
+#include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
+
+namespace tsw::ui {
+namespace {
+
+constexpr char kCannotOpenFile[] = "Cannot open file.";
+constexpr char kCloseQuestionCaption[] = "TSW-62M";
+
+Prompt errorPrompt(const std::string& text) {
+    Prompt p;
+    p.text = text;
+    p.captionId = StrId::ErrorCaption;
+    p.caption = tr(StrId::ErrorCaption);
+    p.icon = PromptIcon::Stop;
+    p.buttons = PromptButtons::Ok;
+    return p;
+}
+
+Prompt confirmation(StringId textId, const std::string& text) {
+    Prompt p;
+    p.textId = textId;
+    p.text = text;
+    p.captionId = StrId::ConfirmCaption;
+    p.caption = tr(StrId::ConfirmCaption);
+    p.icon = PromptIcon::Exclamation;
+    p.buttons = PromptButtons::OkCancel;
+    p.defaultAnswer = PromptAnswer::Cancel;
+    return p;
+}
+
+QString dataDirectory() {
+    return fromStd(globals().dataDirectory);
+}
+
+} // namespace
+
+std::string folderWithSeparator(const std::string& path) {
+    const auto cut = path.find_last_of('/');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+std::string fileNameOf(const std::string& path) {
+    const auto cut = path.find_last_of('/');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+void FileCommands::showError(const std::string& text) {
+    shell_.prompt().ask(errorPrompt(text));
+}
+
+void FileCommands::newFile() {
+    if (shell_.prompt().ask(confirmation(StrId::NewDataQuestion, tr(StrId::NewDataQuestion))) !=
+        PromptAnswer::Ok)
+        return;
+    resetImageToDefaults(globals());
+    shell_.refreshModelDisplay();
+    shell_.closeAllEditors();
+    shell_.postCommand(cmd::ChannelInformation);
+}
+
+FileCommands::OpenResult FileCommands::load(const QString& path) {
+    AppGlobals& g = globals();
+    g.currentFilePath = toStd(path);
+    switch (datafile::readDataFile(toStd(path), g.image)) {
+    case datafile::ReadResult::CannotOpen:
+        showError(kCannotOpenFile);
+        return OpenResult::CannotOpen;
+    case datafile::ReadResult::WrongFormat:
+        showError(tr(StrId::WrongFileFormat));
+        return OpenResult::WrongFormat;
+    case datafile::ReadResult::Ok:
+        break;
+    }
+    g.currentFileName = fileNameOf(toStd(path));
+    takeOverIdentity(g);
+    shell_.refreshModelDisplay();
+    markSaved(g);
+    g.dataDirectory = folderWithSeparator(toStd(path));
+    shell_.closeAllEditors();
+    shell_.postCommand(cmd::ChannelInformation);
+    return OpenResult::Opened;
+}
+
+void FileCommands::open() {
+    globals().flags.fileActivity = true;
+    CCustomFileDlg dialog(CCustomFileDlg::Kind::Open, dataDirectory(), QString(), shell_.window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (load(dialog.chosenPath()) == OpenResult::CannotOpen)
+        shell_.postCommand(cmd::FileOpen); // the dialog again
+}
+
+bool FileCommands::openPath(const QString& path) {
+    return load(QFileInfo(path).absoluteFilePath()) == OpenResult::Opened;
+}
+
+void FileCommands::save() {
+    AppGlobals& g = globals();
+    g.flags.fileActivity = true;
+    const std::string path = g.dataDirectory + g.currentFileName;
+    if (g.currentFileName.empty() || !QFileInfo(fromStd(path)).isFile()) {
+        saveAs();
+        return;
+    }
+    const std::string question = tr(StrId::OverwriteQuestion) + g.currentFileName;
+    if (shell_.prompt().ask(confirmation(StrId::OverwriteQuestion, question)) != PromptAnswer::Ok)
+        return;
+    if (writeImage(fromStd(path)))
+        markSaved(g);
+}
+
+std::optional<QString> FileCommands::askSavePath() {
+    CCustomFileDlg dialog(CCustomFileDlg::Kind::Save, dataDirectory(),
+                          fromStd(globals().currentFileName), shell_.window());
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return std::nullopt;
+    return dialog.chosenPath();
+}
+
+bool FileCommands::writeImage(const QString& path) {
+    const FileWriteResult r = datafile::writeDataFile(toStd(path), globals().image);
+    if (!r)
+        showError(r.message);
+    return static_cast<bool>(r);
+}
+
+void FileCommands::adoptSavedFile(const QString& path) {
+    AppGlobals& g = globals();
+    g.currentFilePath = toStd(path);
+    g.currentFileName = fileNameOf(toStd(path));
+    g.dataDirectory = folderWithSeparator(toStd(path));
+    shell_.refreshModelDisplay();
+    markSaved(g);
+}
+
+void FileCommands::saveAs() {
+    globals().flags.fileActivity = true;
+    const auto path = askSavePath();
+    if (!path)
+        return;
+    if (datafile::targetNearlyFull(toStd(*path))) {
+        showError(datafile::diskFullText());
+        return;
+    }
+    if (writeImage(*path))
+        adoptSavedFile(*path);
+}
+
+bool FileCommands::askToSaveAtClose() {
+    AppGlobals& g = globals();
+    if (!hasUnsavedChanges(g))
+        return true;
+    Prompt p;
+    p.textId = StrId::SaveChangesQuestion;
+    p.text = tr(StrId::SaveChangesQuestion) + " \"" + g.currentFileName + "\" ?";
+    p.caption = kCloseQuestionCaption;
+    p.icon = PromptIcon::Exclamation;
+    p.buttons = PromptButtons::YesNoCancel;
+    p.defaultAnswer = PromptAnswer::Yes;
+    switch (shell_.prompt().ask(p)) {
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Yes:
+        break;
+    default:
+        return false;
+    }
+    const auto path = askSavePath();
+    if (!path || !writeImage(*path))
+        return false;
+    adoptSavedFile(*path);
+    return true;
+}
+
+} // namespace tsw::ui

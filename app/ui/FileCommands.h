@@ -1,0 +1,47 @@
+#pragma once
+// New, Open, Save and Save As on the global image, and the unsaved-changes question when the
+// program closes. Dialogs and message boxes go through the shell (its window and prompt).
+//
+// Save writes only after the overwrite question; with no current file yet, or when the file
+// is gone, it runs Save As. Every write is atomic; a failed write shows the system's error
+// text and leaves the image unsaved. Save As refuses a target whose file system has 9 KiB or
+// less free.
+
+#include <QString>
+#include <optional>
+
+namespace tsw::ui {
+
+class Shell;
+
+class FileCommands {
+public:
+    explicit FileCommands(Shell& shell) : shell_(shell) {}
+
+    void newFile();
+    void open();
+    void save();
+    void saveAs();
+    // Opens a file without the dialog (a file named on the command line). Returns true when
+    // the image was replaced; messages as for Open, but the dialog is not shown again.
+    bool openPath(const QString& path);
+    // After the user confirmed closing: false to stay open.
+    bool askToSaveAtClose();
+
+private:
+    enum class OpenResult { Opened, CannotOpen, WrongFormat };
+    OpenResult load(const QString& path);
+    std::optional<QString> askSavePath();
+    bool writeImage(const QString& path); // reports a failure; true when written
+    void adoptSavedFile(const QString& path);
+    void showError(const std::string& text);
+
+    Shell& shell_;
+};
+
+// The folder of a path with a trailing separator ("/data/a.dat" -> "/data/").
+std::string folderWithSeparator(const std::string& path);
+// The name and extension of a path.
+std::string fileNameOf(const std::string& path);
+
+} // namespace tsw::ui

@@ -1,0 +1,61 @@
+#include "app/ui/IniSettingsStore.h"
+
+namespace tsw::ui {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+IniSettingsStore::IniSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            kSettingsOrganisation, kSettingsApplication)) {}
+
+IniSettingsStore::IniSettingsStore(const QString& path)
+    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+
+QString IniSettingsStore::groupFor(std::string_view section) const {
+    const QString wanted = qs(section);
+    for (const QString& group : settings_->childGroups())
+        if (sameSection(group.toStdString(), section))
+            return group;
+    return wanted;
+}
+
+std::optional<std::string> IniSettingsStore::readString(std::string_view section,
+                                                        std::string_view key) const {
+    const QString path = groupFor(section) + QLatin1Char('/') + qs(key);
+    const QVariant v = settings_->value(path);
+    if (!v.isValid())
+        return std::nullopt;
+    // A value holding commas comes back from the INI file as a list: join it again.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(',')).toStdString();
+    return v.toString().toStdString();
+}
+
+void IniSettingsStore::writeString(std::string_view section, std::string_view key,
+                                   std::string_view value) {
+    settings_->setValue(groupFor(section) + QLatin1Char('/') + qs(key), qs(value));
+}
+
+std::vector<std::string> IniSettingsStore::childKeys(std::string_view section) const {
+    std::vector<std::string> keys;
+    settings_->beginGroup(groupFor(section));
+    for (const QString& k : settings_->childKeys())
+        keys.push_back(k.toStdString());
+    settings_->endGroup();
+    return keys;
+}
+
+void IniSettingsStore::remove(std::string_view section, std::string_view key) {
+    settings_->remove(groupFor(section) + QLatin1Char('/') + qs(key));
+}
+
+void IniSettingsStore::sync() {
+    settings_->sync();
+}
+
+} // namespace tsw::ui

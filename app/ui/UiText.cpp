@@ -1,0 +1,32 @@
+#include "app/ui/UiText.h"
+
+#include <QtGlobal>
+
+#include "app/AppGlobals.h"
+
+// Outside any namespace, as the resource initialiser requires.
+static void initTswResources() {
+    Q_INIT_RESOURCE(tsw62m);
+}
+
+namespace tsw::ui {
+
+void ensureResources() {
+    static const bool done = (initTswResources(), true);
+    (void)done;
+}
+
+QString uiText(StringId id) {
+    return QString::fromStdString(globals().language.text(id));
+}
+QString plainText(StringId id) {
+    return QString::fromStdString(globals().language.plainText(id));
+}
+QString fromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string toStd(const QString& s) {
+    return s.toStdString();
+}
+
+} // namespace tsw::ui
