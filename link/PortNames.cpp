@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/Settings.h"
+
 namespace tsw {
 
 namespace {
@@ -109,6 +111,17 @@ std::vector<std::string> listSerialDevices(const std::string& sysClassTty,
         for (const auto& name : *group)
             out.push_back((fs::path(devDir) / name).string());
     return out;
+}
+
+PortMapping readPortMapping(const SettingsStore& store) {
+    PortMapping mapping;
+    for (const std::string& key : store.childKeys(kPortsSection)) {
+        const auto n = parseComName(key);
+        const auto path = store.readString(kPortsSection, key);
+        if (n && path && !path->empty())
+            mapping[*n] = *path;
+    }
+    return mapping;
 }
 
 std::string resolveComPort(int n, const PortMapping& mapping,

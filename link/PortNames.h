@@ -35,6 +35,11 @@ std::vector<std::string> listSerialDevices(const std::string& sysClassTty = "/sy
 std::string resolveComPort(int n, const PortMapping& mapping,
                            const std::vector<std::string>& devices);
 
+// The "Ports" section of the settings: each value "COM<n>" = device path.
+inline constexpr std::string_view kPortsSection = "Ports";
+class SettingsStore;
+PortMapping readPortMapping(const SettingsStore& store);
+
 // The device path behind a port name (COM<n> or a path); empty when it names nothing.
 std::string resolvePortName(std::string_view name, const PortMapping& mapping,
                             const std::vector<std::string>& devices);

@@ -34,7 +34,7 @@ inline constexpr std::string_view kTuningHandshake = "TUNING ";
 inline constexpr std::size_t kIdentitySize = 8;
 } // namespace wire
 
-using TextLookup = std::function<std::string(StringId)>;
+using LinkTextLookup = std::function<std::string(StringId)>;
 
 enum class ConnectionMode { Read, Write };
 
@@ -61,7 +61,7 @@ public:
     SerialLink(SerialDevice& device, Clock& clock, UserPrompt& prompt, AppGlobals& globals);
 
     // Texts come from the language table unless a lookup is set (tests, fallbacks).
-    void SetTextLookup(TextLookup lookup) { lookup_ = std::move(lookup); }
+    void SetTextLookup(LinkTextLookup lookup) { lookup_ = std::move(lookup); }
     std::string Text(StringId id) const;
     AppGlobals& Globals() { return g_; }
     UserPrompt& Prompter() { return prompt_; }
@@ -130,7 +130,7 @@ private:
 
     UserPrompt& prompt_;
     AppGlobals& g_;
-    TextLookup lookup_;
+    LinkTextLookup lookup_;
     int lastWaitingCount_ = 0;
 };
 

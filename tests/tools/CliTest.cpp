@@ -1,0 +1,255 @@
+// tsw62m-cli driven in-process against the fake radio on virtual time.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/DataFile.h"
+#include "app/DefaultImage.h"
+#include "app/ImageLayout.h"
+#include "tests/support/FakeSerialDevice.h"
+#include "tests/support/TestSupport.h"
+#include "tools/cli/CliArgs.h"
+#include "tools/cli/CliCommands.h"
+#include "tools/cli/IniFile.h"
+
+using namespace tsw;
+using namespace tsw::test;
+
+namespace {
+
+RadioImage defaultImage() {
+    RadioImage image;
+    ModelIdentity id{};
+    parseIdentityText(kDefaultIdentityText, id);
+    buildDefaultImage(image, id);
+    return image;
+}
+
+struct CliRun : ::testing::Test {
+    int run(std::vector<std::string> args) {
+        out.str({});
+        err.str({});
+        cli::CliEnvironment env{out, err, device, clock, TSW_BIN_DIR, mapping};
+        env.listDevices = [] { return std::vector<std::string>{"/dev/ttyFAKE0"}; };
+        return cli::runCli(args, env);
+    }
+    std::string path(const std::string& name) const { return dir.file(name).string(); }
+
+    TempDir dir;
+    VirtualClock clock;
+    FakeSerialDevice device{clock};
+    FakeRadio radio{device, clock};
+    PortMapping mapping;
+    std::ostringstream out, err;
+};
+
+} // namespace
+
+TEST(CliArgsTest, UsageErrorsAndDefaults) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+    };
+    const Case cases[] = {
+        {{"read", "--port", "COM1"}, true},
+        {{"read", "--port=/dev/ttyUSB0", "--output=x.dat", "--retries", "3", "--lang", "4"}, true},
+        {{"write", "--port", "COM2", "f.dat", "--yes"}, true},
+        {{"info", "--port", "COM1"}, true},
+        {{"new", "--output", "n.dat"}, true},
+        {{"show", "f.dat"}, true},
+        {{"hexdump", "f.dat"}, true},
+        {{"show", "--help"}, true},
+        {{"--help"}, true},
+        {{}, false},
+        {{"read"}, false},
+        {{"read", "--port"}, false},
+        {{"read", "--port", "COM1", "extra.dat"}, false},
+        {{"read", "--port", "COM1", "--yes"}, false},
+        {{"write", "--port", "COM1"}, false},
+        {{"write", "f.dat"}, false},
+        {{"new"}, false},
+        {{"show"}, false},
+        {{"show", "a.dat", "b.dat"}, false},
+        {{"hexdump", "f.dat", "--port", "COM1"}, false},
+        {{"read", "--port", "COM1", "--retries", "-1"}, false},
+        {{"read", "--port", "COM1", "--retries", "x"}, false},
+        {{"read", "--port", "COM1", "--lang", "7"}, false},
+        {{"read", "--port", "COM1", "--lang", "0"}, false},
+        {{"fetch"}, false},
+        {{"read", "--port", "COM1", "--verbose"}, false},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = cli::parseArgs(c.args);
+        EXPECT_EQ(parsed.error.empty(), c.ok) << ::testing::PrintToString(c.args) << parsed.error;
+    }
+    const auto read = cli::parseArgs(std::vector<std::string>{"read", "--port", "COM1"});
+    EXPECT_EQ(read.args.output, "tsw62m.dat");
+    EXPECT_EQ(read.args.retries, 0);
+    EXPECT_EQ(read.args.languageCode, 2);
+    const auto full = cli::parseArgs(std::vector<std::string>{
+        "read", "--port=/dev/ttyUSB0", "--output=x.dat", "--retries", "3", "--lang", "4"});
+    EXPECT_EQ(full.args.port, "/dev/ttyUSB0");
+    EXPECT_EQ(full.args.output, "x.dat");
+    EXPECT_EQ(full.args.retries, 3);
+    EXPECT_EQ(full.args.languageCode, 4);
+}
+
+TEST(CliIni, PortsSectionMapsComNames) {
+    MemorySettingsStore store;
+    cli::parseIni("[Backup]\nComPort=2\n\n[ports]\r\nCOM1=/dev/pts/3\nCOM2 = \"/dev/ttyUSB1\"\n"
+                  "junk\nLPT1=/dev/lp0\nCOM3=\n",
+                  store);
+    EXPECT_EQ(store.readInt("backup", "ComPort"), 2);
+    const PortMapping mapping = readPortMapping(store);
+    EXPECT_EQ(mapping, (PortMapping{{1, "/dev/pts/3"}, {2, "/dev/ttyUSB1"}}));
+}
+
+TEST_F(CliRun, ReadWritesTheFileOnlyAfterACompleteRead) {
+    for (std::size_t i = 0; i < 0x100; ++i)
+        radio.image.setByte(i, static_cast<std::uint8_t>(i));
+    const std::string out1 = path("r.dat");
+    EXPECT_EQ(run({"read", "--port", "/dev/pts/9", "--output", out1}), 0) << err.str();
+    EXPECT_EQ(device.openedPath, "/dev/pts/9");
+    EXPECT_EQ(out.str(), "Reading from the radio has been completed.\n");
+    RadioImage got;
+    ASSERT_EQ(datafile::readDataFile(out1, got), datafile::ReadResult::Ok);
+    EXPECT_TRUE(got == radio.image);
+
+    // A failed read leaves an existing file as it was, and creates none.
+    writeText(dir.file("keep.dat"), "old contents");
+    radio.filter = [](const std::vector<std::uint8_t>& cmd, std::vector<std::uint8_t>& reply, int) {
+        if (cmd.size() == 4 && cmd[0] == 'R' && cmd[1] == 3)
+            reply.clear();
+    };
+    EXPECT_EQ(run({"read", "--port", "/dev/pts/9", "--output", path("keep.dat")}), 1);
+    EXPECT_EQ(readBytes(dir.file("keep.dat")).size(), 12u);
+    EXPECT_EQ(run({"read", "--port", "/dev/pts/9", "--output", path("none.dat")}), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.dat")));
+    EXPECT_NE(err.str().find("Communication with the radio failed."), std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("-> Cancel"), std::string::npos);
+}
+
+TEST_F(CliRun, RetriesAnswerRetryThatManyTimes) {
+    int failures = 2;
+    radio.filter = [&](const std::vector<std::uint8_t>& cmd, std::vector<std::uint8_t>& reply,
+                       int) {
+        if (cmd == std::vector<std::uint8_t>{0x02} && failures > 0) {
+            --failures;
+            reply.clear();
+        }
+    };
+    EXPECT_EQ(run({"read", "--port", "/dev/x", "--output", path("a.dat"), "--retries", "1"}), 1);
+    failures = 2;
+    EXPECT_EQ(run({"read", "--port", "/dev/x", "--output", path("a.dat"), "--retries", "2"}), 0)
+        << err.str();
+    std::string e = err.str();
+    std::size_t retries = 0;
+    for (std::size_t at = e.find("-> Retry"); at != std::string::npos;
+         at = e.find("-> Retry", at + 1))
+        ++retries;
+    EXPECT_EQ(retries, 2u);
+}
+
+TEST_F(CliRun, WriteChecksFirstAndAsksAboutAnotherModel) {
+    RadioImage image = defaultImage();
+    image.setByte(layout::kScanPriority, 1);
+    image.setByte(layout::kPriorityChannel, 0xFF);
+    ASSERT_TRUE(datafile::writeDataFile(path("bad.dat"), image));
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("bad.dat")}), 3);
+    EXPECT_TRUE(device.writes().empty());
+    EXPECT_EQ(err.str(),
+              "The data cannot be written to the radio because these settings are missing:\n"
+              "\n\"Priority Channel\"\n");
+
+    image = defaultImage();
+    image.setByte(layout::kModelCode, 'L'); // "L5520": not the radio's model
+    ASSERT_TRUE(datafile::writeDataFile(path("other.dat"), image));
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("other.dat")}), 1);
+    EXPECT_NE(err.str().find("-> Cancel"), std::string::npos);
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("other.dat"), "--yes"}), 0) << err.str();
+    EXPECT_EQ(radio.image.byte(0x010), image.byte(0x010));
+    EXPECT_EQ(out.str(), "Writing to the radio has been completed.\n");
+
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("missing.dat")}), 1);
+    writeText(dir.file("notdat.dat"), "something else entirely");
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("notdat.dat")}), 1);
+}
+
+TEST_F(CliRun, InfoPrintsOneLinePerField) {
+    radio.infoData.assign(32, 0xFF);
+    const std::string serial = "AB12-CD34EF5";
+    std::copy(serial.begin(), serial.end(), radio.infoData.begin() + 16);
+    radio.version = {'V', '2', '.', '1', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(run({"info", "--port", "/dev/x"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "Model Type: HX-5520\n"
+                         "Frequency: Band : UHF 446.00625-446.09375 MHz\n"
+                         "Serial Number: AB12-CD34EF5\n"
+                         "Firmware Version: V2.1\n");
+}
+
+TEST_F(CliRun, ComNamesGoThroughTheMappingAndThePresentDevices) {
+    mapping = {{2, "/dev/pts/44"}};
+    EXPECT_EQ(run({"info", "--port", "COM2"}), 0) << err.str();
+    EXPECT_EQ(device.openedPath, "/dev/pts/44");
+    EXPECT_EQ(run({"info", "--port", "com1"}), 0) << err.str();
+    EXPECT_EQ(device.openedPath, "/dev/ttyFAKE0");
+    device.failOpen = true;
+    EXPECT_EQ(run({"info", "--port", "COM3"}), 1);
+    EXPECT_NE(err.str().find("The communication port cannot be opened."), std::string::npos);
+    EXPECT_NE(err.str().find("COM3"), std::string::npos);
+    EXPECT_EQ(run({"info", "--port", "ttyUSB0"}), 2);
+    EXPECT_EQ(run({"info", "--port", "COM256"}), 2);
+}
+
+TEST_F(CliRun, FileCommands) {
+    EXPECT_EQ(run({"new", "--output", path("n.dat")}), 0);
+    RadioImage image;
+    ASSERT_EQ(datafile::readDataFile(path("n.dat"), image), datafile::ReadResult::Ok);
+    EXPECT_TRUE(image == defaultImage());
+
+    EXPECT_EQ(run({"hexdump", path("n.dat")}), 0);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::vector<std::string> all;
+    while (std::getline(lines, line))
+        all.push_back(line);
+    ASSERT_EQ(all.size(), 64u);
+    EXPECT_EQ(all[1], "010: 25 06 60 44 25 06 60 44 B4 03 B4 03 00 AF A0 0A");
+    EXPECT_EQ(all[63].substr(0, 5), "3F0: ");
+    const std::string dumped = path("dump.hex");
+    writeText(dumped, out.str());
+    EXPECT_TRUE(readHexImage(dumped) == image);
+
+    EXPECT_EQ(run({"show", path("n.dat")}), 0);
+    const std::string shown = out.str();
+    EXPECT_NE(shown.find("1        446.00625  446.00625  (10)    94.8"), std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("13       446.04375  446.04375  (27)    D132N"), std::string::npos);
+    EXPECT_NE(shown.find("Squelch Level:"), std::string::npos);
+    EXPECT_NE(shown.find("PF2 Key:  Talk Around"), std::string::npos);
+    EXPECT_EQ(run({"show", path("absent.dat")}), 1);
+}
+
+TEST_F(CliRun, HelpAndUsage) {
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.str().find("Usage: tsw62m-cli COMMAND"), std::string::npos);
+    for (const char* verb : {"read", "write", "info", "new", "show", "hexdump"}) {
+        EXPECT_EQ(run({verb, "--help"}), 0) << verb;
+        EXPECT_NE(out.str().find(std::string("tsw62m-cli ") + verb), std::string::npos) << verb;
+    }
+    EXPECT_EQ(run({}), 2);
+    EXPECT_NE(err.str().find("--help"), std::string::npos);
+}
+
+TEST_F(CliRun, MissingLanguageFileStillWorks) {
+    std::ostringstream o, e;
+    cli::CliEnvironment env{o, e, device, clock, dir.path().string(), {}};
+    const std::vector<std::string> args{"info", "--port", "/dev/x"};
+    EXPECT_EQ(cli::runCli(args, env), 0);
+    EXPECT_NE(e.str().find("could not be loaded"), std::string::npos);
+    const std::vector<std::string> help{"read", "--help"};
+    EXPECT_EQ(cli::runCli(help, env), 0);
+    EXPECT_NE(o.str().find("Usage: tsw62m-cli read"), std::string::npos);
+}

@@ -1,0 +1,165 @@
+#include "tools/cli/CliArgs.h"
+
+#include <array>
+#include <optional>
+
+namespace tsw::cli {
+
+namespace {
+
+struct VerbEntry {
+    std::string_view name;
+    Verb verb;
+};
+
+constexpr std::array<VerbEntry, 6> kVerbs{{{"read", Verb::Read},
+                                           {"write", Verb::Write},
+                                           {"info", Verb::Info},
+                                           {"new", Verb::New},
+                                           {"show", Verb::Show},
+                                           {"hexdump", Verb::Hexdump}}};
+
+std::optional<int> parseNumber(std::string_view text, int min, int max) {
+    if (text.empty() || text.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// Which options and how many files each verb takes.
+struct VerbRules {
+    bool port = false;
+    bool output = false;
+    bool yes = false;
+    bool file = false;
+    bool needsOutput = false;
+};
+
+VerbRules rulesFor(Verb v) {
+    switch (v) {
+    case Verb::Read:
+        return {true, true, false, false, false};
+    case Verb::Write:
+        return {true, false, true, true, false};
+    case Verb::Info:
+        return {true, false, false, false, false};
+    case Verb::New:
+        return {false, true, false, false, true};
+    case Verb::Show:
+    case Verb::Hexdump:
+        return {false, false, false, true, false};
+    case Verb::None:
+        break;
+    }
+    return {};
+}
+
+// Checks that the options given fit the verb; an error text or empty.
+std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
+    const VerbRules r = rulesFor(a.verb);
+    const std::string verb(verbName(a.verb));
+    if (portGiven && !r.port)
+        return "--port does not apply to " + verb;
+    if (outputGiven && !r.output)
+        return "--output does not apply to " + verb;
+    if (a.yes && !r.yes)
+        return "--yes does not apply to " + verb;
+    if (!a.file.empty() && !r.file)
+        return verb + " takes no file name";
+    if (a.help)
+        return {};
+    if (r.port && a.port.empty())
+        return verb + " needs --port PORT";
+    if (r.needsOutput && a.output.empty())
+        return verb + " needs --output FILE";
+    if (r.file && a.file.empty())
+        return verb + " needs a file name";
+    return {};
+}
+
+} // namespace
+
+std::string_view verbName(Verb verb) {
+    for (const auto& e : kVerbs)
+        if (e.verb == verb)
+            return e.name;
+    return {};
+}
+
+ParsedArgs parseArgs(std::span<const std::string> args) {
+    ParsedArgs result;
+    CliArgs& a = result.args;
+    bool portGiven = false;
+    bool outputGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::optional<std::string> inlineValue;
+        if (arg.rfind("--", 0) == 0) {
+            if (const auto eq = arg.find('='); eq != std::string::npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg.resize(eq);
+            }
+        }
+        const auto value = [&]() -> std::optional<std::string> {
+            if (inlineValue)
+                return inlineValue;
+            if (i + 1 < args.size())
+                return args[++i];
+            return std::nullopt;
+        };
+        const auto fail = [&](std::string text) {
+            result.error = std::move(text);
+            return result;
+        };
+        if (arg == "--help" || arg == "-h") {
+            a.help = true;
+        } else if (arg == "--yes") {
+            a.yes = true;
+        } else if (arg == "--port" || arg == "--output") {
+            const auto v = value();
+            if (!v || v->empty())
+                return fail(arg + " needs a value");
+            (arg == "--port" ? a.port : a.output) = *v;
+            (arg == "--port" ? portGiven : outputGiven) = true;
+        } else if (arg == "--retries" || arg == "--lang") {
+            const auto v = value();
+            const bool retries = arg == "--retries";
+            const auto n =
+                v ? parseNumber(*v, retries ? 0 : 1, retries ? kMaxRetries : 6) : std::nullopt;
+            if (!n)
+                return fail(retries ? "--retries needs a number from 0 to 1000"
+                                    : "--lang needs a language code from 1 to 6");
+            (retries ? a.retries : a.languageCode) = *n;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return fail("unknown option " + arg);
+        } else if (a.verb == Verb::None) {
+            for (const auto& e : kVerbs)
+                if (e.name == arg)
+                    a.verb = e.verb;
+            if (a.verb == Verb::None)
+                return fail("unknown command " + arg);
+        } else if (a.file.empty()) {
+            a.file = arg;
+        } else {
+            return fail("too many file names");
+        }
+    }
+    if (a.verb == Verb::None) {
+        if (!a.help)
+            result.error = "no command given";
+        return result;
+    }
+    if (a.verb == Verb::Read && !outputGiven)
+        a.output = std::string(kDefaultOutput);
+    result.error = checkForVerb(a, portGiven, outputGiven);
+    return result;
+}
+
+} // namespace tsw::cli

@@ -1,0 +1,178 @@
+#include "tools/cli/CliCommands.h"
+
+#include "app/AppGlobals.h"
+#include "app/DataFile.h"
+#include "app/DefaultImage.h"
+#include "link/RadioInfo.h"
+#include "link/SerialLink.h"
+#include "link/Transfer.h"
+#include "tools/cli/CliArgs.h"
+#include "tools/cli/CliListing.h"
+#include "tools/cli/CliPrompt.h"
+#include "tools/cli/CliTexts.h"
+
+namespace tsw::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "tsw62m-cli";
+// The literal the desktop program shows for a file it cannot open.
+constexpr std::string_view kCannotOpenFile = "Cannot open file.";
+
+// A fresh start for every run: the default image and identity, no flags.
+void resetGlobals() {
+    AppGlobals& g = globals();
+    ModelIdentity identity{};
+    parseIdentityText(kDefaultIdentityText, identity);
+    g.identity = identity;
+    g.flags = SharedFlags{};
+    resetImageToDefaults(g);
+    markSaved(g);
+}
+
+int fail(CliEnvironment& env, const std::string& message) {
+    env.err << kProgram << ": " << message << "\n";
+    return kFailure;
+}
+
+// Reads a data file into the global image; an exit code other than success on failure.
+int loadDataFile(CliEnvironment& env, const std::string& path) {
+    switch (datafile::readDataFile(path, globals().image)) {
+    case datafile::ReadResult::Ok:
+        takeOverIdentity(globals());
+        return kSuccess;
+    case datafile::ReadResult::CannotOpen:
+        return fail(env, path + ": " + std::string(kCannotOpenFile));
+    case datafile::ReadResult::WrongFormat:
+        return fail(env, path + ": " + text(StrId::WrongFileFormat));
+    }
+    return kFailure;
+}
+
+int saveDataFile(CliEnvironment& env, const std::string& path, const RadioImage& image) {
+    const FileWriteResult r = datafile::writeDataFile(path, image);
+    if (!r)
+        return fail(env, path + ": " + r.message);
+    return kSuccess;
+}
+
+// The link on the named port: COM<n> through the mapping and the present devices, or a path.
+void selectPort(SerialLink& link, const std::string& port, CliEnvironment& env) {
+    if (isDevicePath(port)) {
+        link.SetDevicePath(port);
+        return;
+    }
+    link.SetPortResolver(
+        [&env](int n) { return resolveComPort(n, env.portMapping, env.listDevices()); });
+    link.SetPortNumber(static_cast<std::uint8_t>(*parseComName(port)));
+}
+
+struct Session {
+    Session(const CliArgs& args, CliEnvironment& env)
+        : prompt(env.err, args.retries, args.yes), link(env.device, env.clock, prompt, globals()) {
+        link.SetTextLookup(text);
+        selectPort(link, args.port, env);
+    }
+    CliPrompt prompt;
+    SerialLink link;
+};
+
+int runRead(const CliArgs& args, CliEnvironment& env) {
+    Session s(args, env);
+    Transfer transfer(s.link);
+    TransferProgress progress;
+    if (transfer.ReadImageFromRadio(progress) != 1)
+        return fail(env, "nothing was read; " + args.output + " is unchanged");
+    ImageWindows noWindows;
+    applySuccessfulRead(globals(), transfer.receiveBuffer(), noWindows);
+    if (const int r = saveDataFile(env, args.output, globals().image); r != kSuccess)
+        return r;
+    env.out << text(StrId::ReadComplete) << "\n";
+    return kSuccess;
+}
+
+int runWrite(const CliArgs& args, CliEnvironment& env) {
+    if (const int r = loadDataFile(env, args.file); r != kSuccess)
+        return r;
+    if (const auto refusal = checkBeforeWriting(globals().image)) {
+        env.err << refusalText(*refusal, text) << "\n";
+        return kRefused;
+    }
+    Session s(args, env);
+    Transfer transfer(s.link);
+    TransferProgress progress;
+    if (transfer.WriteImageToRadio(progress) != 1)
+        return fail(env, "the write did not complete");
+    env.out << text(StrId::WriteComplete) << "\n";
+    return kSuccess;
+}
+
+int runInfo(const CliArgs& args, CliEnvironment& env) {
+    Session s(args, env);
+    SerialLink& link = s.link;
+    if (!RunRadioInformation(link))
+        return fail(env, "no radio information was read");
+    env.out << label(StrId::ModelTypeLabel) << ": " << modelTypeText(link.radioModelCode) << "\n";
+    env.out << label(StrId::FrequencyLabel) << ": " << frequencyText(link.radioTypeByte, text)
+            << "\n";
+    env.out << label(StrId::SerialNumberLabel) << ": "
+            << serialNumberText(link.radioInfoText, link.radioInfoSerial) << "\n";
+    env.out << label(StrId::RadioInfoVersionLabel) << ": " << versionText(link.radioVersion)
+            << "\n";
+    return kSuccess;
+}
+
+int runFileVerb(const CliArgs& args, CliEnvironment& env) {
+    if (args.verb == Verb::New)
+        return saveDataFile(env, args.output, globals().image);
+    if (const int r = loadDataFile(env, args.file); r != kSuccess)
+        return r;
+    if (args.verb == Verb::Hexdump)
+        printHexdump(env.out, globals().image);
+    else
+        printListing(env.out, globals().image);
+    return kSuccess;
+}
+
+int usageError(CliEnvironment& env, const std::string& error) {
+    env.err << kProgram << ": " << error << "\n"
+            << "Try '" << kProgram << " --help' for more information.\n";
+    return kUsageError;
+}
+
+} // namespace
+
+int runCli(std::span<const std::string> argv, CliEnvironment& env) {
+    const ParsedArgs parsed = parseArgs(argv);
+    const CliArgs& args = parsed.args;
+    if (!parsed.error.empty())
+        return usageError(env, parsed.error);
+    if (args.help) {
+        env.out << verbHelpText(args.verb);
+        return kSuccess;
+    }
+    if (!args.port.empty() && !isDevicePath(args.port) && !parseComName(args.port))
+        return usageError(env, "the port must be COM<n> (1 to 255) or a device path: " + args.port);
+    resetGlobals();
+    if (args.verb != Verb::Hexdump && args.verb != Verb::New &&
+        !loadLanguageFile(env.programDirectory, args.languageCode))
+        env.err << kProgram << ": the language file for code " << args.languageCode
+                << " could not be loaded; messages show their string numbers\n";
+    switch (args.verb) {
+    case Verb::Read:
+        return runRead(args, env);
+    case Verb::Write:
+        return runWrite(args, env);
+    case Verb::Info:
+        return runInfo(args, env);
+    case Verb::New:
+    case Verb::Show:
+    case Verb::Hexdump:
+        return runFileVerb(args, env);
+    case Verb::None:
+        break;
+    }
+    return kUsageError;
+}
+
+} // namespace tsw::cli

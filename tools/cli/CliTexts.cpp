@@ -1,0 +1,115 @@
+#include "tools/cli/CliTexts.h"
+
+#include "app/AppGlobals.h"
+#include "app/LanguageLoader.h"
+
+namespace tsw::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: tsw62m-cli COMMAND [OPTION]...
+Reads, writes and shows the memory of an HX-5520 (UHF) radio.
+
+Commands:
+  read --port PORT [--output FILE]  read the radio's memory into FILE (default tsw62m.dat)
+  write --port PORT FILE [--yes]    write the data file FILE to the radio
+  info --port PORT                  show the radio's model, frequency, serial number, version
+  new --output FILE                 write the default memory as a data file
+  show FILE                         list the channels and settings of a data file
+  hexdump FILE                      the memory of a data file, 16 bytes a line
+
+Options for every command:
+  --retries N   when the radio does not answer, try again N times (default 0)
+  --lang CODE   language of the messages: 1 Dutch, 2 English, 3 French, 4 German,
+                5 Italian, 6 Spanish (default 2)
+  --help        this text, or with a command its own
+
+PORT is COM<n> (the n-th serial port, or the device the settings' "Ports" section maps
+COM<n> to) or a device path such as /dev/ttyUSB0.
+
+Exit status: 0 success, 1 failure (the message is on standard error), 2 wrong usage,
+3 refused before anything was sent to the radio.
+)";
+
+constexpr std::string_view kReadHelp =
+    R"(Usage: tsw62m-cli read --port PORT [--output FILE] [--retries N] [--lang CODE]
+Reads the radio's whole memory and writes it as a data file. FILE (default tsw62m.dat) is
+written only after a complete read, and replaced in one step; a failed read leaves it as it
+was.
+)";
+
+constexpr std::string_view kWriteHelp =
+    R"(Usage: tsw62m-cli write --port PORT FILE [--yes] [--retries N] [--lang CODE]
+Writes the data file FILE to the radio. The data is checked first: missing settings are
+reported and nothing is sent (exit status 3). When the model of the data differs from the
+radio's, the write goes on only with --yes.
+)";
+
+constexpr std::string_view kInfoHelp =
+    R"(Usage: tsw62m-cli info --port PORT [--retries N] [--lang CODE]
+Reads the radio's identity, information block and version and prints one "Label: value"
+line for each of model type, frequency, serial number and version.
+)";
+
+constexpr std::string_view kNewHelp =
+    R"(Usage: tsw62m-cli new --output FILE
+Writes the default memory of an HX-5520 (UHF) as a data file.
+)";
+
+constexpr std::string_view kShowHelp =
+    R"(Usage: tsw62m-cli show FILE [--lang CODE]
+Lists the channels of a data file (number, receive and transmit frequency, tone and flags as
+the channel table shows them), the test frequencies and the radio-wide settings.
+)";
+
+constexpr std::string_view kHexdumpHelp =
+    R"(Usage: tsw62m-cli hexdump FILE
+Prints the 1024-byte memory of a data file, 16 bytes a line, each line starting with the
+offset ("000: 25 06 60 44 ...").
+)";
+
+} // namespace
+
+std::string_view usageText() {
+    return kUsage;
+}
+
+std::string_view verbHelpText(Verb verb) {
+    switch (verb) {
+    case Verb::Read:
+        return kReadHelp;
+    case Verb::Write:
+        return kWriteHelp;
+    case Verb::Info:
+        return kInfoHelp;
+    case Verb::New:
+        return kNewHelp;
+    case Verb::Show:
+        return kShowHelp;
+    case Verb::Hexdump:
+        return kHexdumpHelp;
+    case Verb::None:
+        break;
+    }
+    return kUsage;
+}
+
+bool loadLanguageFile(const std::string& programDirectory, int languageCode) {
+    auto& table = globals().language;
+    table.setDirectory(programDirectory);
+    globals().languageCode = languageCode;
+    return loadLanguage(table, languageCode) == LanguageTable::Loaded;
+}
+
+std::string text(StringId id) {
+    std::string t = globals().language.text(id);
+    return t.empty() ? "[string " + std::to_string(id) + "]" : t;
+}
+
+std::string label(StringId id) {
+    std::string t = globals().language.plainText(id);
+    return t.empty() ? "[string " + std::to_string(id) + "]" : t;
+}
+
+} // namespace tsw::cli
