@@ -1,0 +1,30 @@
+#include "app/TextTemplate.h"
+
+namespace tsw {
+
+std::string fillTemplate(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(pattern.size());
+    auto next = args.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c != '%' || i + 1 == pattern.size()) {
+            out += c;
+            continue;
+        }
+        const char kind = pattern[i + 1];
+        if (kind == '%') {
+            out += '%';
+            ++i;
+        } else if (kind == 's' || kind == 'd') {
+            if (next != args.end())
+                out += *next++;
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace tsw
