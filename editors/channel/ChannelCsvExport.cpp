@@ -1,0 +1,142 @@
+#include "app/ImageLayout.h"
+#include "editors/channel/ChannelCsv.h"
+#include "editors/channel/ChannelCsvRules.h"
+#include "editors/channel/ChannelRecord.h"
+#include "editors/channel/CsvText.h"
+#include "editors/channel/ToneCodec.h"
+
+namespace tsw {
+
+namespace {
+
+using namespace csvrules;
+using Row = std::vector<std::string>;
+
+std::size_t recordByte(int channel, std::size_t field) {
+    return layout::channelOffset(channel) + field;
+}
+
+// The nine-character frequency text with a sixth decimal.
+std::string mhzText(const FrequencyBytes& bytes) {
+    const std::string text = FormatFrequency(bytes);
+    return text.empty() ? text : text + "0";
+}
+
+// The tone texts never need the off text: only tones that are on are written.
+std::string noText(StringId) {
+    return {};
+}
+
+std::string dqtCode(ToneWord word) {
+    return FormatTone(word, &noText).substr(1, 3); // "D023N" -> "023"
+}
+
+char polarityOf(ToneWord word) {
+    return IsDqtTone(word) && IsInvertedDqt(word) ? kPolarityInverted : kPolarityNormal;
+}
+
+enum class Side { Off, Qt, Dqt };
+Side sideOf(ToneWord word) {
+    if (word == kToneOff)
+        return Side::Off;
+    return IsDqtTone(word) ? Side::Dqt : Side::Qt;
+}
+
+bool sameDqt(ToneWord a, ToneWord b) {
+    return dqtCode(a) == dqtCode(b) && polarityOf(a) == polarityOf(b);
+}
+
+std::string_view crossSide(Side side) {
+    return side == Side::Qt ? kToneQt : (side == Side::Dqt ? kToneDqt : kToneNone);
+}
+
+void writeTones(Row& row, ToneWord rx, ToneWord tx) {
+    const Side rxSide = sideOf(rx);
+    const Side txSide = sideOf(tx);
+    row[kDtcsPolarity] = std::string{polarityOf(tx), polarityOf(rx)};
+    if (rxSide == Side::Off && txSide == Side::Off)
+        return;
+    if (rxSide == Side::Off && txSide == Side::Qt) {
+        row[kTone] = kToneQt;
+        row[kRToneFreq] = FormatTone(tx, &noText);
+    } else if (rxSide == Side::Qt && txSide == Side::Qt && rx == tx) {
+        row[kTone] = kToneSquelch;
+        row[kRToneFreq] = row[kCToneFreq] = FormatTone(tx, &noText);
+    } else if (rxSide == Side::Dqt && txSide == Side::Dqt && sameDqt(rx, tx)) {
+        row[kTone] = kToneDqt;
+        row[kDtcsCode] = row[kRxDtcsCode] = dqtCode(tx);
+    } else {
+        row[kTone] = kToneCross;
+        row[kCrossMode] = std::string(crossSide(txSide)) + std::string(kCrossArrow) +
+                          std::string(crossSide(rxSide));
+        if (txSide == Side::Qt)
+            row[kRToneFreq] = FormatTone(tx, &noText);
+        if (txSide == Side::Dqt)
+            row[kDtcsCode] = dqtCode(tx);
+        if (rxSide == Side::Qt)
+            row[kCToneFreq] = FormatTone(rx, &noText);
+        if (rxSide == Side::Dqt)
+            row[kRxDtcsCode] = dqtCode(rx);
+    }
+}
+
+std::string stepText(const RadioImage& image, int channel, const FrequencyBytes& rx) {
+    int step = image.bits(recordByte(channel, layout::kChSteps), layout::kChRxStepMask);
+    if (step > kStep6250Hz) {
+        // A step that failed to parse: show the step the frequency fits.
+        FrequencyBytes unused{};
+        step = ParseFrequency(FormatFrequency(rx), unused, false);
+    }
+    return std::string(kStepTexts[step >= 0 && step <= kStep6250Hz ? step : kStep6250Hz]);
+}
+
+std::string commentText(const RadioImage& image, int channel) {
+    const bool compander =
+        image.flag(recordByte(channel, layout::kChFlags12), layout::kChCompanderMask);
+    const bool beatShift =
+        image.flag(recordByte(channel, layout::kChFlags13), layout::kChBeatShiftMask);
+    const bool scanAdd = GetBitmapB(image, channel) == 1;
+    std::string text;
+    text += std::string(kCompanderKey) + (compander ? "=on" : "=off");
+    text += std::string(kCommentSeparator) + std::string(kScanAddKey) + (scanAdd ? "=yes" : "=no");
+    text +=
+        std::string(kCommentSeparator) + std::string(kBeatShiftKey) + (beatShift ? "=on" : "=off");
+    return text;
+}
+
+Row channelRow(const RadioImage& image, int channel) {
+    Row row(kColumnCount);
+    row[kLocation] = std::to_string(channel + 1);
+    const FrequencyBytes rx = ReadFrequencyBytes(image, recordByte(channel, layout::kChRxFreq));
+    const FrequencyBytes tx = ReadFrequencyBytes(image, recordByte(channel, layout::kChTxFreq));
+    row[kFrequency] = mhzText(rx);
+    row[kOffset] = scaledText(0, 6);
+    if (IsNoFrequency(tx)) {
+        row[kDuplex] = kDuplexOff;
+    } else if (tx != rx) {
+        row[kDuplex] = kDuplexSplit;
+        row[kOffset] = mhzText(tx);
+    }
+    row[kRToneFreq] = row[kCToneFreq] = kDefaultQt;
+    row[kDtcsCode] = row[kRxDtcsCode] = kDefaultDqtCode;
+    row[kCrossMode] = kDefaultCrossMode;
+    writeTones(row, image.word(recordByte(channel, layout::kChDecodeTone)),
+               image.word(recordByte(channel, layout::kChEncodeTone)));
+    row[kMode] = kModeValue;
+    row[kTStep] = stepText(image, channel, rx);
+    row[kPower] = kPowerValue;
+    row[kComment] = commentText(image, channel);
+    return row;
+}
+
+} // namespace
+
+std::string ExportChannelsCsv(const RadioImage& image) {
+    std::string text = csv::joinRecord(Row(kColumnNames.begin(), kColumnNames.end()));
+    for (int channel = 0; channel < layout::kChannelCount; ++channel)
+        if (!IsChannelEmpty(image, channel))
+            text += csv::joinRecord(channelRow(image, channel));
+    return text;
+}
+
+} // namespace tsw

@@ -1,0 +1,39 @@
+#pragma once
+// Comma-separated text as spreadsheets write it: fields separated by commas, records by
+// CR LF, LF or CR; a field that starts with a double quote (blanks before it are skipped) runs
+// to the next lone double quote and may hold commas, line breaks and doubled quotes ("" for
+// one "); blanks after the closing quote are skipped. Reading also skips a
+// UTF-8 byte-order mark at the start and lines that start with '#' (comments).
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tsw::csv {
+
+struct Record {
+    int line = 0;        // line of the file on which the record starts (1-based)
+    bool broken = false; // a quoted field is not closed properly; the fields are incomplete
+    std::vector<std::string> fields;
+};
+
+// At most this many fields of a record are kept; the rest are dropped.
+inline constexpr std::size_t kMaxFields = 256;
+
+// The records in file order. Comment lines are not records; blank lines are.
+std::vector<Record> read(std::string_view text);
+
+// True when every field of the record is empty or blank.
+bool isBlank(const Record& record);
+
+// The field as a record holds it: quoted when it holds a comma, a quote, a line break, or
+// spaces at either end.
+std::string quoteField(std::string_view field);
+// One record: the quoted fields joined by commas, ended by CR LF.
+std::string joinRecord(const std::vector<std::string>& fields);
+
+// The text without blanks (spaces, tabs) at either end.
+std::string_view trim(std::string_view text);
+
+} // namespace tsw::csv
