@@ -1,0 +1,66 @@
+# Installs BUILD_DIR into OUT_DIR/prefix, and through DESTDIR into OUT_DIR/stage with the
+# prefix /usr, and checks that the program directory, the links, the desktop entry and the
+# icon are where the desktop and the program expect them.
+
+cmake_policy(VERSION 3.25)
+
+function(fail)
+  message(FATAL_ERROR "install layout: ${ARGV}")
+endfunction()
+
+function(install_into prefix destdir)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${destdir}
+                          ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    fail("cmake --install failed (${rc}): ${out}${err}")
+  endif()
+endfunction()
+
+# root: where the files landed; prefix: the prefix the installed files name.
+function(check_tree root prefix)
+  set(program_dir ${root}/${PROGRAM_DIR})
+  foreach(letter d e f g i s)
+    if(NOT EXISTS ${program_dir}/tsw62m_${letter}.lng)
+      fail("language file tsw62m_${letter}.lng missing in ${program_dir}")
+    endif()
+  endforeach()
+  file(GLOB built LIST_DIRECTORIES false RELATIVE ${TSW_BIN_DIR}
+       "${TSW_BIN_DIR}/*.qch" "${TSW_BIN_DIR}/Call Tone *.wav")
+  foreach(f IN LISTS built)
+    if(NOT EXISTS "${program_dir}/${f}")
+      fail("${f} not installed beside the program")
+    endif()
+  endforeach()
+  foreach(p IN LISTS PROGRAMS)
+    if(NOT IS_SYMLINK ${root}/bin/${p} OR NOT EXISTS ${root}/bin/${p})
+      fail("bin/${p} is not a link to the program")
+    endif()
+    file(REAL_PATH ${root}/bin/${p} real)
+    file(REAL_PATH ${program_dir}/${p} expected)
+    if(NOT real STREQUAL expected)
+      fail("bin/${p} points to ${real}, not ${expected}")
+    endif()
+  endforeach()
+  if("tsw62m" IN_LIST PROGRAMS)
+    set(desktop ${root}/share/applications/tsw62m.desktop)
+    if(NOT EXISTS ${desktop})
+      fail("desktop entry missing")
+    endif()
+    file(STRINGS ${desktop} exec REGEX "^Exec=")
+    if(NOT exec STREQUAL "Exec=${prefix}/bin/tsw62m")
+      fail("desktop entry says '${exec}', not Exec=${prefix}/bin/tsw62m")
+    endif()
+    if(NOT EXISTS ${root}/share/icons/hicolor/scalable/apps/tsw62m.svg)
+      fail("icon missing")
+    endif()
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${OUT_DIR})
+install_into(${OUT_DIR}/prefix "")
+check_tree(${OUT_DIR}/prefix ${OUT_DIR}/prefix)
+install_into(/usr ${OUT_DIR}/stage)
+check_tree(${OUT_DIR}/stage/usr /usr)
+file(REMOVE_RECURSE ${OUT_DIR})
+message(STATUS "install layout: ok")
