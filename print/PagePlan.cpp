@@ -1,8 +1,31 @@
 #include "print/PagePlan.h"
 
+#include "app/CommandIds.h"
 #include "editors/channel/ChannelRecord.h"
 
 namespace tsw {
+
+std::optional<PrintSection> sectionOfEditor(int editorCommand) {
+    switch (editorCommand) {
+    case cmd::OptionalFeatures:
+        return PrintSection::OptionalFeatures;
+    case cmd::KeyAssignment:
+        return PrintSection::KeyAssignment;
+    case cmd::ScanInformation:
+        return PrintSection::Scan;
+    case cmd::TestFrequency:
+        return PrintSection::TestFrequency;
+    case cmd::EmbeddedMessage:
+        return PrintSection::EmbeddedMessage;
+    case cmd::ChannelInformation:
+    case cmd::OpenChannelEdit:
+        return PrintSection::ChannelInformation;
+    case cmd::QtDqtTable:
+        return PrintSection::QtDqtTable;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape,
                                  const RadioImage& image) {

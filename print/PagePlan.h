@@ -2,6 +2,7 @@
 // The page plan of a print job: which section each printed page shows, in print order.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/RadioImage.h"
@@ -46,6 +47,11 @@ struct PrintSelection {
     std::uint16_t mask = 0;
     bool editorRequest = false; // an editor's own print request (its page comes last)
 };
+
+// The section an editor's own print request prints, by the editor's command (the channel
+// edit window, command 1, prints its channel's Channel Information page); none for editors
+// without a printed section (DTMF, CrewLink).
+std::optional<PrintSection> sectionOfEditor(int editorCommand);
 
 // Pages in print order: Optional Features (a second page in landscape), Key Assignment, Scan,
 // Test Frequency, Embedded Message, QT/DQT Table, Channel Information (one page per four used

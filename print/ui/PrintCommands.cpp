@@ -1,0 +1,80 @@
+#include "print/ui/PrintCommands.h"
+
+#include <QPrintPreviewDialog>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Shell.h"
+#include "editors/channel/ChannelEditorState.h"
+#include "print/ui/PrintJob.h"
+#include "print/ui/PrintOutListDialog.h"
+
+namespace tsw::print::ui {
+
+namespace {
+
+int printJob(const PrintJob& job, QWidget* parent) {
+    QPrinter& printer = sharedPrinter();
+    if (!choosePrinter(printer, parent))
+        return 0;
+    return job.print(printer);
+}
+
+// Sets a flag for the lifetime of the scope and clears it afterwards, however the scope ends.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+int runPrint(QWidget* parent) {
+    PrintOutListDialog list(parent);
+    if (list.exec() != QDialog::Accepted || list.mask() == 0)
+        return 0;
+    return printJob(PrintJob(PrintSelection{list.mask(), false}), parent);
+}
+
+void runPrintPreview(QWidget* parent) {
+    // The channel edit window stays shut while this flag is set (the main frame checks it).
+    FlagScope closeWithoutAsking(globals().flags.closeWithoutAsking);
+    const PrintJob job(PrintSelection{printsel::All, false});
+    QPrintPreviewDialog preview(&sharedPrinter(), parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&job](QPrinter* printer) { job.print(*printer); });
+    preview.exec();
+}
+
+bool printRequest(int editorCommand, QWidget* parent) {
+    const std::optional<PrintSection> section = sectionOfEditor(editorCommand);
+    if (!section)
+        return false;
+    SectionPage page{*section, 0, false};
+    if (*section == PrintSection::ChannelInformation)
+        page.subPage = channelPageOf(globals().image, channelEditorState().selectedChannel);
+    return printJob(PrintJob(PrintSelection{0, true}, page), parent) > 0;
+}
+
+bool printTuningData(QWidget* parent, std::span<const std::uint8_t> tuning,
+                     std::span<const std::uint8_t> testChannels,
+                     std::span<const NamedTuningValue> named) {
+    QPrinter& printer = sharedPrinter();
+    if (!choosePrinter(printer, parent))
+        return false;
+    const PrintItems page = tuningPageItems(tuning, testChannels, named, isLandscape(printer),
+                                            currentHeaderInfo(), globals().image, &tr);
+    return paintPages(printer, {page}) > 0;
+}
+
+TSW_REGISTER_COMMAND(cmd::FilePrint, [](tsw::ui::Shell& shell) { runPrint(shell.window()); });
+TSW_REGISTER_COMMAND(cmd::FilePrintPreview,
+                     [](tsw::ui::Shell& shell) { runPrintPreview(shell.window()); });
+
+} // namespace tsw::print::ui

@@ -1,0 +1,36 @@
+#pragma once
+// The ways into printing: File > Print (57607), File > Print Preview (57609), an editor's own
+// print request, and the tuning-data print-out of the Test Mode dialog. Print and Print
+// Preview register themselves with the main frame's command table.
+
+#include <cstdint>
+#include <span>
+
+#include "print/TuningLayout.h"
+
+class QWidget;
+
+namespace tsw::print::ui {
+
+// File > Print: the Print Out List; on OK the print dialog, then the chosen sections.
+// Returns the number of pages printed (0 when the user cancelled, -1 when the printer failed).
+int runPrint(QWidget* parent);
+
+// File > Print Preview: every section in the preview window. While the preview runs the main
+// window closes without asking and the channel edit window cannot be opened; both are reset
+// when the preview ends.
+void runPrintPreview(QWidget* parent);
+
+// An editor's own print request (the editor's menu command; 1 for the channel edit window):
+// the print dialog, then that editor's section (Channel Information: the page of the selected
+// channel). False when the editor has no printed section or the user cancelled.
+bool printRequest(int editorCommand, QWidget* parent = nullptr);
+
+// The Test Mode dialog's print-out: the print dialog, then one page with the 62 tuning bytes,
+// the values of the items `named` names and the 16 test channels (128 bytes as read from the
+// radio). True when the page went to the printer.
+bool printTuningData(QWidget* parent, std::span<const std::uint8_t> tuning,
+                     std::span<const std::uint8_t> testChannels,
+                     std::span<const NamedTuningValue> named = {});
+
+} // namespace tsw::print::ui

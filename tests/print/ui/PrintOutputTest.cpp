@@ -1,0 +1,222 @@
+// Prints to PDF files and reads them back with poppler's pdfinfo and pdftotext: page counts,
+// and the texts a dealer looks for (section titles, a channel frequency, a key function
+// name, the embedded message). Set TSW_PRINT_KEEP=<folder> to keep the PDF files for a look.
+
+#include <QProcess>
+#include <QtTest>
+#include <string>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/DefaultImage.h"
+#include "app/ImageLayout.h"
+#include "print/ui/PrintCommands.h"
+#include "print/ui/PrintJob.h"
+#include "tests/support/TestSupport.h"
+
+using namespace tsw;
+using namespace tsw::print;
+using namespace tsw::print::ui;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString& path) {
+    const QString info = run("pdfinfo", {path});
+    const QRegularExpression pages(R"(Pages:\s+(\d+))");
+    const auto match = pages.match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString pdfText(const QString& path) {
+    return run("pdftotext", {"-layout", path, "-"});
+}
+// The page numbers as pdftotext gives them (it drops the blanks of "- 2 -").
+bool hasPageNumber(const QString& text, int page) {
+    return QString(text).remove(' ').contains(QString("-%1-").arg(page));
+}
+
+QString qtr(StringId id) {
+    return QString::fromStdString(tr(id)).remove('&');
+}
+
+void writeMessage(RadioImage& image, std::size_t offset, const std::string& text) {
+    for (std::size_t i = 0; i < layout::kMessageLineLength; ++i)
+        image.setByte(offset + i, i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF);
+}
+
+} // namespace
+
+class PrintOutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void allSectionsOfTheDefaultImage();
+    void landscapeAddsTheSecondOptionalFeaturesPage();
+    void blankImagePrintsEverySectionWithEmptyValues();
+    void printerDialogCancelledPrintsNothing();
+    void pageRangeFromThePrintDialog();
+    void tuningDataPrintOut();
+    void editorRequestPrintsItsSection();
+
+private:
+    QString pdfPath(const QString& name) const;
+    void choosePdf(const QString& path, QPageLayout::Orientation orientation);
+    test::TempDir dir_;
+    QString keep_;
+};
+
+void PrintOutputTest::initTestCase() {
+    AppGlobals& g = globals();
+    g.language.setDirectory(std::string(TSW_SOURCE_DIR) + "/lang");
+    QCOMPARE(g.language.load(kRequiredStringIds, 2), 0);
+    keep_ = qEnvironmentVariable("TSW_PRINT_KEEP");
+}
+
+void PrintOutputTest::init() {
+    AppGlobals& g = globals();
+    buildDefaultImage(g.image, modelEntry(0).defaultIdentity);
+    writeMessage(g.image, layout::kMessageLine1, "Fleet 7 - Harbour Works");
+    writeMessage(g.image, layout::kMessageLine2, "Return to J. Doe, ext 42");
+    g.currentFileName = "customer.dat";
+    sharedPrinter().setPageOrientation(QPageLayout::Portrait);
+}
+
+void PrintOutputTest::cleanup() {
+    setPrinterChooser(nullptr);
+}
+
+QString PrintOutputTest::pdfPath(const QString& name) const {
+    const QString folder = keep_.isEmpty() ? QString::fromStdString(dir_.path().string()) : keep_;
+    return folder + "/" + name + ".pdf";
+}
+
+void PrintOutputTest::choosePdf(const QString& path, QPageLayout::Orientation orientation) {
+    setPrinterChooser([path, orientation](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageOrientation(orientation);
+        printer.setPrintRange(QPrinter::AllPages);
+        return true;
+    });
+}
+
+void PrintOutputTest::allSectionsOfTheDefaultImage() {
+    const QString path = pdfPath("all-portrait");
+    choosePdf(path, QPageLayout::Portrait);
+    const PrintJob job(PrintSelection{printsel::All, false});
+    QPrinter& printer = sharedPrinter();
+    QVERIFY(choosePrinter(printer, nullptr));
+    const auto plan = job.plan(printer);
+    QCOMPARE(job.print(printer), static_cast<int>(plan.size()));
+    QCOMPARE(pdfPages(path), static_cast<int>(plan.size()));
+
+    const QString text = pdfText(path);
+    for (StringId title :
+         {StrId::PrintTitle, StrId::TitleOptionalFeatures, StrId::TitleKeyAssignment,
+          StrId::TitleScanInformation, StrId::TitleTestFrequency, StrId::TitleEmbeddedMessage,
+          StrId::TitleQtDqtTable, StrId::TitleChannelInformation})
+        QVERIFY2(text.contains(qtr(title)), qPrintable(qtr(title)));
+    QVERIFY(text.contains("446.00625"));
+    QVERIFY(text.contains("Fleet 7 - Harbour Works"));
+    QVERIFY(text.contains("Return to J. Doe, ext 42"));
+    QVERIFY(text.contains("customer.dat"));
+    QVERIFY(text.contains("H5520"));
+    QVERIFY(hasPageNumber(text, static_cast<int>(plan.size())));
+}
+
+void PrintOutputTest::landscapeAddsTheSecondOptionalFeaturesPage() {
+    const QString path = pdfPath("all-landscape");
+    choosePdf(path, QPageLayout::Landscape);
+    const PrintJob job(PrintSelection{printsel::All, false});
+    QPrinter& printer = sharedPrinter();
+    QVERIFY(choosePrinter(printer, nullptr));
+    QCOMPARE(job.plan(printer).size(),
+             planPages({printsel::All, false}, false, globals().image).size() + 1);
+    QCOMPARE(job.print(printer), static_cast<int>(job.plan(printer).size()));
+    QCOMPARE(pdfPages(path), static_cast<int>(job.plan(printer).size()));
+}
+
+void PrintOutputTest::blankImagePrintsEverySectionWithEmptyValues() {
+    globals().image.fill(0xFF);
+    const QString path = pdfPath("blank");
+    choosePdf(path, QPageLayout::Portrait);
+    const PrintJob job(PrintSelection{printsel::All, false});
+    QPrinter& printer = sharedPrinter();
+    QVERIFY(choosePrinter(printer, nullptr));
+    QCOMPARE(job.plan(printer).size(), 7u); // one page per section, one channel page
+    QCOMPARE(job.print(printer), 7);
+    QCOMPARE(pdfPages(path), 7);
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(qtr(StrId::TitleChannelInformation)));
+    QVERIFY(!text.contains("446."));
+}
+
+void PrintOutputTest::printerDialogCancelledPrintsNothing() {
+    setPrinterChooser([](QPrinter&, QWidget*) { return false; });
+    QVERIFY(!printRequest(cmd::KeyAssignment));
+    QVERIFY(!printTuningData(nullptr, {}, {}));
+}
+
+void PrintOutputTest::pageRangeFromThePrintDialog() {
+    const QString path = pdfPath("range");
+    setPrinterChooser([path](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        return true;
+    });
+    const PrintJob job(PrintSelection{printsel::All, false});
+    QPrinter& printer = sharedPrinter();
+    QVERIFY(choosePrinter(printer, nullptr));
+    QCOMPARE(job.print(printer), 2);
+    QCOMPARE(pdfPages(path), 2);
+    const QString text = pdfText(path);
+    QVERIFY(hasPageNumber(text, 2));
+    QVERIFY(hasPageNumber(text, 3));
+    QVERIFY(!hasPageNumber(text, 1));
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+}
+
+void PrintOutputTest::tuningDataPrintOut() {
+    const QString path = pdfPath("tuning");
+    choosePdf(path, QPageLayout::Portrait);
+    std::array<std::uint8_t, kTuningDataSize> tuning{};
+    for (std::size_t i = 0; i < tuning.size(); ++i)
+        tuning[i] = static_cast<std::uint8_t>(200 + i % 50);
+    std::array<std::uint8_t, kTestChannelTableSize> channels{};
+    channels.fill(0xFF);
+    for (std::size_t i = 0; i < 8; ++i)
+        channels[i] = globals().image.byte(layout::kTestFrequencies + i);
+    const NamedTuningValue named[] = {{StrId::TuningVox1, 56}};
+    QVERIFY(printTuningData(nullptr, tuning, channels, named));
+    QCOMPARE(pdfPages(path), 1);
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(qtr(StrId::MenuTestMode)));
+    QVERIFY(text.contains(qtr(StrId::TuningVox1)));
+    QVERIFY(text.contains("446.00625"));
+    QVERIFY(text.contains("211")); // byte 11
+}
+
+void PrintOutputTest::editorRequestPrintsItsSection() {
+    const QString path = pdfPath("editor");
+    choosePdf(path, QPageLayout::Portrait);
+    QVERIFY(printRequest(cmd::TestFrequency));
+    QCOMPARE(pdfPages(path), 1);
+    QVERIFY(pdfText(path).contains(qtr(StrId::TitleTestFrequency)));
+    QVERIFY(!printRequest(cmd::Dtmf));
+}
+
+QTEST_MAIN(PrintOutputTest)
+#include "PrintOutputTest.moc"
