@@ -1,24 +1,123 @@
 // The printed pages of the feature editors: Optional Features, Key Assignment, Scan and the
-// Embedded Message.
+// Embedded Message. Rows print in the order of each editor's row table with its label texts;
+// what a row shows (number, list entry, tick, enabling) is asked of the editor's form model,
+// which reads a copy of the image.
 
+#include <array>
+
+#include "editors/feature/EmbeddedMessageForm.h"
+#include "editors/feature/FeatureForm.h"
+#include "editors/feature/KeyForm.h"
+#include "editors/feature/ScanForm.h"
 #include "print/SectionLayout.h"
 
 namespace tsw::print {
 
-PrintItems optionalFeaturesItems(const SectionPage&, const RadioImage&, TextLookup lookup) {
-    return {titleItem(StrId::TitleOptionalFeatures, lookup)};
+namespace {
+
+constexpr double kFirstRowLine = 2;
+constexpr double kBlockGap = 0.5;
+constexpr double kGroupIndent = 3; // rows inside a group box stand a little to the right
+
+// A run of rows of a form table; a group row first makes the others its members.
+struct RowBlock {
+    int first;
+    int last; // inclusive
+};
+
+// The value a row shows, as text; check boxes are drawn instead.
+std::string rowValue(const feature::FieldForm& form, int row, TextLookup lookup) {
+    const feature::FieldRow& r = form.rows()[static_cast<std::size_t>(row)];
+    if (r.kind == feature::FieldKind::List) {
+        const auto entries = form.listEntries(row);
+        const int index = form.listIndex(row);
+        return index >= 0 && static_cast<std::size_t>(index) < entries.size()
+                   ? lookup(entries[static_cast<std::size_t>(index)].text)
+                   : std::string{};
+    }
+    return form.text(row).value_or(std::string{});
 }
 
-PrintItems keyAssignmentItems(const RadioImage&, TextLookup lookup) {
-    return {titleItem(StrId::TitleKeyAssignment, lookup)};
+template <class Visible>
+double addRows(PrintItems& items, const feature::FieldForm& form, RowBlock block, double line,
+               TextLookup lookup, Visible visible) {
+    double indent = 0;
+    for (int row = block.first; row <= block.last; ++row) {
+        if (!visible(row))
+            continue;
+        const feature::FieldRow& r = form.rows()[static_cast<std::size_t>(row)];
+        if (r.kind == feature::FieldKind::Group) {
+            items.push_back(textItem(kLabelX, line++, lookup(r.label)));
+            indent = kGroupIndent;
+            continue;
+        }
+        const bool dimmed = !form.enabled(row);
+        PrintItem label = textItem(kLabelX + indent, line, lookup(r.label));
+        PrintItem value = r.kind == feature::FieldKind::Check
+                              ? checkBoxItem(kValueX, line, form.checked(row))
+                              : textItem(kValueX, line, rowValue(form, row, lookup));
+        label.dimmed = value.dimmed = dimmed;
+        items.push_back(std::move(label));
+        items.push_back(std::move(value));
+        ++line;
+    }
+    return line;
 }
 
-PrintItems scanItems(const RadioImage&, TextLookup lookup) {
-    return {titleItem(StrId::TitleScanInformation, lookup)};
+// Optional Features in blocks: the general rows, the VOX group, the Mode group, the tone and
+// time-out companions. A landscape page holds the first block; the rest go on a second page.
+constexpr std::array<RowBlock, 4> kFeatureBlocks{{
+    {feature::feat::TimeOutTimer, feature::feat::ScramblerBackup},
+    {feature::feat::VoxGroup, feature::feat::TxInhibitOnBusy},
+    {feature::feat::ModeGroup, feature::feat::SelfProgramming},
+    {feature::feat::CallingAlertTone, feature::feat::TotResetTime},
+}};
+
+} // namespace
+
+PrintItems optionalFeaturesItems(const SectionPage& page, const RadioImage& image,
+                                 TextLookup lookup) {
+    RadioImage copy = image;
+    const feature::FeatureForm form(copy, lookup);
+    const auto visible = [&form](int row) { return form.visible(row); };
+    std::size_t first = 0;
+    std::size_t end = kFeatureBlocks.size();
+    if (page.landscape) {
+        first = page.subPage == 0 ? 0 : 1;
+        end = page.subPage == 0 ? 1 : kFeatureBlocks.size();
+    }
+    PrintItems items{titleItem(StrId::TitleOptionalFeatures, lookup)};
+    double line = kFirstRowLine;
+    for (std::size_t b = first; b < end; ++b)
+        line = addRows(items, form, kFeatureBlocks[b], line, lookup, visible) + kBlockGap;
+    return items;
 }
 
-PrintItems embeddedMessageItems(const RadioImage&, TextLookup lookup) {
-    return {titleItem(StrId::TitleEmbeddedMessage, lookup)};
+PrintItems keyAssignmentItems(const RadioImage& image, TextLookup lookup) {
+    PrintItems items{titleItem(StrId::TitleKeyAssignment, lookup)};
+    addLabelValue(items, 2, lookup(StrId::PrintPf1Label),
+                  feature::keyFunctionName(image.byte(layout::kKeyPf1), lookup));
+    addLabelValue(items, 3, lookup(StrId::PrintPf2Label),
+                  feature::keyFunctionName(image.byte(layout::kKeyPf2), lookup));
+    return items;
+}
+
+PrintItems scanItems(const RadioImage& image, TextLookup lookup) {
+    RadioImage copy = image;
+    feature::ScanForm form(copy);
+    form.applyEnabling(); // what the editor shows once it has opened
+    PrintItems items{titleItem(StrId::TitleScanInformation, lookup)};
+    addRows(items, form, {0, feature::scan::RowCount - 1}, kFirstRowLine, lookup,
+            [](int) { return true; });
+    return items;
+}
+
+PrintItems embeddedMessageItems(const RadioImage& image, TextLookup lookup) {
+    PrintItems items{titleItem(StrId::TitleEmbeddedMessage, lookup)};
+    for (int line = 0; line < 2; ++line)
+        items.push_back(textItem(kTitleX, 2 + line, feature::messageLineText(image, line),
+                                 Align::Left, FontRole::Fixed));
+    return items;
 }
 
 } // namespace tsw::print

@@ -50,6 +50,13 @@ struct PrintItem {
 
 using PrintItems = std::vector<PrintItem>;
 
+// The room a section's body has below the header and above the page number, in lines, and
+// the width its texts may start within, in widths (A4 and Letter, 15 mm margins).
+inline constexpr double kPortraitBodyLines = 41;
+inline constexpr double kLandscapeBodyLines = 25;
+inline constexpr double kPortraitWidth = 80;
+inline constexpr double kLandscapeWidth = 120;
+
 inline PrintItem textItem(double x, double line, std::string text, Align align = Align::Left,
                           FontRole font = FontRole::Section) {
     PrintItem item;

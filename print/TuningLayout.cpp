@@ -13,12 +13,12 @@ namespace {
 constexpr int kBytesPerRow = 8;
 constexpr double kTableLine = 2;
 constexpr double kRowNumberRight = 23;  // byte numbers of the rows end here
-constexpr double kFirstValueRight = 28; // values end here, then every 6 widths
-constexpr double kValueStep = 6;
+constexpr double kFirstValueRight = 28; // values end here, then every 5 widths
+constexpr double kValueStep = 5;
 constexpr int kTestChannels = 16;
 // Columns of the test channel table, relative to its left edge.
-constexpr double kChannelColumns[3] = {0, 12, 32};
-constexpr double kLandscapeChannelsX = 76;
+constexpr double kChannelColumns[3] = {0, 10, 28};
+constexpr double kLandscapeChannelsX = 70;
 
 std::string withoutMnemonic(std::string text) {
     std::erase(text, '&');

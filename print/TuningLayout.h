@@ -20,17 +20,12 @@
 #include "editors/channel/FrequencyCodec.h"
 #include "print/PageHeader.h"
 #include "print/PrintItem.h"
+#include "print/TuningItems.h"
 
 namespace tsw::print {
 
 inline constexpr std::size_t kTuningDataSize = 62;
 inline constexpr std::size_t kTestChannelTableSize = 128; // 16 records of 8 bytes
-
-// A tuning value whose item is known: the item's name and the value's index in the block.
-struct NamedTuningValue {
-    StringId name = 0;
-    std::size_t index = 0;
-};
 
 // Missing bytes (a short span) print as empty cells.
 PrintItems tuningItems(std::span<const std::uint8_t> tuning,

@@ -63,14 +63,22 @@ bool printRequest(int editorCommand, QWidget* parent) {
 }
 
 bool printTuningData(QWidget* parent, std::span<const std::uint8_t> tuning,
-                     std::span<const std::uint8_t> testChannels,
-                     std::span<const NamedTuningValue> named) {
+                     std::span<const std::uint8_t> testChannels) {
     QPrinter& printer = sharedPrinter();
     if (!choosePrinter(printer, parent))
         return false;
-    const PrintItems page = tuningPageItems(tuning, testChannels, named, isLandscape(printer),
-                                            currentHeaderInfo(), globals().image, &tr);
+    const PrintItems page =
+        tuningPageItems(tuning, testChannels, knownTuningValues(), isLandscape(printer),
+                        currentHeaderInfo(), globals().image, &tr);
     return paintPages(printer, {page}) > 0;
+}
+
+bool printTuningValues(QWidget* parent, std::span<const int> tuningValues,
+                       std::span<const std::uint8_t> testChannels) {
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < tuningValues.size() && i < kTuningDataSize; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(tuningValues[i]));
+    return printTuningData(parent, std::span<const std::uint8_t>(bytes), testChannels);
 }
 
 TSW_REGISTER_COMMAND(cmd::FilePrint, [](tsw::ui::Shell& shell) { runPrint(shell.window()); });

@@ -27,10 +27,12 @@ void runPrintPreview(QWidget* parent);
 bool printRequest(int editorCommand, QWidget* parent = nullptr);
 
 // The Test Mode dialog's print-out: the print dialog, then one page with the 62 tuning bytes,
-// the values of the items `named` names and the 16 test channels (128 bytes as read from the
-// radio). True when the page went to the printer.
+// the values whose item is known by name (knownTuningValues) and the 16 test channels (128
+// bytes as read from the radio). True when the page went to the printer.
 bool printTuningData(QWidget* parent, std::span<const std::uint8_t> tuning,
-                     std::span<const std::uint8_t> testChannels,
-                     std::span<const NamedTuningValue> named = {});
+                     std::span<const std::uint8_t> testChannels);
+// The same from the link's tuning values as numbers (TuningValues::current; the first 62).
+bool printTuningValues(QWidget* parent, std::span<const int> tuningValues,
+                       std::span<const std::uint8_t> testChannels);
 
 } // namespace tsw::print::ui

@@ -34,12 +34,13 @@ TEST(PagePlan, ChannelInformationHasOnePagePerFourUsedChannels) {
         int pages;
     };
     for (const Case c :
-         {Case{0, 1}, Case{1, 1}, Case{4, 1}, Case{5, 2}, Case{8, 2}, Case{9, 3}, Case{16, 4}}) {
-        const auto pages =
-            planPages({printsel::ChannelInformation, false}, false, imageWithUsedChannels(c.used));
-        EXPECT_EQ(channelPages(pages), c.pages) << c.used << " used channels";
-        EXPECT_EQ(pages.size(), static_cast<std::size_t>(c.pages));
-    }
+         {Case{0, 1}, Case{1, 1}, Case{4, 1}, Case{5, 2}, Case{8, 2}, Case{9, 3}, Case{16, 4}})
+        for (bool landscape : {false, true}) {
+            const auto pages = planPages({printsel::ChannelInformation, false}, landscape,
+                                         imageWithUsedChannels(c.used));
+            EXPECT_EQ(channelPages(pages), c.pages) << c.used << " used channels";
+            EXPECT_EQ(pages.size(), static_cast<std::size_t>(c.pages));
+        }
 }
 
 TEST(PagePlan, CountsChannelsByTheirFirstByteNotByPosition) {
@@ -92,6 +93,14 @@ TEST(PagePlan, EverySectionAloneAndAllTogetherInPrintOrder) {
     for (const auto& c : cases)
         EXPECT_EQ(planPages({c.mask, false}, c.landscape, image), c.expected)
             << "mask " << c.mask << (c.landscape ? " landscape" : " portrait");
+}
+
+TEST(PagePlan, AllSectionsWithSixteenChannelsInLandscape) {
+    const auto pages = planPages({printsel::All, true}, true, imageWithUsedChannels(16));
+    ASSERT_EQ(pages.size(), 2u + 5u + 4u + 1u); // features x2, five single pages, 4 channel, editor
+    EXPECT_EQ(pages[1], (PageEntry{PrintSection::OptionalFeatures, 1}));
+    EXPECT_EQ(channelPages(pages), 4);
+    EXPECT_EQ(pages.back().section, PrintSection::RequestingEditor);
 }
 
 TEST(PagePlan, TheRequestingEditorsPageComesLast) {

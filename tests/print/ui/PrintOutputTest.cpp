@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "app/DefaultImage.h"
 #include "app/ImageLayout.h"
+#include "editors/feature/KeyForm.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintJob.h"
 #include "tests/support/TestSupport.h"
@@ -65,6 +66,7 @@ private slots:
     void blankImagePrintsEverySectionWithEmptyValues();
     void printerDialogCancelledPrintsNothing();
     void pageRangeFromThePrintDialog();
+    void tuningDataPrintOut_data();
     void tuningDataPrintOut();
     void editorRequestPrintsItsSection();
 
@@ -127,6 +129,10 @@ void PrintOutputTest::allSectionsOfTheDefaultImage() {
           StrId::TitleQtDqtTable, StrId::TitleChannelInformation})
         QVERIFY2(text.contains(qtr(title)), qPrintable(qtr(title)));
     QVERIFY(text.contains("446.00625"));
+    const std::string pf1 = feature::keyFunctionName(globals().image.byte(layout::kKeyPf1),
+                                                     feature::globalTextLookup());
+    QVERIFY(!pf1.empty());
+    QVERIFY2(text.contains(QString::fromStdString(pf1)), pf1.c_str());
     QVERIFY(text.contains("Fleet 7 - Harbour Works"));
     QVERIFY(text.contains("Return to J. Doe, ext 42"));
     QVERIFY(text.contains("customer.dat"));
@@ -189,9 +195,16 @@ void PrintOutputTest::pageRangeFromThePrintDialog() {
     printer.setFromTo(0, 0);
 }
 
+void PrintOutputTest::tuningDataPrintOut_data() {
+    QTest::addColumn<bool>("landscape");
+    QTest::newRow("portrait") << false;
+    QTest::newRow("landscape") << true;
+}
+
 void PrintOutputTest::tuningDataPrintOut() {
-    const QString path = pdfPath("tuning");
-    choosePdf(path, QPageLayout::Portrait);
+    QFETCH(bool, landscape);
+    const QString path = pdfPath(landscape ? "tuning-landscape" : "tuning");
+    choosePdf(path, landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     std::array<std::uint8_t, kTuningDataSize> tuning{};
     for (std::size_t i = 0; i < tuning.size(); ++i)
         tuning[i] = static_cast<std::uint8_t>(200 + i % 50);
@@ -199,14 +212,25 @@ void PrintOutputTest::tuningDataPrintOut() {
     channels.fill(0xFF);
     for (std::size_t i = 0; i < 8; ++i)
         channels[i] = globals().image.byte(layout::kTestFrequencies + i);
-    const NamedTuningValue named[] = {{StrId::TuningVox1, 56}};
-    QVERIFY(printTuningData(nullptr, tuning, channels, named));
+    QVERIFY(printTuningData(nullptr, tuning, channels));
     QCOMPARE(pdfPages(path), 1);
     const QString text = pdfText(path);
     QVERIFY(text.contains(qtr(StrId::MenuTestMode)));
     QVERIFY(text.contains(qtr(StrId::TuningVox1)));
     QVERIFY(text.contains("446.00625"));
     QVERIFY(text.contains("211")); // byte 11
+    QVERIFY(text.contains("206")); // VOX1 starts from byte 56
+
+    // From the link's tuning values as the Test Mode dialog holds them.
+    std::array<int, 80> values{}; // TuningValues::current
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = static_cast<int>(i);
+    std::array<std::uint8_t, kTestChannelTableSize> table{};
+    table.fill(0xFF);
+    const QString valuesPath = pdfPath(landscape ? "tuning-values-landscape" : "tuning-values");
+    choosePdf(valuesPath, QPageLayout::Portrait);
+    QVERIFY(printTuningValues(nullptr, values, table));
+    QVERIFY(pdfText(valuesPath).contains("61"));
 }
 
 void PrintOutputTest::editorRequestPrintsItsSection() {
