@@ -5,14 +5,13 @@
 #include <ctime>
 
 #include "app/AppGlobals.h"
+#include "app/ui/AboutBox.h"
 #include "print/ui/PagePainter.h"
 
 namespace tsw::print::ui {
 
 namespace {
 
-// The program's version as the About box shows it.
-constexpr char kSoftwareVersion[] = "1.00";
 // Margins of a printer the user has not set up: a little inside what most printers reach.
 constexpr double kDefaultMarginMm = 15;
 
@@ -41,7 +40,7 @@ HeaderInfo currentHeaderInfo() {
     localtime_r(&now, &local);
     HeaderInfo info;
     info.dateTime = formatPrintDateTime(local);
-    info.softwareVersion = kSoftwareVersion;
+    info.softwareVersion = tsw::ui::kProgramVersion;
     info.fileName = g.currentFileName;
     info.modelIndex = g.modelIndex;
     return info;

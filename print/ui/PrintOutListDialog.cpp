@@ -1,30 +1,21 @@
 #include "print/ui/PrintOutListDialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPageSetupDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppGlobals.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/UiText.h"
 #include "print/PagePlan.h"
 #include "print/ui/PrintJob.h"
 
 namespace tsw::print::ui {
 
-namespace {
-
-QString text(StringId id) {
-    return QString::fromStdString(tr(id));
-}
-QString plainText(StringId id) {
-    return text(id).remove(QLatin1Char('&'));
-}
-
-} // namespace
+using tsw::ui::plainText;
+using tsw::ui::uiText;
 
 const std::array<PrintOutListDialog::Box, 9> PrintOutListDialog::kBoxes{{
     {printsel::OptionalFeatures, 1325, StrId::TitleOptionalFeatures, true},
@@ -50,11 +41,11 @@ PrintOutListDialog::PrintOutListDialog(QWidget* parent) : QDialog(parent) {
 QVBoxLayout* PrintOutListDialog::createBoxes() {
     auto* column = new QVBoxLayout;
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        auto* box = new QCheckBox(text(kBoxes[i].text), this);
+        auto* box = new QCheckBox(uiText(kBoxes[i].text), this);
         tsw::ui::setControlId(box, kBoxes[i].controlId);
         box->setEnabled(kBoxes[i].offered);
         box->setVisible(kBoxes[i].offered);
-        connect(box, &QCheckBox::clicked, this, &PrintOutListDialog::updateOk);
+        connect(box, &QCheckBox::toggled, this, &PrintOutListDialog::updateOk);
         column->addWidget(box);
         boxes_[i] = box;
     }
@@ -65,7 +56,7 @@ QVBoxLayout* PrintOutListDialog::createBoxes() {
 QVBoxLayout* PrintOutListDialog::createButtons() {
     auto* column = new QVBoxLayout;
     auto add = [&](StringId id, int controlId) {
-        auto* button = new QPushButton(text(id), this);
+        auto* button = new QPushButton(uiText(id), this);
         button->setAutoDefault(false);
         tsw::ui::setControlId(button, controlId);
         column->addWidget(button);

@@ -10,6 +10,8 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/DefaultImage.h"
+#include "app/Settings.h"
+#include "app/ui/CMainFrame.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
@@ -59,6 +61,7 @@ private slots:
     void printCommandPrintsTheCheckedSections();
     void cancelPrintsNothing();
     void previewSetsCloseWithoutAskingWhileItRuns();
+    void mainFrameRunsPreviewAndKeepsTheChannelEditShut();
 
 private:
     test::TempDir dir_;
@@ -82,6 +85,11 @@ void PrintDialogsTest::cleanup() {
 
 void PrintDialogsTest::captionsBoxesAndButtons() {
     PrintOutListDialog dialog;
+    if (const QString keep = qEnvironmentVariable("TSW_PRINT_KEEP"); !keep.isEmpty()) {
+        dialog.show();
+        dialog.box(0)->setChecked(true);
+        dialog.grab().save(keep + "/print-out-list.png");
+    }
     QCOMPARE(dialog.windowTitle(), qtr(StrId::TitlePrintOutList).remove('&'));
     for (int i = 0; i < 9; ++i) {
         const auto& box = PrintOutListDialog::kBoxes[static_cast<std::size_t>(i)];
@@ -212,6 +220,35 @@ void PrintDialogsTest::previewSetsCloseWithoutAskingWhileItRuns() {
     QVERIFY(!globals().flags.closeWithoutAsking);
     // Every section: six single pages and four channel pages of the default image.
     QCOMPARE(pages, 10);
+}
+
+void PrintDialogsTest::mainFrameRunsPreviewAndKeepsTheChannelEditShut() {
+    MemorySettingsStore settings;
+    tsw::ui::CMainFrame::Options options;
+    options.showSplash = false;
+    tsw::ui::CMainFrame frame(settings, options);
+    int opened = 0;
+    tsw::ui::registerEditor(cmd::OpenChannelEdit, [&opened] {
+        ++opened;
+        return new tsw::ui::EditorForm(160);
+    });
+    int openedDuringPreview = -1;
+    test::ModalAnswerer answer([&](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        if (!preview)
+            return false;
+        frame.runCommand(cmd::OpenChannelEdit);
+        openedDuringPreview = opened;
+        preview->reject();
+        return true;
+    });
+    frame.runCommand(cmd::FilePrintPreview);
+    QCOMPARE(openedDuringPreview, 0);
+    QVERIFY(!globals().flags.closeWithoutAsking);
+    frame.runCommand(cmd::OpenChannelEdit);
+    QCOMPARE(opened, 1);
+    frame.closeAllEditors();
+    tsw::ui::unregisterCommand(cmd::OpenChannelEdit);
 }
 
 QTEST_MAIN(PrintDialogsTest)
