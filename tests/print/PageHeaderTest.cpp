@@ -80,12 +80,3 @@ TEST(PageHeader, DateAndTimeInTheLocalesShortForms) {
     t.tm_sec = 7;
     EXPECT_EQ(formatPrintDateTime(t), "06/14/24 09:05:07");
 }
-
-TEST(PageHeader, FooterIsThePageNumberThreeLinesAboveTheBottom) {
-    const PrintItems items = footerItems(12);
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].text, "- 12 -");
-    EXPECT_TRUE(items[0].fromBottom);
-    EXPECT_EQ(items[0].line, 3);
-    EXPECT_EQ(items[0].align, Align::PageCentre);
-}

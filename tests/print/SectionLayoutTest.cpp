@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
 #include "editors/feature/KeyForm.h"
 #include "print/SectionLayout.h"
 #include "tests/print/PrintTestSupport.h"
@@ -227,14 +226,6 @@ TEST(SectionLayout, PageHasHeaderBodyBelowItAndNumber) {
     const PrintItem* number = findText(page, "- 4 -");
     ASSERT_TRUE(number);
     EXPECT_TRUE(number->fromBottom);
-}
-
-TEST(SectionLayout, EditorsAndTheSectionsTheyPrint) {
-    EXPECT_EQ(sectionOfEditor(cmd::KeyAssignment), PrintSection::KeyAssignment);
-    EXPECT_EQ(sectionOfEditor(cmd::ScanInformation), PrintSection::Scan);
-    EXPECT_EQ(sectionOfEditor(cmd::OpenChannelEdit), PrintSection::ChannelInformation);
-    EXPECT_EQ(sectionOfEditor(cmd::QtDqtTable), PrintSection::QtDqtTable);
-    EXPECT_EQ(sectionOfEditor(cmd::Dtmf), std::nullopt);
-    EXPECT_EQ(sectionOfEditor(cmd::CrewLink), std::nullopt);
-    EXPECT_EQ(sectionOfEditor(cmd::FilePrint), std::nullopt);
+    EXPECT_EQ(number->line, kFooterLinesAboveBottom);
+    EXPECT_EQ(number->align, Align::PageCentre);
 }

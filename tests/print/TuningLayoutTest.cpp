@@ -67,15 +67,6 @@ TEST(TuningLayout, EveryByteNamedValuesAndTheSixteenTestChannels) {
     }
 }
 
-TEST(TuningLayout, KnownValuesAreTheSingleDialogItems) {
-    const auto known = knownTuningValues();
-    ASSERT_EQ(known.size(), 3u);
-    EXPECT_EQ(known[0].name, StrId::TuningBatteryIndicatorLevel);
-    EXPECT_EQ(known[0].index, 54u);
-    EXPECT_EQ(known[2].name, StrId::TuningVox10);
-    EXPECT_EQ(known[2].index, 57u);
-}
-
 TEST(TuningLayout, ShortDataPrintsEmptyCells) {
     const std::array<std::uint8_t, 3> bytes{101, 102, 103};
     const NamedTuningValue named[] = {{StrId::TuningVox1, 56}};
