@@ -1,0 +1,250 @@
+// tsw62m-cli against the simulated radio on a pseudo-terminal: the real executables, the real
+// termios device and the real clock.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/DataFile.h"
+#include "app/DefaultImage.h"
+#include "app/ImageLayout.h"
+#include "tests/support/RadioSim.h"
+#include "tests/support/Subprocess.h"
+#include "tests/support/TestSupport.h"
+
+using namespace tsw;
+using namespace tsw::test;
+
+namespace {
+
+bool executablesPresent() {
+    return std::filesystem::exists(RadioSim::executable()) &&
+           std::filesystem::exists(cliExecutable());
+}
+
+#define SKIP_WITHOUT_EXECUTABLES()                                                                 \
+    if (!executablesPresent())                                                                     \
+    GTEST_SKIP() << "tsw62m-radiosim or tsw62m-cli is not built; end-to-end tests skipped"
+
+RadioImage defaultImage() {
+    RadioImage image;
+    ModelIdentity id{};
+    parseIdentityText(kDefaultIdentityText, id);
+    buildDefaultImage(image, id);
+    return image;
+}
+
+// The radio's memory before a test: the defaults with every byte outside the channel table
+// and identity made distinct, read-only areas included.
+RadioImage radioImage() {
+    RadioImage image = defaultImage();
+    for (std::size_t i = layout::kTuningData; i < kImageSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 3));
+    for (std::size_t i = layout::kNoWriteArea1; i < layout::kNoWriteArea1End; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 5));
+    return image;
+}
+
+// What the program writes: other channel frequencies, a message, other read-only bytes.
+RadioImage programImage() {
+    RadioImage image = defaultImage();
+    for (int ch = 0; ch < layout::kChannelCount; ++ch)
+        image.setByte(layout::channelOffset(ch) + layout::kChRxFreq,
+                      static_cast<std::uint8_t>(0x10 + ch));
+    for (std::size_t i = 0; i < layout::kMessageLineLength; ++i)
+        image.setByte(layout::kMessageLine1 + i, static_cast<std::uint8_t>('A' + i % 26));
+    for (std::size_t i = layout::kNoWriteArea1; i < layout::kNoWriteArea1End; ++i)
+        image.setByte(i, 0x11);
+    for (std::size_t i = layout::kTuningData; i < kImageSize; ++i)
+        image.setByte(i, 0x22);
+    return image;
+}
+
+// The radio after a write of `written` over `before`: only the written areas change.
+RadioImage afterWrite(const RadioImage& before, const RadioImage& written) {
+    RadioImage out = before;
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        const bool writable =
+            i < layout::kNoWriteArea1 || (i >= layout::kNoWriteArea1End && i < layout::kTuningData);
+        if (writable)
+            out.setByte(i, written.byte(i));
+    }
+    return out;
+}
+
+RadioImage readFile(const std::filesystem::path& path) {
+    RadioImage image;
+    EXPECT_EQ(datafile::readDataFile(path.string(), image), datafile::ReadResult::Ok) << path;
+    return image;
+}
+
+std::size_t count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+ProcessResult cli(std::vector<std::string> args) {
+    return runProcess(cliExecutable(), std::move(args));
+}
+
+void readAndWrite(const std::string& baud) {
+    TempDir dir;
+    const RadioImage before = radioImage();
+    RadioSim sim = RadioSim::withImage(dir, before, {"--baud", baud});
+    const auto out = dir.file("read.dat");
+    const ProcessResult read = cli({"read", "--port", sim.port(), "--output", out.string()});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_TRUE(readFile(out) == before);
+
+    const RadioImage wanted = programImage();
+    ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
+    const ProcessResult write =
+        cli({"write", "--port", sim.port(), dir.file("write.dat").string()});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(write.out, "Writing to the radio has been completed.\n");
+    sim.stop();
+    EXPECT_EQ(differingOffsets(sim.image(), afterWrite(before, wanted)),
+              std::vector<std::size_t>{});
+}
+
+} // namespace
+
+TEST(CliE2E, ReadAndWriteAt9600Baud) {
+    SKIP_WITHOUT_EXECUTABLES();
+    readAndWrite("9600");
+}
+
+TEST(CliE2E, ReadAndWriteAt1200Baud) {
+    SKIP_WITHOUT_EXECUTABLES();
+    readAndWrite("1200");
+}
+
+TEST(CliE2E, InfoPrintsTheRadiosFields) {
+    SKIP_WITHOUT_EXECUTABLES();
+    RadioSim sim({"--serial", "AB/12-34", "--version-text", "V2.345"});
+    const ProcessResult r = cli({"info", "--port", sim.port()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Model Type: HX-5520\n"
+                     "Frequency: Band : UHF 446.00625-446.09375 MHz\n"
+                     "Serial Number: AB 12-34\n"
+                     "Firmware Version: V2.345\n");
+}
+
+TEST(CliE2E, APortThatDoesNotExistIsReported) {
+    SKIP_WITHOUT_EXECUTABLES();
+    const ProcessResult r = cli({"info", "--port", "/dev/no-such-port"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("The communication port cannot be opened."), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("/dev/no-such-port"), std::string::npos);
+}
+
+// ---- Faults ---------------------------------------------------------------------------------
+
+struct FaultCase {
+    const char* name;
+    std::vector<std::string> simOptions;
+    std::string verb; // read, write or info
+    int retries;
+    int exitCode;
+    int retriesAnswered; // "-> Retry" lines expected
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CliFault, EndsAsItShould) {
+    SKIP_WITHOUT_EXECUTABLES();
+    const FaultCase& c = GetParam();
+    TempDir dir;
+    const RadioImage before = radioImage();
+    RadioSim sim = RadioSim::withImage(dir, before, c.simOptions);
+    const auto out = dir.file("out.dat");
+    const RadioImage wanted = programImage();
+    ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
+    writeText(out, "the file from before");
+
+    std::vector<std::string> args{c.verb, "--port", sim.port(), "--retries",
+                                  std::to_string(c.retries)};
+    if (c.verb == "read")
+        args.insert(args.end(), {"--output", out.string()});
+    if (c.verb == "write")
+        args.push_back(dir.file("write.dat").string());
+    const ProcessResult r = cli(args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    EXPECT_EQ(count(r.err, "-> Retry"), static_cast<std::size_t>(c.retriesAnswered)) << r.err;
+    if (c.exitCode != 0) {
+        EXPECT_FALSE(r.err.empty());
+    }
+    sim.stop();
+    if (c.verb == "read") {
+        if (c.exitCode == 0)
+            EXPECT_TRUE(readFile(out) == before);
+        else
+            EXPECT_EQ(readBytes(out).size(), 20u); // untouched
+    }
+    if (c.verb == "write" && c.exitCode == 0) {
+        EXPECT_TRUE(sim.image() == afterWrite(before, wanted));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CliFault,
+    ::testing::Values(
+        FaultCase{"ReadNoAck", {"--fault-no-ack", "2"}, "read", 0, 1, 0},
+        FaultCase{"ReadNoAckRetried", {"--fault-no-ack", "2"}, "read", 1, 0, 1},
+        FaultCase{"ReadBadFirstByte", {"--fault-bad-first", "3"}, "read", 0, 1, 0},
+        FaultCase{"ReadBadFirstByteRetried", {"--fault-bad-first", "3"}, "read", 2, 0, 1},
+        FaultCase{"ReadExtraByte", {"--fault-extra-byte", "1"}, "read", 0, 1, 0},
+        FaultCase{"ReadExtraByteRetried", {"--fault-extra-byte", "1"}, "read", 1, 0, 1},
+        FaultCase{"ReadSilence", {"--fault-silence-after", "2"}, "read", 0, 1, 0},
+        FaultCase{"ReadSilenceRetried", {"--fault-silence-after", "2"}, "read", 1, 1, 1},
+        FaultCase{"ReadLateReplies", {"--delay-ms", "100"}, "read", 0, 0, 0},
+        FaultCase{"ReadTooLateReplies", {"--delay-ms", "400"}, "read", 0, 1, 0},
+        FaultCase{"ReadTooLateRepliesRetried", {"--delay-ms", "400"}, "read", 1, 1, 1},
+        FaultCase{"ReadUnknownModel", {"--model", "X9999"}, "read", 0, 1, 0},
+        FaultCase{"ReadUnknownModelRetried", {"--model", "X9999"}, "read", 1, 1, 1},
+        FaultCase{"WriteNak", {"--fault-nak", "3"}, "write", 0, 1, 0},
+        FaultCase{"WriteNakRetried", {"--fault-nak", "3"}, "write", 1, 0, 1},
+        FaultCase{"WriteNoAck", {"--fault-no-ack", "40"}, "write", 0, 1, 0},
+        FaultCase{"WriteNoAckRetried", {"--fault-no-ack", "40"}, "write", 1, 0, 1},
+        FaultCase{"WriteOtherModelRefused", {"--model", "LZ709"}, "write", 0, 1, 0},
+        FaultCase{"InfoChecksum", {"--fault-info-checksum"}, "info", 0, 1, 0},
+        FaultCase{"InfoChecksumRetried", {"--fault-info-checksum"}, "info", 2, 1, 2}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST(CliE2E, AnotherModelIsWrittenOnlyWithYes) {
+    SKIP_WITHOUT_EXECUTABLES();
+    TempDir dir;
+    const RadioImage before = radioImage();
+    RadioSim sim = RadioSim::withImage(dir, before, {"--model", "LZ709"});
+    const RadioImage wanted = programImage();
+    ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
+    const ProcessResult r =
+        cli({"write", "--port", sim.port(), dir.file("write.dat").string(), "--yes"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("-> OK"), std::string::npos);
+    sim.stop();
+    EXPECT_TRUE(sim.image() == afterWrite(before, wanted));
+}
+
+TEST(CliE2E, ARefusedWriteSendsNothing) {
+    SKIP_WITHOUT_EXECUTABLES();
+    TempDir dir;
+    RadioSim sim =
+        RadioSim::withImage(dir, radioImage(), {"--log", dir.file("radio.log").string()});
+    RadioImage bad = defaultImage();
+    bad.setByte(layout::kFeatPttIdType, 1);
+    bad.setByte(layout::kCrewOwnFleet, 0xFF);
+    ASSERT_TRUE(datafile::writeDataFile(dir.file("bad.dat").string(), bad));
+    const ProcessResult r = cli({"write", "--port", sim.port(), dir.file("bad.dat").string()});
+    EXPECT_EQ(r.exitCode, 3);
+    sim.stop();
+    const auto bytes = readBytes(dir.file("radio.log"));
+    const std::string log(bytes.begin(), bytes.end());
+    EXPECT_EQ(log.find(" > "), std::string::npos) << log;
+}
