@@ -141,8 +141,17 @@ int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& t
     const auto setModeFlag = [&] {
         (mode == ConnectionMode::Read ? g_.flags.readingFromRadio : g_.flags.writingToRadio) = true;
     };
+    // A connection whose port does not open ends with the mode flag cleared: left set, it
+    // would make the next transfer dialog open with every button disabled.
+    const auto portOpened = [&] {
+        if (OpenPortForConnection() == 0)
+            return true;
+        g_.flags.readingFromRadio = false;
+        g_.flags.writingToRadio = false;
+        return false;
+    };
     setModeFlag();
-    if (OpenPortForConnection() != 0)
+    if (!portOpened())
         return 1;
     while (EnterProgramMode() != 0) {
         if (AskRetry() != PromptAnswer::Retry) {
@@ -150,7 +159,7 @@ int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& t
             return 1;
         }
         setModeFlag();
-        if (OpenPortForConnection() != 0)
+        if (!portOpened())
             return 1;
     }
     bool transferRan = false;

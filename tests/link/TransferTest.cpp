@@ -341,12 +341,16 @@ TEST_F(TransferTest, IdentityRetryAndHandshakeCancel) {
     EXPECT_FALSE(link.isOpen());
 }
 
-TEST_F(TransferTest, APortThatDoesNotOpenSendsNothing) {
+TEST_F(TransferTest, APortThatDoesNotOpenSendsNothingAndLeavesNoModeFlag) {
     device.failOpen = true;
-    prompt.answers = {PromptAnswer::Ok};
+    prompt.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
     EXPECT_EQ(read(), 0);
+    EXPECT_FALSE(g.flags.readingFromRadio);
+    EXPECT_EQ(write(), 0);
+    EXPECT_FALSE(g.flags.writingToRadio);
     EXPECT_TRUE(writes().empty());
-    EXPECT_EQ(prompt.askedIds(), std::vector<StringId>{StrId::PortOpenFailed});
+    EXPECT_EQ(prompt.askedIds(),
+              (std::vector<StringId>{StrId::PortOpenFailed, StrId::PortOpenFailed}));
 }
 
 TEST_F(TransferTest, ModelCodeCancelAbandonsTheWriteBeforeAnyFrame) {
