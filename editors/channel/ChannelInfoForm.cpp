@@ -198,7 +198,10 @@ CellEditor ChannelInfoForm::OpenCellEditor(int row, int column) {
         editor.entries = toneListEntries();
         editor.text = toneCellText(channel);
     } else {
-        return flagEditor(row, column);
+        const bool changed = editor.channelChanged;
+        editor = flagEditor(row, column);
+        editor.channelChanged = changed;
+        return editor;
     }
     for (std::size_t i = 0; i < editor.entries.size(); ++i)
         if (editor.entries[i] == editor.text)
@@ -211,7 +214,6 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     editor.kind = CellEditor::Kind::FlagList;
     editor.row = row;
     editor.column = column;
-    editor.channelChanged = false;
     const int channel = row - 1;
     int stored = 0;
     if (column == kFieldCompander)

@@ -120,6 +120,7 @@ TEST(ChannelInfoForm, OpenCellEditorDecidesListEntryAndColumn) {
         {1, 3, Kind::FlagList, 3, 0, hashText(StrId::FlagOff), false},
         {1, 4, Kind::FlagList, 4, 0, hashText(StrId::BitmapBOn), false},
         {1, 5, Kind::FlagList, 5, 0, hashText(StrId::FlagOff), false},
+        {3, 4, Kind::FlagList, 4, 0, hashText(StrId::BitmapBOn), true},
         {5, 3, Kind::FrequencyList, 1, 0, "(0)     Off", true}, // empty: only a frequency
         {5, 2, Kind::FrequencyList, 1, 0, "(0)     Off", true},
     };
