@@ -1,0 +1,23 @@
+#include "editors/channel/GridKeys.h"
+
+namespace tsw {
+
+std::optional<GridCell> WrapArrowKey(bool right, GridCell at, int lastRow, int lastColumn) {
+    if (right && at.column == lastColumn && at.row < lastRow && at.row >= 1)
+        return GridCell{at.row + 1, 1};
+    if (!right && at.column == 1 && at.row > 1 && at.row <= lastRow)
+        return GridCell{at.row - 1, lastColumn};
+    return std::nullopt;
+}
+
+char32_t ToneInputCharacter(char32_t ch) {
+    if (ch == 8 || ch == '.' || (ch >= '0' && ch <= '9'))
+        return ch;
+    if (ch == 'd' || ch == 'i' || ch == 'n')
+        return ch - 'a' + 'A';
+    if (ch == 'D' || ch == 'I' || ch == 'N')
+        return ch;
+    return 0;
+}
+
+} // namespace tsw
