@@ -27,6 +27,9 @@ struct SharedFlags {
     bool pttOn = false;
     bool wideSelected = false;
     bool linkLost = false;
+    bool testFrequencyInUse = false; // the test mode works with the test frequency table
+    // Memory map.
+    bool memoryMapApplied = false; // the memory map's OK rewrote the image
     // Main frame.
     bool closeWithoutAsking = false; // set while print preview runs
     bool treeWindowOpen = false;

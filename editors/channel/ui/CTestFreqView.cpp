@@ -1,0 +1,110 @@
+#include "editors/channel/ui/CTestFreqView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AppGlobals.h"
+#include "app/CharacterFilter.h"
+#include "app/CommandIds.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Shell.h"
+#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/GridEditBox.h"
+
+namespace tsw::ui {
+
+TSW_REGISTER_EDITOR(cmd::TestFrequency, [] { return new CTestFreqView; });
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+CTestFreqView::CTestFreqView(QWidget* parent)
+    : EditorForm(kTemplate, parent), form_(globals().image, globals().narrowStepsOnly) {
+    setWindowTitle(qs(tsw::tr(StrId::TitleTestFrequency)));
+    createGrid();
+    fillTestFrequencies();
+    grid_->widenColumnsToFit();
+    grid_->setFixedSize(grid_->sizeForRows(TestFrequencyForm::kShownChannels));
+    grid_->setCurrentCell(1, 1);
+    setFocusProxy(grid_->table());
+}
+
+void CTestFreqView::createGrid() {
+    grid_ = new CMSFlexGrid(body());
+    setControlId(grid_->table(), kGridId);
+    edit_ = new FilterEdit(body());
+    edit_->setMode(filter::Decimal);
+    edit_->setMaxLength(TestFrequencyForm::kEditTextMax);
+    setControlId(edit_, kEditId);
+    grid_->setRowHeightPixels(edit_->sizeHint().height());
+    grid_->setCols(TestFrequencyForm::kColumns);
+    grid_->setRows(TestFrequencyForm::kRows);
+    for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
+        grid_->setColumnWidthTwips(c, TestFrequencyForm::kColumnWidths[c]);
+    for (int r = 0; r < TestFrequencyForm::kRows; ++r)
+        for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
+            grid_->setAlignment(r, c, CMSFlexGrid::kAlignCentre);
+    auto* layout = new QHBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_, 0, Qt::AlignTop | Qt::AlignLeft);
+    layout->addStretch(1);
+    GridEditBox::Options options;
+    options.lastRow = TestFrequencyForm::kShownChannels;
+    options.lastCol = TestFrequencyForm::kLastColumn;
+    options.wrapOnEnter = true;
+    editBox_ = new GridEditBox(
+        grid_, edit_,
+        [this](int row, int col, const QString& typed) {
+            return qs(form_.commitCell(row, col, typed.toStdString()));
+        },
+        options);
+}
+
+void CTestFreqView::fillTestFrequencies() {
+    for (int r = 0; r < TestFrequencyForm::kRows; ++r)
+        for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
+            grid_->setText(r, c, qs(form_.cellText(r, c)));
+}
+
+bool CTestFreqView::enterActsAsTab(const QWidget* focus) const {
+    if (focus == grid_->table() || focus == edit_)
+        return false;
+    return EditorForm::enterActsAsTab(focus);
+}
+
+void CTestFreqView::showEvent(QShowEvent* event) {
+    EditorForm::showEvent(event);
+    // The question on closing belongs to the frame: watch the MDI child that holds the form.
+    QWidget* frame = window();
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(p)) {
+            frame = sub;
+            break;
+        }
+    if (frame != watchedFrame_) {
+        frame->installEventFilter(this);
+        watchedFrame_ = frame;
+    }
+}
+
+bool CTestFreqView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedFrame_ && event->type() == QEvent::Close &&
+        globals().flags.testFrequencyInUse) {
+        Prompt prompt;
+        prompt.textId = StrId::TestFrequencyInUseWarning;
+        prompt.text = tsw::tr(StrId::TestFrequencyInUseWarning);
+        prompt.captionId = StrId::ConfirmCaption;
+        prompt.caption = tsw::tr(StrId::ConfirmCaption);
+        prompt.icon = PromptIcon::Exclamation;
+        shell().prompt().ask(prompt); // the window closes whatever the answer
+    }
+    return EditorForm::eventFilter(watched, event);
+}
+
+} // namespace tsw::ui

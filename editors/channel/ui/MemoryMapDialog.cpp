@@ -1,0 +1,116 @@
+#include "editors/channel/ui/MemoryMapDialog.h"
+
+#include <QHBoxLayout>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AppGlobals.h"
+#include "app/CharacterFilter.h"
+#include "app/CommandIds.h"
+#include "app/ui/EditorForm.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Help.h"
+#include "app/ui/Shell.h"
+#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/GridEditBox.h"
+
+namespace tsw::ui {
+
+TSW_REGISTER_COMMAND(cmd::MemoryMap, [](Shell& shell) {
+    MemoryMapDialog dialog(shell.window());
+    dialog.exec();
+});
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+constexpr int kVisibleRows = 16;
+} // namespace
+
+MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globals().image) {
+    setWindowTitle(qs(tsw::tr(StrId::TitleMemoryMap)));
+    setHelpContext(this, kTemplate);
+    createGrid();
+    offset_ = new QLabel(QStringLiteral("0000"), this);
+    setControlId(offset_, kOffsetId);
+    ok_ = new QPushButton(qs(tsw::tr(StrId::Ok)), this);
+    cancel_ = new QPushButton(qs(tsw::tr(StrId::Cancel)), this);
+    setControlId(ok_, 1);
+    setControlId(cancel_, 2);
+    for (QPushButton* b : {ok_, cancel_})
+        b->setAutoDefault(false);
+    connect(ok_, &QPushButton::clicked, this, &MemoryMapDialog::apply);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(grid_, &CMSFlexGrid::currentCellChanged, this, [this](int row, int col) {
+        offset_->setText(qs(MemoryMapForm::offsetText(row, col)));
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(offset_);
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+
+    fillMemoryMap();
+    grid_->setCurrentCell(MemoryMapForm::kStartRow, MemoryMapForm::kStartColumn);
+    grid_->setTopRow(MemoryMapForm::kStartRow);
+    offset_->setText(qs(MemoryMapForm::offsetText(MemoryMapForm::kStartRow, 1)));
+    grid_->table()->setFocus();
+}
+
+void MemoryMapDialog::createGrid() {
+    grid_ = new CMSFlexGrid(this);
+    setControlId(grid_->table(), kGridId);
+    edit_ = new FilterEdit(this);
+    edit_->setMode(filter::Hex);
+    edit_->setMaxLength(MemoryMapForm::kCellTextMax);
+    setControlId(edit_, kEditId);
+    grid_->setRedraw(false);
+    grid_->setCols(MemoryMapForm::kColumns);
+    grid_->setRows(MemoryMapForm::kRows);
+    grid_->setColumnWidthTwips(0, MemoryMapForm::kLabelColumnWidth);
+    for (int c = 1; c < MemoryMapForm::kColumns; ++c)
+        grid_->setColumnWidthTwips(c, MemoryMapForm::kDataColumnWidth);
+    grid_->setRowHeightPixels(std::max(grid_->twipsToPixels(MemoryMapForm::kDataRowHeight),
+                                       edit_->fontMetrics().height() + 4));
+    grid_->setRowHeightTwips(0,
+                             std::max(MemoryMapForm::kHeaderRowHeight, grid_->rowHeightTwips(1)));
+    for (int r = 0; r < MemoryMapForm::kRows; ++r)
+        for (int c = 0; c < MemoryMapForm::kColumns; ++c)
+            grid_->setAlignment(r, c, CMSFlexGrid::kAlignCentre);
+    grid_->setRedraw(true);
+    GridEditBox::Options options;
+    options.lastRow = MemoryMapForm::kDataRows;
+    options.lastCol = MemoryMapForm::kDataColumns;
+    editBox_ = new GridEditBox(
+        grid_, edit_,
+        [this](int row, int col, const QString& typed) {
+            return qs(form_.commitCell(row, col, typed.toStdString()));
+        },
+        options);
+}
+
+void MemoryMapDialog::fillMemoryMap() {
+    grid_->setRedraw(false);
+    for (int r = 0; r < MemoryMapForm::kRows; ++r)
+        for (int c = 0; c < MemoryMapForm::kColumns; ++c)
+            grid_->setText(r, c, qs(form_.cellText(r, c)));
+    grid_->widenColumnsToFit();
+    grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
+    grid_->setRedraw(true);
+}
+
+void MemoryMapDialog::apply() {
+    editBox_->commit(false);
+    form_.applyTo(globals().image);
+    globals().flags.memoryMapApplied = true;
+    shell().closeAllEditors();
+    shell().postCommand(cmd::ChannelInformation);
+    accept();
+}
+
+} // namespace tsw::ui

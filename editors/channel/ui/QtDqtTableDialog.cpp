@@ -1,0 +1,181 @@
+#include "editors/channel/ui/QtDqtTableDialog.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/ui/EditorForm.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Help.h"
+#include "app/ui/Shell.h"
+#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/ChannelWindows.h"
+#include "editors/channel/ui/ToneList.h"
+
+namespace tsw::ui {
+
+TSW_REGISTER_COMMAND(cmd::QtDqtTable, [](Shell& shell) {
+    QtDqtTableDialog dialog(shell.window());
+    dialog.exec();
+});
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+constexpr int kEntryAlignment = CMSFlexGrid::kAlignLeftCentre;
+constexpr int kVisibleRows = 19;
+
+bool isEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+} // namespace
+
+QtDqtTableDialog::QtDqtTableDialog(QWidget* parent)
+    : QDialog(parent), form_(globals().image, channelEditorState()) {
+    setWindowTitle(qs(tsw::tr(StrId::TitleQtDqtTable)));
+    setHelpContext(this, kHelpButtonId);
+    createGrid();
+    close_ = new QPushButton(qs(tsw::tr(StrId::CloseButton)), this);
+    auto* help = new QPushButton(qs(tsw::tr(StrId::HelpButton)), this);
+    setControlId(close_, 2);
+    setControlId(help, kHelpButtonId);
+    for (QPushButton* b : {close_, help})
+        b->setAutoDefault(false);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { showHelp(kHelpButtonId); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+
+    fillQtDqtTable();
+    grid_->setCurrentCell(1, 1);
+    grid_->table()->setFocus();
+}
+
+QtDqtTableDialog::~QtDqtTableDialog() {
+    form_.close();
+}
+
+void QtDqtTableDialog::createGrid() {
+    grid_ = new CMSFlexGrid(this);
+    setControlId(grid_->table(), kGridId);
+    list_ = new QComboBox(this);
+    makeToneList(list_);
+    list_->lineEdit()->setMaxLength(QtDqtTableForm::kListEditMax);
+    setControlId(list_, kToneListId);
+    setListEntries(list_, form_.toneListEntries());
+    list_->hide();
+    grid_->setRowHeightPixels(list_->minimumSizeHint().height() + 2);
+    grid_->setCols(QtDqtTableForm::kColumns);
+    grid_->setRows(QtDqtTableForm::kRows);
+    for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
+        grid_->setColumnWidthTwips(c, QtDqtTableForm::kColumnWidths[c]);
+    for (int r = 0; r < QtDqtTableForm::kRows; ++r)
+        for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
+            grid_->setAlignment(r, c,
+                                r > 0 && c == 1 ? kEntryAlignment : CMSFlexGrid::kAlignCentre);
+    connect(grid_, &CMSFlexGrid::clicked, this, &QtDqtTableDialog::editEntry);
+    connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
+        if (list_->isVisible())
+            commitEntry();
+    });
+    grid_->table()->installEventFilter(this);
+    list_->installEventFilter(this);
+}
+
+void QtDqtTableDialog::fillQtDqtTable() {
+    for (int r = 0; r < QtDqtTableForm::kRows; ++r)
+        for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
+            grid_->setText(r, c, qs(form_.cellText(r, c)));
+    grid_->widenColumnsToFit();
+    grid_->widenColumn(1, list_->sizeHint().width());
+    grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
+}
+
+void QtDqtTableDialog::editEntry(int row, int col) {
+    if (list_->isVisible())
+        commitEntry();
+    grid_->setCurrentCell(row, col);
+    const TableEntryEditor editor = form_.EditTableEntry(row, col);
+    if (!editor.open)
+        return;
+    grid_->ShowListOverCellByIndex(list_, editor.selectedIndex, true);
+    showToneInList(list_, editor.selectedIndex, qs(editor.text));
+}
+
+void QtDqtTableDialog::commitEntry() {
+    if (!list_->isVisible() || busy_)
+        return;
+    busy_ = true;
+    const int row = grid_->currentRow();
+    const TableEntryCommit result =
+        form_.CommitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
+    grid_->HideEditor(list_, true);
+    grid_->setText(row, grid_->currentCol(), qs(result.cellText));
+    grid_->table()->setFocus(Qt::OtherFocusReason);
+    busy_ = false;
+    for (int channel : result.channels)
+        refreshChannelRow(channel);
+    if (!result.channels.empty())
+        showSelectedChannelInEditWindow();
+}
+
+void QtDqtTableDialog::cancelEntry() {
+    if (!list_->isVisible())
+        return;
+    busy_ = true;
+    form_.CancelTableEntry();
+    grid_->HideEditor(list_, true);
+    grid_->setText(grid_->currentRow(), grid_->currentCol(), grid_->keptText());
+    grid_->table()->setFocus(Qt::OtherFocusReason);
+    busy_ = false;
+}
+
+void QtDqtTableDialog::done(int result) {
+    commitEntry();
+    form_.close();
+    // The channel windows' tone lists show the table's entries: refill them.
+    refreshAllChannelWindows();
+    QDialog::done(result);
+}
+
+bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusOut) {
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            commitEntry();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (watched == list_) {
+        if (isEnter(key)) {
+            commitEntry();
+            return true;
+        }
+        if (key.key() == Qt::Key_Escape) {
+            cancelEntry();
+            return true;
+        }
+    } else if (watched == grid_->table() && isEnter(key)) {
+        editEntry(grid_->currentRow(), grid_->currentCol());
+        return true;
+    } else if (watched == grid_->table() &&
+               grid_->WrapArrowKeys(key.key(), QtDqtTableForm::kRows - 1, 1)) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace tsw::ui
