@@ -1,0 +1,220 @@
+// Widget tests of the channel edit window and its copy dialogs: the keyboard paths that open
+// the dialogs, what the dialogs store, the spin, Escape, and the refresh of the channel table.
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+#include "app/CommandIds.h"
+#include "editors/channel/ui/CChEditView.h"
+#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/CopyDialogs.h"
+#include "tests/editors/channel/ui/ChannelUiTestSupport.h"
+#include "tests/support/ui/MdiTestShell.h"
+#include "tests/support/ui/ModalAnswerer.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using test::ModalAnswerer;
+
+namespace {
+
+std::size_t chByte(int channel, std::size_t field) {
+    return layout::channelOffset(channel) + field;
+}
+
+// Runs `act` on the next modal dialog of type T.
+template <class T>
+ModalAnswerer::Action onDialog(std::function<void(T*)> act, int* seen) {
+    return [act, seen](QWidget* modal) {
+        auto* dialog = qobject_cast<T*>(modal);
+        if (!dialog)
+            return false;
+        ++*seen;
+        act(dialog);
+        return true;
+    };
+}
+
+} // namespace
+
+class ChannelEditViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::loadEnglishTexts(); }
+    void init() {
+        test::resetImage(6);
+        shell_ = std::make_unique<test::MdiTestShell>();
+        test::showActive(&shell_->mainWindow());
+        shell_->runCommand(cmd::ChannelInformation);
+        shell_->runCommand(cmd::OpenChannelEdit);
+        info_ = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+        edit_ = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+        QVERIFY(info_ && edit_);
+    }
+    void cleanup() { shell_.reset(); }
+
+    void showsTheChannelAndDisablesAnEmptyOne();
+    void spinWrapsAndTheTableFollows();
+    void channelCopyKeysCopyAndStayOpen();
+    void frequencyCopyKeysSetTheTransmitFrequency();
+    void qtDqtCopyKeysSetTheEncodeTone();
+    void copyKeysDoNothingOnAnEmptyChannel();
+    void escapeClosesTheWindow();
+
+private:
+    void select(int channel) {
+        channelEditorState().selectedChannel = channel;
+        edit_->showChannel();
+        edit_->channelNumber()->setFocus();
+    }
+    std::unique_ptr<test::MdiTestShell> shell_;
+    CChInfoView* info_ = nullptr;
+    CChEditView* edit_ = nullptr;
+};
+
+void ChannelEditViewTest::showsTheChannelAndDisablesAnEmptyOne() {
+    QCOMPARE(edit_->windowTitle(), QStringLiteral("Channel Edit"));
+    select(1);
+    QCOMPARE(edit_->channelNumber()->text(), QStringLiteral("2"));
+    QCOMPARE(edit_->receiveList()->currentText(), QStringLiteral("446.09375"));
+    QCOMPARE(edit_->decodeList()->currentText(), QStringLiteral("(08)    88.5"));
+    QVERIFY(edit_->companderBox()->isEnabled());
+    QVERIFY(edit_->encodeList()->isEnabled());
+    select(9);
+    QVERIFY(!edit_->encodeList()->isEnabled());
+    QVERIFY(!edit_->beatShiftBox()->isEnabled());
+    QVERIFY(!edit_->companderBox()->isEnabled());
+    QVERIFY(edit_->receiveList()->isEnabled());
+    QCOMPARE(edit_->decodeList()->currentText(), QString());
+}
+
+void ChannelEditViewTest::spinWrapsAndTheTableFollows() {
+    select(0);
+    edit_->channelSpin()->step(-1);
+    QCOMPARE(edit_->channelNumber()->text(), QStringLiteral("16"));
+    QCOMPARE(info_->windowTitle(), QStringLiteral("Channel Information[ Channel - 16 ]"));
+    edit_->channelSpin()->step(+1);
+    QCOMPARE(edit_->channelNumber()->text(), QStringLiteral("1"));
+    edit_->channelNumber()->selectAll();
+    QTest::keyClicks(edit_->channelNumber(), "99");
+    QTest::keyClick(edit_->channelNumber(), Qt::Key_Tab);
+    QTRY_COMPARE(edit_->channelNumber()->text(), QStringLiteral("16"));
+    QCOMPARE(channelEditorState().selectedChannel, 15);
+}
+
+void ChannelEditViewTest::channelCopyKeysCopyAndStayOpen() {
+    select(2);
+    globals().image.setWord(layout::kBitmapB, 0x0004);
+    int seen = 0;
+    int copies = 0;
+    ModalAnswerer answer(onDialog<ChannelCopyDialog>(
+        [&copies](ChannelCopyDialog* dialog) {
+            dialog->destination()->selectAll();
+            QTest::keyClicks(dialog->destination(), "8");
+            QTest::keyClick(dialog->destination(), Qt::Key_Return); // copies, stays open
+            copies += dialog->isVisible() ? 1 : 0;
+            QCOMPARE(dialog->destination()->selectedText(), QStringLiteral("8"));
+            dialog->spin()->step(+1);
+            QCOMPARE(dialog->destination()->text(), QStringLiteral("9"));
+            QTest::mouseClick(dialog->copyButton(), Qt::LeftButton);
+            dialog->reject();
+        },
+        &seen));
+    QTest::keyClick(edit_->channelNumber(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(seen, 1);
+    QCOMPARE(copies, 1);
+    for (int dst : {7, 8})
+        for (std::size_t i = 0; i < layout::kChannelSize; ++i)
+            QCOMPARE(globals().image.byte(chByte(dst, i)), globals().image.byte(chByte(2, i)));
+    QCOMPARE(globals().image.word(layout::kBitmapB), 0x0184);
+    QCOMPARE(info_->grid()->text(8, 1), QStringLiteral("(3)     446.03125"));
+    QCOMPARE(info_->freeArea()->text(), QStringLiteral("128"));
+}
+
+void ChannelEditViewTest::frequencyCopyKeysSetTheTransmitFrequency() {
+    select(3);
+    int seen = 0;
+    auto type = [](const char* text) {
+        return [text](FrequencyCopyDialog* dialog) {
+            QCOMPARE(dialog->edit()->text(), QStringLiteral("446.06875"));
+            dialog->edit()->selectAll();
+            QTest::keyClicks(dialog->edit(), text);
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        };
+    };
+    {
+        ModalAnswerer answer(onDialog<FrequencyCopyDialog>(type("446.1x"), &seen));
+        QTest::keyClick(edit_->channelNumber(), Qt::Key_F4, Qt::ShiftModifier);
+    }
+    QCOMPARE(globals().image.byte(chByte(3, 6)), 0x61);
+    QCOMPARE(edit_->transmitList()->currentText(), QStringLiteral("446.10000"));
+    QCOMPARE(globals().image.byte(chByte(3, 2)), 0x60); // receive unchanged
+    globals().image.setByte(chByte(3, 6), 0x60);
+    {
+        ModalAnswerer answer(onDialog<FrequencyCopyDialog>(
+            [](FrequencyCopyDialog* dialog) { dialog->reject(); }, &seen));
+        QTest::keyClick(edit_->channelNumber(), Qt::Key_F, Qt::ControlModifier);
+    }
+    QCOMPARE(seen, 2);
+    QCOMPARE(globals().image.byte(chByte(3, 6)), 0x60); // Cancel changes nothing
+}
+
+void ChannelEditViewTest::qtDqtCopyKeysSetTheEncodeTone() {
+    select(4);
+    int seen = 0;
+    {
+        ModalAnswerer answer(onDialog<QtDqtCopyDialog>(
+            [](QtDqtCopyDialog* dialog) {
+                QCOMPARE(findControl<QLabel>(dialog, QtDqtCopyDialog::kDecodeTextId)->text(),
+                         QStringLiteral("118.8"));
+                dialog->toneList()->setCurrentIndex(0); // off
+                QTest::keyClick(dialog->toneList(), Qt::Key_Return);
+            },
+            &seen));
+        QTest::keyClick(edit_->channelNumber(), Qt::Key_F5, Qt::ShiftModifier);
+    }
+    QCOMPARE(globals().image.word(chByte(4, layout::kChEncodeTone)), 0xFFFF);
+    QCOMPARE(edit_->encodeList()->currentText(), QStringLiteral("Off"));
+    {
+        ModalAnswerer answer(onDialog<QtDqtCopyDialog>(
+            [](QtDqtCopyDialog* dialog) {
+                dialog->toneList()->setCurrentIndex(2);
+                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+            },
+            &seen));
+        QTest::keyClick(edit_->channelNumber(), Qt::Key_Q, Qt::ControlModifier);
+    }
+    QCOMPARE(seen, 2);
+    QCOMPARE(globals().image.word(chByte(4, layout::kChEncodeTone)), 0x02CF); // 71.9 Hz
+    QVERIFY(!channelEditorState().copyOpenedFromEdit);
+}
+
+void ChannelEditViewTest::copyKeysDoNothingOnAnEmptyChannel() {
+    select(10);
+    int seen = 0;
+    ModalAnswerer answer([&seen](QWidget* modal) {
+        ++seen;
+        qobject_cast<QDialog*>(modal)->reject();
+        return true;
+    });
+    for (auto [key, modifier] :
+         {std::pair{Qt::Key_F3, Qt::ShiftModifier}, std::pair{Qt::Key_F4, Qt::ShiftModifier},
+          std::pair{Qt::Key_F5, Qt::ShiftModifier}})
+        QTest::keyClick(edit_->channelNumber(), key, modifier);
+    select(1);
+    globals().image.setByte(chByte(1, 4), 0xFF); // no transmit frequency: no QT/DQT Copy
+    QTest::keyClick(edit_->channelNumber(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::qWait(60);
+    QCOMPARE(seen, 0);
+}
+
+void ChannelEditViewTest::escapeClosesTheWindow() {
+    QTest::keyClick(edit_->channelNumber(), Qt::Key_Escape);
+    QTRY_VERIFY(!shell_->openEditorOf(cmd::OpenChannelEdit));
+    QVERIFY(shell_->openEditorOf(cmd::ChannelInformation));
+    QCOMPARE(shell_->openEditorCount(), 1);
+}
+
+QTEST_MAIN(ChannelEditViewTest)
+#include "ChannelEditViewTest.moc"

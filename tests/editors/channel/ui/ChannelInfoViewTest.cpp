@@ -1,0 +1,325 @@
+// Widget tests of the channel table: the lists laid over cells, the keyboard paths, one window
+// per editor, and the refreshes between the table, the channel edit window and the tone table.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+#include "app/CommandIds.h"
+#include "editors/channel/ui/CChEditView.h"
+#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/CopyDialogs.h"
+#include "editors/channel/ui/QtDqtTableDialog.h"
+#include "tests/editors/channel/ui/ChannelUiTestSupport.h"
+#include "tests/support/ui/MdiTestShell.h"
+#include "tests/support/ui/ModalAnswerer.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using test::ModalAnswerer;
+using test::qText;
+
+namespace {
+
+std::size_t chByte(int channel, std::size_t field) {
+    return layout::channelOffset(channel) + field;
+}
+
+// Rejects the next modal dialog of type T and counts it.
+template <class T>
+ModalAnswerer::Action rejectDialog(int* seen) {
+    return [seen](QWidget* modal) {
+        if (auto* dialog = qobject_cast<T*>(modal)) {
+            ++*seen;
+            dialog->reject();
+            return true;
+        }
+        return false;
+    };
+}
+
+} // namespace
+
+class ChannelInfoViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::loadEnglishTexts(); }
+    void init() {
+        test::resetImage();
+        shell_ = std::make_unique<test::MdiTestShell>();
+        test::showActive(&shell_->mainWindow());
+    }
+    void cleanup() { shell_.reset(); }
+
+    void opensOnceAndShowsTheTable();
+    void clickLaysTheFrequencyListOverTheCell();
+    void enterAndEscapeInAListCommitIt();
+    void emptyChannelOpensOnlyTheFrequencyList();
+    void arrowKeysWrapBetweenRows();
+    void insertAndDeleteKeys_data();
+    void insertAndDeleteKeys();
+    void copyKeysOpenChannelCopyForAChannelInUse();
+    void typedToneKeyOpensTheToneList();
+    void editWindowFollowsTheTableAndClosesWithIt();
+    void editWindowCommitsRefreshTheTable();
+    void toneTableCommitsRefreshBothWindows();
+
+private:
+    CChInfoView* openTable() {
+        shell_->runCommand(cmd::ChannelInformation);
+        auto* view = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+        if (view)
+            view->grid()->table()->setFocus();
+        return view;
+    }
+    std::unique_ptr<test::MdiTestShell> shell_;
+};
+
+void ChannelInfoViewTest::opensOnceAndShowsTheTable() {
+    CChInfoView* view = openTable();
+    QVERIFY(view);
+    shell_->runCommand(cmd::ChannelInformation);
+    QCOMPARE(shell_->mdiArea().subWindowList().size(), 1);
+    QCOMPARE(shell_->openEditorCount(), 1);
+    QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 1 ]"));
+    CMSFlexGrid* grid = view->grid();
+    QCOMPARE(grid->rows(), 17);
+    QCOMPARE(grid->cols(), 6);
+    QCOMPARE(grid->text(0, 0), QStringLiteral("Channel"));
+    QCOMPARE(grid->text(1, 1), QStringLiteral("(1)     446.00625"));
+    QCOMPARE(grid->text(16, 0), QStringLiteral("16"));
+    QCOMPARE(view->freeArea()->text(), QStringLiteral("0"));
+    QVERIFY(channelEditorState().channelInfoOpen);
+}
+
+void ChannelInfoViewTest::clickLaysTheFrequencyListOverTheCell() {
+    CChInfoView* view = openTable();
+    test::clickCell(view->grid(), 3, 1);
+    QComboBox* list = view->frequencyList();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->count(), 9);
+    QCOMPARE(list->currentText(), QStringLiteral("(3)     446.03125"));
+    QCOMPARE(view->grid()->text(3, 1), QString()); // the cell is emptied under the list
+    QVERIFY(view->grid()->CellRect().intersects(list->geometry()));
+    QCOMPARE(channelEditorState().selectedChannel, 2);
+    QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 3 ]"));
+}
+
+void ChannelInfoViewTest::enterAndEscapeInAListCommitIt() {
+    CChInfoView* view = openTable();
+    test::clickCell(view->grid(), 3, 1);
+    QComboBox* list = view->frequencyList();
+    QTRY_VERIFY(list->hasFocus());
+    list->setCurrentIndex(5);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(globals().image.byte(chByte(2, 1)), 0x56); // 446.05625: 25 56 60 44
+    QCOMPARE(view->grid()->text(3, 1), QStringLiteral("(5)     446.05625"));
+    QCOMPARE(QApplication::focusWidget(), view->grid()->table());
+
+    // Flag list: Escape closes and commits the selection.
+    test::clickCell(view->grid(), 4, 5);
+    QComboBox* flags = view->flagList();
+    QTRY_VERIFY(flags->isVisible());
+    flags->setCurrentIndex(1); // on
+    QTest::keyClick(flags, Qt::Key_Escape);
+    QVERIFY(!flags->isVisible());
+    QVERIFY(globals().image.flag(chByte(3, layout::kChFlags13), layout::kChBeatShiftMask));
+    QCOMPARE(view->grid()->text(4, 5), qText(tsw::tr(StrId::FlagOn)));
+}
+
+void ChannelInfoViewTest::emptyChannelOpensOnlyTheFrequencyList() {
+    test::resetImage(4);
+    CChInfoView* view = openTable();
+    QCOMPARE(view->freeArea()->text(), QStringLiteral("192"));
+    view->grid()->setCurrentCell(6, 3);
+    QTest::keyClick(view->grid()->table(), Qt::Key_Return);
+    QTRY_VERIFY(view->frequencyList()->isVisible());
+    QVERIFY(!view->flagList()->isVisible());
+    QCOMPARE(view->grid()->currentCol(), 1);
+    QCOMPARE(view->frequencyList()->currentIndex(), 0); // the off entry
+    view->frequencyList()->setCurrentIndex(2);
+    QTest::keyClick(view->frequencyList(), Qt::Key_Enter);
+    QCOMPARE(view->grid()->text(6, 1), QStringLiteral("(2)     446.01875"));
+    QCOMPARE(view->grid()->text(6, 2), qText(tsw::tr(StrId::OffText)));
+    QCOMPARE(view->freeArea()->text(), QStringLiteral("176"));
+}
+
+void ChannelInfoViewTest::arrowKeysWrapBetweenRows() {
+    CChInfoView* view = openTable();
+    CMSFlexGrid* grid = view->grid();
+    grid->setCurrentCell(2, 5);
+    QTest::keyClick(grid->table(), Qt::Key_Right);
+    QCOMPARE(grid->currentRow(), 3);
+    QCOMPARE(grid->currentCol(), 1);
+    QTest::keyClick(grid->table(), Qt::Key_Left);
+    QCOMPARE(grid->currentRow(), 2);
+    QCOMPARE(grid->currentCol(), 5);
+    grid->setCurrentCell(16, 5);
+    QTest::keyClick(grid->table(), Qt::Key_Right); // the last row does not wrap
+    QCOMPARE(grid->currentRow(), 16);
+    grid->setCurrentCell(1, 1);
+    QTest::keyClick(grid->table(), Qt::Key_Left);
+    QCOMPARE(grid->currentRow(), 1);
+    QCOMPARE(grid->currentCol(), 1);
+}
+
+void ChannelInfoViewTest::insertAndDeleteKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("insert");
+    QTest::newRow("Shift+F9") << int(Qt::Key_F9) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+I") << int(Qt::Key_I) << int(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+D") << int(Qt::Key_D) << int(Qt::ControlModifier) << false;
+}
+
+void ChannelInfoViewTest::insertAndDeleteKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, insert);
+    test::resetImage(10);
+    globals().image.setByte(layout::kPriorityChannel, 3);
+    CChInfoView* view = openTable();
+    const RadioImage before = globals().image;
+    test::clickCell(view->grid(), 4, 0 + 1);
+    QTRY_VERIFY(view->frequencyList()->isVisible());
+    QTest::keyClick(view->frequencyList(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!view->frequencyList()->isVisible()); // the open list was committed first
+    QCOMPARE(globals().image.byte(layout::kPriorityChannel), 0xFF);
+    if (insert) {
+        QCOMPARE(view->grid()->text(4, 1), QStringLiteral("(0)     Off"));
+        QCOMPARE(globals().image.byte(chByte(4, 0)), before.byte(chByte(3, 0)));
+        QCOMPARE(view->freeArea()->text(), QStringLiteral("96"));
+    } else {
+        QCOMPARE(globals().image.byte(chByte(3, 0)), before.byte(chByte(4, 0)));
+        QCOMPARE(view->freeArea()->text(), QStringLiteral("112"));
+    }
+    // With channel 16 in use there is no room: insert does nothing.
+    test::resetImage();
+    globals().image.setByte(layout::kPriorityChannel, 3);
+    const RadioImage full = globals().image;
+    QTest::keyClick(view->grid()->table(), Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(globals().image, full);
+}
+
+void ChannelInfoViewTest::copyKeysOpenChannelCopyForAChannelInUse() {
+    test::resetImage(5);
+    CChInfoView* view = openTable();
+    int seen = 0;
+    {
+        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
+        QTest::keyClick(view->grid()->table(), Qt::Key_F3, Qt::ShiftModifier);
+    }
+    {
+        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
+        QTest::keyClick(view->grid()->table(), Qt::Key_E, Qt::ControlModifier);
+    }
+    QCOMPARE(seen, 2);
+    test::clickCell(view->grid(), 8, 1); // an empty channel
+    QTRY_VERIFY(view->frequencyList()->isVisible());
+    QTest::keyClick(view->frequencyList(), Qt::Key_Escape);
+    {
+        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
+        QTest::keyClick(view->grid()->table(), Qt::Key_E, Qt::ControlModifier);
+        QTest::qWait(60);
+    }
+    QCOMPARE(seen, 2);
+}
+
+void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
+    CChInfoView* view = openTable();
+    view->grid()->setCurrentCell(2, 2);
+    QTest::keyClick(view->grid()->table(), Qt::Key_D, Qt::NoModifier); // "d" typed
+    QComboBox* tones = view->toneList();
+    QTRY_VERIFY(tones->isVisible());
+    QCOMPARE(tones->currentText(), QStringLiteral("D"));
+    QTest::keyClicks(tones, "0x23n"); // x is not a tone character
+    QCOMPARE(tones->currentText(), QStringLiteral("D023N"));
+    QTest::keyClick(tones, Qt::Key_Return);
+    QCOMPARE(globals().image.word(chByte(1, layout::kChDecodeTone)), 0x2813);
+    QCOMPARE(globals().image.word(chByte(1, layout::kChEncodeTone)), 0x2813);
+    QCOMPARE(globals().image.byte(chByte(1, layout::kChTableIndex)), 0);
+    QCOMPARE(view->grid()->text(2, 2), QStringLiteral("D023N"));
+
+    view->grid()->setCurrentCell(3, 2);
+    QTest::keyClick(view->grid()->table(), Qt::Key_Return);
+    QTRY_VERIFY(tones->isVisible());
+    QCOMPARE(tones->count(), 39);
+    tones->setCurrentIndex(5); // selecting already stores the encode tone
+    QCOMPARE(globals().image.word(chByte(2, layout::kChEncodeTone)), 797);
+    QTest::keyClick(tones, Qt::Key_Escape);
+    QCOMPARE(globals().image.byte(chByte(2, layout::kChTableIndex)), 5);
+    QCOMPARE(view->grid()->text(3, 2), QStringLiteral("(05)    79.7"));
+}
+
+void ChannelInfoViewTest::editWindowFollowsTheTableAndClosesWithIt() {
+    CChInfoView* view = openTable();
+    QTest::mouseClick(view->channelEditButton(), Qt::LeftButton);
+    QTRY_VERIFY(shell_->openEditorOf(cmd::OpenChannelEdit));
+    QCOMPARE(shell_->posted, std::vector<int>{cmd::OpenChannelEdit});
+    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    QCOMPARE(edit->channelNumber()->text(), QStringLiteral("1"));
+    test::clickCell(view->grid(), 7, 3);
+    QTRY_COMPARE(edit->channelNumber()->text(), QStringLiteral("7"));
+    QCOMPARE(edit->receiveList()->currentText(), QStringLiteral("446.08125"));
+    QTest::mouseClick(view->channelEditButton(), Qt::LeftButton); // a second time: still one
+    QTest::qWait(20);
+    QCOMPARE(shell_->mdiArea().subWindowList().size(), 2);
+
+    view->requestClose();
+    QTRY_COMPARE(shell_->mdiArea().subWindowList().size(), 0);
+    QCOMPARE(shell_->openEditorCount(), 0);
+    QVERIFY(!channelEditorState().channelInfoOpen);
+}
+
+void ChannelInfoViewTest::editWindowCommitsRefreshTheTable() {
+    CChInfoView* view = openTable();
+    shell_->runCommand(cmd::OpenChannelEdit);
+    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    QVERIFY(edit);
+    edit->channelNumber()->setFocus();
+    edit->channelNumber()->selectAll();
+    QTest::keyClicks(edit->channelNumber(), "9");
+    QTest::keyClick(edit->channelNumber(), Qt::Key_Return); // Enter moves on like Tab
+    QTRY_COMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 9 ]"));
+    QVERIFY(!edit->channelNumber()->hasFocus());
+    edit->receiveList()->setFocus();
+    edit->receiveList()->setEditText("446.1");
+    edit->beatShiftBox()->setFocus(); // leaving the list commits it
+    QTRY_COMPARE(view->grid()->text(9, 1), QStringLiteral("446.10000"));
+    QCOMPARE(edit->transmitList()->currentText(), QStringLiteral("446.10000"));
+    QTest::keyClick(edit->beatShiftBox(), Qt::Key_Space);
+    QCOMPARE(view->grid()->text(9, 5), qText(tsw::tr(StrId::FlagOn)));
+}
+
+void ChannelInfoViewTest::toneTableCommitsRefreshBothWindows() {
+    globals().image.setByte(chByte(3, layout::kChTableIndex), 7);
+    CChInfoView* view = openTable();
+    shell_->runCommand(cmd::OpenChannelEdit);
+    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    channelEditorState().selectedChannel = 3;
+    edit->showChannel();
+    bool done = false;
+    ModalAnswerer answer([&done](QWidget* modal) {
+        auto* dialog = qobject_cast<QtDqtTableDialog*>(modal);
+        if (!dialog)
+            return false;
+        test::clickCell(dialog->grid(), 7, 1);
+        dialog->toneList()->setEditText(QString());
+        QTest::keyClicks(dialog->toneList(), "d023n");
+        QTest::keyClick(dialog->toneList(), Qt::Key_Return);
+        dialog->reject();
+        done = true;
+        return true;
+    });
+    shell_->runCommand(cmd::QtDqtTable);
+    QVERIFY(done);
+    QCOMPARE(globals().image.word(layout::qtDqtEntryOffset(7)), 0x2813);
+    QCOMPARE(view->grid()->text(4, 2), QStringLiteral("(07)    D023N"));
+    QCOMPARE(edit->decodeList()->currentText(), QStringLiteral("(07)    D023N"));
+    QCOMPARE(edit->decodeList()->itemText(7), QStringLiteral("(07)    D023N"));
+}
+
+QTEST_MAIN(ChannelInfoViewTest)
+#include "ChannelInfoViewTest.moc"
