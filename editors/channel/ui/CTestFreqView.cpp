@@ -41,6 +41,7 @@ void CTestFreqView::createGrid() {
     edit_ = new FilterEdit(body());
     edit_->setMode(filter::Decimal);
     edit_->setMaxLength(TestFrequencyForm::kEditTextMax);
+    edit_->setAlignment(Qt::AlignCenter);
     setControlId(edit_, kEditId);
     grid_->setRowHeightPixels(edit_->sizeHint().height());
     grid_->setCols(TestFrequencyForm::kColumns);

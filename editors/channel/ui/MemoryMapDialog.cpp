@@ -68,6 +68,7 @@ void MemoryMapDialog::createGrid() {
     edit_ = new FilterEdit(this);
     edit_->setMode(filter::Hex);
     edit_->setMaxLength(MemoryMapForm::kCellTextMax);
+    edit_->setAlignment(Qt::AlignCenter);
     setControlId(edit_, kEditId);
     grid_->setRedraw(false);
     grid_->setCols(MemoryMapForm::kColumns);

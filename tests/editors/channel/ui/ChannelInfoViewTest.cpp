@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "app/CommandIds.h"
+#include "app/Settings.h"
+#include "app/ui/CMainFrame.h"
 #include "editors/channel/ui/CChEditView.h"
 #include "editors/channel/ui/CChInfoView.h"
 #include "editors/channel/ui/CopyDialogs.h"
@@ -64,6 +66,7 @@ private slots:
     void editWindowFollowsTheTableAndClosesWithIt();
     void editWindowCommitsRefreshTheTable();
     void toneTableCommitsRefreshBothWindows();
+    void mainFrameOpensEachChannelWindowOnce();
 
 private:
     CChInfoView* openTable() {
@@ -236,6 +239,9 @@ void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
     QCOMPARE(tones->currentText(), QStringLiteral("D"));
     QTest::keyClicks(tones, "0x23n"); // x is not a tone character
     QCOMPARE(tones->currentText(), QStringLiteral("D023N"));
+    QTest::keyClick(tones, Qt::Key_Delete); // Delete empties the list's text
+    QCOMPARE(tones->currentText(), QString());
+    QTest::keyClicks(tones, "d023n");
     QTest::keyClick(tones, Qt::Key_Return);
     QCOMPARE(globals().image.word(chByte(1, layout::kChDecodeTone)), 0x2813);
     QCOMPARE(globals().image.word(chByte(1, layout::kChEncodeTone)), 0x2813);
@@ -319,6 +325,27 @@ void ChannelInfoViewTest::toneTableCommitsRefreshBothWindows() {
     QCOMPARE(view->grid()->text(4, 2), QStringLiteral("(07)    D023N"));
     QCOMPARE(edit->decodeList()->currentText(), QStringLiteral("(07)    D023N"));
     QCOMPARE(edit->decodeList()->itemText(7), QStringLiteral("(07)    D023N"));
+}
+
+void ChannelInfoViewTest::mainFrameOpensEachChannelWindowOnce() {
+    shell_.reset();
+    MemorySettingsStore settings;
+    CMainFrame::Options options;
+    options.showSplash = false;
+    CMainFrame frame(settings, options);
+    test::showActive(&frame);
+    for (int command : {cmd::ChannelInformation, cmd::OpenChannelEdit, cmd::TestFrequency})
+        for (int twice = 0; twice < 2; ++twice)
+            frame.runCommand(command);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 3);
+    QCOMPARE(frame.openEditorCount(), 3);
+    QVERIFY(qobject_cast<CChEditView*>(frame.openEditorOf(cmd::OpenChannelEdit)));
+    // The channel edit window closes with the channel table.
+    frame.openEditorOf(cmd::ChannelInformation)->requestClose();
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    QVERIFY(frame.openEditorOf(cmd::TestFrequency));
+    frame.closeAllEditors();
+    QTRY_COMPARE(frame.openEditorCount(), 0);
 }
 
 QTEST_MAIN(ChannelInfoViewTest)

@@ -78,7 +78,11 @@ void ChannelWindowsLookTest::windows() {
     QTest::keyClick(info->toneList(), Qt::Key_Escape);
     test::clickCell(info->grid(), 3, 4);
     save(infoFrame, "channel-info-flag-list-" + suffix);
-    QTest::keyClick(info->grid()->table(), Qt::Key_Escape);
+    QTest::keyClick(info->flagList(), Qt::Key_Escape);
+    test::clickCell(info->grid(), 8, 1);
+    QTRY_VERIFY(info->frequencyList()->isVisible());
+    save(infoFrame, "channel-info-frequency-list-" + suffix);
+    QTest::keyClick(info->frequencyList(), Qt::Key_Escape);
 
     shell.runCommand(cmd::OpenChannelEdit);
     auto* edit = qobject_cast<CChEditView*>(shell.openEditorOf(cmd::OpenChannelEdit));
@@ -92,15 +96,23 @@ void ChannelWindowsLookTest::windows() {
     qobject_cast<QMdiSubWindow*>(test->parentWidget())->adjustSize();
     expectColumnsFit(test->grid());
     save(test->parentWidget(), "test-frequency-" + suffix);
+    test->grid()->setCurrentCell(2, 2);
+    QTest::keyClick(test->grid()->table(), Qt::Key_Return);
+    QTRY_VERIFY(test->editBox()->isVisible());
+    save(test->parentWidget(), "test-frequency-edit-" + suffix);
+    QTest::keyClick(test->editBox(), Qt::Key_Escape);
     shell.mdiArea().tileSubWindows();
     save(&shell.mainWindow(), "mdi-" + suffix);
 
     channelEditorState().selectedChannel = 1;
     auto grabDialog = [&](const QString& name) {
         return [name](QWidget* modal) {
-            if (auto* map = qobject_cast<MemoryMapDialog*>(modal))
-                expectColumnsFit(map->grid());
             save(modal, name);
+            if (auto* map = qobject_cast<MemoryMapDialog*>(modal)) {
+                expectColumnsFit(map->grid());
+                QTest::keyClick(map->grid()->table(), Qt::Key_Return);
+                save(modal, name + "-edit");
+            }
             qobject_cast<QDialog*>(modal)->reject();
             return true;
         };
