@@ -33,7 +33,13 @@ CCustomFileDlg::CCustomFileDlg(Kind kind, const QString& folder, const QString& 
         setAcceptMode(QFileDialog::AcceptOpen);
         setFileMode(QFileDialog::AnyFile); // a name that does not open is answered afterwards
         addPreviewPanel();
+        // The selection shows in the file name box: follow both the list and the box.
         connect(this, &QFileDialog::currentChanged, this, &CCustomFileDlg::preview);
+        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            connect(name, &QLineEdit::textChanged, this, [this](const QString& text) {
+                if (!text.isEmpty())
+                    preview(directory().absoluteFilePath(text));
+            });
     } else {
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);

@@ -140,11 +140,11 @@ bool CMainFrame::runBuiltIn(int command) {
         openTreeWindow();
         return true;
     case cmd::ViewToolbar:
-        toolBar_->setVisible(!toolBar_->isVisible());
+        toolBar_->setHidden(!toolBar_->isHidden());
         refreshMenus();
         return true;
     case cmd::ViewStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisible());
+        statusBar()->setHidden(!statusBar()->isHidden());
         refreshMenus();
         return true;
     case cmd::CloseAllWindows:

@@ -167,8 +167,8 @@ void CMainFrame::refreshMenus() {
     }
     rebuildListMenu(MenuId::Edit);
     rebuildListMenu(MenuId::Program);
-    actions_[cmd::ViewToolbar]->setChecked(toolBar_ && toolBar_->isVisible());
-    actions_[cmd::ViewStatusBar]->setChecked(statusBar()->isVisible());
+    actions_[cmd::ViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
+    actions_[cmd::ViewStatusBar]->setChecked(!statusBar()->isHidden());
     updateWindowMenuPresence();
 }
 

@@ -1,0 +1,273 @@
+// New, Open, Save and Save As through the main frame, with the dialogs answered by a script.
+
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/DataFile.h"
+#include "app/ImageLayout.h"
+#include "app/ui/CCustomFileDlg.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/ModelDisplay.h"
+#include "app/ui/UiText.h"
+#include "tests/support/ui/DialogScript.h"
+#include "tests/support/ui/ShellFixture.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using tsw::test::DialogScript;
+
+namespace {
+
+// An image that differs from the default in its message lines and one channel byte.
+RadioImage sampleImage() {
+    RadioImage image = globals().image;
+    const char line1[] = "HELLO";
+    for (std::size_t i = 0; i < 5; ++i)
+        image.setByte(layout::kMessageLine1 + i, static_cast<std::uint8_t>(line1[i]));
+    image.setByte(layout::kMessageLine2, 0x42);
+    image.setByte(0x020, 0x12);
+    return image;
+}
+
+QString text(StringId id) {
+    return uiText(id);
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openReplacesTheImageAndReopensTheChannelEditor();
+    void openPreviewsTheEmbeddedMessage();
+    void aFileThatDoesNotOpenBringsTheDialogBack();
+    void aWrongMagicLeavesTheImageAlone();
+    void saveAsksBeforeOverwriting();
+    void saveWithoutAFileRunsSaveAs();
+    void saveAsReportsAFailedWrite();
+    void newAsksAndResetsKeepingTheIdentity();
+    void closingWithChangesCanSaveFirst();
+
+private:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+    MemorySettingsStore store_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+void FileCommandsTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    tsw::test::registerStandInEditors();
+}
+
+void FileCommandsTest::init() {
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    tsw::test::resetGlobals(dir_.path());
+    CMainFrame::Options o;
+    o.showSplash = false;
+    frame_ = std::make_unique<CMainFrame>(store_, o);
+    globals().dataDirectory = dir_.path().toStdString() + "/";
+    frame_->show();
+}
+
+void FileCommandsTest::cleanup() {
+    frame_.reset();
+    for (const QString& f : QDir(dir_.path()).entryList(QDir::Files))
+        QFile::remove(dir_.filePath(f));
+}
+
+void FileCommandsTest::openReplacesTheImageAndReopensTheChannelEditor() {
+    const RadioImage sample = sampleImage();
+    QVERIFY(datafile::writeDataFile(path("radio.dat").toStdString(), sample));
+    frame_->openEditor(cmd::KeyAssignment);
+    DialogScript script;
+    script.chooseFile(path("radio.dat"));
+    frame_->runCommand(cmd::FileOpen);
+    QVERIFY(script.done());
+    QVERIFY(globals().image == sample);
+    QVERIFY(!hasUnsavedChanges(globals()));
+    QVERIFY(globals().flags.fileActivity);
+    QCOMPARE(globals().currentFileName, std::string("radio.dat"));
+    QCOMPARE(frame_->modelDisplay()->fileText(), QString("radio.dat"));
+    QTRY_VERIFY(frame_->openEditorOf(cmd::ChannelInformation));
+    QTRY_COMPARE(frame_->openEditorCount(), 1); // the key editor was closed
+}
+
+void FileCommandsTest::openPreviewsTheEmbeddedMessage() {
+    QVERIFY(datafile::writeDataFile(path("msg.dat").toStdString(), sampleImage()));
+    std::vector<std::uint8_t> other(1040, 0xFF);
+    const char magic[] = "QB5812X"; // passes the preview's six-byte test only
+    std::copy(magic, magic + 7, other.begin());
+    other[16 + 0x300] = 'Z';
+    QFile f(path("other.dat"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(other.data()), static_cast<qint64>(other.size()));
+    f.close();
+
+    CCustomFileDlg dialog(CCustomFileDlg::Kind::Open, dir_.path(), QString(), nullptr);
+    QVERIFY(dialog.previewLine1() && dialog.previewLine2());
+    dialog.preview(path("msg.dat"));
+    QCOMPARE(dialog.previewLine1()->text(), QString("HELLO"));
+    QCOMPARE(dialog.previewLine2()->text(), QString("B"));
+    dialog.preview(path("other.dat"));
+    QCOMPARE(dialog.previewLine1()->text(), QString("Z"));
+    QCOMPARE(dialog.previewLine2()->text(), QString());
+    dialog.preview(path("missing.txt")); // not a .dat: nothing changes
+    QCOMPARE(dialog.previewLine1()->text(), QString("Z"));
+    QCOMPARE(dialog.nameFilters(), QStringList{plainText(StrId::DataFileFilter)});
+
+    // Choosing a file in the dialog previews it.
+    dialog.show();
+    dialog.selectFile(path("msg.dat"));
+    QTRY_COMPARE(dialog.previewLine1()->text(), QString("HELLO"));
+}
+
+void FileCommandsTest::aFileThatDoesNotOpenBringsTheDialogBack() {
+    const RadioImage before = globals().image;
+    DialogScript script;
+    script.chooseFile(path("nothing-here.dat"))
+        .pressOnMessageBox(QMessageBox::Ok)
+        .then([](QWidget* w) { // the open dialog again
+            auto* d = qobject_cast<QFileDialog*>(w);
+            if (d)
+                QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
+            return d != nullptr;
+        });
+    frame_->runCommand(cmd::FileOpen);
+    QTRY_VERIFY(script.done());
+    QCOMPARE(script.messages()[0].text, QString("Cannot open file."));
+    QCOMPARE(script.messages()[0].caption, text(StrId::ErrorCaption));
+    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(globals().image == before);
+}
+
+void FileCommandsTest::aWrongMagicLeavesTheImageAlone() {
+    std::vector<std::uint8_t> bytes = datafile::dataFileBytes(sampleImage());
+    bytes[6] = 'X';
+    QFile f(path("bad.dat"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    f.close();
+    const RadioImage before = globals().image;
+    DialogScript script;
+    script.chooseFile(path("bad.dat")).pressOnMessageBox(QMessageBox::Ok);
+    frame_->runCommand(cmd::FileOpen);
+    QVERIFY(script.done());
+    QCOMPARE(script.messages()[0].text, text(StrId::WrongFileFormat));
+    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(globals().image == before);
+    QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
+}
+
+void FileCommandsTest::saveAsksBeforeOverwriting() {
+    QVERIFY(datafile::writeDataFile(path("keep.dat").toStdString(), globals().image));
+    globals().currentFileName = "keep.dat";
+    globals().image.setByte(0x020, 0x33);
+    for (auto answer : {QMessageBox::Cancel, QMessageBox::Ok}) {
+        DialogScript script;
+        script.pressOnMessageBox(answer);
+        frame_->runCommand(cmd::FileSave);
+        QVERIFY(script.done());
+        const auto& q = script.messages()[0];
+        QCOMPARE(q.text, text(StrId::OverwriteQuestion) + "keep.dat");
+        QCOMPARE(q.caption, text(StrId::ConfirmCaption));
+        QCOMPARE(q.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(q.defaultButton, QMessageBox::Cancel);
+        RadioImage onDisk;
+        QCOMPARE(datafile::readDataFile(path("keep.dat").toStdString(), onDisk),
+                 datafile::ReadResult::Ok);
+        QCOMPARE(onDisk.byte(0x020) == 0x33, answer == QMessageBox::Ok);
+        QCOMPARE(hasUnsavedChanges(globals()), answer == QMessageBox::Cancel);
+    }
+}
+
+void FileCommandsTest::saveWithoutAFileRunsSaveAs() {
+    globals().image.setByte(0x020, 0x44);
+    {
+        DialogScript script;
+        script.cancel();
+        frame_->runCommand(cmd::FileSave); // "Untitled" does not exist: Save As, cancelled
+        QVERIFY(script.done());
+        QVERIFY(hasUnsavedChanges(globals()));
+    }
+    DialogScript script;
+    script.chooseFile(path("first"));
+    frame_->runCommand(cmd::FileSave);
+    QVERIFY(script.done());
+    QVERIFY(QFile::exists(path("first.dat"))); // the default extension
+    QCOMPARE(globals().currentFileName, std::string("first.dat"));
+    QCOMPARE(globals().dataDirectory, dir_.path().toStdString() + "/");
+    QVERIFY(!hasUnsavedChanges(globals()));
+    QCOMPARE(QFile(path("first.dat")).size(), qint64(datafile::kFileSize));
+}
+
+void FileCommandsTest::saveAsReportsAFailedWrite() {
+    globals().image.setByte(0x020, 0x55);
+    const QString target = path("no-such-folder/x.dat");
+    DialogScript script;
+    script.chooseFile(target).pressOnMessageBox(QMessageBox::Ok);
+    frame_->runCommand(cmd::FileSaveAs);
+    QTRY_VERIFY(script.done());
+    const auto& m = script.messages()[0];
+    QCOMPARE(m.text, QString::fromStdString(systemErrorText(ENOENT)));
+    QCOMPARE(m.caption, text(StrId::ErrorCaption));
+    QCOMPARE(m.icon, QMessageBox::Critical);
+    QVERIFY(hasUnsavedChanges(globals()));
+    QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
+}
+
+void FileCommandsTest::newAsksAndResetsKeepingTheIdentity() {
+    globals().image.setByte(layout::kBandCode, 0x93);
+    globals().identity[5] = 0x93;
+    globals().image.setByte(0x020, 0x66);
+    markSaved(globals());
+    frame_->openEditor(cmd::OptionalFeatures);
+    {
+        DialogScript script;
+        script.pressOnMessageBox(QMessageBox::Cancel);
+        frame_->runCommand(cmd::FileNew);
+        QCOMPARE(script.messages()[0].text, text(StrId::NewDataQuestion));
+        QCOMPARE(globals().image.byte(0x020), 0x66);
+    }
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Ok);
+    frame_->runCommand(cmd::FileNew);
+    QCOMPARE(globals().image.byte(layout::kBandCode), 0x93); // identity kept
+    QCOMPARE(globals().image.byte(0x020), 0x75);             // channel 2's default
+    QVERIFY(hasUnsavedChanges(globals()));                   // a new image counts as changed
+    QTRY_VERIFY(frame_->openEditorOf(cmd::ChannelInformation));
+    QTRY_COMPARE(frame_->openEditorCount(), 1);
+}
+
+void FileCommandsTest::closingWithChangesCanSaveFirst() {
+    globals().image.setByte(0x020, 0x77);
+    QSignalSpy closed(frame_.get(), &CMainFrame::closed);
+    {
+        DialogScript script; // Yes, Yes, then the save dialog is cancelled: stay open
+        script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::Yes).cancel();
+        QVERIFY(!frame_->close());
+        QVERIFY(script.done());
+        QCOMPARE(closed.count(), 0);
+    }
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Yes)
+        .pressOnMessageBox(QMessageBox::Yes)
+        .chooseFile(path("closing.dat"));
+    QVERIFY(frame_->close());
+    QCOMPARE(closed.count(), 1);
+    RadioImage onDisk;
+    QCOMPARE(datafile::readDataFile(path("closing.dat").toStdString(), onDisk),
+             datafile::ReadResult::Ok);
+    QCOMPARE(onDisk.byte(0x020), 0x77);
+    QVERIFY(!hasUnsavedChanges(globals()));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"

@@ -1,0 +1,401 @@
+// The main frame: menu texts in two languages and with a maximized editor, the open-editor
+// count and the Window menu, the tree window, closing, placement, status panes, background.
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/ModelTable.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Help.h"
+#include "app/ui/MdiClient.h"
+#include "app/ui/StatusPanes.h"
+#include "app/ui/TreeWindow.h"
+#include "app/ui/UiText.h"
+#include "tests/support/ui/DialogScript.h"
+#include "tests/support/ui/ShellFixture.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using tsw::test::DialogScript;
+
+namespace {
+
+CMainFrame::Options quietOptions() {
+    CMainFrame::Options o;
+    o.showSplash = false;
+    return o;
+}
+
+// Every menu title and item text as the language table gives it, in menu-bar order.
+QStringList expectedTexts(bool withWindowMenu) {
+    QStringList out;
+    for (const MenuSpec& spec : mainMenus()) {
+        if (spec.id == MenuId::Window && !withWindowMenu)
+            continue;
+        out << uiText(spec.title);
+        std::vector<std::pair<int, StringId>> items;
+        for (const CommandItem& i : spec.items)
+            out << (i.isSeparator() ? QString() : uiText(i.text));
+        if (spec.id == MenuId::Edit || spec.id == MenuId::Program)
+            for (const MenuListEntry& e :
+                 spec.id == MenuId::Edit ? editMenuList() : programMenuList())
+                out << (e.isSeparator() ? QString() : uiText(e.textId));
+    }
+    return out;
+}
+
+// What the menu bar shows, in the same form (Window-list entries left out).
+QStringList shownTexts(const CMainFrame& frame) {
+    QStringList out;
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (!top->isVisible() || !top->menu())
+            continue;
+        out << top->text();
+        emit top->menu()->aboutToShow(); // what opening the menu does
+        for (QAction* a : top->menu()->actions())
+            if (!a->property("tswWindowEntry").toBool())
+                out << (a->isSeparator() ? QString() : a->text());
+    }
+    return out;
+}
+
+class RecordingHelp : public HelpHandler {
+public:
+    std::vector<int> opened;
+    bool openContext(int context) override {
+        opened.push_back(context);
+        return true;
+    }
+    void openDefault() override { opened.push_back(-1); }
+    void closeAll() override {}
+};
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void menuTextsFollowTheLanguage();
+    void menuTextsStayRightWithAMaximizedEditor();
+    void windowMenuComesWithTheFirstEditorAndGoesWithTheLast();
+    void anEditorOpensAtMostOnce();
+    void treeWindowOffersTheEditMenusEditors();
+    void commandsOfLaterPartsRunWhenRegistered();
+    void answeringNoToConfirmationKeepsEverything();
+    void closingStoresThePlacement();
+    void unsavedChangesAreAskedAboutWithTheLiteralCaption();
+    void placementIsRestoredOrMaximized_data();
+    void placementIsRestoredOrMaximized();
+    void statusPanesShowPortDateAndTime();
+    void backgroundFollowsTheMdiClientSection();
+    void f1OnAMenuOpensTheCommandsTopic();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void MainFrameTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    tsw::test::registerStandInEditors();
+}
+
+void MainFrameTest::init() {
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    tsw::test::resetGlobals(dir_.path());
+}
+
+void MainFrameTest::menuTextsFollowTheLanguage() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    const QStringList english = expectedTexts(false);
+    QCOMPARE(shownTexts(frame), english);
+    QCOMPARE(frame.menu(MenuId::File)->title(), QString("&File"));
+
+    QVERIFY(tsw::test::loadTestLanguage(1));
+    frame.retranslate();
+    const QStringList dutch = expectedTexts(false);
+    QCOMPARE(shownTexts(frame), dutch);
+    QVERIFY(dutch != english);
+    QCOMPARE(frame.action(cmd::FileNew)->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(frame.action(cmd::MemoryMap)->shortcut(), QKeySequence("Ctrl+M"));
+}
+
+void MainFrameTest::menuTextsStayRightWithAMaximizedEditor() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.openEditor(cmd::ChannelInformation);
+    frame.mdiArea()->activeSubWindow()->showMaximized();
+    QVERIFY(frame.mdiArea()->activeSubWindow()->isMaximized());
+    QVERIFY(tsw::test::loadTestLanguage(1));
+    frame.retranslate();
+    QCOMPARE(shownTexts(frame), expectedTexts(true));
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    frame.refreshMenus();
+    QCOMPARE(shownTexts(frame), expectedTexts(true));
+}
+
+void MainFrameTest::windowMenuComesWithTheFirstEditorAndGoesWithTheLast() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    QAction* windowMenu = frame.menu(MenuId::Window)->menuAction();
+    QCOMPARE(frame.openEditorCount(), 0);
+    QVERIFY(!windowMenu->isVisible());
+
+    frame.openEditor(cmd::ChannelInformation);
+    QCOMPARE(frame.openEditorCount(), 1);
+    QVERIFY(windowMenu->isVisible());
+    frame.openEditor(cmd::OptionalFeatures);
+    frame.openEditor(cmd::Dtmf);
+    QCOMPARE(frame.openEditorCount(), 3);
+
+    frame.mdiArea()->subWindowList().first()->close();
+    QTRY_COMPARE(frame.openEditorCount(), 2);
+    QVERIFY(windowMenu->isVisible());
+    frame.runCommand(cmd::CloseAllWindows);
+    QTRY_COMPARE(frame.openEditorCount(), 0);
+    QVERIFY(!windowMenu->isVisible());
+    QVERIFY(frame.mdiArea()->subWindowList().isEmpty());
+}
+
+void MainFrameTest::anEditorOpensAtMostOnce() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    EditorForm* first = frame.openEditor(cmd::ChannelInformation);
+    frame.openEditor(cmd::KeyAssignment);
+    QCOMPARE(frame.mdiArea()->activeSubWindow()->widget(), frame.openEditorOf(cmd::KeyAssignment));
+    frame.runCommand(cmd::ChannelInformation);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 2);
+    QCOMPARE(frame.mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(first));
+    QCOMPARE(frame.openEditorCount(), 2);
+
+    // A closed editor that is still being deleted is not reused: a new one opens.
+    frame.closeAllEditors();
+    EditorForm* again = frame.openEditor(cmd::ChannelInformation);
+    QVERIFY(again && again != first);
+    QTRY_COMPARE(frame.openEditorCount(), 1);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+}
+
+void MainFrameTest::treeWindowOffersTheEditMenusEditors() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    frame.runCommand(cmd::TreeView);
+    QPointer<TreeWindow> tree = frame.treeWindow();
+    QVERIFY(tree);
+    QVERIFY(globals().flags.treeWindowOpen);
+    frame.runCommand(cmd::TreeView); // a second command does nothing
+    QCOMPARE(frame.treeWindow(), tree.data());
+    QCOMPARE(tree->windowTitle(), plainText(StrId::TitleTreeView));
+
+    QTreeWidgetItem* root = tree->tree()->topLevelItem(0);
+    QCOMPARE(root->text(0), QString("HX-5520 (UHF)"));
+    QCOMPARE(TreeWindow::commandOf(root), 0);
+    QStringList texts;
+    QList<int> commands;
+    for (int i = 0; i < root->childCount(); ++i) {
+        texts << root->child(i)->text(0);
+        commands << TreeWindow::commandOf(root->child(i));
+    }
+    QCOMPARE(commands, (QList<int>{cmd::ChannelInformation, cmd::OptionalFeatures,
+                                   cmd::KeyAssignment, cmd::ScanInformation, cmd::TestFrequency,
+                                   cmd::EmbeddedMessage, cmd::QtDqtTable}));
+    QCOMPARE(texts.first(), plainText(StrId::TitleChannelInformation));
+    QVERIFY(root->isExpanded());
+
+    emit tree->tree()->itemDoubleClicked(root->child(1), 0);
+    QVERIFY(frame.openEditorOf(cmd::OptionalFeatures));
+    emit tree->tree()->itemDoubleClicked(root, 0); // the root opens nothing
+    QCOMPARE(frame.openEditorCount(), 1);
+
+    frame.runCommand(cmd::CloseAllWindows);
+    QTRY_VERIFY(tree.isNull());
+    QVERIFY(!globals().flags.treeWindowOpen);
+}
+
+void MainFrameTest::commandsOfLaterPartsRunWhenRegistered() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.runCommand(cmd::ReadFromRadio); // nothing registered: nothing happens
+    Shell* seen = nullptr;
+    registerCommand(cmd::ReadFromRadio, [&seen](Shell& s) { seen = &s; });
+    frame.action(cmd::ReadFromRadio)->trigger();
+    QCOMPARE(seen, static_cast<Shell*>(&frame));
+    unregisterCommand(cmd::ReadFromRadio);
+
+    globals().flags.closeWithoutAsking = true; // print preview: no channel edit window
+    frame.runCommand(cmd::OpenChannelEdit);
+    QVERIFY(!frame.openEditorOf(cmd::OpenChannelEdit));
+    globals().flags.closeWithoutAsking = false;
+    frame.postCommand(cmd::OpenChannelEdit);
+    QTRY_VERIFY(frame.openEditorOf(cmd::OpenChannelEdit));
+}
+
+void MainFrameTest::answeringNoToConfirmationKeepsEverything() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    frame.openEditor(cmd::ChannelInformation);
+    globals().image.setByte(0x300, 0x41); // unsaved
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::No);
+    QVERIFY(!frame.close());
+    QVERIFY(script.done());
+    const auto& asked = script.messages().front();
+    QCOMPARE(asked.caption, QString("Confirmation"));
+    QCOMPARE(asked.text, uiText(StrId::ExitQuestion));
+    QCOMPARE(asked.icon, QMessageBox::Question);
+    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(frame.isVisible());
+    QCOMPARE(frame.openEditorCount(), 1);
+    QVERIFY(!store.readString("Backup", "LastWinPos"));
+}
+
+void MainFrameTest::closingStoresThePlacement() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.setGeometry(40, 50, 640, 480);
+    frame.show();
+    QSignalSpy closed(&frame, &CMainFrame::closed);
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Yes); // no unsaved changes: no second question
+    QVERIFY(frame.close());
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(script.handled(), 1);
+    const auto stored = settings::readLastWinPos(store);
+    QVERIFY(stored);
+    QCOMPARE(*stored, frame.placement());
+    QCOMPARE(stored->right - stored->left, 640);
+    QCOMPARE(stored->showState, 1);
+}
+
+void MainFrameTest::unsavedChangesAreAskedAboutWithTheLiteralCaption() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    globals().image.setByte(0x300, 0x41);
+    {
+        DialogScript script;
+        script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::Cancel);
+        QVERIFY(!frame.close());
+        QVERIFY(script.done());
+        const auto& q = script.messages()[1];
+        QCOMPARE(q.caption, QString("TSW-62M"));
+        QCOMPARE(q.text, uiText(StrId::SaveChangesQuestion) + " \"" +
+                             QString::fromStdString(globals().currentFileName) + "\" ?");
+        QCOMPARE(q.icon, QMessageBox::Warning);
+        QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::No);
+    QVERIFY(frame.close());
+    QVERIFY(hasUnsavedChanges(globals())); // No: nothing written
+    QVERIFY(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
+}
+
+void MainFrameTest::placementIsRestoredOrMaximized_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("maximized");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("absent") << QString() << true << QRect();
+    QTest::newRow("nine fields") << "0:1:-1:-1:-1:-1:10:20:650:500" << true << QRect();
+    QTest::newRow("not numbers") << "a:b:c:d:e:f:g:h:i:j" << true << QRect();
+    QTest::newRow("normal") << "0:1:-1:-1:-1:-1:10:20:650:500:" << true << QRect();
+    QTest::newRow("ten fields normal")
+        << "0:1:-1:-1:-1:-1:10:20:650:500" << false << QRect(10, 20, 640, 480);
+    QTest::newRow("ten fields maximized") << "2:3:-1:-1:-1:-1:10:20:650:500" << true << QRect();
+}
+
+void MainFrameTest::placementIsRestoredOrMaximized() {
+    QFETCH(QString, stored);
+    QFETCH(bool, maximized);
+    QFETCH(QRect, geometry);
+    if (QString(QTest::currentDataTag()) == "nine fields")
+        stored.chop(4); // drop ":500"
+    MemorySettingsStore store;
+    if (!stored.isEmpty())
+        store.writeString("Backup", "LastWinPos", stored.toStdString());
+    CMainFrame frame(store, quietOptions());
+    frame.showAtStoredPlacement();
+    QCOMPARE(frame.isMaximized(), maximized);
+    if (!maximized)
+        QCOMPARE(frame.geometry(), geometry);
+}
+
+void MainFrameTest::statusPanesShowPortDateAndTime() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    QCOMPARE(frame.statusPanes()->portPane()->text(), QString("COM1"));
+    globals().portNumber = 3;
+    frame.refreshPortPane();
+    QCOMPARE(frame.statusPanes()->portPane()->text(), QString("COM3"));
+    const QDateTime t(QDate(2004, 7, 9), QTime(15, 4, 5));
+    QCOMPARE(statusDateText(t), QString("07/09/04"));
+    QVERIFY(statusTimeText(t).startsWith("03:04:05"));
+    QVERIFY(QRegularExpression("^\\d\\d/\\d\\d/\\d\\d$")
+                .match(frame.statusPanes()->datePane()->text())
+                .hasMatch());
+    frame.runCommand(cmd::ViewStatusBar);
+    QVERIFY(frame.statusBar()->isHidden());
+    QVERIFY(!frame.action(cmd::ViewStatusBar)->isChecked());
+    frame.runCommand(cmd::ViewToolbar);
+    QVERIFY(frame.toolBar()->isHidden());
+}
+
+void MainFrameTest::backgroundFollowsTheMdiClientSection() {
+    const QString picture = dir_.filePath("bg.png");
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(QColor(0, 200, 0));
+    QVERIFY(img.save(picture));
+    for (int mode : {0, 1, 2}) {
+        MemorySettingsStore store;
+        store.writeInt("MDIClient", "BkColor", 0x0000FF); // red (COLORREF)
+        store.writeInt("MDIClient", "DisplayMode", mode);
+        store.writeString("MDIClient", "FileName", picture.toStdString());
+        {
+            MdiClient area(store);
+            area.resize(100, 80);
+            const QImage shot = area.viewport()->grab().toImage();
+            const QColor corner = shot.pixelColor(1, 1);
+            const QColor middle = shot.pixelColor(shot.width() / 2, shot.height() / 2);
+            QCOMPARE(middle, QColor(0, 200, 0));
+            QCOMPARE(corner, mode == 0 ? QColor(255, 0, 0) : QColor(0, 200, 0));
+        }
+        QCOMPARE(store.readInt("MDIClient", "BkColor"), 0x0000FF); // written back
+        QCOMPARE(store.readInt("MDIClient", "OriginX"), 0);
+    }
+}
+
+void MainFrameTest::f1OnAMenuOpensTheCommandsTopic() {
+    RecordingHelp help;
+    setHelpHandler(&help);
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    frame.show();
+    QMenu* file = frame.menu(MenuId::File);
+    file->popup(QPoint(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(frame.action(cmd::FilePrint));
+    QTest::keyClick(file, Qt::Key_F1);
+    QCOMPARE(help.opened, std::vector<int>{32900});
+    setHelpHandler(nullptr);
+}
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,71 @@
+#include "tests/support/ui/DialogScript.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace tsw::test {
+
+DialogScript::DialogScript(int intervalMs) {
+    timer_.setInterval(intervalMs);
+    connect(&timer_, &QTimer::timeout, this, &DialogScript::poll);
+    timer_.start();
+}
+
+void DialogScript::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (steps_.empty() || !modal || !modal->isVisible() || modal == last_.data())
+        return;
+    if (steps_.front()(modal)) {
+        steps_.pop_front();
+        last_ = modal;
+        ++handled_;
+    }
+}
+
+DialogScript& DialogScript::pressOnMessageBox(QMessageBox::StandardButton button) {
+    return then([this, button](QWidget* modal) {
+        if (!qobject_cast<QMessageBox*>(modal))
+            return false;
+        MessageBoxRecord record;
+        const bool done = pressMessageBoxButton(button, &record)(modal);
+        messages_.push_back(record);
+        return done;
+    });
+}
+
+DialogScript& DialogScript::chooseFile(const QString& path) {
+    return then([path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog)
+            return false;
+        // Typed into the name box and accepted in one go, as a user would: the dialog reads
+        // its folder in the background and may select its initial file in between.
+        QTimer::singleShot(0, dialog, [dialog, path] {
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(QFileInfo(path).absoluteFilePath());
+            else
+                dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        });
+        return true;
+    });
+}
+
+DialogScript& DialogScript::cancel() {
+    return then([](QWidget* modal) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog)
+            return false;
+        QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        return true;
+    });
+}
+
+DialogScript& DialogScript::then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+} // namespace tsw::test
