@@ -75,7 +75,6 @@ bool CQb5812App::loadLanguage(int languageCode) {
     prompt_.ask(p);
     languageFailed_ = true;
     exitCode_ = kLanguageFailureExitCode;
-    QCoreApplication::exit(exitCode_);
     return false;
 }
 
@@ -110,7 +109,12 @@ bool CQb5812App::initInstance() {
     CMainFrame::Options frameOptions;
     frameOptions.showSplash = options_.showSplash;
     frameOptions.help = help_.get();
-    frameOptions.reloadLanguage = [this](int code) { return loadLanguage(code); };
+    frameOptions.reloadLanguage = [this](int code) {
+        if (loadLanguage(code))
+            return true;
+        QCoreApplication::exit(kLanguageFailureExitCode); // the running program ends
+        return false;
+    };
     mainFrame_ = std::make_unique<CMainFrame>(*settings_, std::move(frameOptions));
 
     if (!options_.files.isEmpty())

@@ -48,7 +48,7 @@ public:
     int exitCode() const { return exitCode_; }
 
     // Loads the language file for a code; on failure shows the literal message, marks the
-    // program to end with exit code 1 (asking the event loop to stop) and returns false.
+    // program to end with exit code 1 and returns false.
     bool loadLanguage(int languageCode);
     // The settings are not written at exit (benchmarks).
     void skipSettingsAtExit() { skipSettings_ = true; }

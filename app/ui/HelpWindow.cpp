@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 namespace {
@@ -56,9 +57,9 @@ HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
       browser_(new HelpBrowser(engine, this)) {
     // Not deleted on close: it shows the engine's own widgets and lives as long as the engine.
     setWindowTitle(QStringLiteral("TSW-62M - ") + plain(StrId::MenuHelpTopics));
-    tabs_->addTab(engine->contentWidget(), plain(StrId::HelpTabContents));
-    tabs_->addTab(engine->indexWidget(), plain(StrId::HelpTabIndex));
-    tabs_->addTab(createSearchPage(), plain(StrId::HelpTabSearch));
+    tabs_->addTab(engine->contentWidget(), uiText(StrId::HelpTabContents));
+    tabs_->addTab(engine->indexWidget(), uiText(StrId::HelpTabIndex));
+    tabs_->addTab(createSearchPage(), uiText(StrId::HelpTabSearch));
     connect(engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
             &HelpWindow::showPage);
     connect(engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
@@ -136,15 +137,20 @@ bool HelpSystem::ensureEngine() {
     if (engine_)
         return true;
     auto engine = std::make_unique<QHelpEngine>(collectionFileFor(helpFile_));
-    if (!engine->setupData())
+    engine->setReadOnly(false); // the collection file is ours: the book is registered in it
+    if (!engine->setupData()) {
+        qWarning("help: %s", qPrintable(engine->error()));
         return false;
+    }
     const QString ns = QHelpEngineCore::namespaceName(helpFile_);
     const QString registered = engine->documentationFileName(ns);
     if (!registered.isEmpty() &&
         QFileInfo(registered).canonicalFilePath() != QFileInfo(helpFile_).canonicalFilePath())
         engine->unregisterDocumentation(ns);
-    if (engine->documentationFileName(ns).isEmpty() && !engine->registerDocumentation(helpFile_))
+    if (engine->documentationFileName(ns).isEmpty() && !engine->registerDocumentation(helpFile_)) {
+        qWarning("help: %s", qPrintable(engine->error()));
         return false;
+    }
     engine_ = std::move(engine);
     return true;
 }

@@ -77,6 +77,7 @@ public:
     void showSearch();
 
     bool engineStarted() const { return engine_ != nullptr; }
+    QHelpEngine* engine() const { return engine_.get(); }
     HelpWindow* window() const { return window_; }
 
 private:

@@ -1,0 +1,202 @@
+// Model Information, Language File Setup and the About box.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/ImageLayout.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/HelpWindow.h"
+#include "app/ui/LanguageSetupDialog.h"
+#include "app/ui/ModelDisplay.h"
+#include "app/ui/ModelInfoDialog.h"
+#include "app/ui/UiText.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/ui/DialogScript.h"
+#include "tests/support/ui/ShellFixture.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using tsw::test::DialogScript;
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void modelInformationShowsTheModelAndBand();
+    void choosingABandWritesTheBandCode();
+    void cancelPutsBackEveryChangedByte();
+    void enterMovesBetweenTheLists();
+    void modelInformationThroughTheMenu();
+    void languageSetupReloadsAndReopensTheEditors();
+    void languageSetupCancelChangesNothing();
+    void aboutBoxShowsVersionAndRelease();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void DialogsTest::initTestCase() {
+    tsw::test::registerStandInEditors();
+}
+
+void DialogsTest::init() {
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    tsw::test::resetGlobals(dir_.path());
+}
+
+void DialogsTest::modelInformationShowsTheModelAndBand() {
+    globals().flags.modelGroup = false;
+    ModelInfoDialog dialog;
+    QCOMPARE(dialog.windowTitle(), plainText(StrId::TitleModelInformation));
+    QCOMPARE(dialog.modelList()->count(), 1);
+    QCOMPARE(dialog.modelList()->currentText(), QString("HX-5520 (UHF)"));
+    QCOMPARE(dialog.frequencyList()->currentText(), QString("446 MHz(E)(T)"));
+    QVERIFY(globals().flags.modelGroup); // entry 0 belongs to the first group
+    QCOMPARE(findControl<QComboBox>(&dialog, 1002), dialog.modelList());
+    QCOMPARE(findControl<QComboBox>(&dialog, 1003), dialog.frequencyList());
+}
+
+void DialogsTest::choosingABandWritesTheBandCode() {
+    globals().image.setByte(layout::kBandCode, 0x93);
+    const RadioImage before = globals().image;
+    ModelInfoDialog dialog;
+    emit dialog.modelList()->activated(0); // the same model again: nothing changes
+    QVERIFY(globals().image == before);
+    emit dialog.frequencyList()->activated(0);
+    QCOMPARE(globals().image.byte(layout::kBandCode), 0x92);
+    globals().image.setByte(layout::kBandCode, 0x92);
+    emit dialog.frequencyList()->activated(0); // also when it already was
+    QCOMPARE(tsw::test::differingOffsets(before, globals().image),
+             std::vector<std::size_t>{layout::kBandCode});
+    dialog.accept();
+    QCOMPARE(globals().image.byte(layout::kBandCode), 0x92); // OK keeps the change
+}
+
+void DialogsTest::cancelPutsBackEveryChangedByte() {
+    const RadioImage before = globals().image;
+    ModelInfoDialog dialog;
+    emit dialog.frequencyList()->activated(0);
+    globals().image.setByte(0x123, 0x00); // any byte changed meanwhile
+    dialog.reject();
+    QVERIFY(globals().image == before);
+}
+
+void DialogsTest::enterMovesBetweenTheLists() {
+    ModelInfoDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    dialog.modelList()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.modelList()));
+    QTest::keyClick(dialog.modelList(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.frequencyList()));
+    QTest::keyClick(dialog.frequencyList(), Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.modelList()));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+}
+
+void DialogsTest::modelInformationThroughTheMenu() {
+    MemorySettingsStore store;
+    CMainFrame::Options o;
+    o.showSplash = false;
+    CMainFrame frame(store, o);
+    globals().image.setByte(layout::kBandCode, 0x93);
+    DialogScript script;
+    script.then([](QWidget* w) {
+        auto* d = qobject_cast<ModelInfoDialog*>(w);
+        if (!d)
+            return false;
+        emit d->frequencyList()->activated(0);
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+        return true;
+    });
+    frame.runCommand(cmd::ModelInformation);
+    QVERIFY(script.done());
+    QCOMPARE(globals().image.byte(layout::kBandCode), 0x92);
+    QCOMPARE(frame.modelDisplay()->modelText(), QString("HX-5520 (UHF)"));
+    QCOMPARE(frame.modelDisplay()->bandText(), QString("UHF:446 MHz"));
+}
+
+void DialogsTest::languageSetupReloadsAndReopensTheEditors() {
+    MemorySettingsStore store;
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    help.setHelpFile(dir_.filePath("tsw62m_e.qch"));
+    CMainFrame::Options o;
+    o.showSplash = false;
+    o.help = &help;
+    std::vector<int> loaded;
+    o.reloadLanguage = [&loaded](int code) {
+        loaded.push_back(code);
+        return tsw::test::loadTestLanguage(code);
+    };
+    CMainFrame frame(store, o);
+    EditorForm* channels = frame.openEditor(cmd::ChannelInformation);
+    frame.openEditor(cmd::ScanInformation);
+    const QString englishFile = frame.menu(MenuId::File)->title();
+
+    DialogScript script;
+    script.then([](QWidget* w) {
+        auto* d = qobject_cast<LanguageSetupDialog*>(w);
+        if (!d)
+            return false;
+        if (d->list()->count() != 6 || d->list()->currentIndex() != 1)
+            return false;              // English preselected
+        d->list()->setCurrentIndex(0); // Dutch
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+        return true;
+    });
+    frame.runCommand(cmd::LanguageFileSetup);
+    QVERIFY(script.done());
+    QCOMPARE(loaded, std::vector<int>{1});
+    QCOMPARE(globals().languageCode, 1);
+    QCOMPARE(frame.menu(MenuId::File)->title(), uiText(StrId::MenuFile));
+    QVERIFY(frame.menu(MenuId::File)->title() != englishFile);
+    QVERIFY(help.helpFile().endsWith("/tsw62m_d.qch"));
+    QTRY_VERIFY(frame.openEditorOf(cmd::ChannelInformation) &&
+                frame.openEditorOf(cmd::ChannelInformation) != channels);
+    QTRY_COMPARE(frame.openEditorCount(), 1); // Scan closed, channel information reopened
+}
+
+void DialogsTest::languageSetupCancelChangesNothing() {
+    MemorySettingsStore store;
+    CMainFrame::Options o;
+    o.showSplash = false;
+    bool reloaded = false;
+    o.reloadLanguage = [&reloaded](int) { return reloaded = true; };
+    CMainFrame frame(store, o);
+    frame.openEditor(cmd::ScanInformation);
+    DialogScript script;
+    script.cancel();
+    frame.runCommand(cmd::LanguageFileSetup);
+    QVERIFY(script.done());
+    QVERIFY(!reloaded);
+    QCOMPARE(globals().languageCode, 2);
+    QVERIFY(frame.openEditorOf(cmd::ScanInformation));
+
+    LanguageSetupDialog none(0);
+    QCOMPARE(none.list()->currentIndex(), -1);
+    none.accept(); // no selection: nothing happens
+    QCOMPARE(none.result(), 0);
+}
+
+void DialogsTest::aboutBoxShowsVersionAndRelease() {
+    AboutBox about;
+    const QStringList lines = about.lines();
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[1], plainText(StrId::AboutVersionLabel) + " 1.00");
+    QCOMPARE(lines[2], plainText(StrId::AboutReleaseLabel) + " JULY/19/2004");
+    QCOMPARE(lines[0], plainText(StrId::AboutProductName));
+}
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

@@ -1,0 +1,144 @@
+// The help window on a small compiled help book: topics by context number, the default
+// topic, contents, index and search tabs, the missing-book message, closing.
+
+#include <QFile>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpSearchEngine>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/ui/EditorForm.h"
+#include "app/ui/Help.h"
+#include "app/ui/HelpWindow.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/ui/ShellFixture.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void topicsOpenByContextNumber();
+    void theTabsShowContentsIndexAndSearch();
+    void aMissingBookIsReportedWithItsPath();
+    void anotherBookRestartsTheEngine();
+    void f1InAFormReachesTheBook();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void HelpWindowTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(tsw::test::loadTestLanguage(2));
+    QVERIFY(QFile::exists(TSW_HELP_FIXTURE));
+}
+
+void HelpWindowTest::topicsOpenByContextNumber() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    QVERIFY(!help.engineStarted());
+    QVERIFY(help.openContext(130));
+    QVERIFY(help.engineStarted());
+    QVERIFY(help.window()->isVisible());
+    QVERIFY(help.window()->currentPage().toString().endsWith("/model.html"));
+    QVERIFY(help.window()->browser()->toPlainText().contains("frequency band"));
+
+    QVERIFY(help.openContext(1239));
+    QCOMPARE(help.window()->currentPage().fragment(), QString("tot"));
+    QVERIFY(!help.openContext(152)); // no topic: the caller falls back
+
+    setHelpHandler(&help);
+    showHelp(152); // falls back to the default topic
+    QVERIFY(help.window()->currentPage().toString().endsWith("/index.html"));
+    closeAllHelp();
+    QVERIFY(!help.window()->isVisible());
+    setHelpHandler(nullptr);
+    QVERIFY(prompt.asked.empty());
+}
+
+void HelpWindowTest::theTabsShowContentsIndexAndSearch() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    help.showIndex();
+    QCOMPARE(help.window()->tabs()->currentIndex(), int(HelpWindow::Tab::Index));
+    QHelpEngine* engine = help.engine();
+    QTRY_VERIFY(engine->indexModel()->stringList().contains("Model Information"));
+    QTRY_VERIFY(engine->contentModel()->rowCount() > 0);
+    help.showSearch();
+    QCOMPARE(help.window()->tabs()->currentIndex(), int(HelpWindow::Tab::Search));
+    help.showContents();
+    QCOMPARE(help.window()->tabs()->currentIndex(), int(HelpWindow::Tab::Contents));
+    QCOMPARE(help.window()->tabs()->count(), 3);
+    QCOMPARE(help.window()->tabs()->tabText(2), QString("&Search"));
+
+    // Full-text search, once the book is indexed.
+    help.showSearch();
+    QSignalSpy indexed(engine->searchEngine(), &QHelpSearchEngine::indexingFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(indexed.count() > 0, 15000);
+    QSignalSpy found(engine->searchEngine(), &QHelpSearchEngine::searchingFinished);
+    engine->searchEngine()->search("frequency");
+    QTRY_VERIFY_WITH_TIMEOUT(found.count() > 0, 15000);
+    QCOMPARE(found.first().first().toInt(), 1);
+}
+
+void HelpWindowTest::aMissingBookIsReportedWithItsPath() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    const QString missing = dir_.filePath("tsw62m_e.qch");
+    help.setHelpFile(missing);
+    QVERIFY(help.openContext(130)); // reported: no second attempt at the default topic
+    help.openDefault();
+    QCOMPARE(prompt.asked.size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(prompt.asked[0].text),
+             "Html Help File Does Not Exist\n\n   File Path [ " + missing + " ]");
+    QVERIFY(!help.engineStarted());
+}
+
+void HelpWindowTest::anotherBookRestartsTheEngine() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    help.openDefault();
+    QVERIFY(help.engineStarted());
+    const QString copy = dir_.filePath("tsw62m_d.qch");
+    QVERIFY(QFile::copy(TSW_HELP_FIXTURE, copy));
+    help.setHelpFile(copy);
+    QVERIFY(!help.engineStarted());
+    QVERIFY(!help.window());
+    QVERIFY(help.openContext(130));
+    QVERIFY(help.window()->currentPage().toString().endsWith("/model.html"));
+}
+
+void HelpWindowTest::f1InAFormReachesTheBook() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    setHelpHandler(&help);
+    EditorForm form(130);
+    auto* edit = new QLineEdit(form.body());
+    setControlId(edit, 1239);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QApplication::setActiveWindow(&form);
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit));
+    QTest::keyClick(edit, Qt::Key_F1);
+    QCOMPARE(help.window()->currentPage().fragment(), QString("tot"));
+    form.helpButton()->click();
+    QVERIFY(help.window()->currentPage().toString().endsWith("/model.html"));
+    QCOMPARE(help.window()->currentPage().fragment(), QString());
+    setHelpHandler(nullptr);
+}
+
+QTEST_MAIN(HelpWindowTest)
+#include "HelpWindowTest.moc"
