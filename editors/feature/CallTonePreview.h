@@ -4,6 +4,7 @@
 // behind TonePlayer, so the toggle's rules are tested without sound.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ public:
     virtual bool play() = 0;  // starts playback; the owner reports its end by finished()
     virtual bool stop() = 0;  // false: playback could not be stopped
     virtual void close() = 0; // releases the file
+
+    // Set by the owner: the player calls them when playback ends or fails on its own.
+    std::function<void()> onFinished;
+    std::function<void()> onFailed;
 };
 
 // "Call Tone <text>.wav".

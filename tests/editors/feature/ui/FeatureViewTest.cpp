@@ -1,0 +1,208 @@
+// Widget tests of the Optional Features view: what it adds to the form model (typing and
+// leaving a box, spin clicks, enabling, hidden rows, the preview toggle with a fake player).
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/ImageLayout.h"
+#include "app/ui/FilterEdit.h"
+#include "editors/feature/ui/CFeatureView.h"
+#include "editors/feature/ui/FieldBinder.h"
+#include "tests/editors/feature/ui/FeatureUiSupport.h"
+
+using namespace tsw;
+using namespace tsw::ui;
+using namespace tsw::feature;
+
+namespace {
+
+struct PlayerLog {
+    QStringList calls;
+};
+
+class FakePlayer : public TonePlayer {
+public:
+    explicit FakePlayer(PlayerLog* log) : log_(log) {}
+    bool open(const std::filesystem::path& file) override {
+        log_->calls << "open " + QString::fromStdString(file.filename().string());
+        return true;
+    }
+    bool play() override {
+        log_->calls << "play";
+        return true;
+    }
+    bool stop() override {
+        log_->calls << "stop";
+        return true;
+    }
+    void close() override { log_->calls << "close"; }
+
+private:
+    PlayerLog* log_;
+};
+
+} // namespace
+
+class FeatureViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpGlobals(); }
+    void init() { test::setUpGlobals(); }
+    void typedTimeOutIsCorrectedWhenTheBoxIsLeft();
+    void spinClickStepsAndSelectsTheText();
+    void voxAndScramblerEnableTheirRows();
+    void hiddenRowsAreNotShown();
+    void offTextIsShownWholeButTypingKeepsTheLimit();
+    void previewTogglesPlayAndStop();
+    void realPlayerPlaysAToneToItsEnd();
+    void previewReportsAMissingFile();
+    void closingTheWindowStopsThePreview();
+    void screenshot();
+
+private:
+    test::RecordingShell shell_;
+    PlayerLog log_;
+};
+
+void FeatureViewTest::typedTimeOutIsCorrectedWhenTheBoxIsLeft() {
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    auto* tot = findControl<FilterEdit>(&view, 1239);
+    QVERIFY(tot);
+    QCOMPARE(tot->text(), QString("60")); // default image: 4 x 15 s
+    test::showAndFocus(&view, tot);
+    test::typeAndLeave(tot, "16");
+    QCOMPARE(tot->text(), QString("30"));
+    QCOMPARE(globals().image.byte(layout::kFeatTimeOutTimer), 2);
+
+    // Leaving a box without typing stores nothing: a byte out of range stays as it is.
+    globals().image.setByte(layout::kFeatTotResetTime, 0x63);
+    auto* reset = findControl<FilterEdit>(&view, 1371);
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Tab);
+    QCOMPARE(globals().image.byte(layout::kFeatTotResetTime), 0x63);
+}
+
+void FeatureViewTest::spinClickStepsAndSelectsTheText() {
+    globals().image.setByte(layout::kFeatTimeOutTimer, 40);
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    auto* spin = findControl<SpinButtons>(&view, 1240);
+    auto* tot = findControl<FilterEdit>(&view, 1239);
+    QCOMPARE(tot->text(), QString("600"));
+    spin->upButton()->click();
+    QCOMPARE(tot->text(), QString("15"));
+    QCOMPARE(tot->selectedText(), QString("15"));
+    QCOMPARE(globals().image.byte(layout::kFeatTimeOutTimer), 1);
+    findControl<SpinButtons>(&view, 1305)->downButton()->click(); // calling alert 1 -> 10
+    QCOMPARE(findControl<FilterEdit>(&view, 1357)->text(), QString("10"));
+}
+
+void FeatureViewTest::voxAndScramblerEnableTheirRows() {
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    const int voxValues[] = {1021, 1022, 1267, 1268, 1270, 1269};
+    auto* vox = findControl<QCheckBox>(&view, 1266);
+    QVERIFY(!vox->isChecked()); // default image: VOX off
+    for (int id : voxValues)
+        QVERIFY2(!findControl(&view, id)->isEnabled(), qPrintable(QString::number(id)));
+    vox->click();
+    QCOMPARE(globals().image.byte(layout::kFeatVoxFunction), 1);
+    for (int id : voxValues)
+        QVERIFY(findControl(&view, id)->isEnabled());
+
+    globals().image.setByte(layout::kFeatScramblerBackup, 1);
+    CFeatureView again(std::make_unique<FakePlayer>(&log_));
+    auto* backup = findControl<QCheckBox>(&again, 1286);
+    QVERIFY(backup->isChecked() && backup->isEnabled());
+    findControl<QCheckBox>(&again, 1280)->click();
+    QVERIFY(!backup->isChecked() && !backup->isEnabled());
+    QCOMPARE(globals().image.byte(layout::kFeatScramblerBackup), 1);
+}
+
+void FeatureViewTest::hiddenRowsAreNotShown() {
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    view.show();
+    for (int id : {1030, 1331, 1032, 1034, 1284})
+        QVERIFY(!findControl(&view, id));
+    auto* clone = findControl<QCheckBox>(&view, 1341);
+    QVERIFY(clone && !clone->isVisible() && !clone->isEnabled());
+    QCOMPARE(view.windowTitle(), langText(StrId::TitleOptionalFeatures));
+}
+
+void FeatureViewTest::offTextIsShownWholeButTypingKeepsTheLimit() {
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    auto* preAlert = findControl<FilterEdit>(&view, 1241);
+    QCOMPARE(preAlert->text(), langText(StrId::OffText));
+    test::showAndFocus(&view, preAlert);
+    preAlert->selectAll();
+    QTest::keyClicks(preAlert, "123");
+    QCOMPARE(preAlert->text(), QString("12"));
+    QTest::keyClick(preAlert, Qt::Key_Tab);
+    QCOMPARE(globals().image.byte(layout::kFeatTotPreAlert), 10);
+}
+
+void FeatureViewTest::previewTogglesPlayAndStop() {
+    log_.calls.clear();
+    auto player = std::make_unique<FakePlayer>(&log_);
+    FakePlayer* fake = player.get();
+    CFeatureView view(std::move(player));
+    QPushButton* button = findControl<QPushButton>(&view, kCallTonePreviewButton);
+    QCOMPARE(button, view.previewButton());
+    QVERIFY(!button->property("playing").toBool());
+    button->click();
+    QVERIFY(view.previewPlaying());
+    QVERIFY(button->property("playing").toBool());
+    QCOMPARE(log_.calls, (QStringList{"open Call Tone 1.wav", "play"})); // stored 0 shows 1
+    button->click();
+    QVERIFY(!view.previewPlaying());
+    QCOMPARE(log_.calls.mid(2), (QStringList{"stop", "close"}));
+
+    button->click();
+    fake->onFinished(); // the end of the file
+    QVERIFY(!button->property("playing").toBool());
+    button->click();
+    fake->onFailed();
+    QVERIFY(!view.previewPlaying());
+    QCOMPARE(shell_.asked().back().textId, StrId::CallTonePlayFailed);
+}
+
+void FeatureViewTest::realPlayerPlaysAToneToItsEnd() {
+    const std::size_t messages = shell_.asked().size();
+    CFeatureView view; // Qt Multimedia and the generated "Call Tone 1.wav" beside the program
+    view.previewButton()->click();
+    QVERIFY(view.previewPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(!view.previewPlaying(), 10000);
+    QCOMPARE(shell_.asked().size(), messages);
+}
+
+void FeatureViewTest::previewReportsAMissingFile() {
+    CFeatureView view; // the real player: the tone file "Call Tone 77.wav" does not exist
+    auto* tone = findControl<FilterEdit>(&view, 1357);
+    tone->setText("77");
+    view.previewButton()->click();
+    QVERIFY(!view.previewPlaying());
+    const Prompt& p = shell_.asked().back();
+    QCOMPARE(p.textId, StrId::CallToneOpenFailed);
+    QVERIFY(QString::fromStdString(p.text).endsWith("Call Tone 77.wav"));
+    QCOMPARE(p.icon, PromptIcon::Stop);
+}
+
+void FeatureViewTest::closingTheWindowStopsThePreview() {
+    log_.calls.clear();
+    {
+        CFeatureView view(std::make_unique<FakePlayer>(&log_));
+        view.previewButton()->click();
+    }
+    QCOMPARE(log_.calls, (QStringList{"open Call Tone 1.wav", "play", "stop", "close"}));
+}
+
+void FeatureViewTest::screenshot() {
+    globals().image.setByte(layout::kFeatVoxFunction, 0);
+    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    test::saveScreenshot(&view, "optional-features");
+}
+
+QTEST_MAIN(FeatureViewTest)
+#include "FeatureViewTest.moc"
