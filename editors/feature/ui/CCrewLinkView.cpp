@@ -41,6 +41,7 @@ void CCrewLinkView::createRows() {
         return formRowOf(kCrewLinkFieldTable[static_cast<std::size_t>(row)]);
     });
     tabs_->addTab(page, langText(kCrewLinkTabCaptions[0]));
+    keepRowsCompact(page);
     binder_ = new FieldBinder(form_, std::move(built), this);
     binder_->setUp();
 }
@@ -66,7 +67,7 @@ void CCrewLinkView::createGrid() {
         showEntry(entry);
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(grid_);
+    layout->addWidget(grid_, 0, Qt::AlignLeft);
     layout->addStretch(1);
     tabs_->addTab(page, langText(kCrewLinkTabCaptions[1]));
 }

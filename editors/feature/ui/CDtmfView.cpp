@@ -52,6 +52,8 @@ void CDtmfView::createRows() {
     auto idBuilt = buildRowsInOrder(id, kDtmfFieldTable, kIdRows, dtmfFormRow);
     for (int row : kIdRows)
         built[static_cast<std::size_t>(row)] = idBuilt[static_cast<std::size_t>(row)];
+    keepRowsCompact(settings);
+    keepRowsCompact(id);
     tabs_->addTab(settings, langText(kDtmfTabCaptions[0]));
     tabs_->addTab(id, langText(kDtmfTabCaptions[1]));
     binder_ = new FieldBinder(form_, std::move(built), this);
@@ -72,7 +74,7 @@ void CDtmfView::createGrid() {
     });
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(grid_);
+    layout->addWidget(grid_, 0, Qt::AlignLeft);
     layout->addStretch(1);
     tabs_->addTab(page, langText(kDtmfTabCaptions[2]));
 }

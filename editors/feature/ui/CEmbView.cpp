@@ -28,7 +28,7 @@ CEmbView::CEmbView(QWidget* parent)
         edit->setAcceptDrops(false);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this] { edited_ = true; });
-        layout->addWidget(edit);
+        layout->addWidget(edit, 0, Qt::AlignLeft);
         lines_[i] = edit;
     }
     layout->addStretch(1);

@@ -66,6 +66,7 @@ void CFeatureView::createRows() {
         return formRowOf(kFeatureFieldTable[static_cast<std::size_t>(row)], groupOf(row),
                          second ? 1 : 0);
     });
+    keepRowsCompact(body());
     binder_ = new FieldBinder(form_, std::move(built), this);
     binder_->hiddenRow = [this](int row) { return !form_.visible(row); };
     binder_->setUp();

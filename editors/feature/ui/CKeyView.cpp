@@ -42,7 +42,8 @@ CKeyView::CKeyView(QWidget* parent)
     lists->setRowStretch(row, 1);
     auto* layout = new QHBoxLayout(body());
     layout->addWidget(picture_);
-    layout->addLayout(lists, 1);
+    layout->addLayout(lists);
+    layout->addStretch(1);
 
     // One application filter sees the lists' keys and focus changes before the program's key
     // conventions do: F1 on a list opens the topic of the function it shows.

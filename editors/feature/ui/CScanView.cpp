@@ -20,6 +20,7 @@ CScanView::CScanView(QWidget* parent)
         return formRowOf(kScanFieldTable[static_cast<std::size_t>(row)]);
     });
     form_.applyEnabling(); // no priority channel without priority 1
+    keepRowsCompact(body());
     binder_ = new FieldBinder(form_, std::move(built), this);
     binder_->setUp();
 }

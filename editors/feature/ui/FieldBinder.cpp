@@ -1,5 +1,6 @@
 #include "editors/feature/ui/FieldBinder.h"
 
+#include <QBoxLayout>
 #include <QEvent>
 #include <QFontDatabase>
 #include <climits>
@@ -33,6 +34,11 @@ std::vector<BuiltRow> buildRowsInOrder(QWidget* container, std::span<const featu
     for (std::size_t i = 0; i < order.size(); ++i)
         byRow[static_cast<std::size_t>(order[i])] = made[i];
     return byRow;
+}
+
+void keepRowsCompact(QWidget* container) {
+    if (auto* columns = qobject_cast<QBoxLayout*>(container->layout()))
+        columns->addStretch(1);
 }
 
 FormRow formRowOf(const feature::FieldRow& row, int groupId, int column) {

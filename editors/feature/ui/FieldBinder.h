@@ -26,6 +26,9 @@ std::vector<BuiltRow> buildRowsInOrder(QWidget* container, std::span<const featu
                                        std::span<const int> order,
                                        const std::function<FormRow(int row)>& toFormRow);
 
+// Keeps the rows built into `container` at their natural width when the window grows.
+void keepRowsCompact(QWidget* container);
+
 // The FormRow of a table row: Text rows become Number rows without spin buttons.
 FormRow formRowOf(const feature::FieldRow& row, int groupId = 0, int column = 0);
 
