@@ -35,6 +35,7 @@ inline constexpr std::array<FieldRow, crew::RowCount> kCrewLinkFieldTable{{
     {1275, 1275, 0, StrId::CrewLinkPttIdSideToneLabel, FieldKind::Check, layout::kCrewSideTone, 1},
 }};
 static_assert(fieldsInsideImage(kCrewLinkFieldTable));
+static_assert(kCrewLinkFieldTable.size() <= kMaxFormRows);
 static_assert(fieldsDisjoint(kCrewLinkFieldTable));
 static_assert(fieldsCover(kCrewLinkFieldTable, layout::kCrewOwnFleet, layout::kCrewSideTone + 1));
 

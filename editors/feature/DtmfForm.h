@@ -73,6 +73,7 @@ inline constexpr std::array<FieldRow, dtmf::RowCount> kDtmfFieldTable{{
      false, 1},
 }};
 static_assert(fieldsInsideImage(kDtmfFieldTable));
+static_assert(kDtmfFieldTable.size() <= kMaxFormRows);
 static_assert(fieldsDisjoint(kDtmfFieldTable));
 static_assert(fieldsCover(kDtmfFieldTable, layout::kDtmfSettings,
                           layout::kDtmfClearToTranspond + 1));

@@ -99,6 +99,7 @@ inline constexpr std::array<FieldRow, feat::RowCount> kFeatureFieldTable{{
      layout::kFeatTotResetTime, 1, 2, 2},
 }};
 static_assert(fieldsInsideImage(kFeatureFieldTable));
+static_assert(kFeatureFieldTable.size() <= kMaxFormRows);
 static_assert(fieldsDisjoint(kFeatureFieldTable));
 static_assert(fieldsCover(kFeatureFieldTable, layout::kOptionalFeatures, layout::kScanSettings),
               "every byte from 0x12A to 0x15F belongs to exactly one row");

@@ -103,6 +103,8 @@ constexpr bool fieldsCover(std::span<const FieldRow> rows, std::size_t first, st
 
 // ---- What a form tells its view after a commit -------------------------------------------
 
+inline constexpr std::size_t kMaxFormRows = 32; // rows a Commit can name
+
 struct Commit {
     std::uint32_t refresh = 0; // bit r set: row r shows anew (text, selection or tick)
     StringId message = 0;      // an error to show first (0 = none)
@@ -110,10 +112,14 @@ struct Commit {
     bool focusClose = false;   // the focus moves on to the Close button
 
     Commit& show(int row) {
+        if (row < 0 || row >= static_cast<int>(kMaxFormRows))
+            return *this;
         refresh |= 1u << row;
         return *this;
     }
-    bool shows(int row) const { return (refresh >> row) & 1u; }
+    bool shows(int row) const {
+        return row >= 0 && row < static_cast<int>(kMaxFormRows) && ((refresh >> row) & 1u);
+    }
 };
 
 // The error box of the feature forms: a language text, optionally followed by more text.

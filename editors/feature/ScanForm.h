@@ -42,6 +42,7 @@ inline constexpr std::array<FieldRow, scan::RowCount> kScanFieldTable{{
     {1062, 1063, 1064, StrId::ScanTxDwellLabel, FieldKind::Number, layout::kScanTxDwell, 2, 2, 3},
 }};
 static_assert(fieldsInsideImage(kScanFieldTable));
+static_assert(kScanFieldTable.size() <= kMaxFormRows);
 static_assert(fieldsDisjoint(kScanFieldTable));
 static_assert(fieldsCover(kScanFieldTable, layout::kScanSettings, layout::kScanSettings + 9));
 

@@ -192,7 +192,7 @@ void FieldBinder::commitText(int row) {
 }
 
 void FieldBinder::apply(int row, const Commit& commit) {
-    for (int r = 0; r < rowCount() && r < 32; ++r)
+    for (int r = 0; r < rowCount() && r < static_cast<int>(feature::kMaxFormRows); ++r)
         if (commit.shows(r))
             showRow(r);
     applyEnabling();

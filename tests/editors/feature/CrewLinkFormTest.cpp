@@ -162,24 +162,11 @@ TEST_F(CrewLinkFormTest, EntryFiveLivesAt0x1D0AndTheGapIsNeverTouched) {
     EXPECT_EQ(image.byte(0x1D0), 0);
     EXPECT_EQ(form.cellText(4, crew::Column::Fleet), "All");
     EXPECT_EQ(form.cellText(4, crew::Column::Id), "All");
-}
-
-TEST_F(CrewLinkFormTest, CellsShow) {
-    const struct {
-        std::uint8_t bytes[3];
-        const char* fleet;
-        const char* id;
-    } cases[] = {
-        {{0x00, 0x00, 0x00}, "All", "All"},  {{0x01, 0x01, 0x00}, "100", "1000"},
-        {{0xFA, 0xA0, 0x0F}, "349", "4999"}, {{0xFB, 0xA1, 0x0F}, "", ""},
-        {{0xFF, 0xFF, 0xFF}, "", ""},
-    };
-    for (const auto& c : cases) {
-        for (std::size_t i = 0; i < 3; ++i)
-            image.setByte(layout::crewEntryOffset(2) + i, c.bytes[i]);
-        EXPECT_EQ(crewLinkCellText(image, 1, crew::Column::Fleet, test::fakeLookup()), c.fleet);
-        EXPECT_EQ(crewLinkCellText(image, 1, crew::Column::Id, test::fakeLookup()), c.id);
-    }
+    form.commitCell(5, crew::Column::Id, "4999");
+    EXPECT_EQ(form.cellText(5, crew::Column::Id), "4999");
+    EXPECT_EQ(form.cellText(5, crew::Column::Fleet), "All"); // an empty fleet became all
+    image.setByte(layout::crewEntryOffset(6), 0xFB);
+    EXPECT_EQ(form.cellText(5, crew::Column::Fleet), ""); // beyond fleet 349
 }
 
 } // namespace

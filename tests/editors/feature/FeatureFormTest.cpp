@@ -247,19 +247,4 @@ TEST_F(FeatureFormTest, HiddenPttIdGroupAndCloneModePassThroughEveryCommit) {
     EXPECT_TRUE(changedOnlyWithin(before, image, bytesAt(layout::kOptionalFeatures, 22)));
 }
 
-TEST(FeatureFieldTable, RowsMatchTheFormLayout) {
-    EXPECT_EQ(kFeatureFieldTable.size(), 27u);
-    int visibleNumberRows = 0;
-    for (const FieldRow& r : kFeatureFieldTable)
-        if (r.kind == FieldKind::Number) {
-            ++visibleNumberRows;
-            EXPECT_NE(r.spinId, 0);
-            EXPECT_EQ(r.editMode, 2);
-        }
-    EXPECT_EQ(visibleNumberRows, 7);
-    EXPECT_EQ(kFeatureFieldTable[feat::TimeOutTimer].textLimit, 3);
-    EXPECT_EQ(kFeatureFieldTable[feat::SquelchLevel].textLimit, 1);
-    EXPECT_EQ(kFeatureFieldTable[feat::CallingAlertTone].spinId, 1305);
-}
-
 } // namespace

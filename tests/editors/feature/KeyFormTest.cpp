@@ -66,12 +66,4 @@ TEST(KeyForm, PrintedFunctionNames) {
         EXPECT_EQ(keyFunctionName(static_cast<std::uint8_t>(code), text), name) << code;
 }
 
-TEST(KeyForm, HelpContextFollowsTheShownFunction) {
-    EXPECT_EQ(keyHelpContext(0), 513);
-    EXPECT_EQ(keyHelpContext(1), 525);
-    EXPECT_EQ(keyHelpContext(2), 515);
-    EXPECT_EQ(keyHelpContext(11), 524);
-    EXPECT_EQ(keyHelpContext(-1), 513);
-}
-
 } // namespace

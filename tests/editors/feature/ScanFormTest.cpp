@@ -169,17 +169,4 @@ TEST_F(ScanFormTest, DisabledRowsTakeNoInput) {
     EXPECT_EQ(image, before);
 }
 
-TEST_F(ScanFormTest, RevertSelectionStoresTheEntryCodeOfTheCurrentList) {
-    image.setByte(layout::kScanPriority, 2);
-    form.commitList(scan::RevertChannel, 0);
-    EXPECT_EQ(image.byte(layout::kScanRevertChannel), 2);
-    form.commitList(scan::RevertChannel, 1);
-    EXPECT_EQ(image.byte(layout::kScanRevertChannel), 3);
-    image.setByte(layout::kScanPriority, 0);
-    EXPECT_EQ(form.listIndex(scan::RevertChannel), -1); // 3 is not in priority 0's list
-    image.setByte(layout::kScanRevertChannel, 7);
-    image.setByte(layout::kScanPriority, 1);
-    EXPECT_EQ(form.listIndex(scan::RevertChannel), -1);
-}
-
 } // namespace

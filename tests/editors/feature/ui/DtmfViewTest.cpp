@@ -23,7 +23,6 @@ private slots:
     void clearingTheStunCodeDisablesStunType();
     void dKeyMeansNoDCode();
     void codeGridEditsWithEnterTypingAndEscape();
-    void screenshots();
 
 private:
     test::RecordingShell shell_;
@@ -120,16 +119,6 @@ void DtmfViewTest::codeGridEditsWithEnterTypingAndEscape() {
     QCOMPARE(grid->editor()->text(), QString());
     QTest::keyClick(grid->editor(), Qt::Key_Return);
     QCOMPARE(grid->cellText(0, 1), QString());
-}
-
-void DtmfViewTest::screenshots() {
-    CDtmfView view;
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    for (int tab = 0; tab < 3; ++tab) {
-        view.tabs()->setCurrentIndex(tab);
-        test::saveScreenshot(&view, QString("dtmf-%1").arg(tab));
-    }
 }
 
 QTEST_MAIN(DtmfViewTest)

@@ -59,7 +59,6 @@ private slots:
     void realPlayerPlaysAToneToItsEnd();
     void previewReportsAMissingFile();
     void closingTheWindowStopsThePreview();
-    void screenshot();
 
 private:
     test::RecordingShell shell_;
@@ -194,14 +193,6 @@ void FeatureViewTest::closingTheWindowStopsThePreview() {
         view.previewButton()->click();
     }
     QCOMPARE(log_.calls, (QStringList{"open Call Tone 1.wav", "play", "stop", "close"}));
-}
-
-void FeatureViewTest::screenshot() {
-    globals().image.setByte(layout::kFeatVoxFunction, 0);
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    test::saveScreenshot(&view, "optional-features");
 }
 
 QTEST_MAIN(FeatureViewTest)

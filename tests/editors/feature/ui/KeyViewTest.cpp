@@ -33,7 +33,6 @@ private slots:
     void enterGoesBackAndForthBetweenTheLists();
     void pictureMarksTheKeyBeingEdited();
     void f1OpensTheTopicOfTheShownFunction();
-    void screenshot();
 
 private:
     test::RecordingShell shell_;
@@ -92,12 +91,6 @@ void KeyViewTest::f1OpensTheTopicOfTheShownFunction() {
     QTest::keyClick(pf1, Qt::Key_F1);
     QCOMPARE(help.opened, (std::vector<int>{525, 517}));
     setHelpHandler(nullptr);
-}
-
-void KeyViewTest::screenshot() {
-    CKeyView view;
-    test::showAndFocus(&view, view.list(ProgrammableKey::Pf1));
-    test::saveScreenshot(&view, "key-assignment");
 }
 
 QTEST_MAIN(KeyViewTest)

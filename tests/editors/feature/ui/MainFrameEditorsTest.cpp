@@ -18,6 +18,7 @@
 #include "editors/feature/ui/CFeatureView.h"
 #include "editors/feature/ui/CKeyView.h"
 #include "editors/feature/ui/CScanView.h"
+#include "editors/feature/ui/FieldBinder.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
 
 using namespace tsw;
@@ -30,14 +31,20 @@ struct Editor {
     const char* name;
     const QMetaObject* view;
     bool inMenu;
+    int help;
+    StringId title;
 };
 const Editor kEditors[] = {
-    {cmd::OptionalFeatures, "optional-features", &CFeatureView::staticMetaObject, true},
-    {cmd::KeyAssignment, "key-assignment", &CKeyView::staticMetaObject, true},
-    {cmd::ScanInformation, "scan", &CScanView::staticMetaObject, true},
-    {cmd::Dtmf, "dtmf", &CDtmfView::staticMetaObject, false},
-    {cmd::CrewLink, "crewlink", &CCrewLinkView::staticMetaObject, false},
-    {cmd::EmbeddedMessage, "embedded-message", &CEmbView::staticMetaObject, true},
+    {cmd::OptionalFeatures, "optional-features", &CFeatureView::staticMetaObject, true, 152,
+     StrId::TitleOptionalFeatures},
+    {cmd::KeyAssignment, "key-assignment", &CKeyView::staticMetaObject, true, 153,
+     StrId::TitleKeyAssignment},
+    {cmd::ScanInformation, "scan", &CScanView::staticMetaObject, true, 154,
+     StrId::TitleScanInformation},
+    {cmd::Dtmf, "dtmf", &CDtmfView::staticMetaObject, false, 155, StrId::TitleDtmf},
+    {cmd::CrewLink, "crewlink", &CCrewLinkView::staticMetaObject, false, 156, StrId::TitleCrewLink},
+    {cmd::EmbeddedMessage, "embedded-message", &CEmbView::staticMetaObject, true, 159,
+     StrId::TitleEmbeddedMessage},
 };
 
 int framesShowing(const CMainFrame& frame, const QMetaObject* view) {
@@ -82,6 +89,8 @@ void MainFrameEditorsTest::eachEditorOpensOnceFromItsCommand() {
         EditorForm* form = frame.openEditorOf(e.command);
         QVERIFY(form);
         QCOMPARE(form->metaObject(), e.view);
+        QCOMPARE(form->helpContext(), e.help);
+        QCOMPARE(form->windowTitle(), langText(e.title));
         QCoreApplication::processEvents();
         test::saveScreenshot(&frame, QString("main-") + e.name);
         frame.mdiArea()->activeSubWindow()->showMaximized();

@@ -18,7 +18,6 @@ private slots:
     void init() { test::setUpGlobals(); }
     void priorityEnablesChannelAndLookBack();
     void unprogrammedPriorityChannelIsRefused();
-    void screenshot();
 
 private:
     test::RecordingShell shell_;
@@ -59,14 +58,6 @@ void ScanViewTest::unprogrammedPriorityChannelIsRefused() {
     test::typeAndLeave(channel, "12");
     QCOMPARE(globals().image.byte(layout::kPriorityChannel), 12);
     QCOMPARE(shell_.asked().size(), std::size_t{1});
-}
-
-void ScanViewTest::screenshot() {
-    globals().image.setByte(layout::kScanPriority, 2);
-    CScanView view;
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    test::saveScreenshot(&view, "scan");
 }
 
 QTEST_MAIN(ScanViewTest)
