@@ -1,5 +1,6 @@
 #include "editors/feature/ui/CCrewLinkView.h"
 
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <numeric>
 
@@ -54,7 +55,9 @@ void CCrewLinkView::createGrid() {
          {kCrewGridHeaders[1], kCrewGridColumnTwips[1], fleet.editMode, fleet.textLimit},
          {kCrewGridHeaders[2], kCrewGridColumnTwips[2], id.editMode, id.textLimit}},
         layout::kCrewEntryCount);
-    setControlId(grid_, kCrewGridEditId); // F1 on the table opens the cell editor's topic
+    // F1 on the table or its editor opens the editor\'s topic.
+    setControlId(grid_->table(), kCrewGridEditId);
+    setControlId(grid_->editor(), kCrewGridEditId);
     grid_->setEnterKeepsText(true);
     grid_->setAdvance(CellGrid::Advance::NextCell);
     connect(
@@ -80,7 +83,7 @@ void CCrewLinkView::showEntry(int entry) {
 }
 
 bool CCrewLinkView::enterActsAsTab(const QWidget* focus) const {
-    if (focus == grid_ || (grid_ && focus == grid_->editor()))
+    if (grid_ && (focus == grid_->table() || focus == grid_->editor()))
         return false; // the table opens and closes its editor with Enter
     return EditorForm::enterActsAsTab(focus);
 }

@@ -1,6 +1,7 @@
 #include "editors/feature/ui/CDtmfView.h"
 
 #include <QKeyEvent>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
@@ -66,7 +67,9 @@ void CDtmfView::createGrid() {
                           {StrId::DtmfCodeHeader, kDtmfGridColumnTwips[1], filter::Dtmf,
                            static_cast<int>(kDtmfGridCodeLength), true}},
                          kDtmfGridRows);
-    setControlId(grid_, kDtmfGridEditId); // F1 on the grid opens the code editor's topic
+    // F1 on the table or its editor opens the editor\'s topic.
+    setControlId(grid_->table(), kDtmfGridEditId);
+    setControlId(grid_->editor(), kDtmfGridEditId);
     grid_->setAdvance(CellGrid::Advance::Down);
     connect(grid_, &CellGrid::cellCommitted, this, [this](int row, int, const QString& text) {
         form_.setGridCode(row, text.toStdString());
@@ -80,7 +83,7 @@ void CDtmfView::createGrid() {
 }
 
 bool CDtmfView::enterActsAsTab(const QWidget* focus) const {
-    if (focus == grid_ || (grid_ && focus == grid_->editor()))
+    if (grid_ && (focus == grid_->table() || focus == grid_->editor()))
         return false; // the grid opens and closes its editor with Enter
     return EditorForm::enterActsAsTab(focus);
 }

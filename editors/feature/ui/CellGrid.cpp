@@ -1,60 +1,58 @@
 #include "editors/feature/ui/CellGrid.h"
 
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "app/CharacterFilter.h"
 #include "app/ui/FilterEdit.h"
+#include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
 
 CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
-    : QTableWidget(rows, static_cast<int>(columns.size()), parent), columns_(std::move(columns)),
-      editor_(new FilterEdit(viewport())) {
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
-    verticalHeader()->hide();
-    horizontalHeader()->setHighlightSections(false);
-    QStringList headers;
-    for (int c = 0; c < columnCount(); ++c) {
-        headers << langText(columns_[static_cast<std::size_t>(c)].header);
-        setColumnWidth(c, columns_[static_cast<std::size_t>(c)].twips * logicalDpiX() / 1440);
+    : QWidget(parent), columns_(std::move(columns)), rows_(rows), grid_(new CMSFlexGrid(this)),
+      editor_(new FilterEdit(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    grid_->setRowHeightPixels(editor_->sizeHint().height());
+    grid_->setCols(static_cast<int>(columns_.size()));
+    grid_->setRows(rows + 1);
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
+        grid_->setColumnWidthTwips(c, columns_[static_cast<std::size_t>(c)].twips);
+        grid_->setText(0, c, langText(columns_[static_cast<std::size_t>(c)].header));
+        grid_->setAlignment(0, c, CMSFlexGrid::kAlignCentre);
     }
-    setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(c == 0 ? QString::number(r + 1) : QString());
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            setItem(r, c, item);
-        }
+    for (int r = 1; r <= rows; ++r) {
+        grid_->setText(r, 0, QString::number(r));
+        grid_->setAlignment(r, 0, CMSFlexGrid::kAlignCentre);
     }
-    setCurrentCell(0, columnCount() > 1 ? 1 : 0);
+    grid_->widenColumnsToFit();
+    grid_->setFixedSize(grid_->sizeForRows(rows));
+    grid_->setCurrentCell(1, 1);
     editor_->hide();
     editor_->installEventFilter(this);
-    int width = 2 * frameWidth();
-    for (int c = 0; c < columnCount(); ++c)
-        width += columnWidth(c);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFixedSize(width + 2, horizontalHeader()->sizeHint().height() + rows * rowHeight(0) +
-                                2 * frameWidth() + 2);
+    table()->installEventFilter(this);
+    setFocusProxy(table());
+}
+
+QTableWidget* CellGrid::table() const {
+    return grid_->table();
 }
 
 void CellGrid::setCellText(int row, int column, const QString& text) {
-    if (QTableWidgetItem* it = item(row, column))
-        it->setText(text);
+    grid_->setText(row + 1, column, text);
 }
 
 QString CellGrid::cellText(int row, int column) const {
-    const QTableWidgetItem* it = item(row, column);
-    return it ? it->text() : QString();
+    return grid_->text(row + 1, column);
 }
 
 bool CellGrid::editable(int column) const {
-    return column >= 0 && column < columnCount() &&
+    return column >= 1 && column < static_cast<int>(columns_.size()) &&
            columns_[static_cast<std::size_t>(column)].mode != 0;
 }
 
@@ -62,26 +60,38 @@ bool CellGrid::editing() const {
     return editor_->isVisible();
 }
 
-void CellGrid::openEditor(int row, int column, const QString& text) {
-    if (!editable(column) || row < 0 || row >= rowCount())
+int CellGrid::currentRow() const {
+    return grid_->currentRow() - 1;
+}
+
+int CellGrid::currentColumn() const {
+    return grid_->currentCol();
+}
+
+void CellGrid::setCurrentCell(int row, int column) {
+    grid_->setCurrentCell(row + 1, column);
+}
+
+void CellGrid::openEditor(const QString& text) {
+    const int column = currentColumn();
+    if (!editable(column) || currentRow() < 0)
         return;
     const Column& spec = columns_[static_cast<std::size_t>(column)];
-    editRow_ = row;
+    editRow_ = currentRow();
     editColumn_ = column;
     editor_->setMode(spec.mode);
     editor_->setMaxLength(spec.limit > 0 ? spec.limit : 32767);
     editor_->setFont(spec.fixedPitch ? fixedPitchFont() : font());
-    editor_->setText(text);
-    editor_->setGeometry(visualRect(model()->index(row, column)));
-    editor_->show();
-    editor_->setFocus(Qt::OtherFocusReason);
+    grid_->ShowEditorOverCell(editor_, text, true);
+    editor_->deselect();
     editor_->end(false);
 }
 
-void CellGrid::closeEditor() {
+void CellGrid::closeEditor(bool restore) {
     closing_ = true;
-    editor_->hide();
-    setFocus(Qt::OtherFocusReason);
+    if (restore)
+        grid_->setText(editRow_ + 1, editColumn_, grid_->keptText());
+    grid_->HideEditor(editor_, true);
     closing_ = false;
 }
 
@@ -89,74 +99,80 @@ void CellGrid::commitEditor(bool advance) {
     const int row = editRow_;
     const int column = editColumn_;
     const QString text = editor_->text();
-    closeEditor();
+    closeEditor(false);
     emit cellCommitted(row, column, text);
-    if (!advance)
-        return;
+    if (advance)
+        moveOn(row, column);
+}
+
+void CellGrid::moveOn(int row, int column) {
     if (advance_ == Advance::Down) {
-        setCurrentCell(std::min(row + 1, rowCount() - 1), column);
+        setCurrentCell(std::min(row + 1, rows_ - 1), column);
         return;
     }
     int next = column + 1;
-    while (next < columnCount() && !editable(next))
+    while (next < static_cast<int>(columns_.size()) && !editable(next))
         ++next;
-    if (next < columnCount())
+    if (next < static_cast<int>(columns_.size()))
         setCurrentCell(row, next);
-    else if (row + 1 < rowCount()) {
-        next = 0;
+    else if (row + 1 < rows_) {
+        next = 1;
         while (!editable(next))
             ++next;
         setCurrentCell(row + 1, next);
     } // after the last cell the focus stays
 }
 
-void CellGrid::keyPressEvent(QKeyEvent* event) {
-    const int row = currentRow();
+bool CellGrid::gridKey(QKeyEvent* event) {
     const int column = currentColumn();
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Home && mods == Qt::NoModifier) {
         setCurrentCell(0, column);
-        return;
+        return true;
     }
-    if (editable(column) && mods == Qt::NoModifier &&
+    if (!editable(column))
+        return false;
+    if (mods == Qt::NoModifier &&
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        openEditor(row, column, enterKeepsText_ ? cellText(row, column) : QString());
-        return;
+        openEditor(enterKeepsText_ ? cellText(currentRow(), column) : QString());
+        return true;
     }
-    if (editable(column) && event->key() == Qt::Key_Delete) {
-        openEditor(row, column, QString());
-        return;
+    if (event->key() == Qt::Key_Delete) {
+        openEditor(QString());
+        return true;
     }
     const char32_t ch = typedCharacter(*event);
-    if (editable(column) && ch >= 0x20 &&
-        filterCharacter(columns_[static_cast<std::size_t>(column)].mode, ch, FilterBoxState{}) !=
-            FilterVerdict::Reject) {
-        openEditor(row, column, QString());
+    if (ch >= 0x20 && filterCharacter(columns_[static_cast<std::size_t>(column)].mode, ch,
+                                      FilterBoxState{}) != FilterVerdict::Reject) {
+        openEditor(QString());
         QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
         QCoreApplication::sendEvent(editor_, &copy);
-        return;
+        return true;
     }
-    QTableWidget::keyPressEvent(event);
+    return false;
+}
+
+bool CellGrid::editorKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        commitEditor(true);
+        return true;
+    }
+    if (event.key() == Qt::Key_Escape) {
+        closeEditor(true);
+        return true;
+    }
+    return false;
 }
 
 bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != editor_)
-        return QTableWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            commitEditor(true);
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            closeEditor(); // the cell keeps its text
-            return true;
-        }
-    }
-    if (event->type() == QEvent::FocusOut && editor_->isVisible() && !closing_ &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    if (watched == table() && event->type() == QEvent::KeyPress)
+        return gridKey(static_cast<QKeyEvent*>(event));
+    if (watched == editor_ && event->type() == QEvent::KeyPress)
+        return editorKey(*static_cast<QKeyEvent*>(event));
+    if (watched == editor_ && event->type() == QEvent::FocusOut && editor_->isVisible() &&
+        !closing_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         commitEditor(false);
-    return QTableWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tsw::ui

@@ -1,22 +1,28 @@
 #pragma once
-// A table of numbered rows whose cells are never edited in place: a filtered edit box is laid
-// over the current cell and the cell's text is rebuilt by the owner after each commit.
+// The code tables of the DTMF and CrewLink forms: the shared grid (CMSFlexGrid) with its
+// header row and a number column, and a filtered edit box laid over the current cell. Cells
+// are never edited in place: the owner rebuilds a cell's text after each commit.
 //
-// Keys on the grid: Enter opens the editor (with the cell's text or empty, as set), Delete
-// opens it empty, typing a character the column's filter accepts opens it empty and types the
-// character, Home goes to the first row. In the editor: Enter commits and moves on, Esc puts
-// the cell's text back, leaving the editor commits.
+// Rows and columns here count data rows from 0 and columns as the grid does (column 0 is the
+// number column). Keys on the grid: Enter opens the editor (with the cell's text or empty, as
+// set), Delete opens it empty, typing a character the column's filter accepts opens it empty
+// and types the character, Home goes to the first row. In the editor: Enter commits and moves
+// on, Esc puts the cell's text back, leaving the editor commits.
 
-#include <QTableWidget>
+#include <QWidget>
+#include <cstdint>
 #include <vector>
 
 #include "app/StringIds.h"
 
+class QTableWidget;
+
 namespace tsw::ui {
 
+class CMSFlexGrid;
 class FilterEdit;
 
-class CellGrid : public QTableWidget {
+class CellGrid : public QWidget {
     Q_OBJECT
 public:
     struct Column {
@@ -28,6 +34,7 @@ public:
     };
     enum class Advance { Down, NextCell };
 
+    // columns[0] is the number column.
     CellGrid(std::vector<Column> columns, int rows, QWidget* parent = nullptr);
 
     void setEnterKeepsText(bool keep) { enterKeepsText_ = keep; }
@@ -35,24 +42,33 @@ public:
     void setCellText(int row, int column, const QString& text);
     QString cellText(int row, int column) const;
 
+    CMSFlexGrid* flexGrid() const { return grid_; }
+    QTableWidget* table() const; // takes the keys and the focus
     FilterEdit* editor() const { return editor_; }
     bool editing() const;
-    void openEditor(int row, int column, const QString& text);
+    int currentRow() const;
+    int currentColumn() const;
+    void setCurrentCell(int row, int column);
+    void openEditor(const QString& text);
 
 signals:
     // The editor of a cell was left with Enter or by losing the focus.
     void cellCommitted(int row, int column, const QString& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool editable(int column) const;
+    bool gridKey(QKeyEvent* event);
+    bool editorKey(const QKeyEvent& event);
     void commitEditor(bool advance);
-    void closeEditor();
+    void closeEditor(bool restore);
+    void moveOn(int row, int column);
 
     std::vector<Column> columns_;
+    int rows_;
+    CMSFlexGrid* grid_;
     FilterEdit* editor_;
     int editRow_ = -1;
     int editColumn_ = -1;

@@ -1,6 +1,7 @@
 // Widget tests of the CrewLink view: own fleet and ID shown coupled, the fleet/ID table's
 // keyboard paths with the "all" text, and the tab keys.
 
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/ImageLayout.h"
@@ -47,9 +48,9 @@ void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
     CCrewLinkView view;
     view.tabs()->setCurrentIndex(1);
     CellGrid* grid = view.grid();
-    test::showAndFocus(&view, grid);
+    test::showAndFocus(&view, grid->table());
     grid->setCurrentCell(4, 1);
-    QTest::keyClicks(grid, "a"); // opens the editor with the letter, turned into A
+    QTest::keyClicks(grid->table(), "a"); // opens the editor with the letter, turned into A
     QTRY_COMPARE(grid->editor()->text(), QString("A"));
     QTest::keyClick(grid->editor(), Qt::Key_Return);
     const QString all = langText(StrId::AllText);
@@ -57,8 +58,8 @@ void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
     QCOMPARE(grid->cellText(4, 2), all);
     QCOMPARE(globals().image.byte(layout::crewEntryOffset(5)), 0);
     QCOMPARE(globals().image.byte(layout::kCrewTableLow + 12), 0xFF);
-    QCOMPARE(grid->currentColumn(), 2);    // on to the ID cell
-    QTest::keyClick(grid, Qt::Key_Return); // Enter keeps the cell's text
+    QCOMPARE(grid->currentColumn(), 2);             // on to the ID cell
+    QTest::keyClick(grid->table(), Qt::Key_Return); // Enter keeps the cell's text
     QCOMPARE(grid->editor()->text(), all);
     grid->editor()->selectAll();
     QTest::keyClicks(grid->editor(), "2345");
@@ -68,11 +69,11 @@ void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
     QCOMPARE(grid->currentColumn(), 1);
 
     grid->setCurrentCell(7, 2);
-    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid->table(), Qt::Key_Delete);
     QTest::keyClick(grid->editor(), Qt::Key_Return);
     QCOMPARE(grid->currentRow(), 7); // after the last cell the focus stays
     QCOMPARE(grid->currentColumn(), 2);
-    QTest::keyClick(grid, Qt::Key_Home);
+    QTest::keyClick(grid->table(), Qt::Key_Home);
     QCOMPARE(grid->currentRow(), 0);
 }
 

@@ -2,6 +2,7 @@
 // enabling, the D key, and the code grid's keyboard paths.
 
 #include <QComboBox>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/ImageLayout.h"
@@ -95,9 +96,9 @@ void DtmfViewTest::codeGridEditsWithEnterTypingAndEscape() {
     CDtmfView view;
     view.tabs()->setCurrentIndex(2);
     CellGrid* grid = view.grid();
-    test::showAndFocus(&view, grid);
+    test::showAndFocus(&view, grid->table());
     grid->setCurrentCell(0, 1);
-    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid->table(), Qt::Key_Return);
     QVERIFY(grid->editing());
     QTest::keyClicks(grid->editor(), "12");
     QTest::keyClick(grid->editor(), Qt::Key_Return);
@@ -106,16 +107,16 @@ void DtmfViewTest::codeGridEditsWithEnterTypingAndEscape() {
     QCOMPARE(view.form().gridCode(0), std::string("12"));
     QCOMPARE(grid->currentRow(), 1); // moved down
 
-    QTest::keyClicks(grid, "b"); // a DTMF character opens the editor and is typed
+    QTest::keyClicks(grid->table(), "b"); // a DTMF character opens the editor and is typed
     QTRY_COMPARE(grid->editor()->text(), QString("B"));
     QTest::keyClick(grid->editor(), Qt::Key_Escape);
     QVERIFY(!grid->editing());
     QCOMPARE(grid->cellText(1, 1), QString());
-    QTest::keyClicks(grid, "x"); // not a DTMF character: nothing opens
+    QTest::keyClicks(grid->table(), "x"); // not a DTMF character: nothing opens
     QVERIFY(!grid->editing());
-    QTest::keyClick(grid, Qt::Key_Home);
+    QTest::keyClick(grid->table(), Qt::Key_Home);
     QCOMPARE(grid->currentRow(), 0);
-    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid->table(), Qt::Key_Delete);
     QCOMPARE(grid->editor()->text(), QString());
     QTest::keyClick(grid->editor(), Qt::Key_Return);
     QCOMPARE(grid->cellText(0, 1), QString());

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -96,6 +97,11 @@ void MainFrameEditorsTest::eachEditorOpensOnceFromItsCommand() {
         frame.mdiArea()->activeSubWindow()->showMaximized();
         QCoreApplication::processEvents();
         test::saveScreenshot(&frame, QString("main-max-") + e.name);
+        if (auto* tabs = form->findChild<QTabWidget*>())
+            for (int tab = 1; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                test::saveScreenshot(&frame, QString("main-max-%1-tab%2").arg(e.name).arg(tab));
+            }
         frame.mdiArea()->activeSubWindow()->showNormal();
     }
     QCOMPARE(frame.openEditorCount(), 6);
