@@ -12,12 +12,15 @@ struct VerbEntry {
     Verb verb;
 };
 
-constexpr std::array<VerbEntry, 6> kVerbs{{{"read", Verb::Read},
+constexpr std::array<VerbEntry, 9> kVerbs{{{"read", Verb::Read},
                                            {"write", Verb::Write},
                                            {"info", Verb::Info},
                                            {"new", Verb::New},
                                            {"show", Verb::Show},
-                                           {"hexdump", Verb::Hexdump}}};
+                                           {"hexdump", Verb::Hexdump},
+                                           {"export-csv", Verb::ExportCsv},
+                                           {"import-csv", Verb::ImportCsv},
+                                           {"diff", Verb::Diff}}};
 
 std::optional<int> parseNumber(std::string_view text, int min, int max) {
     if (text.empty() || text.size() > 6)
@@ -40,6 +43,8 @@ struct VerbRules {
     bool yes = false;
     bool file = false;
     bool needsOutput = false;
+    bool into = false;       // --into FILE, required
+    bool secondFile = false; // a second file name, required
 };
 
 VerbRules rulesFor(Verb v) {
@@ -55,6 +60,12 @@ VerbRules rulesFor(Verb v) {
     case Verb::Show:
     case Verb::Hexdump:
         return {false, false, false, true, false};
+    case Verb::ExportCsv:
+        return {false, true, false, true, false};
+    case Verb::ImportCsv:
+        return {false, true, false, true, false, true};
+    case Verb::Diff:
+        return {false, false, false, true, false, false, true};
     case Verb::None:
         break;
     }
@@ -73,6 +84,10 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return "--yes does not apply to " + verb;
     if (!a.file.empty() && !r.file)
         return verb + " takes no file name";
+    if (!a.into.empty() && !r.into)
+        return "--into does not apply to " + verb;
+    if (!a.secondFile.empty() && !r.secondFile)
+        return "too many file names";
     if (a.help)
         return {};
     if (r.port && a.port.empty())
@@ -81,6 +96,10 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return verb + " needs --output FILE";
     if (r.file && a.file.empty())
         return verb + " needs a file name";
+    if (r.into && a.into.empty())
+        return verb + " needs --into FILE";
+    if (r.secondFile && a.secondFile.empty())
+        return verb + " needs two file names";
     return {};
 }
 
@@ -128,6 +147,11 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
                 return fail(arg + " needs a value");
             (arg == "--port" ? a.port : a.output) = *v;
             (arg == "--port" ? portGiven : outputGiven) = true;
+        } else if (arg == "--into") {
+            const auto v = value();
+            if (!v || v->empty())
+                return fail(arg + " needs a value");
+            a.into = *v;
         } else if (arg == "--retries" || arg == "--lang") {
             const auto v = value();
             const bool retries = arg == "--retries";
@@ -147,6 +171,8 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
                 return fail("unknown command " + arg);
         } else if (a.file.empty()) {
             a.file = arg;
+        } else if (a.secondFile.empty()) {
+            a.secondFile = arg;
         } else {
             return fail("too many file names");
         }

@@ -2,6 +2,8 @@
 // The command line of tsw62m-cli:
 //   read --port PORT [--output FILE]     write --port PORT FILE [--yes]     info --port PORT
 //   new --output FILE                    show FILE                          hexdump FILE
+//   export-csv FILE [--output CSV]       import-csv CSV --into FILE [--output OUT]
+//   diff FILE_A FILE_B
 // and on every verb --retries N, --lang CODE, --help. "--name value" and "--name=value" both work.
 
 #include <span>
@@ -10,7 +12,7 @@
 
 namespace tsw::cli {
 
-enum class Verb { None, Read, Write, Info, New, Show, Hexdump };
+enum class Verb { None, Read, Write, Info, New, Show, Hexdump, ExportCsv, ImportCsv, Diff };
 
 inline constexpr std::string_view kDefaultOutput = "tsw62m.dat";
 inline constexpr int kMaxRetries = 1000;
@@ -20,6 +22,8 @@ struct CliArgs {
     std::string port;
     std::string output;
     std::string file;
+    std::string secondFile; // diff: the image compared with `file`
+    std::string into;       // import-csv: the data file the channels go into
     bool yes = false;
     bool help = false;
     int retries = 0;

@@ -10,6 +10,7 @@
 #include "tools/cli/CliListing.h"
 #include "tools/cli/CliPrompt.h"
 #include "tools/cli/CliTexts.h"
+#include "tools/cli/InterchangeCommands.h"
 
 namespace tsw::cli {
 
@@ -169,6 +170,12 @@ int runCli(std::span<const std::string> argv, CliEnvironment& env) {
     case Verb::Show:
     case Verb::Hexdump:
         return runFileVerb(args, env);
+    case Verb::ExportCsv:
+        return runExportCsv(args, env);
+    case Verb::ImportCsv:
+        return runImportCsv(args, env);
+    case Verb::Diff:
+        return runDiff(args, env);
     case Verb::None:
         break;
     }

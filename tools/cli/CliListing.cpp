@@ -20,26 +20,12 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-// Columns padded to their widest cell, two spaces apart.
-void printTable(std::ostream& out, const Table& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows)
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (widths.size() <= c)
-                widths.push_back(0);
-            widths[c] = std::max(widths[c], row[c].size());
-        }
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            line += row[c];
-            if (c + 1 < row.size())
-                line += std::string(widths[c] - row[c].size() + 2, ' ');
-        }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        out << line << "\n";
-    }
+// Characters of a UTF-8 text (bytes that do not continue a character).
+std::size_t displayWidth(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
 }
 
 std::string frequencyAt(const RadioImage& image, std::size_t offset) {
@@ -124,6 +110,27 @@ void printSettings(std::ostream& out, const RadioImage& source) {
 }
 
 } // namespace
+
+void printTable(std::ostream& out, const Table& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c)
+                widths.push_back(0);
+            widths[c] = std::max(widths[c], displayWidth(row[c]));
+        }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size())
+                line += std::string(widths[c] - displayWidth(row[c]) + 2, ' ');
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out << line << "\n";
+    }
+}
 
 void printListing(std::ostream& out, const RadioImage& image) {
     printChannels(out, image);

@@ -2,6 +2,8 @@
 // What `show` and `hexdump` print for an image.
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "app/RadioImage.h"
 
@@ -13,5 +15,8 @@ void printListing(std::ostream& out, const RadioImage& image);
 
 // 16 bytes a line, the offset first: "000: 25 06 60 44 ...".
 void printHexdump(std::ostream& out, const RadioImage& image);
+
+// Rows of cells, each column padded to its widest cell (in characters), two spaces apart.
+void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows);
 
 } // namespace tsw::cli

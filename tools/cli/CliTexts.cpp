@@ -18,6 +18,10 @@ Commands:
   new --output FILE                 write the default memory as a data file
   show FILE                         list the channels and settings of a data file
   hexdump FILE                      the memory of a data file, 16 bytes a line
+  export-csv FILE [--output CSV]    write the channels of a data file as CSV
+  import-csv CSV --into FILE [--output OUT]
+                                    read the channels of CSV into the data file FILE
+  diff FILE_A FILE_B                list every difference between two data files
 
 Options for every command:
   --retries N   when the radio does not answer, try again N times (default 0)
@@ -29,7 +33,7 @@ PORT is COM<n> (the n-th serial port, or the device the settings' "Ports" sectio
 COM<n> to) or a device path such as /dev/ttyUSB0.
 
 Exit status: 0 success, 1 failure (the message is on standard error), 2 wrong usage,
-3 refused before anything was sent to the radio.
+3 refused before anything was sent to the radio. diff: 0 equal, 1 different, 2 trouble.
 )";
 
 constexpr std::string_view kReadHelp =
@@ -69,6 +73,29 @@ Prints the 1024-byte memory of a data file, 16 bytes a line, each line starting 
 offset ("000: 25 06 60 44 ...").
 )";
 
+constexpr std::string_view kExportCsvHelp =
+    R"(Usage: tsw62m-cli export-csv FILE [--output CSV]
+Writes the channels of the data file FILE in the generic CSV layout of radio programming
+tools and spreadsheets, one row per channel in use. CSV defaults to FILE with the extension
+.csv.
+)";
+
+constexpr std::string_view kImportCsvHelp =
+    R"(Usage: tsw62m-cli import-csv CSV --into FILE [--output OUT] [--lang CODE]
+Reads the channel list CSV into channels 1 to 16 of the data file FILE and writes the result
+to OUT (default: FILE itself). Channels the list does not name are emptied; everything
+outside the channels stays as it was. A list with any problem is refused as a whole: each
+problem is reported with its row and nothing is written.
+)";
+
+constexpr std::string_view kDiffHelp =
+    R"(Usage: tsw62m-cli diff FILE_A FILE_B [--lang CODE]
+Lists every difference between two data files, one line each: the field (channels by number
+and field, settings by their editor's label, bytes no editor shows by their offset), its
+value in FILE_A and its value in FILE_B. Exit status 0 when the files are equal, 1 when they
+differ, 2 when a file cannot be read.
+)";
+
 } // namespace
 
 std::string_view usageText() {
@@ -89,6 +116,12 @@ std::string_view verbHelpText(Verb verb) {
         return kShowHelp;
     case Verb::Hexdump:
         return kHexdumpHelp;
+    case Verb::ExportCsv:
+        return kExportCsvHelp;
+    case Verb::ImportCsv:
+        return kImportCsvHelp;
+    case Verb::Diff:
+        return kDiffHelp;
     case Verb::None:
         break;
     }

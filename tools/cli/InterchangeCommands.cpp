@@ -1,0 +1,118 @@
+#include "tools/cli/InterchangeCommands.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "app/AtomicFile.h"
+#include "app/DataFile.h"
+#include "app/ImageLayout.h"
+#include "app/ModelTable.h"
+#include "editors/channel/ChannelCsv.h"
+#include "editors/channel/ChannelRecord.h"
+#include "editors/feature/ImageDiff.h"
+#include "tools/cli/CliListing.h"
+#include "tools/cli/CliTexts.h"
+
+namespace tsw::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "tsw62m-cli";
+// The literal the desktop program shows for a file it cannot open.
+constexpr std::string_view kCannotOpenFile = "Cannot open file.";
+constexpr int kDiffEqual = 0;
+constexpr int kDiffDifferent = 1;
+constexpr int kDiffTrouble = 2;
+
+void complain(CliEnvironment& env, const std::string& message) {
+    env.err << kProgram << ": " << message << "\n";
+}
+
+std::optional<RadioImage> readImage(CliEnvironment& env, const std::string& path) {
+    RadioImage image;
+    switch (datafile::readDataFile(path, image)) {
+    case datafile::ReadResult::Ok:
+        return image;
+    case datafile::ReadResult::CannotOpen:
+        complain(env, path + ": " + std::string(kCannotOpenFile));
+        break;
+    case datafile::ReadResult::WrongFormat:
+        complain(env, path + ": " + text(StrId::WrongFileFormat));
+        break;
+    }
+    return std::nullopt;
+}
+
+bool writeBytes(CliEnvironment& env, const std::string& path, std::span<const std::uint8_t> bytes) {
+    const FileWriteResult r = writeFileAtomically(path, bytes);
+    if (!r)
+        complain(env, path + ": " + r.message);
+    return static_cast<bool>(r);
+}
+
+// The frequency parser's narrow-steps flag for the model an image belongs to.
+bool narrowStepsOf(const RadioImage& image) {
+    ModelIdentity identity{};
+    for (std::size_t i = 0; i < identity.size(); ++i)
+        identity[i] = image.byte(layout::kIdentity + i);
+    return narrowStepsOnly(lookupModel(identity), identity[6]);
+}
+
+} // namespace
+
+int runExportCsv(const CliArgs& args, CliEnvironment& env) {
+    const auto image = readImage(env, args.file);
+    if (!image)
+        return kFailure;
+    const std::string output =
+        args.output.empty() ? std::filesystem::path(args.file).replace_extension(".csv").string()
+                            : args.output;
+    const std::string csv = ExportChannelsCsv(*image);
+    if (!writeBytes(env, output, {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()}))
+        return kFailure;
+    env.out << "wrote " << CountUsedChannels(*image) << " channels to " << output << "\n";
+    return kSuccess;
+}
+
+int runImportCsv(const CliArgs& args, CliEnvironment& env) {
+    const auto csv = readFileContents(args.file, kMaxCsvBytes + 1);
+    if (!csv) {
+        complain(env, args.file + ": " + std::string(kCannotOpenFile));
+        return kFailure;
+    }
+    auto image = readImage(env, args.into);
+    if (!image)
+        return kFailure;
+    const std::string output = args.output.empty() ? args.into : args.output;
+    const CsvImportResult result = ImportChannelsCsv(*csv, *image, narrowStepsOf(*image));
+    if (!result.imported()) {
+        for (const CsvProblem& problem : result.problems)
+            env.err << args.file << ": " << FormatCsvProblem(problem, &text) << "\n";
+        complain(env, args.file + " was not imported; " + output + " is unchanged");
+        return kFailure;
+    }
+    if (!writeBytes(env, output, datafile::dataFileBytes(*image)))
+        return kFailure;
+    env.out << "imported " << result.channels << " channels from " << args.file << " into "
+            << output << "\n";
+    return kSuccess;
+}
+
+int runDiff(const CliArgs& args, CliEnvironment& env) {
+    const auto a = readImage(env, args.file);
+    const auto b = readImage(env, args.secondFile);
+    if (!a || !b)
+        return kDiffTrouble;
+    const auto lines = feature::DiffImages(*a, *b, [](StringId id) { return label(id); });
+    if (lines.empty()) {
+        env.out << text(StrId::DiffNoDifferences) << "\n";
+        return kDiffEqual;
+    }
+    std::vector<std::vector<std::string>> rows{{"", args.file, args.secondFile}};
+    for (const auto& line : lines)
+        rows.push_back({line.field, line.a.empty() ? "-" : line.a, line.b.empty() ? "-" : line.b});
+    printTable(env.out, rows);
+    return kDiffDifferent;
+}
+
+} // namespace tsw::cli
