@@ -13,6 +13,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/IniSettingsStore.h"
+#include "app/ui/QtLanguage.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -66,8 +67,10 @@ void CQb5812App::prepareData() {
 bool CQb5812App::loadLanguage(int languageCode) {
     const int result = tsw::loadLanguage(globals().language, languageCode);
     const auto message = languageLoadMessage(result);
-    if (!message)
+    if (!message) {
+        applyQtLanguage(languageCode);
         return true;
+    }
     Prompt p;
     p.text = std::string(*message);
     p.caption = std::string(LanguageTable::kWrapperCaption);
