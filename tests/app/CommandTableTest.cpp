@@ -15,7 +15,7 @@ TEST(CommandTable, EveryMenuCommandAppearsOnce) {
                 EXPECT_TRUE(seen.insert(item.command).second) << item.command;
                 EXPECT_NE(item.text, 0) << item.command;
             }
-    EXPECT_EQ(seen.size(), 21u);
+    EXPECT_EQ(seen.size(), 23u);
     EXPECT_EQ(menuSpec(MenuId::Window).title, StrId::MenuWindow);
 }
 

@@ -1,0 +1,96 @@
+#include "app/ui/ChannelCsvCommands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/AppGlobals.h"
+#include "app/AtomicFile.h"
+#include "app/CommandIds.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
+#include "editors/channel/ChannelCsv.h"
+
+namespace tsw::ui {
+namespace {
+
+constexpr char kCannotOpenFile[] = "Cannot open file."; // the program's literal for Open too
+constexpr char kCsvExtension[] = "csv";
+
+void showError(Shell& shell, const std::string& text, StringId textId = 0) {
+    Prompt p;
+    p.textId = textId;
+    p.text = text;
+    p.captionId = StrId::ErrorCaption;
+    p.caption = tr(StrId::ErrorCaption);
+    p.icon = PromptIcon::Stop;
+    p.buttons = PromptButtons::Ok;
+    shell.prompt().ask(p);
+}
+
+// The chosen path, or none when the dialog was cancelled.
+std::optional<QString> askCsvPath(Shell& shell, StringId title, bool save) {
+    QFileDialog dialog(shell.window(), plainText(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setNameFilter(plainText(StrId::CsvFileFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(kCsvExtension));
+    dialog.setDirectory(fromStd(globals().dataDirectory));
+    dialog.setFileMode(QFileDialog::AnyFile); // a name that does not open is answered afterwards
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (save) // the data file's name with the CSV extension
+        dialog.selectFile(QFileInfo(fromStd(globals().currentFileName)).completeBaseName() + "." +
+                          kCsvExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::string refusalText(const CsvImportResult& result) {
+    std::string text = tr(StrId::CsvImportRefused) + "\n";
+    int shown = 0;
+    for (const CsvProblem& problem : result.problems) {
+        if (shown++ == kShownCsvProblems) {
+            text += "\n" + tr(StrId::CsvProblemMore);
+            break;
+        }
+        text += "\n" + FormatCsvProblem(problem);
+    }
+    return text;
+}
+
+} // namespace
+
+void importChannelsCsv(Shell& shell) {
+    const auto path = askCsvPath(shell, StrId::MenuFileImportCsv, false);
+    if (!path)
+        return;
+    const auto contents = readFileContents(toStd(*path), kMaxCsvBytes + 1);
+    if (!contents) {
+        showError(shell, kCannotOpenFile);
+        return;
+    }
+    AppGlobals& g = globals();
+    const CsvImportResult result = ImportChannelsCsv(*contents, g.image, g.narrowStepsOnly);
+    if (!result.imported()) {
+        showError(shell, refusalText(result), StrId::CsvImportRefused);
+        return;
+    }
+    shell.closeAllEditors();
+    shell.postCommand(cmd::ChannelInformation);
+}
+
+void exportChannelsCsv(Shell& shell) {
+    const auto path = askCsvPath(shell, StrId::MenuFileExportCsv, true);
+    if (!path)
+        return;
+    const std::string csv = ExportChannelsCsv(globals().image);
+    const FileWriteResult r = writeFileAtomically(
+        toStd(*path), {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()});
+    if (!r)
+        showError(shell, r.message);
+}
+
+TSW_REGISTER_COMMAND(cmd::FileImportCsv, [](Shell& shell) { importChannelsCsv(shell); });
+TSW_REGISTER_COMMAND(cmd::FileExportCsv, [](Shell& shell) { exportChannelsCsv(shell); });
+
+} // namespace tsw::ui
