@@ -13,7 +13,8 @@ namespace {
 
 // Benchmarks start the program with TSW62M_STARTUP_PROBE set to the CLOCK_MONOTONIC time (ns)
 // at which they launched it: once the first Channel Information command has been handled the
-// program prints the time since then and ends without touching the settings.
+// program prints the time since then (and the CPU time it used) and ends without touching
+// the settings.
 void armStartupProbe(tsw::ui::CQb5812App& app) {
     const char* t0 = std::getenv("TSW62M_STARTUP_PROBE");
     if (!t0)
@@ -23,7 +24,10 @@ void armStartupProbe(tsw::ui::CQb5812App& app) {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const long long ns = now.tv_sec * 1000000000LL + now.tv_nsec;
-        std::printf("startup-ms %.3f\n", static_cast<double>(ns - start) / 1e6);
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("startup-ms %.3f cpu-ms %.3f\n", static_cast<double>(ns - start) / 1e6,
+                    cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6);
         std::fflush(stdout);
         app.skipSettingsAtExit();
         QCoreApplication::exit(0);

@@ -7,15 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(plainText(StrId::MenuAbout));
-    setWindowIcon(QIcon(kAppIcon));
+    setWindowIcon(svgIcon(kAppIcon));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(kAppIcon).pixmap(48, 48));
+    icon->setPixmap(svgIcon(kAppIcon).pixmap(48, 48));
     auto* text = new QVBoxLayout;
     const QString texts[] = {
         plainText(StrId::AboutProductName),

@@ -23,6 +23,7 @@
 #include "app/ui/ModelInfoDialog.h"
 #include "app/ui/SplashWindow.h"
 #include "app/ui/StatusPanes.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/TreeWindow.h"
 #include "app/ui/UiText.h"
 
@@ -60,7 +61,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, Options options, QWidget* parent
     setShell(this);
     installKeyConventions();
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    setWindowIcon(QIcon(kAppIcon));
+    setWindowIcon(svgIcon(kAppIcon));
     mdi_ = new MdiClient(settings_, this);
     setCentralWidget(mdi_);
     createMenus();

@@ -9,6 +9,7 @@
 #include "app/CommandTable.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -24,7 +25,7 @@ constexpr StringId kLanguageEntries[] = {
 LanguageSetupDialog::LanguageSetupDialog(int currentCode, QWidget* parent)
     : QDialog(parent), list_(new QComboBox(this)) {
     setWindowTitle(plainText(StrId::TitleLanguageFileSetup));
-    setWindowIcon(QIcon(kAppIcon));
+    setWindowIcon(svgIcon(kAppIcon));
     setHelpContext(this, helpctx::LanguageFileSetup);
     for (StringId id : kLanguageEntries)
         list_->addItem(plainText(id));

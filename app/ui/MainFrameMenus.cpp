@@ -17,6 +17,7 @@
 #include "app/ui/MdiClient.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/StatusPanes.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -93,7 +94,7 @@ QAction* CMainFrame::makeAction(int command) {
     if (const std::string_view keys = commandShortcut(command); !keys.empty())
         a->setShortcut(QKeySequence(QString::fromLatin1(keys.data(), keys.size())));
     if (const char* icon = iconOf(command))
-        a->setIcon(QIcon(QString::fromLatin1(icon)));
+        a->setIcon(svgIcon(QString::fromLatin1(icon)));
     if (command == cmd::ViewToolbar || command == cmd::ViewStatusBar)
         a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });

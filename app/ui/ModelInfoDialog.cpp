@@ -11,6 +11,7 @@
 #include "app/ModelTable.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -44,7 +45,7 @@ ModelInfoDialog::ModelInfoDialog(QWidget* parent)
       modelIndexSnapshot_(globals().modelIndex), models_(new QComboBox(this)),
       bands_(new QComboBox(this)) {
     setWindowTitle(plainText(StrId::TitleModelInformation));
-    setWindowIcon(QIcon(kAppIcon));
+    setWindowIcon(svgIcon(kAppIcon));
     setHelpContext(this, helpctx::ModelInformation);
     setControlId(models_, kModelListId);
     setControlId(bands_, kBandListId);

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/ui/SvgIcon.h"
+
 namespace tsw::ui {
 namespace {
 constexpr char kSplashPicture[] = ":/pictures/splash.svg"; // bitmap 164
@@ -16,8 +18,6 @@ SplashWindow::SplashWindow(int milliseconds)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setCursor(Qt::ArrowCursor);
-    const qreal dpr = devicePixelRatioF();
-    picture_ = QIcon(kSplashPicture).pixmap(kSplashSize, dpr);
     setFixedSize(kSplashSize);
     timer_.setSingleShot(true);
     timer_.setInterval(milliseconds);
@@ -41,6 +41,8 @@ void SplashWindow::start() {
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) // drawn when first shown, not while the program starts
+        picture_ = svgPixmap(QString::fromLatin1(kSplashPicture), kSplashSize, devicePixelRatioF());
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     QRect r(QPoint(), picture_.deviceIndependentSize().toSize());

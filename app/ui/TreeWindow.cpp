@@ -11,6 +11,7 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -27,7 +28,7 @@ TreeWindow::TreeWindow(Shell& shell, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(plainText(StrId::TitleTreeView));
-    setWindowIcon(QIcon(kAppIcon));
+    setWindowIcon(svgIcon(kAppIcon));
     setHelpContext(this, helpctx::TreeWindow);
     setControlId(tree_, kTreeId);
     tree_->setHeaderHidden(true);
@@ -62,8 +63,8 @@ TreeWindow::~TreeWindow() {
 
 void TreeWindow::fill() {
     tree_->clear();
-    const QIcon modelIcon(kAppIcon);
-    const QIcon editorIcon(kEditorIcon);
+    const QIcon modelIcon = svgIcon(kAppIcon);
+    const QIcon editorIcon = svgIcon(kEditorIcon);
     const std::string_view name = modelEntry(globals().modelIndex).displayName;
     auto* root = new QTreeWidgetItem(tree_, {QString::fromUtf8(name.data(), name.size())});
     root->setIcon(0, modelIcon);
