@@ -1,5 +1,6 @@
 #include "app/ui/CMainFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, Options options, QWidget* parent
     setShell(this);
     installKeyConventions();
     setWindowTitle(QString::fromLatin1(kProgramTitle));
+    QApplication::setWindowIcon(svgIcon(kAppIcon)); // every window of the program
     setWindowIcon(svgIcon(kAppIcon));
     mdi_ = new MdiClient(settings_, this);
     setCentralWidget(mdi_);

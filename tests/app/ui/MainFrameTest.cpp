@@ -1,6 +1,7 @@
 // The main frame: menu texts in two languages and with a maximized editor, the open-editor
 // count and the Window menu, the tree window, closing, placement, status panes, background.
 
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -100,6 +101,7 @@ private slots:
     void statusPanesShowPortDateAndTime();
     void backgroundFollowsTheMdiClientSection();
     void f1OnAMenuOpensTheCommandsTopic();
+    void shortcutsReachTheirCommandsFromInsideAnEditor();
 
 private:
     QTemporaryDir dir_;
@@ -395,6 +397,28 @@ void MainFrameTest::f1OnAMenuOpensTheCommandsTopic() {
     QTest::keyClick(file, Qt::Key_F1);
     QCOMPARE(help.opened, std::vector<int>{32900});
     setHelpHandler(nullptr);
+}
+
+void MainFrameTest::shortcutsReachTheirCommandsFromInsideAnEditor() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, quietOptions());
+    std::vector<int> ran;
+    for (int c : {cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode, cmd::MemoryMap})
+        registerCommand(c, [&ran, c](Shell&) { ran.push_back(c); });
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QApplication::setActiveWindow(&frame);
+    EditorForm* form = frame.openEditor(cmd::ChannelInformation);
+    QWidget* edit = form->body()->findChild<QLineEdit*>();
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    for (Qt::Key k : {Qt::Key_R, Qt::Key_W, Qt::Key_T, Qt::Key_M})
+        QTest::keyClick(edit, k, Qt::ControlModifier);
+    QCOMPARE(ran, (std::vector<int>{cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode,
+                                    cmd::MemoryMap}));
+    QVERIFY(frame.openEditorOf(cmd::ChannelInformation)); // Ctrl+W did not close the editor
+    for (int c : {cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode, cmd::MemoryMap})
+        unregisterCommand(c);
 }
 
 QTEST_MAIN(MainFrameTest)
