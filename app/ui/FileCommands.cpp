@@ -148,7 +148,8 @@ void FileCommands::saveAs() {
     const auto path = askSavePath();
     if (!path)
         return;
-    if (datafile::targetNearlyFull(toStd(*path))) {
+    const std::string target = toStd(*path);
+    if (spaceCheck_ ? spaceCheck_(target) : datafile::targetNearlyFull(target)) {
         showError(datafile::diskFullText());
         return;
     }

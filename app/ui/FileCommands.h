@@ -8,7 +8,9 @@
 // less free.
 
 #include <QString>
+#include <functional>
 #include <optional>
+#include <string>
 
 namespace tsw::ui {
 
@@ -28,6 +30,11 @@ public:
     // After the user confirmed closing: false to stay open.
     bool askToSaveAtClose();
 
+    // Whether Save As must refuse a target for want of space (datafile::targetNearlyFull;
+    // tests put a stand-in here).
+    using SpaceCheck = std::function<bool(const std::string& path)>;
+    void setSpaceCheck(SpaceCheck check) { spaceCheck_ = std::move(check); }
+
 private:
     enum class OpenResult { Opened, CannotOpen, WrongFormat };
     OpenResult load(const QString& path);
@@ -37,6 +44,7 @@ private:
     void showError(const std::string& text);
 
     Shell& shell_;
+    SpaceCheck spaceCheck_;
 };
 
 // The folder of a path with a trailing separator ("/data/a.dat" -> "/data/").

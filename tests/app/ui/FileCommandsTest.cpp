@@ -52,6 +52,7 @@ private slots:
     void saveAsksBeforeOverwriting();
     void saveWithoutAFileRunsSaveAs();
     void saveAsReportsAFailedWrite();
+    void saveAsRefusesANearlyFullFileSystem();
     void newAsksAndResetsKeepingTheIdentity();
     void closingWithChangesCanSaveFirst();
 
@@ -221,6 +222,26 @@ void FileCommandsTest::saveAsReportsAFailedWrite() {
     QCOMPARE(m.icon, QMessageBox::Critical);
     QVERIFY(hasUnsavedChanges(globals()));
     QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
+}
+
+void FileCommandsTest::saveAsRefusesANearlyFullFileSystem() {
+    globals().image.setByte(0x020, 0x56);
+    std::vector<std::string> checked;
+    frame_->files().setSpaceCheck([&checked](const std::string& p) {
+        checked.push_back(p);
+        return true;
+    });
+    DialogScript script;
+    script.chooseFile(path("full.dat")).pressOnMessageBox(QMessageBox::Ok);
+    frame_->runCommand(cmd::FileSaveAs);
+    QTRY_VERIFY(script.done());
+    QCOMPARE(checked, std::vector<std::string>{path("full.dat").toStdString()});
+    QCOMPARE(script.messages()[0].text, QString::fromStdString(datafile::diskFullText()));
+    QCOMPARE(script.messages()[0].caption, text(StrId::ErrorCaption));
+    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(!QFile::exists(path("full.dat")));
+    QVERIFY(hasUnsavedChanges(globals()));
+    QVERIFY(!datafile::targetNearlyFull(dir_.path().toStdString() + "/x.dat")); // real check
 }
 
 void FileCommandsTest::newAsksAndResetsKeepingTheIdentity() {
