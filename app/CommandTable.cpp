@@ -53,7 +53,7 @@ constexpr CommandItem kHelpItems[] = {
     {cmd::HelpAbout, StrId::MenuAbout, {}},
 };
 
-constexpr std::array<MenuSpec, 9> kMenus{{
+constexpr std::array<MenuDef, 9> kMenus{{
     {MenuId::File, StrId::MenuFile, kFileItems},
     {MenuId::Model, StrId::MenuModel, kModelItems},
     {MenuId::Edit, StrId::MenuEdit, {}},
@@ -89,11 +89,11 @@ constexpr SharedTopic kSharedTopics[] = {
 
 } // namespace
 
-std::span<const MenuSpec> mainMenus() {
+std::span<const MenuDef> mainMenus() {
     return kMenus;
 }
 
-const MenuSpec& menuSpec(MenuId id) {
+const MenuDef& menuDef(MenuId id) {
     return kMenus[static_cast<std::size_t>(id)];
 }
 

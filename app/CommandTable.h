@@ -20,15 +20,15 @@ struct CommandItem {
 
 enum class MenuId { File, Model, Edit, Program, Tools, Setup, View, Window, Help };
 
-struct MenuSpec {
+struct MenuDef {
     MenuId id;
     StringId title;
     std::span<const CommandItem> items; // empty for Edit and Program (built from the model table)
 };
 
 // The top-level menus in menu-bar order. The Window menu is present only while an editor is open.
-std::span<const MenuSpec> mainMenus();
-const MenuSpec& menuSpec(MenuId id);
+std::span<const MenuDef> mainMenus();
+const MenuDef& menuDef(MenuId id);
 
 // The shortcut of a command from the tables above (Read, Write, Test Mode and Memory Map
 // included), or empty.

@@ -103,11 +103,11 @@ QAction* CMainFrame::makeAction(int command) {
 }
 
 void CMainFrame::createMenus() {
-    for (const MenuSpec& spec : mainMenus()) {
+    for (const MenuDef& menu : mainMenus()) {
         QMenu* m = menuBar()->addMenu(QString());
-        menus_[spec.id] = m;
+        menus_[menu.id] = m;
         m->installEventFilter(this);
-        for (const CommandItem& item : spec.items) {
+        for (const CommandItem& item : menu.items) {
             if (item.isSeparator())
                 m->addSeparator();
             else
@@ -160,9 +160,9 @@ void CMainFrame::updateWindowMenuPresence() {
 }
 
 void CMainFrame::refreshMenus() {
-    for (const MenuSpec& spec : mainMenus()) {
-        menus_[spec.id]->setTitle(uiText(spec.title));
-        for (const CommandItem& item : spec.items)
+    for (const MenuDef& menu : mainMenus()) {
+        menus_[menu.id]->setTitle(uiText(menu.title));
+        for (const CommandItem& item : menu.items)
             if (!item.isSeparator())
                 actions_[item.command]->setText(uiText(item.text));
     }

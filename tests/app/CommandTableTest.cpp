@@ -16,7 +16,7 @@ TEST(CommandTable, EveryMenuCommandAppearsOnce) {
                 EXPECT_NE(item.text, 0) << item.command;
             }
     EXPECT_EQ(seen.size(), 23u);
-    EXPECT_EQ(menuSpec(MenuId::Window).title, StrId::MenuWindow);
+    EXPECT_EQ(menuDef(MenuId::Window).title, StrId::MenuWindow);
 }
 
 TEST(CommandTable, ShortcutsAndSharedHelpTopics) {

@@ -76,12 +76,12 @@ void CellGrid::openEditor(const QString& text) {
     const int column = currentColumn();
     if (!editable(column) || currentRow() < 0)
         return;
-    const Column& spec = columns_[static_cast<std::size_t>(column)];
+    const Column& def = columns_[static_cast<std::size_t>(column)];
     editRow_ = currentRow();
     editColumn_ = column;
-    editor_->setMode(spec.mode);
-    editor_->setMaxLength(spec.limit > 0 ? spec.limit : 32767);
-    editor_->setFont(spec.fixedPitch ? fixedPitchFont() : font());
+    editor_->setMode(def.mode);
+    editor_->setMaxLength(def.limit > 0 ? def.limit : 32767);
+    editor_->setFont(def.fixedPitch ? fixedPitchFont() : font());
     grid_->ShowEditorOverCell(editor_, text, true);
     editor_->deselect();
     editor_->end(false);

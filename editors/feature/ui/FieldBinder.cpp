@@ -74,13 +74,13 @@ void FieldBinder::setUp() {
 }
 
 void FieldBinder::connectRow(int row) {
-    const feature::FieldRow& spec = form_.rows()[static_cast<std::size_t>(row)];
+    const feature::FieldRow& field = form_.rows()[static_cast<std::size_t>(row)];
     BuiltRow& b = rows_[static_cast<std::size_t>(row)];
     if (b.edit) {
-        b.edit->setMode(spec.editMode != 0 ? spec.editMode : filter::Digits);
-        if (spec.textLimit != 0)
-            b.edit->setMaxLength(spec.textLimit);
-        if (spec.fixedPitch)
+        b.edit->setMode(field.editMode != 0 ? field.editMode : filter::Digits);
+        if (field.textLimit != 0)
+            b.edit->setMaxLength(field.textLimit);
+        if (field.fixedPitch)
             b.edit->setFont(fixedPitchFont());
         b.edit->installEventFilter(this);
         connect(b.edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {

@@ -39,7 +39,7 @@ CMainFrame::Options quietOptions() {
 // Every menu title and item text as the language table gives it, in menu-bar order.
 QStringList expectedTexts(bool withWindowMenu) {
     QStringList out;
-    for (const MenuSpec& spec : mainMenus()) {
+    for (const MenuDef& spec : mainMenus()) {
         if (spec.id == MenuId::Window && !withWindowMenu)
             continue;
         out << uiText(spec.title);
