@@ -71,6 +71,17 @@ bool TuningAdjustment::Cancel() {
     return Ok(initial_);
 }
 
+bool TuningAdjustment::Store() {
+    return Acknowledged([&] { return link_.StoreTuningValue(itemCode_); });
+}
+
+bool TuningAdjustment::SetPtt(bool on) {
+    if (!Acknowledged([&] { return link_.SetPtt(on); }))
+        return false;
+    link_.Globals().flags.pttOn = on;
+    return true;
+}
+
 TuningAdjustment::Tick TuningAdjustment::MeterTick(bool measuring, std::uint8_t& reading) {
     if (!measuring)
         return Tick::Idle;

@@ -35,6 +35,10 @@ public:
     bool Ok(std::uint8_t value);
     // Cancel: the initial value back, then store it.
     bool Cancel();
+    // Stores the value the radio holds now (the tabbed dialog's OK).
+    bool Store();
+    // The transmitter of the tabbed dialog; the pttOn flag follows the radio.
+    bool SetPtt(bool on);
 
     enum class Tick { Idle, Reading, Failed };
     // One timer tick: only while measuring, one meter reading. On a missing reading the

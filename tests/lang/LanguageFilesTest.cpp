@@ -291,6 +291,9 @@ const std::vector<std::pair<const char*, std::vector<StringId>>>& mnemonicGroups
         {"Channel Copy buttons", {CopyButton, CloseButton, HelpButton}},
         {"Print Out List buttons", {PrintSetupButton, AllClearButton, SelectAllButton, HelpButton}},
         {"tuning dialog buttons", {PttButton, StartButton}},
+        {"Test Mode buttons",
+         {PttButton, TestModeWideButton, TestModeNarrowButton, TestModeTuningModeButton,
+          TestModePrintButton, CloseButton, HelpButton}},
     };
     return groups;
 }

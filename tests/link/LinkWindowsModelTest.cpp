@@ -1,0 +1,144 @@
+// What the radio link windows show and keep apart from the traffic: the tuning item table,
+// the test channel and signalling texts, the tabbed dialog's store and transmitter commands,
+// and the backups of what was read from a radio.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "app/DataFile.h"
+#include "app/ImageLayout.h"
+#include "link/ReadBackup.h"
+#include "link/TestModeForm.h"
+#include "link/Tuning.h"
+#include "link/TuningItems.h"
+#include "tests/link/LinkFixture.h"
+#include "tests/support/TestSupport.h"
+
+namespace tsw {
+namespace {
+
+using test::idText;
+namespace fs = std::filesystem;
+
+TEST(TuningItems, TableMatchesTheItemsOfTheAdjustmentDialogs) {
+    std::set<std::uint8_t> codes;
+    std::set<std::uint8_t> indices;
+    for (const TuningItem& item : kTuningItems) {
+        codes.insert(item.code);
+        indices.insert(item.valueIndex);
+        EXPECT_EQ(findTuningItem(item.code), &item);
+        if (const auto single = initialTuningIndex(item.code))
+            EXPECT_EQ(item.valueIndex, *single) << int{item.code};
+        else
+            EXPECT_EQ(item.dialog, TuningDialog::Tabbed) << int{item.code};
+    }
+    EXPECT_EQ(codes.size(), kTuningItems.size());
+    EXPECT_EQ(indices.size(), kTuningItems.size());
+    EXPECT_EQ(findTuningItem(0x22), nullptr);
+    // The meter of the tabbed dialog reads the selected item; the others read their own.
+    EXPECT_EQ(meterReadingCode(*findTuningItem(0x61)), 0x22);
+    EXPECT_EQ(meterReadingCode(*findTuningItem(0x23)), 0x23);
+    // PTT is offered for the transmitter items only.
+    EXPECT_FALSE(findTuningItem(0x73)->transmits);
+    EXPECT_FALSE(findTuningItem(0x76)->transmits);
+    EXPECT_TRUE(findTuningItem(0x66)->transmits);
+
+    TuningValues values;
+    values.initial[57] = 0x1A5; // a slot holds more than a byte: the byte counts
+    values.current[57] = 3;
+    EXPECT_EQ(initialTuningValue(values, *findTuningItem(0x23)), 0xA5);
+}
+
+TEST(TestModeForm, TestChannelFrequenciesComeFromTheImage) {
+    RadioImage image;
+    const std::size_t ch3 = layout::testFrequencyOffset(2);
+    for (std::size_t i = 0; i < 4; ++i) {
+        image.setByte(ch3 + i, std::array<std::uint8_t, 4>{0x25, 0x06, 0x60, 0x44}[i]);
+        image.setByte(ch3 + 4 + i, std::array<std::uint8_t, 4>{0x75, 0x93, 0x60, 0x44}[i]);
+    }
+    const auto three = testChannelFrequencies(image, 3, idText);
+    EXPECT_EQ(three.rx, "446.00625");
+    EXPECT_EQ(three.tx, "446.09375");
+    // No transmit frequency (first byte 0xFF) shows "None"; no receive frequency nothing.
+    const auto four = testChannelFrequencies(image, 4, idText);
+    EXPECT_EQ(four.rx, "");
+    EXPECT_EQ(four.tx, idText(StrId::ProgramMenuSecondText));
+    EXPECT_EQ(testChannelFrequencies(image, 17, idText).rx, "");
+}
+
+TEST(TestModeForm, OneSignallingPerNamePairAndSixteenChannels) {
+    const auto s = testSignallings(idText);
+    ASSERT_EQ(s.size(), 7u);
+    EXPECT_EQ(s[0].rxName, "<3004001>");
+    EXPECT_EQ(s[0].txName, "<3004003>");
+    EXPECT_EQ(s[6].rxName, "<3004025>");
+    EXPECT_EQ(s[6].txName, "<3004027>");
+    EXPECT_EQ(s[1].entry, "<3004005> / <3004007>");
+    const auto same = testSignallings([](StringId) { return std::string("A"); });
+    EXPECT_EQ(same[3].entry, "A");
+    const auto channels = testChannelEntries();
+    ASSERT_EQ(channels.size(), 16u);
+    EXPECT_EQ(channels.front(), "1");
+    EXPECT_EQ(channels.back(), "16");
+}
+
+struct TabbedAdjustment : test::LinkFixture {};
+
+TEST_F(TabbedAdjustment, StoreAndTransmitterCommands) {
+    ASSERT_EQ(link.Open(), 1);
+    radio.mode = test::FakeRadio::Mode::Tuning;
+    TuningAdjustment power(link, 0x66, kTabbedMeterReading, 0x20);
+    const auto from = writes().size();
+    EXPECT_TRUE(power.SetPtt(true));
+    EXPECT_TRUE(g.flags.pttOn);
+    EXPECT_TRUE(power.SetPtt(false));
+    EXPECT_FALSE(g.flags.pttOn);
+    EXPECT_TRUE(power.Store());
+    const auto w = writes();
+    const std::vector<Bytes> expected{{0x08, 0x0D}, {0x08, 0x0E}, {0x66, 0x0E}};
+    EXPECT_EQ(std::vector<Bytes>(w.begin() + static_cast<long>(from), w.end()), expected);
+}
+
+TEST(ReadBackup, FileNamesCarryTheModelAndTheTimeOfTheRead) {
+    const LocalDateTime t{2026, 3, 7, 9, 5, 2};
+    EXPECT_EQ(readBackupFileName("H5520", t), "H5520_2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName("H5520", t, 3), "H5520_2026-03-07_09-05-02_3.dat");
+    EXPECT_EQ(readBackupFileName("A/B\xFF", t), "A_B__2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName("", t), "radio_2026-03-07_09-05-02.dat");
+}
+
+TEST(ReadBackup, EveryReadIsKeptAndNoneIsOverwritten) {
+    test::TempDir dir;
+    const std::string data = (dir.path() / "DATA").string() + "/";
+    const LocalDateTime t{2026, 12, 6, 14, 3, 59};
+    RadioImage first;
+    first.setByte(0x10, 0x01);
+    RadioImage second;
+    second.setByte(0x10, 0x02);
+    const auto a = saveReadBackup(data, "H5520", first, t);
+    const auto b = saveReadBackup(data, "H5520", second, t); // the same second
+    ASSERT_TRUE(a) << a.result.message;
+    ASSERT_TRUE(b) << b.result.message;
+    EXPECT_EQ(fs::path(a.path).parent_path(), fs::path(readBackupFolder(data)));
+    EXPECT_EQ(fs::path(b.path).filename(), "H5520_2026-12-06_14-03-59_2.dat");
+    RadioImage back;
+    ASSERT_EQ(datafile::readDataFile(a.path, back), datafile::ReadResult::Ok);
+    EXPECT_EQ(back, first);
+    ASSERT_EQ(datafile::readDataFile(b.path, back), datafile::ReadResult::Ok);
+    EXPECT_EQ(back, second);
+}
+
+TEST(ReadBackup, AFolderThatCannotBeMadeIsReported) {
+    test::TempDir dir;
+    test::writeText(dir.file("DATA"), "a file where the data folder should be");
+    const auto r = saveReadBackup(dir.file("DATA").string(), "H5520", RadioImage{},
+                                  LocalDateTime{2026, 1, 1, 0, 0, 0});
+    EXPECT_FALSE(r);
+    EXPECT_NE(r.result.error, 0);
+    EXPECT_FALSE(r.result.message.empty());
+}
+
+} // namespace
+} // namespace tsw
