@@ -15,6 +15,8 @@
 #include "app/ui/IniSettingsStore.h"
 #include "app/ui/QtLanguage.h"
 #include "app/ui/UiText.h"
+#include "link/PortNames.h"
+#include "link/ui/RadioLink.h"
 
 namespace tsw::ui {
 namespace {
@@ -60,6 +62,9 @@ void CQb5812App::prepareData() {
     g.modelIndex = lookupModel(identity);
     g.identity = identity;
     g.portNumber = settings::readComPort(*settings_);
+    // COM<n> of the settings' "Ports" section names the device of port n.
+    SettingsStore* store = settings_;
+    RadioLink::instance().setPortMappingSource([store] { return readPortMapping(*store); });
     resetImageToDefaults(g);
     fixedFont_ = courierFont();
 }

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -22,7 +23,8 @@ private:
     void poll();
     Action action_;
     QTimer timer_;
-    QWidget* last_ = nullptr;
+    // Guarded: a new dialog built where a destroyed one stood is a new dialog.
+    QPointer<QWidget> last_;
     int handled_ = 0;
 };
 

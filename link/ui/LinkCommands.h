@@ -1,0 +1,35 @@
+#pragma once
+// The main frame's commands of the radio link. Each registers itself for its menu command
+// (app/ui/EditorRegistry.h); while one of them talks to the radio the others do nothing.
+//
+//   32772 Read from Radio     32773 Write to Radio     32774 Test Mode
+//   32776 Radio Information   32777 Communication Port
+
+#include "link/Transfer.h"
+
+namespace tsw::ui {
+
+class Shell;
+
+void runReadFromRadio(Shell& shell);
+// Commits the field being edited, checks the image (a refusal sends nothing), then writes.
+void runWriteToRadio(Shell& shell);
+void runTestModeCommand(Shell& shell);
+void runRadioInformation(Shell& shell);
+void runCommunicationPort(Shell& shell);
+
+// The window side of replacing the image after a read: the shell closes the editors, reopens
+// Channel Information and refreshes the model display.
+class ShellImageWindows : public ImageWindows {
+public:
+    explicit ShellImageWindows(Shell& shell) : shell_(shell) {}
+    void setCurrentChannel(int channel) override;
+    void closeAllEditors() override;
+    void openChannelInformation() override;
+    void refreshImageDisplay() override;
+
+private:
+    Shell& shell_;
+};
+
+} // namespace tsw::ui

@@ -1,0 +1,303 @@
+#include "link/ui/TabbedTuningDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/EditorForm.h"
+#include "app/ui/FilterEdit.h"
+#include "app/ui/Help.h"
+#include "app/ui/UiText.h"
+#include "link/ui/Indicator.h"
+#include "link/ui/TuningDialogs.h"
+#include "link/ui/TuningMeter.h"
+
+namespace tsw::ui {
+
+using namespace tuningids;
+
+namespace {
+
+constexpr int kMaxValue = 255;
+constexpr int kCoarseStep = 8;
+constexpr int kCoarseMax = 31;
+
+QProgressBar* makeBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setRange(0, kMaxValue);
+    bar->setTextVisible(false);
+    setControlId(bar, kBar);
+    return bar;
+}
+
+QHBoxLayout* withEnds(QWidget* parent, QWidget* middle) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("0"), parent));
+    row->addWidget(middle, 1);
+    row->addWidget(new QLabel(QStringLiteral("255"), parent));
+    return row;
+}
+
+class SendScope {
+public:
+    explicit SendScope(int& n) : n_(n) { ++n_; }
+    ~SendScope() { --n_; }
+    SendScope(const SendScope&) = delete;
+    SendScope& operator=(const SendScope&) = delete;
+
+private:
+    int& n_;
+};
+
+} // namespace
+
+TabbedTuningDialog::TabbedTuningDialog(SerialLink& link, const TuningItem& item, int testChannel,
+                                       QWidget* parent)
+    : QDialog(parent), link_(link), item_(item),
+      adjustment_(link, item.code, meterReadingCode(item), initialTuningValue(link.tuning, item)) {
+    installKeyConventions();
+    setHelpContext(this, static_cast<int>(TuningDialog::Tabbed));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(plainText(item.caption));
+    tabs_ = new QTabWidget(this);
+    setControlId(tabs_, kTabs);
+    tabs_->addTab(createItemPage(link.Globals().image, testChannel), plainText(item.caption));
+    tabs_->addTab(createMeterPage(), plainText(StrId::TuningMeterTab));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(createTopRow());
+    layout->addWidget(tabs_);
+    layout->addLayout(createButtonRow());
+    setMinimumWidth(380);
+
+    meter_ = new TuningMeter(adjustment_, this);
+    connect(meter_, &TuningMeter::reading, this, &TabbedTuningDialog::showMeter);
+    connect(meter_, &TuningMeter::retried, this, [this](int last) {
+        if (last >= 0)
+            showMeter(last);
+    });
+    connect(meter_, &TuningMeter::gaveUp, this, [this] {
+        finishing_ = true;
+        QDialog::done(QDialog::Rejected);
+    });
+    connect(tabs_, &QTabWidget::currentChanged, this, &TabbedTuningDialog::tabChanged);
+    value_ = adjustment_.initialValue();
+    showValue(value_);
+    meter_->start();
+}
+
+QLayout* TabbedTuningDialog::createTopRow() {
+    auto* row = new QHBoxLayout;
+    ptt_ = new QPushButton(uiText(StrId::PttButton), this);
+    ptt_->setCheckable(true);
+    ptt_->setAutoDefault(false);
+    setControlId(ptt_, kPtt);
+    ptt_->setVisible(item_.transmits);
+    connect(ptt_, &QPushButton::clicked, this, &TabbedTuningDialog::pttClicked);
+    coarseField_ = new QLineEdit(this);
+    coarseField_->setReadOnly(true);
+    coarseField_->setFixedWidth(coarseField_->fontMetrics().horizontalAdvance("000") + 16);
+    setControlId(coarseField_, kCoarseField);
+    coarseSpin_ = new SpinButtons(this);
+    coarseSpin_->setRange(0, kCoarseMax);
+    setControlId(coarseSpin_, kCoarseSpin);
+    connect(coarseSpin_, &SpinButtons::stepped, this,
+            [this](int coarse, int) { changeValue(std::min(coarse * kCoarseStep, kMaxValue)); });
+    row->addWidget(ptt_);
+    row->addStretch(1);
+    row->addWidget(new QLabel(plainText(StrId::TuningCoarseLabel), this));
+    row->addWidget(coarseField_);
+    row->addWidget(coarseSpin_);
+    return row;
+}
+
+QWidget* TabbedTuningDialog::createItemPage(const RadioImage& image, int testChannel) {
+    auto* page = new QWidget(this);
+    const auto index = static_cast<int>(&item_ - kTuningItems.data());
+    setHelpContext(page, kFirstItemPage + std::min(index, kMeterPage - kFirstItemPage - 1));
+    track_ = new QSlider(Qt::Horizontal, page);
+    track_->setRange(0, kMaxValue);
+    track_->setPageStep(kCoarseStep);
+    setControlId(track_, kTrack);
+    bar_ = makeBar(page);
+    field_ = new DigitEdit(page);
+    field_->setMaxLength(3);
+    field_->setFixedWidth(field_->fontMetrics().horizontalAdvance("0000") + 16);
+    setControlId(field_, kValueField);
+    spin_ = new SpinButtons(page);
+    spin_->setRange(0, kMaxValue);
+    setControlId(spin_, kValueSpin);
+
+    connectItemPage();
+
+    auto* valueRow = new QHBoxLayout;
+    valueRow->addStretch(1);
+    valueRow->addWidget(field_);
+    valueRow->addWidget(spin_);
+    valueRow->addStretch(1);
+    auto* freqs = new QHBoxLayout;
+    freqs->addWidget(new QLabel(tuningReceiveText(image, testChannel), page));
+    freqs->addStretch(1);
+    freqs->addWidget(new QLabel(tuningTransmitText(image, testChannel), page));
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(withEnds(page, track_));
+    layout->addLayout(withEnds(page, bar_));
+    layout->addLayout(valueRow);
+    layout->addLayout(freqs);
+    return page;
+}
+
+void TabbedTuningDialog::connectItemPage() {
+    // A drag shows the position and sends it when the bar is let go; keys and clicks send.
+    connect(track_, &QSlider::valueChanged, this, [this](int v) {
+        if (track_->isSliderDown())
+            showValue(v);
+        else if (v != value_)
+            changeValue(v);
+    });
+    connect(track_, &QSlider::sliderReleased, this, [this] { changeValue(track_->value()); });
+    connect(spin_, &SpinButtons::stepped, this, [this](int v, int) { changeValue(v); });
+    connect(field_, &QLineEdit::editingFinished, this, &TabbedTuningDialog::fieldEdited);
+}
+
+QWidget* TabbedTuningDialog::createMeterPage() {
+    auto* page = new QWidget(this);
+    setHelpContext(page, kMeterPage);
+    start_ = new QPushButton(uiText(StrId::StartButton), page);
+    start_->setCheckable(true);
+    start_->setAutoDefault(false);
+    setControlId(start_, kStart);
+    lamp_ = new Indicator(Indicator::Kind::Transmit, page);
+    setControlId(lamp_, kStartLamp);
+    lamp_->hide();
+    meterBar_ = makeBar(page);
+    meterField_ = new QLabel(page);
+    meterField_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    meterField_->setAlignment(Qt::AlignCenter);
+    meterField_->setMinimumWidth(meterField_->fontMetrics().horizontalAdvance("0000") + 16);
+    setControlId(meterField_, kValueField);
+    connect(start_, &QPushButton::clicked, this, &TabbedTuningDialog::startClicked);
+    auto* top = new QHBoxLayout;
+    top->addWidget(start_);
+    top->addWidget(lamp_);
+    top->addStretch(1);
+    top->addWidget(meterField_);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addLayout(withEnds(page, meterBar_));
+    layout->addStretch(1);
+    return page;
+}
+
+QLayout* TabbedTuningDialog::createButtonRow() {
+    ok_ = new QPushButton(uiText(StrId::Ok), this);
+    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
+    setControlId(ok_, kOk);
+    setControlId(cancel_, kCancel);
+    ok_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
+    connect(ok_, &QPushButton::clicked, this, &TabbedTuningDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &TabbedTuningDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok_);
+    row->addWidget(cancel_);
+    return row;
+}
+
+void TabbedTuningDialog::showValue(int value) {
+    const QSignalBlocker block(track_);
+    track_->setValue(value);
+    bar_->setValue(value);
+    field_->setText(QString::number(value));
+    spin_->setValue(value);
+    coarseSpin_->setValue(value / kCoarseStep);
+    coarseField_->setText(QString::number(value / kCoarseStep));
+}
+
+void TabbedTuningDialog::changeValue(int value) {
+    value = std::clamp(value, 0, kMaxValue);
+    showValue(value);
+    if (finishing_ || sending_ > 0 || value == value_)
+        return;
+    const SendScope scope(sending_);
+    value_ = value;
+    adjustment_.SetValue(static_cast<std::uint8_t>(value));
+    if (adjustment_.closeRequested()) {
+        finishing_ = true;
+        meter_->stop();
+        QDialog::done(QDialog::Rejected);
+    }
+}
+
+void TabbedTuningDialog::fieldEdited() {
+    changeValue(typedTuningValue(field_->text()));
+}
+
+void TabbedTuningDialog::pttClicked() {
+    if (busy())
+        return;
+    const SendScope scope(sending_);
+    const bool on = !link_.Globals().flags.pttOn;
+    adjustment_.SetPtt(on);
+    ptt_->setChecked(link_.Globals().flags.pttOn);
+    if (adjustment_.closeRequested()) {
+        finishing_ = true;
+        meter_->stop();
+        QDialog::done(QDialog::Rejected);
+    }
+}
+
+void TabbedTuningDialog::startClicked() {
+    const bool measuring = !meter_->measuring();
+    meter_->setMeasuring(measuring);
+    start_->setChecked(measuring);
+    lamp_->setVisible(measuring);
+}
+
+void TabbedTuningDialog::tabChanged(int index) {
+    // The meter reads only while its page is shown.
+    if (index != 1 && meter_->measuring())
+        startClicked();
+}
+
+void TabbedTuningDialog::showMeter(int reading) {
+    meterBar_->setValue(reading);
+    meterField_->setText(QString::number(reading));
+}
+
+bool TabbedTuningDialog::busy() const {
+    return finishing_ || sending_ > 0 || meter_->ticking();
+}
+
+void TabbedTuningDialog::finish(int result, bool store) {
+    if (busy())
+        return;
+    meter_->stop(); // nothing of the meter may come between the commands
+    finishing_ = true;
+    const SendScope scope(sending_);
+    bool ok = true;
+    if (link_.Globals().flags.pttOn)
+        ok = adjustment_.SetPtt(false);
+    if (ok)
+        store ? adjustment_.Store() : adjustment_.Cancel();
+    ptt_->setChecked(link_.Globals().flags.pttOn);
+    QDialog::done(result);
+}
+
+void TabbedTuningDialog::accept() {
+    // A value typed and not yet confirmed counts.
+    if (!busy() && typedTuningValue(field_->text()) != value_)
+        fieldEdited();
+    finish(QDialog::Accepted, true);
+}
+
+void TabbedTuningDialog::reject() {
+    finish(QDialog::Rejected, false);
+}
+
+} // namespace tsw::ui

@@ -1,0 +1,257 @@
+// The Test Mode dialog's controls: each sends its command at once.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/CommandIds.h"
+#include "app/ImageLayout.h"
+#include "app/ui/Help.h"
+#include "app/ui/UiText.h"
+#include "link/TestModeForm.h"
+#include "link/ui/Indicator.h"
+#include "link/ui/TestModeDialog.h"
+#include "link/ui/TestModeIds.h"
+#include "link/ui/TuningDialogs.h"
+#include "print/ui/PrintCommands.h"
+
+namespace tsw::ui {
+
+using namespace testmode;
+
+namespace {
+
+TuningPrinter& tuningPrinter() {
+    static TuningPrinter printer;
+    return printer;
+}
+
+AdjustmentRunner& adjustmentRunner() {
+    static AdjustmentRunner runner;
+    return runner;
+}
+
+// Marks a command under way: a close request meanwhile (the window's close box still works
+// while the command waits for the radio) is ignored.
+class CommandScope {
+public:
+    explicit CommandScope(int& busy) : busy_(busy) { ++busy_; }
+    ~CommandScope() { --busy_; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    int& busy_;
+};
+
+} // namespace
+
+void setTuningPrinter(TuningPrinter printer) {
+    tuningPrinter() = std::move(printer);
+}
+
+void setAdjustmentRunner(AdjustmentRunner runner) {
+    adjustmentRunner() = std::move(runner);
+}
+
+bool TestModeDialog::prepare() {
+    const CommandScope scope(busy_);
+    auto& flags = link_.Globals().flags;
+    // The radio has just entered its tuning mode: its transmitter is off, the link is fresh.
+    flags.pttOn = false;
+    flags.linkLost = false;
+    TestModeSelection& sel = testModeSelection();
+    channel_->blockSignals(true);
+    signalling_->blockSignals(true);
+    channel_->setCurrentIndex(sel.testChannel - 1);
+    signalling_->setCurrentIndex(sel.signalling - 1);
+    channel_->blockSignals(false);
+    signalling_->blockSignals(false);
+    setHelpContext(items_, cmd::TestMode);
+    const bool sent = session_.SelectTestChannel(static_cast<std::uint8_t>(sel.testChannel)) &&
+                      session_.SelectSignalling(static_cast<std::uint8_t>(sel.signalling));
+    showChannel();
+    showSignalling();
+    showTransmitter();
+    return sent && !session_.closeRequested();
+}
+
+void TestModeDialog::showChannel() {
+    const auto f =
+        testChannelFrequencies(link_.Globals().image, testModeSelection().testChannel, &tsw::tr);
+    field(kRxFrequency)->setText(fromStd(f.rx));
+    field(kTxFrequency)->setText(fromStd(f.tx));
+}
+
+void TestModeDialog::showSignalling() {
+    const auto all = testSignallings(&tsw::tr);
+    const auto& s = all.at(static_cast<std::size_t>(testModeSelection().signalling - 1));
+    field(kRxSignalling)->setText(fromStd(s.rxName));
+    field(kTxSignalling)->setText(fromStd(s.txName));
+}
+
+void TestModeDialog::showTransmitter() {
+    const bool on = link_.Globals().flags.pttOn;
+    button(kPtt)->setChecked(on);
+    for (int id : kTxLamps)
+        indicator(id)->setVisible(on);
+    for (int id : kRxLamps)
+        indicator(id)->setVisible(!on);
+}
+
+bool TestModeDialog::afterCommand() {
+    showTransmitter();
+    if (!session_.closeRequested())
+        return true;
+    finishLost();
+    return false;
+}
+
+void TestModeDialog::finishLost() {
+    if (finished_)
+        return;
+    finished_ = true;
+    // The user gave the radio up: the dialog closes without sending anything more.
+    QTimer::singleShot(0, this, [this] { QDialog::done(QDialog::Rejected); });
+}
+
+void TestModeDialog::channelChanged(int index) {
+    const CommandScope scope(busy_);
+    if (finished_ || index < 0)
+        return;
+    testModeSelection().testChannel = index + 1;
+    session_.SelectTestChannel(static_cast<std::uint8_t>(index + 1));
+    showChannel();
+    afterCommand();
+}
+
+void TestModeDialog::signallingChanged(int index) {
+    const CommandScope scope(busy_);
+    if (finished_ || index < 0)
+        return;
+    testModeSelection().signalling = index + 1;
+    session_.SelectSignalling(static_cast<std::uint8_t>(index + 1));
+    showSignalling();
+    afterCommand();
+}
+
+void TestModeDialog::pttClicked() {
+    const CommandScope scope(busy_);
+    if (finished_)
+        return;
+    session_.TogglePtt();
+    afterCommand();
+}
+
+void TestModeDialog::wideClicked() {
+    const CommandScope scope(busy_);
+    if (finished_)
+        return;
+    if (session_.SetWide()) {
+        indicator(kWideLamp)->show();
+        indicator(kNarrowLamp)->hide();
+    }
+    afterCommand();
+}
+
+void TestModeDialog::narrowClicked() {
+    const CommandScope scope(busy_);
+    if (finished_)
+        return;
+    if (session_.SetNarrow()) {
+        indicator(kWideLamp)->hide();
+        indicator(kNarrowLamp)->show();
+    }
+    afterCommand();
+}
+
+void TestModeDialog::itemSelected() {
+    const int row = items_->currentRow();
+    const bool selected = row >= 0 && !items_->selectedItems().isEmpty();
+    QPushButton* mode = button(kTuningMode);
+    mode->setEnabled(selected);
+    mode->setDefault(selected);
+    setHelpContext(items_, selected ? kTuningItems.at(static_cast<std::size_t>(row)).helpTopic
+                                    : cmd::TestMode);
+}
+
+void TestModeDialog::openTuningItem() {
+    const CommandScope scope(busy_);
+    const int row = items_->currentRow();
+    if (finished_ || row < 0 || items_->selectedItems().isEmpty())
+        return;
+    const TuningItem& item = kTuningItems.at(static_cast<std::size_t>(row));
+    if (!session_.OpenTuningItem(item.code)) {
+        afterCommand();
+        return;
+    }
+    showTransmitter();
+    const AdjustmentRunner& runner = adjustmentRunner();
+    const int channel = testModeSelection().testChannel;
+    const bool gaveUp = runner ? runner(this, link_, item, channel)
+                               : runAdjustmentDialog(this, link_, item, channel);
+    showTransmitter();
+    if (gaveUp) {
+        // The adjustment dialog released the radio: the test mode is over.
+        link_.Globals().flags.linkLost = true;
+        finishLost();
+        return;
+    }
+    button(kTuningMode)->setDefault(true);
+}
+
+void TestModeDialog::printClicked() {
+    const CommandScope scope(busy_);
+    if (finished_)
+        return;
+    Prompt ask;
+    ask.textId = StrId::PrintTuningDataQuestion;
+    ask.text = link_.Text(StrId::PrintTuningDataQuestion);
+    ask.captionId = StrId::PrintCaption;
+    ask.caption = link_.Text(StrId::PrintCaption);
+    ask.icon = PromptIcon::Question;
+    ask.buttons = PromptButtons::OkCancel;
+    ask.defaultAnswer = PromptAnswer::Cancel;
+    if (link_.Prompter().ask(ask) != PromptAnswer::Ok)
+        return;
+    const bool read = session_.ReadTuningForPrint();
+    if (!afterCommand() || !read)
+        return;
+    // The radio's test channels equal the image's: the dialog opens only then.
+    const auto& image = link_.Globals().image;
+    const std::span<const std::uint8_t> channels = image.bytes().subspan(
+        layout::kTestFrequencies, layout::kTestFrequencySize * layout::kTestFrequencyCount);
+    const TuningPrinter& printer = tuningPrinter();
+    const bool printed = printer
+                             ? printer(this, link_.tuning, channels)
+                             : print::ui::printTuningValues(this, link_.tuning.current, channels);
+    if (!printed)
+        return;
+    Prompt done;
+    done.textId = StrId::TuningDataPrinted;
+    done.text = link_.Text(StrId::TuningDataPrinted);
+    done.captionId = StrId::PrintCaption;
+    done.caption = link_.Text(StrId::PrintCaption);
+    done.icon = PromptIcon::Information;
+    link_.Prompter().ask(done);
+}
+
+void TestModeDialog::closeClicked() {
+    const CommandScope scope(busy_);
+    if (finished_)
+        return;
+    finished_ = true;
+    session_.Close(static_cast<std::uint8_t>(testModeSelection().signalling));
+    showTransmitter();
+    QDialog::done(QDialog::Accepted);
+}
+
+void TestModeDialog::reject() {
+    if (busy_ > 0)
+        return;
+    closeClicked();
+}
+
+} // namespace tsw::ui

@@ -1,0 +1,186 @@
+#include "link/ui/TransferDialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppGlobals.h"
+#include "app/CommandIds.h"
+#include "app/TextTemplate.h"
+#include "app/ui/EditorForm.h"
+#include "app/ui/Help.h"
+#include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
+#include "link/ReadBackup.h"
+#include "link/ui/GuiClock.h"
+#include "link/ui/ProgressBar.h"
+
+namespace tsw::ui {
+
+namespace {
+
+constexpr int kDialogId = 166;
+constexpr int kProgressId = 1176;
+constexpr int kStartId = 1;
+constexpr int kCancelId = 2;
+constexpr int kHelpId = 9;
+
+} // namespace
+
+TransferDialog::TransferDialog(SerialLink& link, ImageWindows& windows, QWidget* parent)
+    : QDialog(parent), link_(link), windows_(windows), transfer_(link) {
+    auto& flags = link_.Globals().flags;
+    reading_ = flags.readRequested;
+    installKeyConventions();
+    setHelpContext(this, reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    createControls();
+
+    flags.ackMissing = false;
+    flags.tuningModeActive = false;
+    enableButtons(true);
+    setWindowTitle(plainText(reading_ ? StrId::TransferReadCaption : StrId::TransferWriteCaption));
+    if (flags.readingFromRadio || flags.writingToRadio) {
+        // A transfer is under way already: this dialog can neither start nor be closed.
+        enableButtons(false);
+        closeLocked_ = true;
+        setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+}
+
+void TransferDialog::createControls() {
+    bar_ = new ProgressBar(this);
+    setControlId(bar_, kProgressId);
+    start_ = new QPushButton(uiText(StrId::Ok), this);
+    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
+    help_ = new QPushButton(uiText(StrId::HelpButton), this);
+    start_->setObjectName(QStringLiteral("button%1").arg(kStartId));
+    cancel_->setObjectName(QStringLiteral("button%1").arg(kCancelId));
+    help_->setObjectName(QStringLiteral("button%1").arg(kHelpId));
+    start_->setDefault(true);
+    connect(start_, &QPushButton::clicked, this, &TransferDialog::start);
+    connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { showHelp(reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(start_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bar_);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+}
+
+void TransferDialog::setProgressRange(int minimum, int maximum) {
+    bar_->setRange(minimum, maximum);
+}
+
+void TransferDialog::setProgressPos(int position) {
+    bar_->setPos(position);
+}
+
+void TransferDialog::enableButtons(bool enabled) {
+    start_->setEnabled(enabled);
+    cancel_->setEnabled(enabled);
+    help_->setEnabled(enabled);
+}
+
+void TransferDialog::repaintNow() {
+    repaint();
+    if (QWidget* main = shell().window())
+        main->repaint();
+}
+
+void TransferDialog::inform(StringId text) {
+    Prompt p;
+    p.textId = text;
+    p.text = link_.Text(text);
+    p.icon = PromptIcon::Information;
+    link_.Prompter().ask(p);
+}
+
+bool TransferDialog::runWrite() {
+    auto& flags = link_.Globals().flags;
+    flags.transferRunning = true;
+    const int result = transfer_.WriteImageToRadio(*this);
+    flags.transferRunning = false;
+    // Also after a port that would not open: a flag left set would lock the next dialog.
+    flags.writingToRadio = false;
+    if (result != 1)
+        return false;
+    discardPendingInput();
+    inform(StrId::WriteComplete);
+    clearTransferFlags(flags);
+    // The radio now holds the image's test frequencies.
+    flags.testFrequencyInUse = false;
+    return true;
+}
+
+bool TransferDialog::runRead() {
+    auto& flags = link_.Globals().flags;
+    flags.transferRunning = true;
+    const int result = transfer_.ReadImageFromRadio(*this);
+    if (result == 1) {
+        discardPendingInput();
+        inform(StrId::ReadComplete);
+        applySuccessfulRead(link_.Globals(), transfer_.receiveBuffer(), windows_);
+        keepBackup();
+    }
+    flags.readingFromRadio = false;
+    flags.transferRunning = false;
+    return result == 1;
+}
+
+void TransferDialog::keepBackup() {
+    RadioImage read;
+    read.copyFrom(transfer_.receiveBuffer());
+    const auto& g = link_.Globals();
+    const ReadBackupResult saved =
+        saveReadBackup(g.dataDirectory, link_.radioModelCode, read, localDateTimeNow());
+    if (saved) {
+        backupPath_ = QString::fromStdString(saved.path);
+        return;
+    }
+    Prompt p;
+    p.textId = StrId::ReadBackupFailed;
+    p.text = fillTemplate(link_.Text(StrId::ReadBackupFailed),
+                          {saved.path + ": " + saved.result.message});
+    p.captionId = StrId::ConfirmCaption;
+    p.caption = link_.Text(StrId::ConfirmCaption);
+    p.icon = PromptIcon::Exclamation;
+    link_.Prompter().ask(p);
+}
+
+void TransferDialog::start() {
+    if (running_ || closeLocked_)
+        return;
+    running_ = true;
+    enableButtons(false);
+    auto& flags = link_.Globals().flags;
+    if (flags.writeRequested)
+        succeeded_ = runWrite();
+    if (flags.readRequested)
+        succeeded_ = runRead();
+    running_ = false;
+    accept();
+}
+
+void TransferDialog::reject() {
+    if (running_ || closeLocked_)
+        return;
+    QDialog::reject();
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event) {
+    if (running_ || closeLocked_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace tsw::ui

@@ -1,0 +1,70 @@
+#pragma once
+// The dialog in which Read from Radio and Write to Radio run (dialog 166): a progress bar
+// (1176), the start button (1), Cancel (2) and Help (9). The transfer starts when the user
+// presses the start button; while it runs the buttons are disabled and the dialog cannot be
+// closed. After a complete read the image is replaced, the windows reopen on it and a backup
+// of what the radio held is kept; the dialog closes whatever the outcome.
+
+#include <QDialog>
+
+#include "link/Transfer.h"
+
+class QPushButton;
+
+namespace tsw::ui {
+
+class ProgressBar;
+
+class TransferDialog : public QDialog, public TransferProgress {
+    Q_OBJECT
+public:
+    // Reads when the readRequested flag is set, writes when writeRequested is set.
+    TransferDialog(SerialLink& link, ImageWindows& windows, QWidget* parent = nullptr);
+
+    ProgressBar* progressBar() const { return bar_; }
+    QPushButton* startButton() const { return start_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* helpButton() const { return help_; }
+    bool reading() const { return reading_; }
+    bool running() const { return running_; }
+    bool succeeded() const { return succeeded_; }
+    // The backup file of the last successful read ("" when none was written).
+    const QString& backupPath() const { return backupPath_; }
+
+    // TransferProgress
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressPos(int position) override;
+    void enableButtons(bool enabled) override;
+    void repaintNow() override;
+
+    // The start button's work: the transfer, its message, then the dialog closes.
+    void start();
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    bool runWrite();
+    bool runRead();
+    void keepBackup();
+    void inform(StringId text);
+
+    SerialLink& link_;
+    ImageWindows& windows_;
+    Transfer transfer_;
+    ProgressBar* bar_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
+    bool reading_ = false;
+    bool running_ = false;
+    bool closeLocked_ = false;
+    bool succeeded_ = false;
+    QString backupPath_;
+};
+
+} // namespace tsw::ui
