@@ -33,7 +33,10 @@
 #include "app/ui/MessagePrompt.h"
 #include "app/ui/QtLanguage.h"
 #include "editors/channel/ui/CopyDialogs.h"
+#include "link/PortNames.h"
+#include "link/ui/RadioLink.h"
 #include "print/ui/PrintJob.h"
+#include "tests/support/RadioSim.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/ModalAnswerer.h"
 #include "tests/support/ui/ShellFixture.h"
@@ -76,6 +79,8 @@ const Window kDialogs[] = {
     {cmd::QtDqtTable, "qtdqt-table"},
     {cmd::CommunicationPort, "communication-port"},
     {cmd::RadioInformation, "radio-information"},
+    {cmd::ReadFromRadio, "transfer"},
+    {cmd::TestMode, "test-mode"},
 };
 
 QList<int> languagesToCheck() {
@@ -216,6 +221,15 @@ void WindowTextsTest::textsFitTheirControls() {
     applyQtLanguage(code);
     test::resetGlobals(dir_.path());
     Looker looker(code);
+
+    // The radio windows talk to the simulated radio on COM1; no other port has a device.
+    test::RadioSim radio;
+    ui::RadioLink::instance().setPortMappingSource([port = radio.port(), this] {
+        PortMapping mapping;
+        for (int n = 1; n <= 20; ++n)
+            mapping[n] = n == 1 ? port : dir_.filePath("no-such-port").toStdString();
+        return mapping;
+    });
 
     MemorySettingsStore settings;
     test::ScriptedPrompt prompt;
