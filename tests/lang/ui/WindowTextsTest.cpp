@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -35,6 +36,8 @@
 #include "editors/channel/ui/CopyDialogs.h"
 #include "link/PortNames.h"
 #include "link/ui/RadioLink.h"
+#include "link/ui/TestModeDialog.h"
+#include "link/ui/TestModeIds.h"
 #include "print/ui/PrintJob.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/TestSupport.h"
@@ -142,6 +145,8 @@ private:
     void lookAtEditors(CMainFrame& frame, Looker& looker);
     void lookAtCopyDialogs(CMainFrame& frame, Looker& looker);
     void lookAtDialogs(CMainFrame& frame, Looker& looker);
+    void lookAtModal(QWidget* modal, const QString& name, Looker& looker);
+    void lookAtTuningDialogs(TestModeDialog* testMode, Looker& looker);
     void lookAtHelp(int code, Looker& looker);
     void printListing(const Looker& looker);
 
@@ -294,22 +299,15 @@ void WindowTextsTest::lookAtCopyDialogs(CMainFrame& frame, Looker& looker) {
     }
 }
 
-// The modal dialogs: looked at while they run, then cancelled. A command whose dialog is not
-// built yet opens nothing and is passed over.
+// The modal dialogs: looked at while they run, then cancelled.
 void WindowTextsTest::lookAtDialogs(CMainFrame& frame, Looker& looker) {
     for (const Window& d : kDialogs) {
         QString name = QString::fromLatin1(d.name);
         test::ModalAnswerer answerer([&](QWidget* modal) {
-            // Of a file dialog the preview panel is ours; Qt's own part is only looked at,
-            // apart from its buttons.
-            const QWidget* checked = modal;
-            if (qobject_cast<QFileDialog*>(modal)) {
-                checked = modal->findChild<QGroupBox*>();
-                if (!checked)
-                    checked = modal->findChild<QDialogButtonBox*>();
-            }
-            looker.look(modal, name, checked);
+            lookAtModal(modal, name, looker);
             name += QLatin1String("-next"); // a second modal (a message) gets its own picture
+            if (auto* testMode = qobject_cast<TestModeDialog*>(modal))
+                lookAtTuningDialogs(testMode, looker);
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
             else
@@ -338,6 +336,45 @@ void WindowTextsTest::lookAtDialogs(CMainFrame& frame, Looker& looker) {
         });
         askWithMessageBox(&frame, prompt);
     }
+}
+
+// The adjustment dialogs of two tuning items (the tabbed one and a single one), opened from
+// Test Mode. A timer does not fire inside its own timeout, so they need their own answerer.
+void WindowTextsTest::lookAtTuningDialogs(TestModeDialog* testMode, Looker& looker) {
+    QString name;
+    test::ModalAnswerer answerer([&](QWidget* modal) {
+        if (modal == testMode)
+            return false;
+        lookAtModal(modal, name, looker);
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        return true;
+    });
+    for (const auto& [row, itemName] :
+         {std::pair{0, "tuning-tabbed"}, std::pair{7, "tuning-battery-level"}}) {
+        name = QString::fromLatin1(itemName);
+        testMode->itemList()->setCurrentRow(row);
+        testMode->button(testmode::kTuningMode)->click();
+    }
+}
+
+// One modal window, each of its tabs on its own. Of a file dialog the preview panel is ours;
+// Qt's own part is only looked at, apart from its buttons.
+void WindowTextsTest::lookAtModal(QWidget* modal, const QString& name, Looker& looker) {
+    const QWidget* checked = modal;
+    if (qobject_cast<QFileDialog*>(modal)) {
+        checked = modal->findChild<QGroupBox*>();
+        if (!checked)
+            checked = modal->findChild<QDialogButtonBox*>();
+    }
+    looker.look(modal, name, checked);
+    if (auto* tabs = modal->findChild<QTabWidget*>())
+        for (int tab = 1; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            looker.look(modal, QStringLiteral("%1-tab%2").arg(name).arg(tab));
+        }
 }
 
 // The help window on the Optional Features page, the widest form the help describes.
