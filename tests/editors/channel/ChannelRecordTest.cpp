@@ -10,10 +10,6 @@ using Offsets = std::vector<std::size_t>;
 
 namespace {
 
-std::string fakeText(StringId id) {
-    return "#" + std::to_string(id);
-}
-
 // Record n holds the bytes 16n .. 16n+15, so every record is in use and tells where it came
 // from; channels from `used` on are empty.
 RadioImage imageWithChannels(int used, std::uint16_t bitmapA = 0, std::uint16_t bitmapB = 0) {
@@ -34,16 +30,13 @@ void expectRecord(const RadioImage& image, int n, const RadioImage& other, int m
     }
 }
 
-bool isBitmapByte(std::size_t offset) {
-    return offset == kBitmapA || offset == kBitmapA + 1 || offset == kBitmapB ||
-           offset == kBitmapB + 1;
-}
-
 // Every changed byte lies in records first..last or in the bitmaps.
 void expectChangesOnlyIn(const RadioImage& before, const RadioImage& after, int first, int last) {
     for (std::size_t offset : test::differingOffsets(before, after)) {
         const bool inRecords = offset >= channelOffset(first) && offset < channelOffset(last + 1);
-        EXPECT_TRUE(inRecords || isBitmapByte(offset)) << std::hex << offset;
+        const bool bitmaps =
+            (offset & ~std::size_t{1}) == kBitmapA || (offset & ~std::size_t{1}) == kBitmapB;
+        EXPECT_TRUE(inRecords || bitmaps) << std::hex << offset;
     }
 }
 
@@ -114,26 +107,43 @@ TEST(ChannelRecord, CopyMovesRecordAndBits) {
     }
 }
 
-TEST(ChannelRecord, InsertMovesRecordsAndBitsDown) {
-    const RadioImage before = imageWithChannels(10, 0b0000'0010'1010'0101, 0b0000'0001'0100'1100);
-    RadioImage image = before;
-    ChannelEditorState state;
-    state.selectedChannel = 3;
-    EXPECT_EQ(InsertChannelAt(image, state), std::vector<int>{3});
-    for (int n = 0; n < 3; ++n)
-        expectRecord(image, n, before, n);
-    expectRecord(image, 3, before, -1);
-    for (int n = 4; n <= 10; ++n)
-        expectRecord(image, n, before, n - 1);
-    for (int n = 11; n < 16; ++n)
-        expectRecord(image, n, before, -1);
-    // Bits 0-2 stay, bit n (n >= 3) takes bit n-1: the new channel 3 keeps channel 2's bits.
-    const auto shifted = [](std::uint16_t bits) {
-        return static_cast<std::uint16_t>((bits & 0x0007) | ((bits << 1) & 0xFFF8));
+// Insert at 3 moves records 3..9 down and leaves 3 empty; bits n >= 3 take bit n-1, so the new
+// channel keeps channel 2's bits. Delete of 3 moves 4..9 up and empties the rest; bits 3..14
+// take bit n+1 and bit 15 keeps its value.
+TEST(ChannelRecord, InsertAndDeleteShiftRecordsAndBits) {
+    const RadioImage before = imageWithChannels(10, 0b1000'0010'1010'0101, 0b1100'0001'0100'1100);
+    struct Case {
+        bool insert;
+        std::vector<int> rows;
+        int (*from)(int);
+        std::uint16_t (*bits)(std::uint16_t);
     };
-    EXPECT_EQ(image.word(kBitmapA), shifted(before.word(kBitmapA)));
-    EXPECT_EQ(image.word(kBitmapB), shifted(before.word(kBitmapB)));
-    expectChangesOnlyIn(before, image, 3, 15);
+    const Case cases[] = {
+        {true,
+         {3},
+         [](int n) { return n < 3              ? n
+                            : n == 3 || n > 10 ? -1
+                                               : n - 1; },
+         [](std::uint16_t b) { return std::uint16_t((b & 0x0007) | ((b << 1) & 0xFFF8)); }},
+        {false,
+         {9, 15},
+         [](int n) { return n < 3   ? n
+                            : n < 9 ? n + 1
+                                    : -1; },
+         [](std::uint16_t b) { return std::uint16_t((b & 0x8007) | ((b >> 1) & 0x7FF8)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.insert ? "insert" : "delete");
+        RadioImage image = before;
+        ChannelEditorState state;
+        state.selectedChannel = 3;
+        EXPECT_EQ(c.insert ? InsertChannelAt(image, state) : DeleteChannelAt(image, 3), c.rows);
+        for (int n = 0; n < kChannelCount; ++n)
+            expectRecord(image, n, before, c.from(n));
+        EXPECT_EQ(image.word(kBitmapA), c.bits(before.word(kBitmapA)));
+        EXPECT_EQ(image.word(kBitmapB), c.bits(before.word(kBitmapB)));
+        expectChangesOnlyIn(before, image, 3, 15);
+    }
 }
 
 TEST(ChannelRecord, InsertAtTheFirstChannelClearsItsBits) {
@@ -143,8 +153,8 @@ TEST(ChannelRecord, InsertAtTheFirstChannelClearsItsBits) {
     EXPECT_EQ(InsertChannelAt(image, state), std::vector<int>{0});
     EXPECT_EQ(image.word(kBitmapA), 0x0006);
     EXPECT_EQ(image.word(kBitmapB), 0x0002);
-    EXPECT_EQ(CountUsedChannels(image), 2);
     EXPECT_TRUE(IsChannelEmpty(image, 0));
+    EXPECT_EQ(CountUsedChannels(image), 2);
 }
 
 TEST(ChannelRecord, InsertIsRefusedWhenNothingCanMove) {
@@ -152,53 +162,29 @@ TEST(ChannelRecord, InsertIsRefusedWhenNothingCanMove) {
         const char* what;
         int used, selected;
         std::uint8_t identityByte6;
+        bool onlyChannel16;
     };
     const Case cases[] = {
-        {"no selection", 5, kNoChannelSelected, 0xF3},
-        {"no used channel at or after the selection", 5, 5, 0xF3},
-        {"selection past the table", 5, 16, 0xF3},
+        {"no selection", 5, kNoChannelSelected, 0xF3, false},
+        {"no used channel at or after the selection", 5, 5, 0xF3, false},
+        {"selection past the table", 5, 16, 0xF3, false},
         // channel 16 in use would be pushed out, whatever the identity byte says
-        {"channel 16 used, identity low bits 3", 16, 0, 0xF3},
-        {"channel 16 used, identity low bits 0", 16, 0, 0xF8},
-        {"channel 16 used, identity low bits 7", 16, 15, 0xFF},
+        {"channel 16 used, identity low bits 3", 16, 0, 0xF3, false},
+        {"channel 16 used, identity low bits 0", 16, 0, 0xF8, false},
+        {"channel 16 used, identity low bits 7", 16, 15, 0xFF, false},
+        {"only channel 16 used, a gap before it", 0, 0, 0xF3, true},
     };
     for (const auto& c : cases) {
         RadioImage before = imageWithChannels(c.used, 0x1234, 0x5678);
         before.setByte(kIdentityByte6, c.identityByte6);
+        if (c.onlyChannel16)
+            before.setByte(channelOffset(15), 0x00);
         RadioImage image = before;
         ChannelEditorState state;
         state.selectedChannel = c.selected;
         EXPECT_TRUE(InsertChannelAt(image, state).empty()) << c.what;
         EXPECT_EQ(image, before) << c.what;
     }
-    // Only channel 16 used, gap before it: still refused.
-    RadioImage before;
-    for (std::size_t i = 0; i < kChannelSize; ++i)
-        before.setByte(channelOffset(15) + i, 0x00);
-    RadioImage image = before;
-    ChannelEditorState state;
-    state.selectedChannel = 0;
-    EXPECT_TRUE(InsertChannelAt(image, state).empty());
-    EXPECT_EQ(image, before);
-}
-
-TEST(ChannelRecord, DeleteMovesRecordsAndBitsUp) {
-    const RadioImage before = imageWithChannels(10, 0b1000'0010'1010'0101, 0b1100'0001'0100'1100);
-    RadioImage image = before;
-    EXPECT_EQ(DeleteChannelAt(image, 3), (std::vector<int>{9, 15}));
-    for (int n = 0; n < 3; ++n)
-        expectRecord(image, n, before, n);
-    for (int n = 3; n < 9; ++n)
-        expectRecord(image, n, before, n + 1);
-    for (int n = 9; n < 16; ++n)
-        expectRecord(image, n, before, -1);
-    // Bits 3..14 take bit n+1; bit 15 keeps its value.
-    const auto shifted = [](std::uint16_t bits) {
-        return static_cast<std::uint16_t>((bits & 0x8007) | ((bits >> 1) & 0x7FF8));
-    };
-    EXPECT_EQ(image.word(kBitmapA), shifted(before.word(kBitmapA)));
-    EXPECT_EQ(image.word(kBitmapB), shifted(before.word(kBitmapB)));
-    expectChangesOnlyIn(before, image, 3, 15);
 }
 
 TEST(ChannelRecord, DeleteOfTheLastChannelOnlyEmptiesIt) {
@@ -217,8 +203,6 @@ TEST(ChannelRecord, DeleteOfTheLastChannelOnlyEmptiesIt) {
 
 TEST(ChannelRecord, NewChannelClearsItsFlagsAndTableIndex) {
     RadioImage before;
-    for (std::size_t i = 0; i < kChannelSize; ++i)
-        before.setByte(channelOffset(4) + i, 0xFF);
     before.setByte(channelOffset(4) + kChFlags13, 0x8F);
     RadioImage image = before;
     InitNewChannel(image, 4);
@@ -235,91 +219,37 @@ TEST(ChannelRecord, NewChannelClearsItsFlagsAndTableIndex) {
     EXPECT_EQ(image.byte(channelOffset(4) + kChFlags13), 0x8F);
 }
 
-TEST(ChannelRecord, BitmapBReadsAndWritesOneBit) {
+TEST(ChannelRecord, BitmapBStoresTheLowBitOfOneChannel) {
     RadioImage image;
     image.setWord(kBitmapB, 0x0000);
-    const RadioImage before = image;
-    EXPECT_EQ(SetBitmapB(image, 8, 3), 1); // low bit of the value
+    EXPECT_EQ(SetBitmapB(image, 8, 3), 1);
     EXPECT_EQ(image.word(kBitmapB), 0x0100);
     EXPECT_EQ(GetBitmapB(image, 8), 1);
-    EXPECT_EQ(GetBitmapB(image, 7), 0);
     EXPECT_EQ(SetBitmapB(image, 8, 2), 1);
-    EXPECT_EQ(image, before);
     EXPECT_EQ(SetBitmapB(image, 16, 1), 0);
-    EXPECT_EQ(GetBitmapB(image, 16), -1);
     EXPECT_EQ(GetBitmapB(image, -1), -1);
-    EXPECT_EQ(image, before);
+    EXPECT_EQ(image.word(kBitmapB), 0x0000);
 }
 
 TEST(ChannelRecord, RequireChannelAsksOnlyForAnEmptyChannel) {
     const RadioImage image = imageWithChannels(3);
     ChannelEditorState state;
     test::ScriptedPrompt prompt;
-    EXPECT_EQ(RequireChannel(image, state, prompt, 2, &fakeText), 1);
+    EXPECT_EQ(RequireChannel(image, state, prompt, 2), 1);
     EXPECT_TRUE(prompt.asked.empty());
     EXPECT_FALSE(state.messageShown);
 
-    EXPECT_EQ(RequireChannel(image, state, prompt, 3, &fakeText), 0);
+    EXPECT_EQ(RequireChannel(image, state, prompt, 3), 0);
     ASSERT_EQ(prompt.asked.size(), 1u);
-    const Prompt& asked = prompt.asked[0];
-    EXPECT_EQ(asked.textId, StrId::ChannelNotProgrammed);
-    EXPECT_EQ(asked.text, "#3003051");
-    EXPECT_EQ(asked.captionId, StrId::ErrorCaption);
-    EXPECT_EQ(asked.caption, "#1001019");
-    EXPECT_EQ(asked.icon, PromptIcon::Stop);
-    EXPECT_EQ(asked.buttons, PromptButtons::Ok);
+    EXPECT_EQ(prompt.asked[0].textId, StrId::ChannelNotProgrammed);
+    EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Stop);
     EXPECT_TRUE(state.messageShown);
 }
 
-TEST(ChannelRecord, CountsUsedChannels) {
+TEST(ChannelRecord, CountsUsedChannelsByTheirFirstByte) {
     EXPECT_EQ(CountUsedChannels(RadioImage{}), 0);
     EXPECT_EQ(CountUsedChannels(imageWithChannels(16)), 16);
     RadioImage image = imageWithChannels(5);
-    image.setByte(channelOffset(2), 0xFF); // only byte 0 decides
+    image.setByte(channelOffset(2), 0xFF);
     EXPECT_EQ(CountUsedChannels(image), 4);
-}
-
-TEST(ChannelRecord, ChoiceTablesAndLookup) {
-    ASSERT_EQ(ChoiceTable(kFieldCompander).size(), 2u);
-    EXPECT_EQ(ChoiceTable(kFieldCompander)[0].text, StrId::FlagOff);
-    EXPECT_EQ(ChoiceTable(kFieldCompander)[0].code, 0);
-    EXPECT_EQ(ChoiceTable(kFieldBitmapB)[0].text, StrId::BitmapBOn);
-    EXPECT_EQ(ChoiceTable(kFieldBitmapB)[0].code, 1);
-    EXPECT_TRUE(ChoiceTable(kFieldTone).empty());
-    EXPECT_TRUE(ChoiceTable(6).empty());
-    EXPECT_EQ(LookupChoiceText(1, ChoiceTable(kFieldBeatShift)), StrId::FlagOn);
-    EXPECT_EQ(LookupChoiceText(0, ChoiceTable(kFieldBitmapB)), StrId::BitmapBOff);
-    EXPECT_EQ(LookupChoiceText(2, ChoiceTable(kFieldBitmapB)), -1);
-    EXPECT_EQ(LookupChoiceText(0, ChoiceTable(kFieldTone)), -1);
-}
-
-TEST(ChannelRecord, FormatsChannelFields) {
-    RadioImage image;
-    const std::size_t base = channelOffset(5);
-    const std::uint8_t record[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
-                                     0x13, 0x28, 0x9E, 0x02, 0x01, 0x00, 0xA0, 0x03};
-    for (std::size_t i = 0; i < kChannelSize; ++i)
-        image.setByte(base + i, record[i]);
-    image.setWord(kBitmapB, 0x0020);
-    struct Case {
-        int field;
-        std::string text;
-    };
-    const Case cases[] = {{kFieldFrequency, "446.00625"}, {kFieldTone, "D023N"},
-                          {kFieldCompander, "#1001011"},  {kFieldBitmapB, "#1001007"},
-                          {kFieldBeatShift, "#1001015"},  {6, "untouched"}};
-    for (const auto& c : cases) {
-        ChannelEditorState state;
-        std::string text = "untouched";
-        EXPECT_EQ(FormatChannelField(image, state, 5, c.field, text, &fakeText), 0);
-        EXPECT_EQ(text, c.text) << c.field;
-        EXPECT_EQ(state.currentChannel, 5);
-    }
-    ChannelEditorState state;
-    state.currentChannel = 2;
-    std::string text = "untouched";
-    EXPECT_EQ(FormatChannelField(image, state, 6, kFieldFrequency, text, &fakeText), -1);
-    EXPECT_EQ(FormatChannelField(image, state, 16, kFieldFrequency, text, &fakeText), -1);
-    EXPECT_EQ(text, "untouched");
-    EXPECT_EQ(state.currentChannel, 2);
 }
