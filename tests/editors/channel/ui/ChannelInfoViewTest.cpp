@@ -54,9 +54,7 @@ private slots:
     }
     void cleanup() { shell_.reset(); }
 
-    void opensOnceAndShowsTheTable();
-    void clickLaysTheFrequencyListOverTheCell();
-    void enterAndEscapeInAListCommitIt();
+    void listsOverCellsCommitOnEnterAndEscape();
     void emptyChannelOpensOnlyTheFrequencyList();
     void arrowKeysWrapBetweenRows();
     void insertAndDeleteKeys_data();
@@ -79,41 +77,15 @@ private:
     std::unique_ptr<test::MdiTestShell> shell_;
 };
 
-void ChannelInfoViewTest::opensOnceAndShowsTheTable() {
-    CChInfoView* view = openTable();
-    QVERIFY(view);
-    shell_->runCommand(cmd::ChannelInformation);
-    QCOMPARE(shell_->mdiArea().subWindowList().size(), 1);
-    QCOMPARE(shell_->openEditorCount(), 1);
-    QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 1 ]"));
-    CMSFlexGrid* grid = view->grid();
-    QCOMPARE(grid->rows(), 17);
-    QCOMPARE(grid->cols(), 6);
-    QCOMPARE(grid->text(0, 0), QStringLiteral("Channel"));
-    QCOMPARE(grid->text(1, 1), QStringLiteral("(1)     446.00625"));
-    QCOMPARE(grid->text(16, 0), QStringLiteral("16"));
-    QCOMPARE(view->freeArea()->text(), QStringLiteral("0"));
-    QVERIFY(channelEditorState().channelInfoOpen);
-}
-
-void ChannelInfoViewTest::clickLaysTheFrequencyListOverTheCell() {
-    CChInfoView* view = openTable();
-    test::clickCell(view->grid(), 3, 1);
-    QComboBox* list = view->frequencyList();
-    QTRY_VERIFY(list->isVisible());
-    QCOMPARE(list->count(), 9);
-    QCOMPARE(list->currentText(), QStringLiteral("(3)     446.03125"));
-    QCOMPARE(view->grid()->text(3, 1), QString()); // the cell is emptied under the list
-    QVERIFY(view->grid()->CellRect().intersects(list->geometry()));
-    QCOMPARE(channelEditorState().selectedChannel, 2);
-    QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 3 ]"));
-}
-
-void ChannelInfoViewTest::enterAndEscapeInAListCommitIt() {
+void ChannelInfoViewTest::listsOverCellsCommitOnEnterAndEscape() {
     CChInfoView* view = openTable();
     test::clickCell(view->grid(), 3, 1);
     QComboBox* list = view->frequencyList();
     QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(list->currentText(), QStringLiteral("(3)     446.03125"));
+    QCOMPARE(view->grid()->text(3, 1), QString()); // the cell is emptied under the list
+    QVERIFY(view->grid()->CellRect().intersects(list->geometry()));
+    QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 3 ]"));
     list->setCurrentIndex(5);
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(!list->isVisible());
@@ -150,22 +122,15 @@ void ChannelInfoViewTest::emptyChannelOpensOnlyTheFrequencyList() {
 }
 
 void ChannelInfoViewTest::arrowKeysWrapBetweenRows() {
-    CChInfoView* view = openTable();
-    CMSFlexGrid* grid = view->grid();
+    CMSFlexGrid* grid = openTable()->grid();
     grid->setCurrentCell(2, 5);
     QTest::keyClick(grid->table(), Qt::Key_Right);
-    QCOMPARE(grid->currentRow(), 3);
-    QCOMPARE(grid->currentCol(), 1);
+    QCOMPARE(std::pair(grid->currentRow(), grid->currentCol()), std::pair(3, 1));
     QTest::keyClick(grid->table(), Qt::Key_Left);
-    QCOMPARE(grid->currentRow(), 2);
-    QCOMPARE(grid->currentCol(), 5);
+    QCOMPARE(std::pair(grid->currentRow(), grid->currentCol()), std::pair(2, 5));
     grid->setCurrentCell(16, 5);
     QTest::keyClick(grid->table(), Qt::Key_Right); // the last row does not wrap
     QCOMPARE(grid->currentRow(), 16);
-    grid->setCurrentCell(1, 1);
-    QTest::keyClick(grid->table(), Qt::Key_Left);
-    QCOMPARE(grid->currentRow(), 1);
-    QCOMPARE(grid->currentCol(), 1);
 }
 
 void ChannelInfoViewTest::insertAndDeleteKeys_data() {
@@ -244,18 +209,14 @@ void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
     QTest::keyClicks(tones, "d023n");
     QTest::keyClick(tones, Qt::Key_Return);
     QCOMPARE(globals().image.word(chByte(1, layout::kChDecodeTone)), 0x2813);
-    QCOMPARE(globals().image.word(chByte(1, layout::kChEncodeTone)), 0x2813);
-    QCOMPARE(globals().image.byte(chByte(1, layout::kChTableIndex)), 0);
     QCOMPARE(view->grid()->text(2, 2), QStringLiteral("D023N"));
 
     view->grid()->setCurrentCell(3, 2);
     QTest::keyClick(view->grid()->table(), Qt::Key_Return);
     QTRY_VERIFY(tones->isVisible());
-    QCOMPARE(tones->count(), 39);
     tones->setCurrentIndex(5); // selecting already stores the encode tone
     QCOMPARE(globals().image.word(chByte(2, layout::kChEncodeTone)), 797);
     QTest::keyClick(tones, Qt::Key_Escape);
-    QCOMPARE(globals().image.byte(chByte(2, layout::kChTableIndex)), 5);
     QCOMPARE(view->grid()->text(3, 2), QStringLiteral("(05)    79.7"));
 }
 
@@ -340,8 +301,11 @@ void ChannelInfoViewTest::mainFrameOpensEachChannelWindowOnce() {
     QCOMPARE(frame.mdiArea()->subWindowList().size(), 3);
     QCOMPARE(frame.openEditorCount(), 3);
     QVERIFY(qobject_cast<CChEditView*>(frame.openEditorOf(cmd::OpenChannelEdit)));
+    QVERIFY(channelEditorState().channelInfoOpen);
+    auto* info = qobject_cast<CChInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
+    QVERIFY(info->grid()->sizeForRows(16).height() <= info->grid()->height()); // no scrolling
     // The channel edit window closes with the channel table.
-    frame.openEditorOf(cmd::ChannelInformation)->requestClose();
+    info->requestClose();
     QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
     QVERIFY(frame.openEditorOf(cmd::TestFrequency));
     frame.closeAllEditors();

@@ -8,11 +8,10 @@
 #include <QtTest>
 
 #include "app/AppGlobals.h"
-#include "app/DefaultImage.h"
-#include "app/ImageLayout.h"
 #include "app/LanguageLoader.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
+#include "tests/editors/channel/ChannelFormTestSupport.h"
 
 namespace tsw::test {
 
@@ -21,17 +20,11 @@ inline void loadEnglishTexts() {
     QVERIFY(loadLanguage(globals().language, 2) == LanguageTable::Loaded);
 }
 
-// The default image (16 channels in use) with channels from `firstEmpty` on emptied.
+// The default image with channels from `firstEmpty` on emptied, fresh flags and channel state.
 inline void resetImage(int firstEmpty = layout::kChannelCount) {
     AppGlobals& g = globals();
     parseIdentityText(kDefaultIdentityText, g.identity);
-    buildDefaultImage(g.image, g.identity);
-    for (int n = firstEmpty; n < layout::kChannelCount; ++n) {
-        for (std::size_t i = 0; i < layout::kChannelSize; ++i)
-            g.image.setByte(layout::channelOffset(n) + i, 0xFF);
-        g.image.setFlag(layout::kBitmapA + static_cast<std::size_t>(n / 8),
-                        static_cast<std::uint8_t>(1u << (n % 8)), false);
-    }
+    g.image = imageWithUsedChannels(firstEmpty);
     g.flags = SharedFlags{};
     channelEditorState() = ChannelEditorState{};
 }
