@@ -32,6 +32,7 @@ struct TypedCase {
 };
 
 TEST_F(FeatureFormTest, TypedNumbersAreCorrectedStoredAndShownBack) {
+    const char* const kHuge = "99999999999999999999"; // more than a long holds
     const TypedCase cases[] = {
         {feat::TimeOutTimer, "16", 2, "30"},     {feat::TimeOutTimer, "7", 1, "15"},
         {feat::TimeOutTimer, "999", 40, "600"},  {feat::TimeOutTimer, "600", 40, "600"},
@@ -45,7 +46,8 @@ TEST_F(FeatureFormTest, TypedNumbersAreCorrectedStoredAndShownBack) {
         {feat::CallingAlertTone, "10", 9, "10"}, {feat::CallingAlertTone, "25", 9, "10"},
         {feat::CallingAlertTone, "4", 3, "4"},   {feat::TotRekeyTime, "61", 60, "60"},
         {feat::TotRekeyTime, "0", 0, "Off"},     {feat::TotResetTime, "16", 15, "15"},
-        {feat::TotResetTime, "Off", 0, "Off"},   {feat::TotResetTime, "99999999999", 15, "15"},
+        {feat::TotResetTime, "Off", 0, "Off"},   {feat::TotResetTime, kHuge, 15, "15"},
+        {feat::SquelchLevel, "-5", 0, "0"},
     };
     for (const TypedCase& c : cases) {
         SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " typed '" + c.typed + "'");

@@ -112,20 +112,4 @@ TEST(FieldForms, ListEntriesAndSelectionsAgree) {
     }
 }
 
-TEST(FieldForms, HelpersStepAndReadAsTheFormsNeed) {
-    EXPECT_EQ(readNumber("42abc"), 42);
-    EXPECT_EQ(readNumber("abc"), 0);
-    EXPECT_EQ(readNumber("-5"), 0);
-    EXPECT_GT(readNumber("99999999999999999999"), 1000000);
-    EXPECT_EQ(stepWrapped(10, 0, 10, 1, +1), 0);
-    EXPECT_EQ(stepWrapped(0, 0, 10, 1, -1), 10);
-    EXPECT_EQ(stepWrapped(50, 0, 10, 1, -1), 10);
-    EXPECT_EQ(stepWrapped(50, 0, 10, 1, +1), 0);
-    EXPECT_EQ(stepWrapped(4, 0, 10, 1, 0), 4);
-    const Prompt p = errorPrompt(StrId::CallToneOpenFailed, test::fakeLookup(), "Call Tone 1.wav");
-    EXPECT_EQ(p.text, "#1004007Call Tone 1.wav");
-    EXPECT_EQ(p.captionId, StrId::ErrorCaption);
-    EXPECT_EQ(p.icon, PromptIcon::Stop);
-}
-
 } // namespace

@@ -23,7 +23,7 @@ private slots:
     void ctrlTabSwitchesTabs();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
 };
 
 void CrewLinkViewTest::ownFleetFillsInTheOwnId() {

@@ -26,7 +26,7 @@ private slots:
     void codeGridEditsWithEnterTypingAndEscape();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
 };
 
 void DtmfViewTest::ctrlTabWrapsAroundTheTabs() {
@@ -53,7 +53,7 @@ void DtmfViewTest::shortIdCodeIsRefusedAndRefocused() {
     QCOMPARE(id->font(), fixedPitchFont());
     test::showAndFocus(&view, id);
     test::typeAndLeave(id, "12");
-    QCOMPARE(shell_.asked().back().textId, StrId::CodeTooShort);
+    QCOMPARE(shell_.scripted.asked.back().textId, StrId::CodeTooShort);
     QCOMPARE(id->text(), QString("000"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(id));
     test::typeAndLeave(id, "4711");

