@@ -17,9 +17,6 @@ namespace tsw::print::test {
 inline std::string idText(StringId id) {
     return "#" + std::to_string(id);
 }
-inline std::string idOf(StringId id) {
-    return idText(id);
-}
 
 inline RadioImage defaultImage() {
     RadioImage image;

@@ -22,27 +22,16 @@ std::string name(std::uint8_t code) {
 
 } // namespace
 
-TEST(SectionLayout, KeyAssignmentPageIsThePattern) {
-    struct Case {
-        std::uint8_t pf1, pf2;
-    };
-    for (const Case c : {Case{5, 11}, Case{0xFF, 1}, Case{12, 0}, Case{200, 7}}) {
+TEST(SectionLayout, KeyAssignmentPrintsTheEditorsFunctionNames) {
+    const std::pair<std::uint8_t, std::uint8_t> cases[] = {{5, 11}, {0xFF, 1}, {12, 0}, {200, 7}};
+    for (const auto& [pf1, pf2] : cases) {
         RadioImage image = defaultImage();
-        image.setByte(layout::kKeyPf1, c.pf1);
-        image.setByte(layout::kKeyPf2, c.pf2);
-        const PrintItems expected{
-            textItem(15, 0, idOf(StrId::TitleKeyAssignment)),
-            textItem(20, 2, idOf(StrId::PrintPf1Label)),
-            textItem(50, 2, name(c.pf1)),
-            textItem(20, 3, idOf(StrId::PrintPf2Label)),
-            textItem(50, 3, name(c.pf2)),
-        };
-        EXPECT_EQ(sectionItems({PrintSection::KeyAssignment, 0, false}, image, &idText), expected)
-            << int(c.pf1) << " " << int(c.pf2);
+        image.setByte(layout::kKeyPf1, pf1);
+        image.setByte(layout::kKeyPf2, pf2);
+        const auto items = sectionItems({PrintSection::KeyAssignment, 0, false}, image, &idText);
+        EXPECT_EQ(valueBeside(items, idText(StrId::PrintPf1Label)), name(pf1)) << int(pf1);
+        EXPECT_EQ(valueBeside(items, idText(StrId::PrintPf2Label)), name(pf2)) << int(pf2);
     }
-    // The names are the editor's: position 0's name for 0xFF, nothing for 12.
-    EXPECT_EQ(name(0xFF), idOf(StrId::KeyFunctionNone));
-    EXPECT_EQ(name(12), "");
 }
 
 TEST(SectionLayout, EmbeddedMessagePrintsBothLinesUnderTheTitleInTheFixedFont) {
@@ -68,7 +57,7 @@ TEST(SectionLayout, EverySectionStartsWithItsTitleAndFitsThePage) {
                     const PrintItems items =
                         sectionItems({section, sub, landscape}, image, &idText);
                     ASSERT_FALSE(items.empty());
-                    EXPECT_EQ(items.front(), textItem(15, 0, idOf(sectionTitle(section))));
+                    EXPECT_EQ(items.front(), textItem(15, 0, idText(sectionTitle(section))));
                     EXPECT_LE(lastLine(items), landscape ? kLandscapeBodyLines : kPortraitBodyLines)
                         << int(section) << " sub " << sub;
                     for (const PrintItem& item : items)
@@ -109,19 +98,10 @@ TEST(SectionLayout, ChannelBlockUsesTheTableTextsAndAddsTheTransmitSide) {
     image.setWord(rec + layout::kChEncodeTone, 0xFFFF);
     const PrintItems items =
         sectionItems({PrintSection::ChannelInformation, 1, false}, image, &idText);
-    EXPECT_EQ(valueBeside(items, idOf(StrId::ChannelLabel)), "5");
-    EXPECT_EQ(valueBeside(items, idOf(StrId::TxFrequencyLabel)), "446.00625");
-    EXPECT_EQ(valueBeside(items, idOf(StrId::EncodeToneLabel)), idOf(StrId::OffText));
-    // Header texts of the channel table, in its column order, one line each.
-    std::vector<std::string> labels;
-    for (const PrintItem& item : items)
-        if (item.x == kLabelX)
-            labels.push_back(item.text);
-    EXPECT_EQ(labels, (std::vector<std::string>{
-                          idOf(StrId::ChannelLabel), idOf(StrId::ChannelFrequencyHeader),
-                          idOf(StrId::TxFrequencyLabel), idOf(StrId::QtDqtHeader),
-                          idOf(StrId::EncodeToneLabel), idOf(StrId::CompanderLabel),
-                          idOf(StrId::ScanAddLabel), idOf(StrId::BeatShiftLabel)}));
+    EXPECT_EQ(valueBeside(items, idText(StrId::ChannelLabel)), "5");
+    EXPECT_EQ(valueBeside(items, idText(StrId::TxFrequencyLabel)), "446.00625");
+    EXPECT_EQ(valueBeside(items, idText(StrId::EncodeToneLabel)), idText(StrId::OffText));
+    EXPECT_EQ(valueBeside(items, idText(StrId::ChannelFrequencyHeader)), "(4)     446.04375");
 }
 
 TEST(SectionLayout, LandscapeChannelPageSetsTheBlocksTwoByTwo) {
@@ -129,7 +109,7 @@ TEST(SectionLayout, LandscapeChannelPageSetsTheBlocksTwoByTwo) {
                                           imageWithUsedChannels(4), &idText);
     std::vector<std::pair<double, double>> corners; // (line, x) of each "Channel" label
     for (const PrintItem& item : items)
-        if (item.text == idOf(StrId::ChannelLabel))
+        if (item.text == idText(StrId::ChannelLabel))
             corners.emplace_back(item.line, item.x);
     ASSERT_EQ(corners.size(), 4u);
     EXPECT_EQ(corners[0].first, corners[1].first); // 1 and 2 side by side
@@ -138,26 +118,22 @@ TEST(SectionLayout, LandscapeChannelPageSetsTheBlocksTwoByTwo) {
     EXPECT_GT(corners[2].first, corners[0].first);
 }
 
-TEST(SectionLayout, OptionalFeaturesSplitOverTwoLandscapePages) {
-    const RadioImage image = defaultImage();
-    const std::string tot = idOf(StrId::FeatureTimeOutTimerLabel);
-    const std::string vox = idOf(StrId::FeatureVoxGroup);
-    const std::string reset = idOf(StrId::FeatureTotResetTimeLabel);
-    const std::string clone = idOf(StrId::FeatureCloneModeLabel);
-    const std::string pttId = idOf(StrId::PttIdLabel);
-    const auto portrait = sectionItems({PrintSection::OptionalFeatures, 0, false}, image, &idText);
-    const auto first = sectionItems({PrintSection::OptionalFeatures, 0, true}, image, &idText);
-    const auto second = sectionItems({PrintSection::OptionalFeatures, 1, true}, image, &idText);
-    for (const std::string& text : {tot, vox, reset})
-        EXPECT_TRUE(findText(portrait, text)) << text;
-    EXPECT_TRUE(findText(first, tot));
-    EXPECT_FALSE(findText(first, vox));
-    EXPECT_FALSE(findText(second, tot));
-    EXPECT_TRUE(findText(second, vox));
-    EXPECT_TRUE(findText(second, reset));
-    for (const auto* items : {&portrait, &first, &second}) { // hidden rows stay hidden
-        EXPECT_FALSE(findText(*items, clone));
-        EXPECT_FALSE(findText(*items, pttId));
+TEST(SectionLayout, OptionalFeaturesSplitOverTwoLandscapePagesAndHideWhatTheEditorHides) {
+    const std::string tot = idText(StrId::FeatureTimeOutTimerLabel);
+    const std::string vox = idText(StrId::FeatureVoxGroup);
+    const std::string clone = idText(StrId::FeatureCloneModeLabel);
+    const std::string pttId = idText(StrId::PttIdLabel);
+    const struct {
+        int subPage;
+        bool landscape, hasTot, hasVox;
+    } cases[] = {{0, false, true, true}, {0, true, true, false}, {1, true, false, true}};
+    for (const auto& c : cases) {
+        const auto items = sectionItems({PrintSection::OptionalFeatures, c.subPage, c.landscape},
+                                        defaultImage(), &idText);
+        EXPECT_EQ(findText(items, tot) != nullptr, c.hasTot) << c.subPage << c.landscape;
+        EXPECT_EQ(findText(items, vox) != nullptr, c.hasVox) << c.subPage << c.landscape;
+        EXPECT_FALSE(findText(items, clone));
+        EXPECT_FALSE(findText(items, pttId));
     }
 }
 
@@ -171,10 +147,10 @@ TEST(SectionLayout, FeatureRowsShowWhatTheEditorShows) {
     image.setByte(layout::kFeatScramblerBackup, 1);     // ... whatever it holds
     const PrintItems items =
         sectionItems({PrintSection::OptionalFeatures, 0, false}, image, &idText);
-    EXPECT_EQ(valueBeside(items, idOf(StrId::FeatureTimeOutTimerLabel)), "30");
-    EXPECT_EQ(valueBeside(items, idOf(StrId::FeatureTotPreAlertLabel)), idOf(StrId::OffText));
+    EXPECT_EQ(valueBeside(items, idText(StrId::FeatureTimeOutTimerLabel)), "30");
+    EXPECT_EQ(valueBeside(items, idText(StrId::FeatureTotPreAlertLabel)), idText(StrId::OffText));
     auto boxBeside = [&](StringId label) {
-        const PrintItem* l = findText(items, idOf(label));
+        const PrintItem* l = findText(items, idText(label));
         for (const PrintItem& item : items)
             if (l && item.kind == ItemKind::CheckBox && item.line == l->line)
                 return item;
@@ -183,8 +159,8 @@ TEST(SectionLayout, FeatureRowsShowWhatTheEditorShows) {
     EXPECT_TRUE(boxBeside(StrId::FeatureBeepLabel).checked);
     EXPECT_FALSE(boxBeside(StrId::FeatureScramblerBackupLabel).checked);
     EXPECT_TRUE(boxBeside(StrId::FeatureScramblerBackupLabel).dimmed);
-    EXPECT_TRUE(findText(items, idOf(StrId::FeatureVoxGainLevelLabel))->dimmed);
-    EXPECT_FALSE(findText(items, idOf(StrId::FeatureSquelchLevelLabel))->dimmed);
+    EXPECT_TRUE(findText(items, idText(StrId::FeatureVoxGainLevelLabel))->dimmed);
+    EXPECT_FALSE(findText(items, idText(StrId::FeatureSquelchLevelLabel))->dimmed);
 }
 
 TEST(SectionLayout, ScanPrintsWhatTheEditorShowsOnceOpen) {
@@ -195,15 +171,16 @@ TEST(SectionLayout, ScanPrintsWhatTheEditorShowsOnceOpen) {
     const RadioImage before = image;
     const PrintItems items = sectionItems({PrintSection::Scan, 0, false}, image, &idText);
     EXPECT_EQ(image, before); // printing never writes the image
-    EXPECT_EQ(valueBeside(items, idOf(StrId::ScanPriorityChannelLabel)), "");
-    EXPECT_EQ(valueBeside(items, idOf(StrId::ScanLookBackTimeALabel)), "5.00");
-    EXPECT_EQ(valueBeside(items, idOf(StrId::ScanPriority)), idOf(StrId::ProgramMenuSecondText));
+    EXPECT_EQ(valueBeside(items, idText(StrId::ScanPriorityChannelLabel)), "");
+    EXPECT_EQ(valueBeside(items, idText(StrId::ScanLookBackTimeALabel)), "5.00");
+    EXPECT_EQ(valueBeside(items, idText(StrId::ScanPriority)),
+              idText(StrId::ProgramMenuSecondText));
 }
 
 TEST(SectionLayout, TablesPrintTheirHeaderRowAndEveryCell) {
     const RadioImage image = defaultImage();
     const PrintItems freq = sectionItems({PrintSection::TestFrequency, 0, false}, image, &idText);
-    EXPECT_TRUE(findText(freq, idOf(StrId::RxLabel) + " " + idOf(StrId::FrequencyMhzHeader)));
+    EXPECT_TRUE(findText(freq, idText(StrId::RxLabel) + " " + idText(StrId::FrequencyMhzHeader)));
     EXPECT_EQ(valueBeside(freq, "8"), "446.09375");
     const PrintItems table = sectionItems({PrintSection::QtDqtTable, 0, false}, image, &idText);
     int numbers = 0;
@@ -219,10 +196,10 @@ TEST(SectionLayout, PageHasHeaderBodyBelowItAndNumber) {
     const SectionPage editorPage{PrintSection::Scan, 0, false};
     const PrintItems page = pageItems({PrintSection::RequestingEditor, 0}, 4, false, editorPage,
                                       header, image, &idText);
-    const PrintItem* title = findText(page, idOf(StrId::TitleScanInformation));
+    const PrintItem* title = findText(page, idText(StrId::TitleScanInformation));
     ASSERT_TRUE(title);
     EXPECT_EQ(title->line, kBodyStartLine);
-    EXPECT_TRUE(findText(page, idOf(StrId::PrintTitle)));
+    EXPECT_TRUE(findText(page, idText(StrId::PrintTitle)));
     const PrintItem* number = findText(page, "- 4 -");
     ASSERT_TRUE(number);
     EXPECT_TRUE(number->fromBottom);

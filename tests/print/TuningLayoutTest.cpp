@@ -45,11 +45,11 @@ TEST(TuningLayout, EveryByteNamedValuesAndTheSixteenTestChannels) {
                                       {StrId::TuningVox10, 57}};
     for (bool landscape : {false, true}) {
         const PrintItems items = tuningItems(bytes, channels, named, landscape, &idText);
-        EXPECT_EQ(items.front().text, idOf(StrId::MenuTestMode));
+        EXPECT_EQ(items.front().text, idText(StrId::MenuTestMode));
         EXPECT_EQ(valuesPrinted(items), 62 + 2) << landscape; // the table and the two names
-        EXPECT_EQ(valueBeside(items, idOf(StrId::TuningBatteryIndicatorLevel)), "154");
-        EXPECT_EQ(valueBeside(items, idOf(StrId::TuningVox10)), "157");
-        const PrintItem* header = findText(items, idOf(StrId::ChannelLabel));
+        EXPECT_EQ(valueBeside(items, idText(StrId::TuningBatteryIndicatorLevel)), "154");
+        EXPECT_EQ(valueBeside(items, idText(StrId::TuningVox10)), "157");
+        const PrintItem* header = findText(items, idText(StrId::ChannelLabel));
         ASSERT_TRUE(header);
         for (std::size_t i = 0; i < kTuningDataSize; ++i) { // byte i in row i / 8, column i % 8
             const PrintItem* cell = findText(items, std::to_string(100 + i));
@@ -72,7 +72,7 @@ TEST(TuningLayout, ShortDataPrintsEmptyCells) {
     const NamedTuningValue named[] = {{StrId::TuningVox1, 56}};
     const PrintItems items = tuningItems(bytes, {}, named, false, &idText);
     EXPECT_EQ(valuesPrinted(items), 3);
-    EXPECT_EQ(valueBeside(items, idOf(StrId::TuningVox1)), "");
+    EXPECT_EQ(valueBeside(items, idText(StrId::TuningVox1)), "");
     EXPECT_FALSE(findText(items, "446.00625"));
 }
 
@@ -80,7 +80,7 @@ TEST(TuningLayout, PageCarriesTheCommonHeader) {
     const auto bytes = tuningBytes();
     const PrintItems page =
         tuningPageItems(bytes, testChannels(), {}, false, {}, defaultImage(), &idText);
-    EXPECT_TRUE(findText(page, idOf(StrId::PrintTitle)));
-    EXPECT_EQ(findText(page, idOf(StrId::MenuTestMode))->line, kBodyStartLine);
+    EXPECT_TRUE(findText(page, idText(StrId::PrintTitle)));
+    EXPECT_EQ(findText(page, idText(StrId::MenuTestMode))->line, kBodyStartLine);
     EXPECT_TRUE(findText(page, "- 1 -"));
 }
