@@ -104,6 +104,4 @@ TEST(FrequencyCodec, NumberedTexts) {
         EXPECT_EQ(NumberedFrequencyText(c.text, &fakeText), c.numbered) << c.text;
     EXPECT_EQ(NumberedFixedFrequency(0, &fakeText), "(0)     #1001039");
     EXPECT_EQ(NumberedFixedFrequency(3, &fakeText), "(3)     446.03125");
-    EXPECT_EQ(NumberedFixedFrequency(3, &fakeText).size(),
-              kNumberedPrefixLength + kFrequencyTextLength);
 }

@@ -101,15 +101,3 @@ TEST(MemoryMapForm, OkRewritesTheWholeImageAndCancelLeavesItAlone) {
         ASSERT_EQ(target.byte(i), expected) << i;
     }
 }
-
-TEST(MemoryMapForm, HexHelpers) {
-    EXPECT_EQ(MemoryMapForm::FormatHex(0xA, 1), "A");
-    EXPECT_EQ(MemoryMapForm::FormatHex(0x3F, 3), "03F");
-    EXPECT_EQ(MemoryMapForm::FormatHex(0x3F, 4), "003F");
-    EXPECT_EQ(MemoryMapForm::FormatHex(0x3F, 2), "3F");
-    EXPECT_EQ(MemoryMapForm::FormatHex(0x3F, 7), "3F");
-    EXPECT_EQ(MemoryMapForm::ParseHexCell("FF"), 0xFF);
-    EXPECT_EQ(MemoryMapForm::ParseHexCell("a5"), 0xA5);
-    EXPECT_EQ(MemoryMapForm::ParseHexCell("07"), 0x07);
-    EXPECT_EQ(MemoryMapForm::ParseHexCell("G0"), 0x00); // 16 * 16, kept to eight bits
-}

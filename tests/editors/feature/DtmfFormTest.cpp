@@ -11,10 +11,6 @@ using tsw::test::changedOnlyWithin;
 
 namespace {
 
-std::size_t byteOf(int row) {
-    return kDtmfFieldTable[static_cast<std::size_t>(row)].offset;
-}
-
 class DtmfFormTest : public ::testing::Test {
 protected:
     RadioImage image = test::defaultImage();
@@ -22,90 +18,64 @@ protected:
 };
 
 TEST_F(DtmfFormTest, TypedNumbersBecomeCodesAndShowBackFromTheImage) {
-    const struct {
-        int row;
-        const char* typed;
-        int stored;
-        const char* shown;
-    } cases[] = {
-        {dtmf::Speed, "9", 1, "8"},
-        {dtmf::Speed, "20", 3, "15"},
-        {dtmf::Speed, "10", 2, "10"},
-        {dtmf::Speed, "7", 0, "6"},
-        {dtmf::FirstDigitTime, "1000", 3, "1000"},
-        {dtmf::FirstDigitTime, "999", 2, "500"},
-        {dtmf::FirstDigitTime, "499", 1, "100"},
-        {dtmf::FirstDigitTime, "99", 0, "0"},
-        {dtmf::StarHashTone, "500", 2, "500"},
-        {dtmf::FirstDigitDelay, "120", 10, "100"},
-        {dtmf::FirstDigitDelay, "980", 95, "950"},
-        {dtmf::FirstDigitDelay, "50", 10, "100"},
-        {dtmf::FirstDigitDelay, "1500", 100, "1000"},
-        {dtmf::FirstDigitDelay, "999", 95, "950"},
-        {dtmf::DCodeAssignment, "16", 16, "16s"},
-        {dtmf::DCodeAssignment, "1s", 1, "1s"},
-        {dtmf::DCodeAssignment, "17", 0, "None"},
-        {dtmf::DCodeAssignment, "D", 0, "None"},
-        {dtmf::AutoResetTimer, "20", 15, "15"},
-        {dtmf::AutoResetTimer, "0", 0, "Off"},
-        {dtmf::AutoResetTimer, "Off", 0, "Off"},
-        {dtmf::AutoResetTimer, "9", 9, "9"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.row) + " typed " + c.typed);
-        const RadioImage before = image;
-        const Commit commit = form.commitText(c.row, c.typed);
-        EXPECT_EQ(image.byte(byteOf(c.row)), c.stored);
-        EXPECT_EQ(form.text(c.row), c.shown);
-        EXPECT_TRUE(commit.shows(c.row));
-        EXPECT_TRUE(changedOnlyWithin(before, image, bytesAt(byteOf(c.row))));
-    }
+    using namespace dtmf;
+    const test::TypedCase cases[] = {{Speed, "9", 1, "8"},
+                                     {Speed, "20", 3, "15"},
+                                     {Speed, "10", 2, "10"},
+                                     {Speed, "7", 0, "6"},
+                                     {FirstDigitTime, "1000", 3, "1000"},
+                                     {FirstDigitTime, "999", 2, "500"},
+                                     {FirstDigitTime, "499", 1, "100"},
+                                     {FirstDigitTime, "99", 0, "0"},
+                                     {StarHashTone, "500", 2, "500"},
+                                     {FirstDigitDelay, "120", 10, "100"},
+                                     {FirstDigitDelay, "980", 95, "950"},
+                                     {FirstDigitDelay, "50", 10, "100"},
+                                     {FirstDigitDelay, "1500", 100, "1000"},
+                                     {FirstDigitDelay, "999", 95, "950"},
+                                     {DCodeAssignment, "16", 16, "16s"},
+                                     {DCodeAssignment, "1s", 1, "1s"},
+                                     {DCodeAssignment, "17", 0, "None"},
+                                     {DCodeAssignment, "D", 0, "None"},
+                                     {AutoResetTimer, "20", 15, "15"},
+                                     {AutoResetTimer, "0", 0, "Off"},
+                                     {AutoResetTimer, "Off", 0, "Off"},
+                                     {AutoResetTimer, "9", 9, "9"}};
+    test::expectTyped(form, image, cases);
 }
 
-TEST_F(DtmfFormTest, OutOfRangeBytesShowTheRowsFallback) {
-    const struct {
-        int row, stored;
-        const char* shown;
-    } cases[] = {
-        {dtmf::Speed, 7, "6"},
-        {dtmf::FirstDigitTime, 9, "0"},
-        {dtmf::FirstDigitDelay, 5, "100"},
-        {dtmf::FirstDigitDelay, 101, "100"},
-        {dtmf::DCodeAssignment, 0, "None"},
-        {dtmf::AutoResetTimer, 16, "10"},
-        {dtmf::AutoResetTimer, 0xFF, "10"},
-    };
-    for (const auto& c : cases) {
-        image.setByte(byteOf(c.row), static_cast<std::uint8_t>(c.stored));
-        EXPECT_EQ(dtmfRowText(image, c.row, test::fakeLookup()), c.shown) << c.row;
-    }
+// Bytes another program left out of range show the row's fallback; the lists select by code.
+TEST_F(DtmfFormTest, StoredBytesShowAsTheRowsSay) {
+    using namespace dtmf;
+    const test::ShownCase texts[] = {{Speed, 7, "6"},
+                                     {FirstDigitTime, 9, "0"},
+                                     {FirstDigitDelay, 5, "100"},
+                                     {FirstDigitDelay, 101, "100"},
+                                     {DCodeAssignment, 0, "None"},
+                                     {AutoResetTimer, 16, "10"},
+                                     {AutoResetTimer, 0xFF, "10"}};
+    const test::ListCase lists[] = {{CallAlert, 2, 0},    {CallAlert, 0, 1},   {CallAlert, 3, -1},
+                                    {GroupCode, 0, 0},    {GroupCode, 'D', 4}, {GroupCode, '*', 6},
+                                    {GroupCode, 'E', -1}, {Transpond, 2, 2},   {StunType, 1, 1},
+                                    {StunType, 2, -1}};
+    test::expectShown(form, image, texts, lists);
 }
 
+// A spin click first commits the typed text, then steps with wrap.
 TEST_F(DtmfFormTest, SpinsCommitTheTypedTextThenStepWithWrap) {
-    const struct {
-        int row;
-        const char* typed;
-        int direction, stored;
-    } cases[] = {
-        {dtmf::Speed, "15", +1, 0},
-        {dtmf::Speed, "6", -1, 3},
-        {dtmf::FirstDigitTime, "500", +1, 3},
-        {dtmf::StarHashTone, "0", -1, 3},
-        {dtmf::FirstDigitDelay, "1000", +1, 10},
-        {dtmf::FirstDigitDelay, "100", -1, 100},
-        {dtmf::FirstDigitDelay, "120", +1, 15},
-        {dtmf::DCodeAssignment, "16", +1, 0},
-        {dtmf::DCodeAssignment, "D", -1, 16},
-        {dtmf::AutoResetTimer, "15", +1, 0},
-        {dtmf::AutoResetTimer, "Off", -1, 15},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.row) + " typed " + c.typed);
-        const RadioImage before = image;
-        form.step(c.row, c.direction, c.typed);
-        EXPECT_EQ(image.byte(byteOf(c.row)), c.stored);
-        EXPECT_TRUE(changedOnlyWithin(before, image, bytesAt(byteOf(c.row))));
-    }
+    using namespace dtmf;
+    const test::StepCase cases[] = {{Speed, "15", -1, +1, 0},
+                                    {Speed, "6", -1, -1, 3},
+                                    {FirstDigitTime, "500", -1, +1, 3},
+                                    {StarHashTone, "0", -1, -1, 3},
+                                    {FirstDigitDelay, "1000", -1, +1, 10},
+                                    {FirstDigitDelay, "100", -1, -1, 100},
+                                    {FirstDigitDelay, "120", -1, +1, 15},
+                                    {DCodeAssignment, "16", -1, +1, 0},
+                                    {DCodeAssignment, "D", -1, -1, 16},
+                                    {AutoResetTimer, "15", -1, +1, 0},
+                                    {AutoResetTimer, "Off", -1, -1, 15}};
+    test::expectSteps(form, image, cases);
 }
 
 TEST_F(DtmfFormTest, ShortIdCodeIsRefusedAndThePreviousIdComesBack) {
@@ -163,19 +133,7 @@ TEST_F(DtmfFormTest, StunCodeEnablesStunTypeAndStoresItsSelection) {
     EXPECT_EQ(image.byte(layout::kDtmfStunType), 1);
 }
 
-TEST_F(DtmfFormTest, ListsAndChecks) {
-    const struct {
-        int row, stored, index;
-    } cases[] = {
-        {dtmf::CallAlert, 2, 0},    {dtmf::CallAlert, 0, 1},   {dtmf::CallAlert, 3, -1},
-        {dtmf::GroupCode, 0, 0},    {dtmf::GroupCode, 'D', 4}, {dtmf::GroupCode, '*', 6},
-        {dtmf::GroupCode, 'E', -1}, {dtmf::Transpond, 2, 2},   {dtmf::StunType, 1, 1},
-        {dtmf::StunType, 2, -1},
-    };
-    for (const auto& c : cases) {
-        image.setByte(byteOf(c.row), static_cast<std::uint8_t>(c.stored));
-        EXPECT_EQ(form.listIndex(c.row), c.index) << c.row << " " << c.stored;
-    }
+TEST_F(DtmfFormTest, ListsAndChecksStoreTheirCodes) {
     const RadioImage before = image;
     form.commitList(dtmf::GroupCode, 5);
     EXPECT_EQ(image.byte(layout::kDtmfGroupCode), '#');

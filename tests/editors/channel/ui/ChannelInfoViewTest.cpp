@@ -163,12 +163,6 @@ void ChannelInfoViewTest::insertAndDeleteKeys() {
         QCOMPARE(globals().image.byte(chByte(3, 0)), before.byte(chByte(4, 0)));
         QCOMPARE(view->freeArea()->text(), QStringLiteral("112"));
     }
-    // With channel 16 in use there is no room: insert does nothing.
-    test::resetImage();
-    globals().image.setByte(layout::kPriorityChannel, 3);
-    const RadioImage full = globals().image;
-    QTest::keyClick(view->grid()->table(), Qt::Key_I, Qt::ControlModifier);
-    QCOMPARE(globals().image, full);
 }
 
 void ChannelInfoViewTest::copyKeysOpenChannelCopyForAChannelInUse() {
