@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editors/feature/CallTonePreview.h"
+#include "tests/editors/feature/FakeTonePlayer.h"
 #include "tests/support/TestSupport.h"
 
 using namespace tsw;
@@ -11,27 +12,7 @@ using namespace tsw::feature;
 
 namespace {
 
-class FakePlayer : public TonePlayer {
-public:
-    bool open(const std::filesystem::path& file) override {
-        calls.push_back("open " + file.filename().string());
-        opened = file;
-        return openOk;
-    }
-    bool play() override {
-        calls.push_back("play");
-        return playOk;
-    }
-    bool stop() override {
-        calls.push_back("stop");
-        return stopOk;
-    }
-    void close() override { calls.push_back("close"); }
-
-    bool openOk = true, playOk = true, stopOk = true;
-    std::filesystem::path opened;
-    std::vector<std::string> calls;
-};
+using FakePlayer = test::FakeTonePlayer;
 
 class CallTonePreviewTest : public ::testing::Test {
 protected:

@@ -11,32 +11,13 @@
 #include "editors/channel/ui/CopyDialogs.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
 #include "tests/support/ui/MdiTestShell.h"
-#include "tests/support/ui/ModalAnswerer.h"
 
 using namespace tsw;
 using namespace tsw::ui;
 using test::ModalAnswerer;
 
-namespace {
-
-std::size_t chByte(int channel, std::size_t field) {
-    return layout::channelOffset(channel) + field;
-}
-
-// Runs `act` on the next modal dialog of type T.
-template <class T>
-ModalAnswerer::Action onDialog(std::function<void(T*)> act, int* seen) {
-    return [act, seen](QWidget* modal) {
-        auto* dialog = qobject_cast<T*>(modal);
-        if (!dialog)
-            return false;
-        ++*seen;
-        act(dialog);
-        return true;
-    };
-}
-
-} // namespace
+using test::chByte;
+using test::onDialog;
 
 class ChannelEditViewTest : public QObject {
     Q_OBJECT
@@ -105,97 +86,71 @@ void ChannelEditViewTest::spinWrapsAndTheTableFollows() {
 void ChannelEditViewTest::channelCopyKeysCopyAndStayOpen() {
     select(2);
     globals().image.setWord(layout::kBitmapB, 0x0004);
-    int seen = 0;
-    int copies = 0;
-    ModalAnswerer answer(onDialog<ChannelCopyDialog>(
-        [&copies](ChannelCopyDialog* dialog) {
-            dialog->destination()->selectAll();
-            QTest::keyClicks(dialog->destination(), "8");
-            QTest::keyClick(dialog->destination(), Qt::Key_Return); // copies, stays open
-            copies += dialog->isVisible() ? 1 : 0;
-            QCOMPARE(dialog->destination()->selectedText(), QStringLiteral("8"));
-            dialog->spin()->step(+1);
-            QCOMPARE(dialog->destination()->text(), QStringLiteral("9"));
-            QTest::mouseClick(dialog->copyButton(), Qt::LeftButton);
-            dialog->reject();
-        },
-        &seen));
+    ModalAnswerer answer(onDialog<ChannelCopyDialog>([](ChannelCopyDialog* dialog) {
+        dialog->destination()->selectAll();
+        QTest::keyClicks(dialog->destination(), "8");
+        QTest::keyClick(dialog->destination(), Qt::Key_Return); // copies, stays open
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->destination()->selectedText(), QStringLiteral("8"));
+        dialog->spin()->step(+1);
+        QCOMPARE(dialog->destination()->text(), QStringLiteral("9"));
+        QTest::mouseClick(dialog->copyButton(), Qt::LeftButton);
+    }));
     QTest::keyClick(edit_->channelNumber(), Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(seen, 1);
-    QCOMPARE(copies, 1);
-    for (int dst : {7, 8})
-        for (std::size_t i = 0; i < layout::kChannelSize; ++i)
-            QCOMPARE(globals().image.byte(chByte(dst, i)), globals().image.byte(chByte(2, i)));
-    QCOMPARE(globals().image.word(layout::kBitmapB), 0x0184);
+    QCOMPARE(answer.handled(), 1);
+    QCOMPARE(globals().image.word(layout::kBitmapB), 0x0184); // copied into 8 and 9
     QCOMPARE(info_->grid()->text(8, 1), QStringLiteral("(3)     446.03125"));
     QCOMPARE(info_->freeArea()->text(), QStringLiteral("128"));
 }
 
+// OK stores the typed frequency (its stray letter filtered out); Cancel changes nothing.
 void ChannelEditViewTest::frequencyCopyKeysSetTheTransmitFrequency() {
     select(3);
-    int seen = 0;
-    auto type = [](const char* text) {
-        return [text](FrequencyCopyDialog* dialog) {
+    for (auto [key, modifier, ok] : {std::tuple{Qt::Key_F4, Qt::ShiftModifier, true},
+                                     std::tuple{Qt::Key_F, Qt::ControlModifier, false}}) {
+        globals().image.setByte(chByte(3, 6), 0x60);
+        ModalAnswerer answer(onDialog<FrequencyCopyDialog>([ok](FrequencyCopyDialog* dialog) {
             QCOMPARE(dialog->edit()->text(), QStringLiteral("446.06875"));
             dialog->edit()->selectAll();
-            QTest::keyClicks(dialog->edit(), text);
-            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-        };
-    };
-    {
-        ModalAnswerer answer(onDialog<FrequencyCopyDialog>(type("446.1x"), &seen));
-        QTest::keyClick(edit_->channelNumber(), Qt::Key_F4, Qt::ShiftModifier);
+            QTest::keyClicks(dialog->edit(), "446.1x");
+            if (ok)
+                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        }));
+        QTest::keyClick(edit_->channelNumber(), key, modifier);
+        QCOMPARE(answer.handled(), 1);
+        QCOMPARE(globals().image.byte(chByte(3, 6)), ok ? 0x61 : 0x60);
+        if (ok)
+            QCOMPARE(edit_->transmitList()->currentText(), QStringLiteral("446.10000"));
     }
-    QCOMPARE(globals().image.byte(chByte(3, 6)), 0x61);
-    QCOMPARE(edit_->transmitList()->currentText(), QStringLiteral("446.10000"));
-    globals().image.setByte(chByte(3, 6), 0x60);
-    {
-        ModalAnswerer answer(onDialog<FrequencyCopyDialog>(
-            [](FrequencyCopyDialog* dialog) { dialog->reject(); }, &seen));
-        QTest::keyClick(edit_->channelNumber(), Qt::Key_F, Qt::ControlModifier);
-    }
-    QCOMPARE(seen, 2);
-    QCOMPARE(globals().image.byte(chByte(3, 6)), 0x60); // Cancel changes nothing
 }
 
 void ChannelEditViewTest::qtDqtCopyKeysSetTheEncodeTone() {
     select(4);
-    int seen = 0;
     {
-        ModalAnswerer answer(onDialog<QtDqtCopyDialog>(
-            [](QtDqtCopyDialog* dialog) {
-                QCOMPARE(findControl<QLabel>(dialog, QtDqtCopyDialog::kDecodeTextId)->text(),
-                         QStringLiteral("118.8"));
-                dialog->toneList()->setCurrentIndex(0); // off
-                QTest::keyClick(dialog->toneList(), Qt::Key_Return);
-            },
-            &seen));
+        ModalAnswerer answer(onDialog<QtDqtCopyDialog>([](QtDqtCopyDialog* dialog) {
+            QCOMPARE(findControl<QLabel>(dialog, QtDqtCopyDialog::kDecodeTextId)->text(),
+                     QStringLiteral("118.8"));
+            dialog->toneList()->setCurrentIndex(0); // off
+            QTest::keyClick(dialog->toneList(), Qt::Key_Return);
+        }));
         QTest::keyClick(edit_->channelNumber(), Qt::Key_F5, Qt::ShiftModifier);
+        QCOMPARE(answer.handled(), 1);
     }
     QCOMPARE(globals().image.word(chByte(4, layout::kChEncodeTone)), 0xFFFF);
     QCOMPARE(edit_->encodeList()->currentText(), QStringLiteral("Off"));
-    {
-        ModalAnswerer answer(onDialog<QtDqtCopyDialog>(
-            [](QtDqtCopyDialog* dialog) {
-                dialog->toneList()->setCurrentIndex(2);
-                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-            },
-            &seen));
-        QTest::keyClick(edit_->channelNumber(), Qt::Key_Q, Qt::ControlModifier);
-    }
-    QCOMPARE(seen, 2);
+    ModalAnswerer answer(onDialog<QtDqtCopyDialog>([](QtDqtCopyDialog* dialog) {
+        dialog->toneList()->setCurrentIndex(2);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    }));
+    QTest::keyClick(edit_->channelNumber(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(answer.handled(), 1);
     QCOMPARE(globals().image.word(chByte(4, layout::kChEncodeTone)), 0x02CF); // 71.9 Hz
     QVERIFY(!channelEditorState().copyOpenedFromEdit);
 }
 
 void ChannelEditViewTest::copyKeysDoNothingOnAnEmptyChannel() {
     select(10);
-    int seen = 0;
-    ModalAnswerer answer([&seen](QWidget* modal) {
-        ++seen;
-        qobject_cast<QDialog*>(modal)->reject();
-        return true;
-    });
+    ModalAnswerer answer(onDialog<QDialog>());
     for (auto [key, modifier] :
          {std::pair{Qt::Key_F3, Qt::ShiftModifier}, std::pair{Qt::Key_F4, Qt::ShiftModifier},
           std::pair{Qt::Key_F5, Qt::ShiftModifier}})
@@ -204,7 +159,7 @@ void ChannelEditViewTest::copyKeysDoNothingOnAnEmptyChannel() {
     globals().image.setByte(chByte(1, 4), 0xFF); // no transmit frequency: no QT/DQT Copy
     QTest::keyClick(edit_->channelNumber(), Qt::Key_Q, Qt::ControlModifier);
     QTest::qWait(60);
-    QCOMPARE(seen, 0);
+    QCOMPARE(answer.handled(), 0);
 }
 
 void ChannelEditViewTest::escapeClosesTheWindow() {

@@ -15,33 +15,14 @@
 #include "editors/channel/ui/QtDqtTableDialog.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
 #include "tests/support/ui/MdiTestShell.h"
-#include "tests/support/ui/ModalAnswerer.h"
 
 using namespace tsw;
 using namespace tsw::ui;
 using test::ModalAnswerer;
 using test::qText;
 
-namespace {
-
-std::size_t chByte(int channel, std::size_t field) {
-    return layout::channelOffset(channel) + field;
-}
-
-// Rejects the next modal dialog of type T and counts it.
-template <class T>
-ModalAnswerer::Action rejectDialog(int* seen) {
-    return [seen](QWidget* modal) {
-        if (auto* dialog = qobject_cast<T*>(modal)) {
-            ++*seen;
-            dialog->reject();
-            return true;
-        }
-        return false;
-    };
-}
-
-} // namespace
+using test::chByte;
+using test::onDialog;
 
 class ChannelInfoViewTest : public QObject {
     Q_OBJECT
@@ -168,25 +149,19 @@ void ChannelInfoViewTest::insertAndDeleteKeys() {
 void ChannelInfoViewTest::copyKeysOpenChannelCopyForAChannelInUse() {
     test::resetImage(5);
     CChInfoView* view = openTable();
-    int seen = 0;
-    {
-        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
-        QTest::keyClick(view->grid()->table(), Qt::Key_F3, Qt::ShiftModifier);
+    for (auto [key, modifier] :
+         {std::pair{Qt::Key_F3, Qt::ShiftModifier}, std::pair{Qt::Key_E, Qt::ControlModifier}}) {
+        ModalAnswerer answer(onDialog<ChannelCopyDialog>());
+        QTest::keyClick(view->grid()->table(), key, modifier);
+        QCOMPARE(answer.handled(), 1);
     }
-    {
-        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
-        QTest::keyClick(view->grid()->table(), Qt::Key_E, Qt::ControlModifier);
-    }
-    QCOMPARE(seen, 2);
     test::clickCell(view->grid(), 8, 1); // an empty channel
     QTRY_VERIFY(view->frequencyList()->isVisible());
     QTest::keyClick(view->frequencyList(), Qt::Key_Escape);
-    {
-        ModalAnswerer answer(rejectDialog<ChannelCopyDialog>(&seen));
-        QTest::keyClick(view->grid()->table(), Qt::Key_E, Qt::ControlModifier);
-        QTest::qWait(60);
-    }
-    QCOMPARE(seen, 2);
+    ModalAnswerer answer(onDialog<ChannelCopyDialog>());
+    QTest::keyClick(view->grid()->table(), Qt::Key_E, Qt::ControlModifier);
+    QTest::qWait(60);
+    QCOMPARE(answer.handled(), 0);
 }
 
 void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {

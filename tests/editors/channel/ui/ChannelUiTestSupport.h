@@ -1,6 +1,6 @@
 #pragma once
 // Set-up shared by the channel editor widget tests: English texts, a fresh default image and
-// channel state, and small helpers to drive a grid.
+// channel state, and small helpers to drive a grid and the modal dialogs.
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +12,7 @@
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 #include "tests/editors/channel/ChannelFormTestSupport.h"
+#include "tests/support/ui/ModalAnswerer.h"
 
 namespace tsw::test {
 
@@ -40,6 +41,25 @@ inline void showActive(QWidget* w) {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QApplication::setActiveWindow(w);
+}
+
+inline std::size_t chByte(int channel, std::size_t field) {
+    return layout::channelOffset(channel) + field;
+}
+
+// Acts on the next modal dialog of type T (the act may use the test macros) and rejects it if
+// it is still open afterwards; ModalAnswerer::handled() counts the dialogs met.
+template <class T>
+ModalAnswerer::Action onDialog(std::function<void(T*)> act = [](T*) {}) {
+    return [act](QWidget* modal) {
+        auto* dialog = qobject_cast<T*>(modal);
+        if (!dialog)
+            return false;
+        act(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+        return true;
+    };
 }
 
 inline QString qText(const std::string& s) {

@@ -17,22 +17,6 @@ using namespace tsw;
 using namespace tsw::ui;
 using test::ModalAnswerer;
 
-namespace {
-// Acts on the next modal dialog of type T (the act may use the test macros).
-template <class T>
-ModalAnswerer::Action on(void (*act)(T*)) {
-    return [act](QWidget* modal) {
-        auto* dialog = qobject_cast<T*>(modal);
-        if (!dialog)
-            return false;
-        act(dialog);
-        if (dialog->isVisible())
-            dialog->reject(); // a failed check leaves the dialog open
-        return true;
-    };
-}
-} // namespace
-
 class TableDialogsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -68,7 +52,7 @@ void TableDialogsTest::memoryMapShowsTheOffsetOfTheCurrentCell() {
 void TableDialogsTest::memoryMapOkRewritesTheImageAndReopensTheTable() {
     shell_->runCommand(cmd::ChannelInformation);
     const RadioImage before = globals().image;
-    ModalAnswerer answer(on<MemoryMapDialog>([](MemoryMapDialog* dialog) {
+    ModalAnswerer answer(test::onDialog<MemoryMapDialog>([](MemoryMapDialog* dialog) {
         CMSFlexGrid* grid = dialog->grid();
         grid->setCurrentCell(63, 1); // offset 0x010
         QTest::keyClick(grid->table(), Qt::Key_7);
@@ -98,7 +82,7 @@ void TableDialogsTest::memoryMapOkRewritesTheImageAndReopensTheTable() {
 
 void TableDialogsTest::memoryMapCancelLeavesTheImage() {
     const RadioImage before = globals().image;
-    ModalAnswerer answer(on<MemoryMapDialog>([](MemoryMapDialog* dialog) {
+    ModalAnswerer answer(test::onDialog<MemoryMapDialog>([](MemoryMapDialog* dialog) {
         QTest::keyClick(dialog->grid()->table(), Qt::Key_0);
         QTest::keyClick(dialog->editBox(), Qt::Key_Return);
         QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
@@ -113,7 +97,7 @@ void TableDialogsTest::toneTableEnterCommitsAndEscapeCancels() {
     globals().image.setByte(layout::channelOffset(5) + layout::kChTableIndex, 3);
     shell_->runCommand(cmd::ChannelInformation);
     auto* info = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
-    ModalAnswerer answer(on<QtDqtTableDialog>([](QtDqtTableDialog* dialog) {
+    ModalAnswerer answer(test::onDialog<QtDqtTableDialog>([](QtDqtTableDialog* dialog) {
         dialog->grid()->setCurrentCell(3, 1);
         QTest::keyClick(dialog->grid()->table(), Qt::Key_Return);
         QTRY_VERIFY(dialog->toneList()->isVisible());

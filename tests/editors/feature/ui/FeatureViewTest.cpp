@@ -10,6 +10,7 @@
 #include "app/ui/FilterEdit.h"
 #include "editors/feature/ui/CFeatureView.h"
 #include "editors/feature/ui/FieldBinder.h"
+#include "tests/editors/feature/FakeTonePlayer.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
 
 using namespace tsw;
@@ -18,30 +19,11 @@ using namespace tsw::feature;
 
 namespace {
 
-struct PlayerLog {
-    QStringList calls;
-};
+using Calls = std::vector<std::string>;
 
-class FakePlayer : public TonePlayer {
-public:
-    explicit FakePlayer(PlayerLog* log) : log_(log) {}
-    bool open(const std::filesystem::path& file) override {
-        log_->calls << "open " + QString::fromStdString(file.filename().string());
-        return true;
-    }
-    bool play() override {
-        log_->calls << "play";
-        return true;
-    }
-    bool stop() override {
-        log_->calls << "stop";
-        return true;
-    }
-    void close() override { log_->calls << "close"; }
-
-private:
-    PlayerLog* log_;
-};
+std::unique_ptr<test::FakeTonePlayer> fakePlayer(Calls* log) {
+    return std::make_unique<test::FakeTonePlayer>(log);
+}
 
 } // namespace
 
@@ -62,11 +44,11 @@ private slots:
 
 private:
     test::MdiTestShell shell_;
-    PlayerLog log_;
+    Calls log_;
 };
 
 void FeatureViewTest::typedTimeOutIsCorrectedWhenTheBoxIsLeft() {
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    CFeatureView view(fakePlayer(&log_));
     auto* tot = findControl<FilterEdit>(&view, 1239);
     QVERIFY(tot);
     QCOMPARE(tot->text(), QString("60")); // default image: 4 x 15 s
@@ -85,7 +67,7 @@ void FeatureViewTest::typedTimeOutIsCorrectedWhenTheBoxIsLeft() {
 
 void FeatureViewTest::spinClickStepsAndSelectsTheText() {
     globals().image.setByte(layout::kFeatTimeOutTimer, 40);
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    CFeatureView view(fakePlayer(&log_));
     auto* spin = findControl<SpinButtons>(&view, 1240);
     auto* tot = findControl<FilterEdit>(&view, 1239);
     QCOMPARE(tot->text(), QString("600"));
@@ -98,7 +80,7 @@ void FeatureViewTest::spinClickStepsAndSelectsTheText() {
 }
 
 void FeatureViewTest::voxAndScramblerEnableTheirRows() {
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    CFeatureView view(fakePlayer(&log_));
     const int voxValues[] = {1021, 1022, 1267, 1268, 1270, 1269};
     auto* vox = findControl<QCheckBox>(&view, 1266);
     QVERIFY(!vox->isChecked()); // default image: VOX off
@@ -110,7 +92,7 @@ void FeatureViewTest::voxAndScramblerEnableTheirRows() {
         QVERIFY(findControl(&view, id)->isEnabled());
 
     globals().image.setByte(layout::kFeatScramblerBackup, 1);
-    CFeatureView again(std::make_unique<FakePlayer>(&log_));
+    CFeatureView again(fakePlayer(&log_));
     auto* backup = findControl<QCheckBox>(&again, 1286);
     QVERIFY(backup->isChecked() && backup->isEnabled());
     findControl<QCheckBox>(&again, 1280)->click();
@@ -119,7 +101,7 @@ void FeatureViewTest::voxAndScramblerEnableTheirRows() {
 }
 
 void FeatureViewTest::hiddenRowsAreNotShown() {
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    CFeatureView view(fakePlayer(&log_));
     view.show();
     for (int id : {1030, 1331, 1032, 1034, 1284})
         QVERIFY(!findControl(&view, id));
@@ -129,7 +111,7 @@ void FeatureViewTest::hiddenRowsAreNotShown() {
 }
 
 void FeatureViewTest::offTextIsShownWholeButTypingKeepsTheLimit() {
-    CFeatureView view(std::make_unique<FakePlayer>(&log_));
+    CFeatureView view(fakePlayer(&log_));
     auto* preAlert = findControl<FilterEdit>(&view, 1241);
     QCOMPARE(preAlert->text(), langText(StrId::OffText));
     test::showAndFocus(&view, preAlert);
@@ -141,19 +123,19 @@ void FeatureViewTest::offTextIsShownWholeButTypingKeepsTheLimit() {
 }
 
 void FeatureViewTest::previewTogglesPlayAndStop() {
-    log_.calls.clear();
-    auto player = std::make_unique<FakePlayer>(&log_);
-    FakePlayer* fake = player.get();
+    log_.clear();
+    auto player = fakePlayer(&log_);
+    test::FakeTonePlayer* fake = player.get();
     CFeatureView view(std::move(player));
     QPushButton* button = view.previewButton();
     QVERIFY(!button->property("playing").toBool());
     button->click();
     QVERIFY(view.previewPlaying());
     QVERIFY(button->property("playing").toBool());
-    QCOMPARE(log_.calls, (QStringList{"open Call Tone 1.wav", "play"})); // stored 0 shows 1
+    QCOMPARE(log_, (Calls{"open Call Tone 1.wav", "play"})); // stored 0 shows 1
     button->click();
     QVERIFY(!view.previewPlaying());
-    QCOMPARE(log_.calls.mid(2), (QStringList{"stop", "close"}));
+    QCOMPARE(log_, (Calls{"open Call Tone 1.wav", "play", "stop", "close"}));
 
     button->click();
     fake->onFinished(); // the end of the file
@@ -182,12 +164,12 @@ void FeatureViewTest::previewReportsAMissingFile() {
 }
 
 void FeatureViewTest::closingTheWindowStopsThePreview() {
-    log_.calls.clear();
+    log_.clear();
     {
-        CFeatureView view(std::make_unique<FakePlayer>(&log_));
+        CFeatureView view(fakePlayer(&log_));
         view.previewButton()->click();
     }
-    QCOMPARE(log_.calls, (QStringList{"open Call Tone 1.wav", "play", "stop", "close"}));
+    QCOMPARE(log_, (Calls{"open Call Tone 1.wav", "play", "stop", "close"}));
 }
 
 QTEST_MAIN(FeatureViewTest)
