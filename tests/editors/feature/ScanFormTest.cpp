@@ -22,25 +22,14 @@ protected:
 };
 
 TEST_F(ScanFormTest, LookBackTimesAreReadInHundredthsAndStoredIn50msSteps) {
-    const struct {
-        const char* typed;
-        int stored;
-        const char* shown;
-    } cases[] = {
-        {"5", 91, "5.00"},  {"0.1", 1, "0.50"},    {"1.23", 15, "1.20"}, {"2", 31, "2.00"},
-        {"2.", 31, "2.00"}, {".75", 6, "0.75"},    {"1.5", 21, "1.50"},  {"9.99", 91, "5.00"},
-        {"", 1, "0.50"},    {"1.2.3", 15, "1.20"}, {"0.54", 1, "0.50"},  {"4.99", 90, "4.95"},
-    };
-    for (int row : {int(scan::LookBackA), int(scan::LookBackB)})
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.typed);
-            const RadioImage before = image;
-            form.commitText(row, c.typed);
-            const std::size_t at = kScanFieldTable[static_cast<std::size_t>(row)].offset;
-            EXPECT_EQ(image.byte(at), c.stored);
-            EXPECT_EQ(form.text(row), c.shown);
-            EXPECT_TRUE(changedOnlyWithin(before, image, bytesAt(at)));
-        }
+    for (int row : {int(scan::LookBackA), int(scan::LookBackB)}) {
+        const test::TypedCase cases[] = {
+            {row, "5", 91, "5.00"},     {row, "0.1", 1, "0.50"},   {row, "1.23", 15, "1.20"},
+            {row, "2", 31, "2.00"},     {row, "2.", 31, "2.00"},   {row, ".75", 6, "0.75"},
+            {row, "1.5", 21, "1.50"},   {row, "9.99", 91, "5.00"}, {row, "", 1, "0.50"},
+            {row, "1.2.3", 15, "1.20"}, {row, "0.54", 1, "0.50"},  {row, "4.99", 90, "4.95"}};
+        test::expectTyped(form, image, cases);
+    }
 }
 
 TEST_F(ScanFormTest, PriorityChannelMustNameAProgrammedChannel) {
