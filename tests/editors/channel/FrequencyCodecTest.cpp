@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "editors/channel/FrequencyCodec.h"
-#include "tests/support/TestSupport.h"
 
 using namespace tsw;
 
@@ -79,15 +78,6 @@ TEST(FrequencyCodec, ParsedFrequencyFormatsBack) {
         ASSERT_EQ(ParseFrequency(fixed, out, true), kStep6250Hz);
         EXPECT_EQ(FormatFrequency(out), fixed);
     }
-}
-
-TEST(FrequencyCodec, ImageBytesRoundTrip) {
-    RadioImage image;
-    const RadioImage before = image;
-    WriteFrequencyBytes(image, 0x284, {0x25, 0x06, 0x60, 0x44});
-    EXPECT_EQ(ReadFrequencyBytes(image, 0x284), (FrequencyBytes{0x25, 0x06, 0x60, 0x44}));
-    EXPECT_EQ(test::differingOffsets(before, image),
-              (std::vector<std::size_t>{0x284, 0x285, 0x286, 0x287}));
 }
 
 TEST(FrequencyCodec, NumberedTexts) {
