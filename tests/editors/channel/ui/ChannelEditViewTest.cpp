@@ -98,9 +98,8 @@ void ChannelEditViewTest::channelCopyKeysCopyAndStayOpen() {
     }));
     QTest::keyClick(edit_->channelNumber(), Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(answer.handled(), 1);
-    QCOMPARE(globals().image.word(layout::kBitmapB), 0x0184); // copied into 8 and 9
+    QCOMPARE(info_->freeArea()->text(), QStringLiteral("128")); // copied into 8 and 9
     QCOMPARE(info_->grid()->text(8, 1), QStringLiteral("(3)     446.03125"));
-    QCOMPARE(info_->freeArea()->text(), QStringLiteral("128"));
 }
 
 // OK stores the typed frequency (its stray letter filtered out); Cancel changes nothing.
@@ -136,7 +135,6 @@ void ChannelEditViewTest::qtDqtCopyKeysSetTheEncodeTone() {
         QTest::keyClick(edit_->channelNumber(), Qt::Key_F5, Qt::ShiftModifier);
         QCOMPARE(answer.handled(), 1);
     }
-    QCOMPARE(globals().image.word(chByte(4, layout::kChEncodeTone)), 0xFFFF);
     QCOMPARE(edit_->encodeList()->currentText(), QStringLiteral("Off"));
     ModalAnswerer answer(onDialog<QtDqtCopyDialog>([](QtDqtCopyDialog* dialog) {
         dialog->toneList()->setCurrentIndex(2);
