@@ -11,6 +11,7 @@
 #include "app/ModelTable.h"
 #include "app/RadioImage.h"
 #include "app/SharedFlags.h"
+#include "app/TextLookup.h"
 
 namespace tsw {
 
@@ -41,7 +42,5 @@ bool hasUnsavedChanges(const AppGlobals& g);
 // Taking over a new image's identity (after Open and after a read from the radio): copies
 // image bytes 0x1B8..0x1BF into the identity buffer and recomputes narrowStepsOnly.
 void takeOverIdentity(AppGlobals& g);
-// Looks the text up in the global language table (empty for an id that is not loaded).
-std::string tr(StringId id);
 
 } // namespace tsw

@@ -121,7 +121,7 @@ std::string modelTypeText(const std::string& modelCode) {
     return out;
 }
 
-std::string frequencyText(std::uint32_t typeByte, const LinkTextLookup& text) {
+std::string frequencyText(std::uint32_t typeByte, const TextLookup& text) {
     if (typeByte != kInfoBandTypeByte)
         return " ";
     return text(StrId::BandLabel) + " : " + text(StrId::RadioInfoBandRange) + " " +

@@ -32,7 +32,7 @@ bool RunRadioInformation(SerialLink& link);
 // "HX-" and the model code with every letter H removed ("H5520" -> "HX-5520").
 std::string modelTypeText(const std::string& modelCode);
 // For type byte 0x92 the band text from three strings; otherwise a single space.
-std::string frequencyText(std::uint32_t typeByte, const LinkTextLookup& text);
+std::string frequencyText(std::uint32_t typeByte, const TextLookup& text);
 // Piece 1 (text 0..11) and piece 2 (text 12..15), each up to its first 0xFF and followed by a
 // space when not empty, then the serial bytes without 0xFF, other than letters, digits and
 // '-' shown as spaces. The serial bytes so replaced are replaced in `serial` too.

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "app/AppGlobals.h"
+#include "app/TextLookup.h"
 #include "app/UserPrompt.h"
 #include "link/CommPort.h"
 
@@ -33,8 +34,6 @@ inline constexpr std::string_view kProgramHandshake = "PROGRAM";
 inline constexpr std::string_view kTuningHandshake = "TUNING ";
 inline constexpr std::size_t kIdentitySize = 8;
 } // namespace wire
-
-using LinkTextLookup = std::function<std::string(StringId)>;
 
 enum class ConnectionMode { Read, Write };
 
@@ -61,7 +60,7 @@ public:
     SerialLink(SerialDevice& device, Clock& clock, UserPrompt& prompt, AppGlobals& globals);
 
     // Texts come from the language table unless a lookup is set (tests, fallbacks).
-    void SetTextLookup(LinkTextLookup lookup) { lookup_ = std::move(lookup); }
+    void SetTextLookup(TextLookup lookup) { lookup_ = std::move(lookup); }
     std::string Text(StringId id) const;
     AppGlobals& Globals() { return g_; }
     UserPrompt& Prompter() { return prompt_; }
@@ -130,7 +129,7 @@ private:
 
     UserPrompt& prompt_;
     AppGlobals& g_;
-    LinkTextLookup lookup_;
+    TextLookup lookup_;
     int lastWaitingCount_ = 0;
 };
 

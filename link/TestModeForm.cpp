@@ -22,7 +22,7 @@ constexpr std::size_t kTxOffset = 4;
 } // namespace
 
 TestChannelFrequencies testChannelFrequencies(const RadioImage& image, int channel,
-                                              const TestModeTextLookup& text) {
+                                              const TextLookup& text) {
     if (channel < 1 || channel > layout::kTestFrequencyCount)
         return {};
     const std::size_t base = layout::testFrequencyOffset(channel - 1);
@@ -35,7 +35,7 @@ TestChannelFrequencies testChannelFrequencies(const RadioImage& image, int chann
     return out;
 }
 
-std::vector<TestSignalling> testSignallings(const TestModeTextLookup& text) {
+std::vector<TestSignalling> testSignallings(const TextLookup& text) {
     std::vector<TestSignalling> out;
     for (const auto& [rx, tx] : kSignallingNames) {
         TestSignalling s{text(rx), text(tx), {}};

@@ -7,17 +7,14 @@
 // transmit 3004003 + 4(n-1).
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/RadioImage.h"
 #include "app/StringIds.h"
+#include "app/TextLookup.h"
 
 namespace tsw {
-
-// (Spelled out: the codec headers and the link headers name their lookups differently.)
-using TestModeTextLookup = std::function<std::string(StringId)>;
 
 inline constexpr int kTestSignallingCount = 7;
 
@@ -27,7 +24,7 @@ struct TestChannelFrequencies {
 };
 // Test channel 1..16 from the image's test channel table.
 TestChannelFrequencies testChannelFrequencies(const RadioImage& image, int channel,
-                                              const TestModeTextLookup& text);
+                                              const TextLookup& text);
 
 struct TestSignalling {
     std::string rxName;
@@ -35,7 +32,7 @@ struct TestSignalling {
     // The list entry: the receive name, or "receive / transmit" when the two differ.
     std::string entry;
 };
-std::vector<TestSignalling> testSignallings(const TestModeTextLookup& text);
+std::vector<TestSignalling> testSignallings(const TextLookup& text);
 
 // The list of test channel numbers, "1" to "16".
 std::vector<std::string> testChannelEntries();

@@ -66,7 +66,7 @@ std::optional<WriteRefusal> checkBeforeWriting(const RadioImage& image) {
     return std::nullopt;
 }
 
-std::string refusalText(const WriteRefusal& refusal, const LinkTextLookup& text) {
+std::string refusalText(const WriteRefusal& refusal, const TextLookup& text) {
     std::string out = text(StrId::WriteRefusedMissingSettings) + "\n";
     if (refusal.blankLine)
         out += "\n";
@@ -78,7 +78,7 @@ std::string refusalText(const WriteRefusal& refusal, const LinkTextLookup& text)
     return out;
 }
 
-Prompt refusalPrompt(const WriteRefusal& refusal, const LinkTextLookup& text) {
+Prompt refusalPrompt(const WriteRefusal& refusal, const TextLookup& text) {
     Prompt p;
     p.textId = StrId::WriteRefusedMissingSettings;
     p.text = refusalText(refusal, text);

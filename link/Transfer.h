@@ -65,8 +65,8 @@ struct WriteRefusal {
 std::optional<WriteRefusal> checkBeforeWriting(const RadioImage& image);
 // String 3003059, a line break (two when asked), then each named text in double quotes,
 // one per line.
-std::string refusalText(const WriteRefusal& refusal, const LinkTextLookup& text);
-Prompt refusalPrompt(const WriteRefusal& refusal, const LinkTextLookup& text);
+std::string refusalText(const WriteRefusal& refusal, const TextLookup& text);
+Prompt refusalPrompt(const WriteRefusal& refusal, const TextLookup& text);
 
 // ---- Read reply -----------------------------------------------------------------------------
 // The data bytes a read reply contributes, at most 64 and at most `room`; nothing when the

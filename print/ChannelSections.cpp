@@ -31,7 +31,7 @@ constexpr double kFirstBlockLine = 2;
 constexpr double kSecondColumnX = 72; // landscape: the third and fourth channel beside
 
 void addChannelBlock(PrintItems& items, RadioImage& image, int channel, double line, double x,
-                     TextLookup lookup) {
+                     const TextLookup& lookup) {
     ChannelEditorState state;
     state.selectedChannel = channel;
     const ChannelInfoForm table(image, state, false, lookup);
@@ -83,7 +83,7 @@ int channelPageOf(const RadioImage& image, int channel) {
 }
 
 PrintItems channelInformationItems(const SectionPage& page, const RadioImage& image,
-                                   TextLookup lookup) {
+                                   const TextLookup& lookup) {
     RadioImage copy = image;
     PrintItems items{titleItem(StrId::TitleChannelInformation, lookup)};
     const std::vector<int> channels = channelsOfPage(image, page.subPage);
@@ -98,7 +98,7 @@ PrintItems channelInformationItems(const SectionPage& page, const RadioImage& im
     return items;
 }
 
-PrintItems testFrequencyItems(const RadioImage& image, TextLookup lookup) {
+PrintItems testFrequencyItems(const RadioImage& image, const TextLookup& lookup) {
     RadioImage copy = image;
     const TestFrequencyForm form(copy, false, lookup);
     constexpr TableColumn kColumns[TestFrequencyForm::kColumns] = {
@@ -111,7 +111,7 @@ PrintItems testFrequencyItems(const RadioImage& image, TextLookup lookup) {
     return items;
 }
 
-PrintItems qtDqtTableItems(const RadioImage& image, TextLookup lookup) {
+PrintItems qtDqtTableItems(const RadioImage& image, const TextLookup& lookup) {
     RadioImage copy = image;
     ChannelEditorState state;
     const QtDqtTableForm form(copy, state, lookup);

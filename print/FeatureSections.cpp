@@ -26,7 +26,7 @@ struct RowBlock {
 };
 
 // The value a row shows, as text; check boxes are drawn instead.
-std::string rowValue(const feature::FieldForm& form, int row, TextLookup lookup) {
+std::string rowValue(const feature::FieldForm& form, int row, const TextLookup& lookup) {
     const feature::FieldRow& r = form.rows()[static_cast<std::size_t>(row)];
     if (r.kind == feature::FieldKind::List) {
         const auto entries = form.listEntries(row);
@@ -76,7 +76,7 @@ constexpr std::array<RowBlock, 4> kFeatureBlocks{{
 } // namespace
 
 PrintItems optionalFeaturesItems(const SectionPage& page, const RadioImage& image,
-                                 TextLookup lookup) {
+                                 const TextLookup& lookup) {
     RadioImage copy = image;
     const feature::FeatureForm form(copy, lookup);
     const auto visible = [&form](int row) { return form.visible(row); };
@@ -93,7 +93,7 @@ PrintItems optionalFeaturesItems(const SectionPage& page, const RadioImage& imag
     return items;
 }
 
-PrintItems keyAssignmentItems(const RadioImage& image, TextLookup lookup) {
+PrintItems keyAssignmentItems(const RadioImage& image, const TextLookup& lookup) {
     PrintItems items{titleItem(StrId::TitleKeyAssignment, lookup)};
     addLabelValue(items, 2, lookup(StrId::PrintPf1Label),
                   feature::keyFunctionName(image.byte(layout::kKeyPf1), lookup));
@@ -102,7 +102,7 @@ PrintItems keyAssignmentItems(const RadioImage& image, TextLookup lookup) {
     return items;
 }
 
-PrintItems scanItems(const RadioImage& image, TextLookup lookup) {
+PrintItems scanItems(const RadioImage& image, const TextLookup& lookup) {
     RadioImage copy = image;
     feature::ScanForm form(copy);
     form.applyEnabling(); // what the editor shows once it has opened
@@ -112,7 +112,7 @@ PrintItems scanItems(const RadioImage& image, TextLookup lookup) {
     return items;
 }
 
-PrintItems embeddedMessageItems(const RadioImage& image, TextLookup lookup) {
+PrintItems embeddedMessageItems(const RadioImage& image, const TextLookup& lookup) {
     PrintItems items{titleItem(StrId::TitleEmbeddedMessage, lookup)};
     for (int line = 0; line < 2; ++line)
         items.push_back(textItem(kTitleX, 2 + line, feature::messageLineText(image, line),

@@ -57,7 +57,7 @@ std::string modelCodeText(const RadioImage& image) {
     return code;
 }
 
-PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, TextLookup lookup) {
+PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, const TextLookup& lookup) {
     const ModelEntry& model = modelEntry(info.modelIndex);
     const BandEntry& band = bandEntry(info.modelIndex, lookupBand(identityOf(image)));
     struct Row {

@@ -46,7 +46,7 @@ std::string formatPrintDateTime(const std::tm& local);
 // to the first byte that is not one.
 std::string modelCodeText(const RadioImage& image);
 
-PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, TextLookup lookup);
+PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, const TextLookup& lookup);
 PrintItems footerItems(int pageNumber);
 
 } // namespace tsw::print

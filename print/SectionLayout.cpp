@@ -33,11 +33,12 @@ void addLabelValue(PrintItems& items, double line, std::string label, std::strin
     items.push_back(textItem(x + kValueOffset, line, std::move(value)));
 }
 
-PrintItem titleItem(StringId title, TextLookup lookup) {
+PrintItem titleItem(StringId title, const TextLookup& lookup) {
     return textItem(kTitleX, 0, lookup(title));
 }
 
-PrintItems sectionItems(const SectionPage& page, const RadioImage& image, TextLookup lookup) {
+PrintItems sectionItems(const SectionPage& page, const RadioImage& image,
+                        const TextLookup& lookup) {
     switch (page.section) {
     case PrintSection::OptionalFeatures:
         return optionalFeaturesItems(page, image, lookup);
@@ -61,7 +62,7 @@ PrintItems sectionItems(const SectionPage& page, const RadioImage& image, TextLo
 
 PrintItems pageItems(const PageEntry& entry, int pageNumber, bool landscape,
                      const SectionPage& editorPage, const HeaderInfo& header,
-                     const RadioImage& image, TextLookup lookup) {
+                     const RadioImage& image, const TextLookup& lookup) {
     SectionPage page{entry.section, entry.subPage, landscape};
     if (entry.section == PrintSection::RequestingEditor)
         page = SectionPage{editorPage.section, editorPage.subPage, landscape};

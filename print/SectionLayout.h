@@ -44,28 +44,28 @@ std::vector<int> channelsOfPage(const RadioImage& image, int subPage);
 int channelPageOf(const RadioImage& image, int channel);
 
 // The body of one page, lines counted from the body start. The image is only read.
-PrintItems sectionItems(const SectionPage& page, const RadioImage& image, TextLookup lookup);
+PrintItems sectionItems(const SectionPage& page, const RadioImage& image, const TextLookup& lookup);
 
 // A whole page: header, the body below it, the page number at the foot. A requesting
 // editor's page prints `editorPage` (its section and sub-page).
 PrintItems pageItems(const PageEntry& entry, int pageNumber, bool landscape,
                      const SectionPage& editorPage, const HeaderInfo& header,
-                     const RadioImage& image, TextLookup lookup);
+                     const RadioImage& image, const TextLookup& lookup);
 
 // Section bodies, one per file of this folder.
 PrintItems channelInformationItems(const SectionPage& page, const RadioImage& image,
-                                   TextLookup lookup);
-PrintItems testFrequencyItems(const RadioImage& image, TextLookup lookup);
-PrintItems qtDqtTableItems(const RadioImage& image, TextLookup lookup);
+                                   const TextLookup& lookup);
+PrintItems testFrequencyItems(const RadioImage& image, const TextLookup& lookup);
+PrintItems qtDqtTableItems(const RadioImage& image, const TextLookup& lookup);
 PrintItems optionalFeaturesItems(const SectionPage& page, const RadioImage& image,
-                                 TextLookup lookup);
-PrintItems keyAssignmentItems(const RadioImage& image, TextLookup lookup);
-PrintItems scanItems(const RadioImage& image, TextLookup lookup);
-PrintItems embeddedMessageItems(const RadioImage& image, TextLookup lookup);
+                                 const TextLookup& lookup);
+PrintItems keyAssignmentItems(const RadioImage& image, const TextLookup& lookup);
+PrintItems scanItems(const RadioImage& image, const TextLookup& lookup);
+PrintItems embeddedMessageItems(const RadioImage& image, const TextLookup& lookup);
 
 // Two items on one line: a label at 20 w and its value at 50 w (or at x and x + 30).
 void addLabelValue(PrintItems& items, double line, std::string label, std::string value,
                    double x = kLabelX);
-PrintItem titleItem(StringId title, TextLookup lookup);
+PrintItem titleItem(StringId title, const TextLookup& lookup);
 
 } // namespace tsw::print

@@ -25,7 +25,8 @@ std::string withoutMnemonic(std::string text) {
     return text;
 }
 
-void addByteTable(PrintItems& items, std::span<const std::uint8_t> tuning, TextLookup lookup) {
+void addByteTable(PrintItems& items, std::span<const std::uint8_t> tuning,
+                  const TextLookup& lookup) {
     items.push_back(textItem(kLabelX, kTableLine, lookup(StrId::QtDqtNumberHeader)));
     for (int c = 0; c < kBytesPerRow; ++c)
         items.push_back(textItem(kFirstValueRight + kValueStep * c, kTableLine, std::to_string(c),
@@ -46,7 +47,7 @@ void addByteTable(PrintItems& items, std::span<const std::uint8_t> tuning, TextL
 }
 
 double addNamedValues(PrintItems& items, double line, std::span<const std::uint8_t> tuning,
-                      std::span<const NamedTuningValue> named, TextLookup lookup) {
+                      std::span<const NamedTuningValue> named, const TextLookup& lookup) {
     for (const NamedTuningValue& value : named) {
         const std::string text = value.index < tuning.size() && value.index < kTuningDataSize
                                      ? std::to_string(tuning[value.index])
@@ -58,7 +59,7 @@ double addNamedValues(PrintItems& items, double line, std::span<const std::uint8
 }
 
 void addTestChannels(PrintItems& items, double x, double line,
-                     std::span<const std::uint8_t> testChannels, TextLookup lookup) {
+                     std::span<const std::uint8_t> testChannels, const TextLookup& lookup) {
     RadioImage copy;
     copy.copyFrom(testChannels.first(std::min(testChannels.size(), kTestChannelTableSize)),
                   layout::kTestFrequencies);
@@ -80,7 +81,8 @@ void addTestChannels(PrintItems& items, double x, double line,
 
 PrintItems tuningItems(std::span<const std::uint8_t> tuning,
                        std::span<const std::uint8_t> testChannels,
-                       std::span<const NamedTuningValue> named, bool landscape, TextLookup lookup) {
+                       std::span<const NamedTuningValue> named, bool landscape,
+                       const TextLookup& lookup) {
     PrintItems items{textItem(kTitleX, 0, withoutMnemonic(lookup(StrId::MenuTestMode)))};
     addByteTable(items, tuning, lookup);
     const double tableEnd = kTableLine + 1 + (kTuningDataSize + kBytesPerRow - 1) / kBytesPerRow;
@@ -95,7 +97,8 @@ PrintItems tuningItems(std::span<const std::uint8_t> tuning,
 PrintItems tuningPageItems(std::span<const std::uint8_t> tuning,
                            std::span<const std::uint8_t> testChannels,
                            std::span<const NamedTuningValue> named, bool landscape,
-                           const HeaderInfo& header, const RadioImage& image, TextLookup lookup) {
+                           const HeaderInfo& header, const RadioImage& image,
+                           const TextLookup& lookup) {
     PrintItems items = headerItems(header, image, lookup);
     PrintItems body = tuningItems(tuning, testChannels, named, landscape, lookup);
     shiftDown(body, kBodyStartLine);

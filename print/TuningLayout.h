@@ -30,12 +30,14 @@ inline constexpr std::size_t kTestChannelTableSize = 128; // 16 records of 8 byt
 // Missing bytes (a short span) print as empty cells.
 PrintItems tuningItems(std::span<const std::uint8_t> tuning,
                        std::span<const std::uint8_t> testChannels,
-                       std::span<const NamedTuningValue> named, bool landscape, TextLookup lookup);
+                       std::span<const NamedTuningValue> named, bool landscape,
+                       const TextLookup& lookup);
 
 // The whole page: header, the items above below it, page number 1.
 PrintItems tuningPageItems(std::span<const std::uint8_t> tuning,
                            std::span<const std::uint8_t> testChannels,
                            std::span<const NamedTuningValue> named, bool landscape,
-                           const HeaderInfo& header, const RadioImage& image, TextLookup lookup);
+                           const HeaderInfo& header, const RadioImage& image,
+                           const TextLookup& lookup);
 
 } // namespace tsw::print

@@ -65,6 +65,6 @@ struct CsvImportResult {
 CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly);
 
 // The problem as a sentence of the user's language.
-std::string FormatCsvProblem(const CsvProblem& problem, TextLookup lookup = &tr);
+std::string FormatCsvProblem(const CsvProblem& problem, const TextLookup& lookup = tr);
 
 } // namespace tsw

@@ -438,7 +438,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool
     return result;
 }
 
-std::string FormatCsvProblem(const CsvProblem& problem, TextLookup lookup) {
+std::string FormatCsvProblem(const CsvProblem& problem, const TextLookup& lookup) {
     const std::string pattern = lookup(problem.text);
     if (problem.row > 0)
         return fillTemplate(pattern, {std::to_string(problem.row), problem.detail});

@@ -15,7 +15,7 @@ constexpr int kLastChannel = kChannelCount - 1;
 
 ChannelEditForm::ChannelEditForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
                                  TextLookup lookup)
-    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
 std::string ChannelEditForm::channelNumberText() const {
     return IsValidChannel(state_.selectedChannel) ? std::to_string(state_.selectedChannel + 1)

@@ -31,7 +31,7 @@ public:
     static constexpr int kHelpTopic = 160;
 
     ChannelEditForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
-                    TextLookup lookup = &tr);
+                    TextLookup lookup = tr);
 
     int channel() const { return state_.selectedChannel; }
     std::string channelNumberText() const;

@@ -69,7 +69,7 @@ bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
     return true;
 }
 
-std::string ToneTextOfEntry(std::string_view entry, TextLookup lookup) {
+std::string ToneTextOfEntry(std::string_view entry, const TextLookup& lookup) {
     if (entry == lookup(StrId::OffText))
         return {};
     if (!hasNumberedPrefix(entry))
@@ -88,7 +88,7 @@ int TableIndexOfEntry(std::string_view entry) {
 
 std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
                                                 const ChannelEditorState& state,
-                                                TextLookup lookup) {
+                                                const TextLookup& lookup) {
     if (state.tableEditingActive)
         return ToneChoiceList();
     std::vector<std::string> entries{lookup(StrId::OffText)};
@@ -99,7 +99,7 @@ std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
 
 ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
                                  TextLookup lookup)
-    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
 std::string ChannelInfoForm::frequencyCellText(int channel) const {
     std::string text;

@@ -32,7 +32,7 @@ bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
 
 // The text of a numbered list entry after its prefix ("(01)    67.0" -> "67.0"); a text that
 // carries no numbered prefix is returned whole. The off entry gives an empty text.
-std::string ToneTextOfEntry(std::string_view entry, TextLookup lookup = &tr);
+std::string ToneTextOfEntry(std::string_view entry, const TextLookup& lookup = tr);
 // The table number of a numbered tone entry ("(05)    D023N" -> 5); 0 for any other text.
 int TableIndexOfEntry(std::string_view entry);
 
@@ -41,7 +41,7 @@ int TableIndexOfEntry(std::string_view entry);
 // edited.
 std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
                                                 const ChannelEditorState& state,
-                                                TextLookup lookup = &tr);
+                                                const TextLookup& lookup = tr);
 
 // What a click (or Enter) on a cell opens.
 struct CellEditor {
@@ -67,7 +67,7 @@ public:
     static constexpr int kHelpTopic = 150;
 
     ChannelInfoForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
-                    TextLookup lookup = &tr);
+                    TextLookup lookup = tr);
 
     std::string cellText(int row, int column) const;
     std::string freeAreaText() const; // free channel memory in bytes

@@ -158,7 +158,7 @@ void InitNewChannel(RadioImage& image, int channel) {
 }
 
 int RequireChannel(const RadioImage& image, ChannelEditorState& state, UserPrompt& prompt,
-                   int channel, TextLookup lookup) {
+                   int channel, const TextLookup& lookup) {
     if (!IsChannelEmpty(image, channel))
         return 1;
     state.messageShown = true;
@@ -193,7 +193,7 @@ int LookupChoiceText(int code, std::span<const Choice> choices) {
 }
 
 int FormatChannelField(const RadioImage& image, ChannelEditorState& state, int channel, int field,
-                       std::string& text, TextLookup lookup) {
+                       std::string& text, const TextLookup& lookup) {
     if (IsChannelEmpty(image, channel))
         return -1;
     state.currentChannel = channel;

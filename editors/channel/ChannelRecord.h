@@ -60,7 +60,7 @@ void InitNewChannel(RadioImage& image, int channel);
 // 1 when the channel is in use. Otherwise sets state.messageShown, tells the user that the
 // channel is not programmed (stop icon, OK) and returns 0.
 int RequireChannel(const RadioImage& image, ChannelEditorState& state, UserPrompt& prompt,
-                   int channel, TextLookup lookup = &tr);
+                   int channel, const TextLookup& lookup = tr);
 
 // One choice of a flag list: the text shown and the code stored.
 struct Choice {
@@ -87,6 +87,6 @@ enum ChannelField : int {
 // frequency, decode tone, or the flag's choice text; an unknown field leaves it alone) and 0
 // is returned.
 int FormatChannelField(const RadioImage& image, ChannelEditorState& state, int channel, int field,
-                       std::string& text, TextLookup lookup = &tr);
+                       std::string& text, const TextLookup& lookup = tr);
 
 } // namespace tsw

@@ -48,7 +48,7 @@ int ChannelCopyForm::Copy() {
 
 FrequencyCopyForm::FrequencyCopyForm(RadioImage& image, ChannelEditorState& state,
                                      bool narrowStepsOnly, TextLookup lookup)
-    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+    : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
 std::string FrequencyCopyForm::receiveText() const {
     std::string text;
@@ -62,7 +62,7 @@ bool FrequencyCopyForm::Commit(std::string_view text) {
 }
 
 QtDqtCopyForm::QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup)
-    : image_(image), state_(state), lookup_(lookup) {}
+    : image_(image), state_(state), lookup_(std::move(lookup)) {}
 
 std::string QtDqtCopyForm::decodeToneText() const {
     if (IsChannelEmpty(image_, state_.selectedChannel))

@@ -51,7 +51,7 @@ public:
     static constexpr std::size_t kCommitTextMax = 20;
 
     FrequencyCopyForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
-                      TextLookup lookup = &tr);
+                      TextLookup lookup = tr);
 
     std::string receiveText() const; // shown read-only and put into the edit box
     // OK: the text becomes the channel's transmit frequency. Returns whether it was stored.
@@ -66,7 +66,7 @@ private:
 
 class QtDqtCopyForm {
 public:
-    QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup = &tr);
+    QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup = tr);
 
     std::string decodeToneText() const;
     std::vector<std::string> toneListEntries() const;

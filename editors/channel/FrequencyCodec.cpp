@@ -115,13 +115,13 @@ int ParseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsO
     return step;
 }
 
-std::string NumberedFixedFrequency(int k, TextLookup lookup) {
+std::string NumberedFixedFrequency(int k, const TextLookup& lookup) {
     if (k < 1 || k > kFixedFrequencyCount)
         return "(0)     " + lookup(StrId::OffText);
     return "(" + std::to_string(k) + ")     " + std::string(kFixedFrequencies[k - 1]);
 }
 
-std::string NumberedFrequencyText(std::string_view text, TextLookup lookup) {
+std::string NumberedFrequencyText(std::string_view text, const TextLookup& lookup) {
     if (text.empty())
         return NumberedFixedFrequency(0, lookup);
     const auto found = std::find(kFixedFrequencies.begin(), kFixedFrequencies.end(), text);

@@ -12,13 +12,11 @@
 #include "app/AppGlobals.h"
 #include "app/RadioImage.h"
 #include "app/StringIds.h"
+#include "app/TextLookup.h"
 
 namespace tsw {
 
 using FrequencyBytes = std::array<std::uint8_t, 4>;
-
-// Looks up a language text; the program passes tr, tests pass their own.
-using TextLookup = std::string (*)(StringId);
 
 // Index of the channel step a parsed frequency fits.
 enum FrequencyStep : int {
@@ -56,8 +54,8 @@ int ParseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsO
 
 // "(k)     446.0xxxx" for the k-th fixed frequency (k = 1..8); "(0)     " + the off text for
 // an empty text; any other text unchanged.
-std::string NumberedFrequencyText(std::string_view text, TextLookup lookup = &tr);
+std::string NumberedFrequencyText(std::string_view text, const TextLookup& lookup = tr);
 // The numbered form of fixed frequency k (1..8), or the off entry for k = 0.
-std::string NumberedFixedFrequency(int k, TextLookup lookup = &tr);
+std::string NumberedFixedFrequency(int k, const TextLookup& lookup = tr);
 
 } // namespace tsw

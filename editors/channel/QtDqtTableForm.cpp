@@ -16,7 +16,7 @@ bool isEntryCell(int row, int column) {
 } // namespace
 
 QtDqtTableForm::QtDqtTableForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup)
-    : image_(image), state_(state), lookup_(lookup) {
+    : image_(image), state_(state), lookup_(std::move(lookup)) {
     state_.tableEditingActive = true;
     state_.tableListOpen = false;
 }

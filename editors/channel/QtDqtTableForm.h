@@ -40,7 +40,7 @@ public:
     static constexpr int kHelpTopic = 1375;
 
     // Opening: tone lists take the full choice list, no entry list is open.
-    QtDqtTableForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup = &tr);
+    QtDqtTableForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup = tr);
     // Closing: the channel table's tone lists go back to the numbered table entries.
     void close();
 

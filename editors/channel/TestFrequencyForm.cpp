@@ -5,7 +5,7 @@
 namespace tsw {
 
 TestFrequencyForm::TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup)
-    : image_(image), narrowStepsOnly_(narrowStepsOnly), lookup_(lookup) {}
+    : image_(image), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
 bool TestFrequencyForm::isDataCell(int row, int column) {
     return row >= 1 && row <= kShownChannels && column >= 1 && column <= kLastColumn;

@@ -27,7 +27,7 @@ public:
     static constexpr int kEditTextMax = 9;                            // "446.00625"
     static constexpr int kHelpTopic = 157;
 
-    TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup = &tr);
+    TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup = tr);
 
     std::string cellText(int row, int column) const;
     static bool isDataCell(int row, int column);

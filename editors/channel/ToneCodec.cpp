@@ -66,7 +66,7 @@ void NormalizeToneText(std::string& text) {
         text[4] = 'N';
 }
 
-std::string FormatTone(ToneWord word, TextLookup lookup) {
+std::string FormatTone(ToneWord word, const TextLookup& lookup) {
     if (word == kToneOff)
         return lookup(StrId::OffText);
     if (!IsDqtTone(word))
@@ -78,7 +78,7 @@ std::string FormatTone(ToneWord word, TextLookup lookup) {
     return text;
 }
 
-ToneWord ParseTone(std::string_view text, TextLookup lookup) {
+ToneWord ParseTone(std::string_view text, const TextLookup& lookup) {
     std::string normal(text);
     if (normal == lookup(StrId::OffText))
         normal.clear();
@@ -92,7 +92,7 @@ ToneWord ParseTone(std::string_view text, TextLookup lookup) {
     return MakeDqtWord(code, normal[4] == 'I');
 }
 
-std::string FormatTableTone(const RadioImage& image, int index, TextLookup lookup) {
+std::string FormatTableTone(const RadioImage& image, int index, const TextLookup& lookup) {
     if (index < 0 || index >= layout::kQtDqtTableEntries)
         return {};
     const ToneWord word = image.word(layout::qtDqtEntryOffset(index + 1));

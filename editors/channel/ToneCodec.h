@@ -48,15 +48,15 @@ constexpr ToneWord MakeDqtWord(unsigned code, bool inverted) {
 void NormalizeToneText(std::string& text);
 
 // The text of a tone word: the off text, "%.1f" Hz, or "D023N".
-std::string FormatTone(ToneWord word, TextLookup lookup = &tr);
+std::string FormatTone(ToneWord word, const TextLookup& lookup = tr);
 
 // The tone word of a text: the off text and an empty text give 0xFFFF; other texts are
 // normalised first (NormalizeToneText), so every text gives some tone.
-ToneWord ParseTone(std::string_view text, TextLookup lookup = &tr);
+ToneWord ParseTone(std::string_view text, const TextLookup& lookup = tr);
 
 // Entry index+1 (index 0..37) of the QT/DQT table: 0x00FF and 0xFFFF show the off text.
 // An index outside the table gives an empty text.
-std::string FormatTableTone(const RadioImage& image, int index, TextLookup lookup = &tr);
+std::string FormatTableTone(const RadioImage& image, int index, const TextLookup& lookup = tr);
 
 // The fixed lists of tone texts.
 const std::vector<std::string>& QtToneList();      // 39 tones, 67.0 .. 250.3 Hz

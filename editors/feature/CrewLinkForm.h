@@ -79,7 +79,7 @@ inline constexpr std::array<int, 3> kCrewGridColumnTwips{600, 1200, 1200};
 
 class CrewLinkForm : public FieldForm {
 public:
-    CrewLinkForm(RadioImage& image, TextLookup text);
+    CrewLinkForm(RadioImage& image, TextLookup text = tr);
 
     std::span<const FieldRow> rows() const override { return kCrewLinkFieldTable; }
     std::optional<std::string> text(int row) const override;

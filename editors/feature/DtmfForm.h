@@ -94,7 +94,7 @@ inline constexpr std::array<int, 2> kDtmfGridColumnTwips{600, 2250};
 
 class DtmfForm : public FieldForm {
 public:
-    DtmfForm(RadioImage& image, TextLookup text);
+    DtmfForm(RadioImage& image, TextLookup text = tr);
 
     std::span<const FieldRow> rows() const override { return kDtmfFieldTable; }
     std::optional<std::string> text(int row) const override;

@@ -109,7 +109,7 @@ inline constexpr int kCallTonePreviewButton = 1379;
 
 class FeatureForm : public FieldForm {
 public:
-    FeatureForm(RadioImage& image, TextLookup text);
+    FeatureForm(RadioImage& image, TextLookup text = tr);
 
     std::span<const FieldRow> rows() const override { return kFeatureFieldTable; }
     // The PTT ID group and the Clone Mode box are hidden.

@@ -7,10 +7,6 @@
 
 namespace tsw::feature {
 
-TextLookup globalTextLookup() {
-    return [](StringId id) { return tr(id); };
-}
-
 int listIndexOf(std::span<const ListEntry> entries, int code) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].code == code)

@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,13 +16,10 @@
 
 #include "app/RadioImage.h"
 #include "app/StringIds.h"
+#include "app/TextLookup.h"
 #include "app/UserPrompt.h"
 
 namespace tsw::feature {
-
-// Looks up a language text; forms take one so that tests need no language file.
-using TextLookup = std::function<std::string(StringId)>;
-TextLookup globalTextLookup(); // the program's language table (tsw::tr)
 
 enum class FieldKind : std::uint8_t {
     Hidden = 0, // not shown; the form keeps its bytes unchanged

@@ -91,7 +91,7 @@ void printForm(std::ostream& out, StringId title, const feature::FieldForm& form
 
 void printSettings(std::ostream& out, const RadioImage& source) {
     RadioImage image = source;
-    const feature::TextLookup lookup = [](StringId id) { return label(id); };
+    const TextLookup lookup = [](StringId id) { return label(id); };
     const feature::FeatureForm features(image, lookup);
     printForm(out, StrId::TitleOptionalFeatures, features,
               [&](int r) { return features.visible(r); });

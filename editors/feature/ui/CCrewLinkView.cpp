@@ -22,7 +22,7 @@ constexpr int kIdColumn = 2;
 } // namespace
 
 CCrewLinkView::CCrewLinkView(QWidget* parent)
-    : EditorForm(kCrewLinkHelpContext, parent), form_(globals().image, globalTextLookup()) {
+    : EditorForm(kCrewLinkHelpContext, parent), form_(globals().image) {
     setWindowTitle(langText(StrId::TitleCrewLink));
     tabs_ = new QTabWidget(body());
     setControlId(tabs_, kCrewLinkTabControl);

@@ -34,7 +34,7 @@ FormRow dtmfFormRow(int row) {
 } // namespace
 
 CDtmfView::CDtmfView(QWidget* parent)
-    : EditorForm(kDtmfHelpContext, parent), form_(globals().image, globalTextLookup()) {
+    : EditorForm(kDtmfHelpContext, parent), form_(globals().image) {
     setWindowTitle(langText(StrId::TitleDtmf));
     tabs_ = new QTabWidget(body());
     setControlId(tabs_, kDtmfTabControl);

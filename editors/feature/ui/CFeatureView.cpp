@@ -44,7 +44,7 @@ std::filesystem::path programDirectory() {
 } // namespace
 
 CFeatureView::CFeatureView(std::unique_ptr<TonePlayer> player, QWidget* parent)
-    : EditorForm(kFeatureHelpContext, parent), form_(globals().image, globalTextLookup()),
+    : EditorForm(kFeatureHelpContext, parent), form_(globals().image),
       player_(player ? std::move(player) : std::make_unique<QtTonePlayer>()),
       tone_(std::make_unique<CallTonePreview>(*player_, programDirectory())) {
     setWindowTitle(langText(StrId::TitleOptionalFeatures));
@@ -105,7 +105,7 @@ void CFeatureView::togglePreview() {
 
 void CFeatureView::showPreviewResult(const CallTonePreview::Result& result) {
     if (result.message != 0)
-        shell().prompt().ask(errorPrompt(result.message, globalTextLookup(), result.fileName));
+        shell().prompt().ask(errorPrompt(result.message, tsw::tr, result.fileName));
 }
 
 void CFeatureView::showPreviewState() {

@@ -56,9 +56,8 @@ QComboBox* CKeyView::createList(ProgrammableKey key) {
     auto* list = new QComboBox(body());
     setControlId(list,
                  key == ProgrammableKey::Pf1 ? feature::kKeyPf1ListId : feature::kKeyPf2ListId);
-    const auto text = feature::globalTextLookup();
     for (int position = 0; position < feature::kKeyFunctionCount; ++position)
-        list->addItem(QString::fromStdString(feature::keyEntryText(position, text)));
+        list->addItem(QString::fromStdString(feature::keyEntryText(position, tsw::tr)));
     list->setCurrentIndex(form_.position(key));
     return list;
 }

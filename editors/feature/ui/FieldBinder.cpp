@@ -200,7 +200,7 @@ void FieldBinder::apply(int row, const Commit& commit) {
         afterCommit(row, commit);
     if (commit.message != 0 && !inMessage_) {
         inMessage_ = true;
-        shell().prompt().ask(feature::errorPrompt(commit.message, feature::globalTextLookup()));
+        shell().prompt().ask(feature::errorPrompt(commit.message, tsw::tr));
         inMessage_ = false;
     }
     QLineEdit* edit = built(row).edit;

@@ -46,7 +46,7 @@ inline std::string fakeText(StringId id) {
         return "#" + std::to_string(id);
     }
 }
-inline feature::TextLookup fakeLookup() {
+inline TextLookup fakeLookup() {
     return &fakeText;
 }
 
