@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -77,7 +78,8 @@ void ProgramLinkTest::readAndWriteThroughTheProgramMenu() {
     CMainFrame* frame = app.mainFrame();
     QTRY_VERIFY(frame->openEditorOf(cmd::ChannelInformation));
     QCOMPARE(frame->statusPanes()->portPane()->text(), QString("COM1"));
-    EditorForm* tableBefore = frame->openEditorOf(cmd::ChannelInformation);
+    // A guarded pointer: the reopened table may be built where the closed one stood.
+    const QPointer<EditorForm> tableBefore = frame->openEditorOf(cmd::ChannelInformation);
 
     // Read from Radio: the image becomes the radio's and the channel table reopens on it.
     ModalScript read;
@@ -88,7 +90,7 @@ void ProgramLinkTest::readAndWriteThroughTheProgramMenu() {
     QCOMPARE(globals().image.byte(layout::kMessageLine1), std::uint8_t{'S'});
     QCOMPARE(globals().image.byte(layout::channelOffset(4)), std::uint8_t{0x07});
     QTRY_VERIFY(frame->openEditorOf(cmd::ChannelInformation) &&
-                frame->openEditorOf(cmd::ChannelInformation) != tableBefore);
+                !tableBefore);
     QCOMPARE(globals().currentFileName, std::string("tsw62m.dat"));
 
     // Write to Radio: a change in the program reaches the radio's memory.
