@@ -80,7 +80,7 @@ private:
 };
 
 QPushButton* makeButton(QWidget* parent, int id, StringId text) {
-    auto* b = new QPushButton(QString::fromStdString(tr(text)), parent);
+    auto* b = new QPushButton(uiText(text), parent);
     setControlId(b, id);
     b->setAutoDefault(false);
     return b;
@@ -106,7 +106,7 @@ QWidget* findControl(const QWidget* root, int id) {
 }
 
 QString numberOrOff(int value) {
-    return value == 0 ? QString::fromStdString(tr(StrId::OffText)) : QString::number(value);
+    return value == 0 ? uiText(StrId::OffText) : QString::number(value);
 }
 
 SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {

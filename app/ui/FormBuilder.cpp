@@ -7,13 +7,10 @@
 
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 namespace {
-
-QString text(StringId id) {
-    return QString::fromStdString(tr(id));
-}
 
 // The grids rows are placed in: one per form column and one per group box.
 class Grids {
@@ -67,7 +64,7 @@ T* tagged(T* w, int id) {
 
 void addLabelled(BuiltRow& b, const FormRow& row, QGridLayout* grid, QWidget* parent) {
     const int r = grid->rowCount();
-    b.label = tagged(new QLabel(text(row.labelText), parent), row.labelId);
+    b.label = tagged(new QLabel(uiText(row.labelText), parent), row.labelId);
     grid->addWidget(b.label, r, 0);
     if (row.kind == RowKind::Number && row.valueId != 0) {
         b.edit = tagged(new FilterEdit(parent), row.valueId);
@@ -100,14 +97,14 @@ std::vector<BuiltRow> buildFormRows(QWidget* container, std::span<const FormRow>
             break;
         case RowKind::Group: {
             QGridLayout* grid = grids.forRow(row);
-            b.group = tagged(new QGroupBox(text(row.labelText), container), row.labelId);
+            b.group = tagged(new QGroupBox(uiText(row.labelText), container), row.labelId);
             grid->addWidget(b.group, grid->rowCount(), 0, 1, 3);
             grids.addGroup(row.labelId, b.group);
             break;
         }
         case RowKind::Check: {
             QGridLayout* grid = grids.forRow(row);
-            b.check = tagged(new QCheckBox(text(row.labelText), container),
+            b.check = tagged(new QCheckBox(uiText(row.labelText), container),
                              row.valueId != 0 ? row.valueId : row.labelId);
             b.value = b.check;
             grid->addWidget(b.check, grid->rowCount(), 0, 1, 3);

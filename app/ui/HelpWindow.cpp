@@ -20,10 +20,6 @@
 namespace tsw::ui {
 namespace {
 
-QString plain(StringId id) {
-    return QString::fromStdString(globals().language.plainText(id));
-}
-
 QString collectionFileFor(const QString& helpFile) {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dir.isEmpty())
@@ -56,7 +52,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
     : QMainWindow(parent), engine_(engine), tabs_(new QTabWidget),
       browser_(new HelpBrowser(engine, this)) {
     // Not deleted on close: it shows the engine's own widgets and lives as long as the engine.
-    setWindowTitle(QStringLiteral("TSW-62M - ") + plain(StrId::MenuHelpTopics));
+    setWindowTitle(QStringLiteral("TSW-62M - ") + plainText(StrId::MenuHelpTopics));
     tabs_->addTab(engine->contentWidget(), uiText(StrId::HelpTabContents));
     tabs_->addTab(engine->indexWidget(), uiText(StrId::HelpTabIndex));
     tabs_->addTab(createSearchPage(), uiText(StrId::HelpTabSearch));

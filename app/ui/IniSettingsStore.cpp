@@ -1,13 +1,8 @@
 #include "app/ui/IniSettingsStore.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
-namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 IniSettingsStore::IniSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -17,7 +12,7 @@ IniSettingsStore::IniSettingsStore(const QString& path)
     : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
 
 QString IniSettingsStore::groupFor(std::string_view section) const {
-    const QString wanted = qs(section);
+    const QString wanted = fromStd(section);
     for (const QString& group : settings_->childGroups())
         if (sameSection(group.toStdString(), section))
             return group;
@@ -26,7 +21,7 @@ QString IniSettingsStore::groupFor(std::string_view section) const {
 
 std::optional<std::string> IniSettingsStore::readString(std::string_view section,
                                                         std::string_view key) const {
-    const QString path = groupFor(section) + QLatin1Char('/') + qs(key);
+    const QString path = groupFor(section) + QLatin1Char('/') + fromStd(key);
     const QVariant v = settings_->value(path);
     if (!v.isValid())
         return std::nullopt;
@@ -38,7 +33,7 @@ std::optional<std::string> IniSettingsStore::readString(std::string_view section
 
 void IniSettingsStore::writeString(std::string_view section, std::string_view key,
                                    std::string_view value) {
-    settings_->setValue(groupFor(section) + QLatin1Char('/') + qs(key), qs(value));
+    settings_->setValue(groupFor(section) + QLatin1Char('/') + fromStd(key), fromStd(value));
 }
 
 std::vector<std::string> IniSettingsStore::childKeys(std::string_view section) const {
@@ -51,7 +46,7 @@ std::vector<std::string> IniSettingsStore::childKeys(std::string_view section) c
 }
 
 void IniSettingsStore::remove(std::string_view section, std::string_view key) {
-    settings_->remove(groupFor(section) + QLatin1Char('/') + qs(key));
+    settings_->remove(groupFor(section) + QLatin1Char('/') + fromStd(key));
 }
 
 void IniSettingsStore::sync() {

@@ -4,21 +4,15 @@
 
 #include "app/AppGlobals.h"
 #include "app/ModelTable.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 namespace {
 
-QString plain(StringId id) {
-    return QString::fromStdString(globals().language.plainText(id));
-}
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The band entry's text after the frequency: "446 MHz(E)(T)" -> "(E)(T)".
 QString versionOf(std::string_view bandEntryText) {
     const auto at = bandEntryText.find('(');
-    return at == std::string_view::npos ? QString() : qs(bandEntryText.substr(at));
+    return at == std::string_view::npos ? QString() : fromStd(bandEntryText.substr(at));
 }
 
 } // namespace
@@ -45,12 +39,12 @@ ModelDisplay::ModelDisplay(QWidget* parent) : QWidget(parent) {
 void ModelDisplay::refresh() {
     const AppGlobals& g = globals();
     const ModelEntry& model = modelEntry(g.modelIndex);
-    modelLabel_->setText(plain(StrId::ModelNameLabel));
-    bandLabel_->setText(plain(StrId::BandLabel));
-    versionLabel_->setText(plain(StrId::ModelVersionLabel));
-    fileLabel_->setText(plain(StrId::FileNameLabel));
-    model_->setText(qs(model.displayName));
-    band_->setText(qs(model.bandText));
+    modelLabel_->setText(plainText(StrId::ModelNameLabel));
+    bandLabel_->setText(plainText(StrId::BandLabel));
+    versionLabel_->setText(plainText(StrId::ModelVersionLabel));
+    fileLabel_->setText(plainText(StrId::FileNameLabel));
+    model_->setText(fromStd(model.displayName));
+    band_->setText(fromStd(model.bandText));
     version_->setText(versionOf(bandEntry(g.modelIndex, lookupBand(g.identity)).text));
     file_->setText(QString::fromStdString(g.currentFileName));
 }

@@ -27,10 +27,6 @@ constexpr std::uint8_t kByte6SetBits = 0x03;
 constexpr std::uint8_t kBandCodeOnModelChange = 0x93;
 constexpr std::uint8_t kBandCodeOnBandChoice = 0x92;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QPushButton* button(QDialogButtonBox* box, StringId text, QDialogButtonBox::ButtonRole role,
                     int id) {
     QPushButton* b = box->addButton(uiText(text), role);
@@ -87,7 +83,7 @@ ModelInfoDialog::ModelInfoDialog(QWidget* parent)
 void ModelInfoDialog::fillModels() {
     models_->clear();
     for (int i = 0; i < modelCount(); ++i)
-        models_->addItem(qs(modelEntry(i).displayName));
+        models_->addItem(fromStd(modelEntry(i).displayName));
     models_->setCurrentIndex(globals().modelIndex);
 }
 
@@ -95,7 +91,7 @@ void ModelInfoDialog::fillBands() {
     bands_->clear();
     const int model = globals().modelIndex;
     for (int i = 0; i < bandCount(model); ++i)
-        bands_->addItem(qs(bandEntry(model, i).text));
+        bands_->addItem(fromStd(bandEntry(model, i).text));
     bands_->setCurrentIndex(lookupBand(globals().identity));
 }
 

@@ -22,8 +22,8 @@ QString uiText(StringId id) {
 QString plainText(StringId id) {
     return QString::fromStdString(globals().language.plainText(id));
 }
-QString fromStd(const std::string& s) {
-    return QString::fromStdString(s);
+QString fromStd(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 std::string toStd(const QString& s) {
     return s.toStdString();

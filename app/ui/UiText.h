@@ -3,14 +3,16 @@
 // or without them (window titles, list entries, tree items).
 
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "app/StringIds.h"
 
 namespace tsw::ui {
 
-QString uiText(StringId id);    // as stored
-QString plainText(StringId id); // every '&' removed
-QString fromStd(const std::string& s);
+QString uiText(StringId id);         // as stored
+QString plainText(StringId id);      // every '&' removed
+QString fromStd(std::string_view s); // UTF-8
 std::string toStd(const QString& s);
 
 // Registers the pictures compiled into the UI library (icons, splash). Safe to call often.

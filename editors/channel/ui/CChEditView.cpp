@@ -10,6 +10,7 @@
 #include "app/ImageLayout.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/FormBuilder.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "editors/channel/ui/ToneList.h"
@@ -38,10 +39,6 @@ constexpr FormRow kFields[] = {
 };
 constexpr int kFrequencyTextMax = 11;
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 bool keyIs(const QKeyEvent& key, int k, Qt::KeyboardModifiers modifiers) {
     return key.key() == k && (key.modifiers() & ~Qt::KeypadModifier) == modifiers;
 }
@@ -60,7 +57,7 @@ void makeFrequencyList(QComboBox* list) {
 CChEditView::CChEditView(QWidget* parent)
     : EditorForm(kTemplate, parent),
       form_(globals().image, channelEditorState(), globals().narrowStepsOnly) {
-    setWindowTitle(qs(form_.captionText()));
+    setWindowTitle(fromStd(form_.captionText()));
     createFields();
     connectFields();
     setChannelEditView(this);
@@ -119,7 +116,7 @@ void CChEditView::connectFields() {
 
 void CChEditView::showChannel() {
     filling_ = true;
-    number_->setText(qs(form_.channelNumberText()));
+    number_->setText(fromStd(form_.channelNumberText()));
     spin_->setValue(form_.channel());
     const bool used = form_.fieldsEnabled();
     enableFields(used);
@@ -148,16 +145,16 @@ void CChEditView::enableFields(bool used) {
 
 void CChEditView::showFrequency(QComboBox* list, const std::string& text) {
     const QSignalBlocker block(list);
-    const int index = list->findText(qs(text));
+    const int index = list->findText(fromStd(text));
     list->setCurrentIndex(index);
     if (index < 0)
-        list->setEditText(qs(text));
-    list->setProperty("shownText", qs(text));
+        list->setEditText(fromStd(text));
+    list->setProperty("shownText", fromStd(text));
 }
 
 void CChEditView::showTone(QComboBox* list, const std::string& text) {
     const int index = form_.fieldsEnabled() ? form_.toneEntryIndex(text) : -1;
-    showToneInList(list, index, qs(text));
+    showToneInList(list, index, fromStd(text));
     list->setProperty("shownText", list->currentText());
 }
 

@@ -13,6 +13,7 @@
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/GridKeys.h"
 #include "editors/channel/ui/CChEditView.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
@@ -30,10 +31,6 @@ constexpr int kGridId = 1139;
 constexpr int kFreeAreaLabelId = 1138;
 constexpr char kFreeAreaLabel[] = "Free Area (Bytes):"; // the form's own label
 constexpr int kLastRow = ChannelInfoForm::kRows - 1;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 bool isEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
@@ -99,7 +96,7 @@ void CChInfoView::createGrid() {
                                 ChannelInfoForm::isCentred(r, c) ? CMSFlexGrid::kAlignCentre
                                                                  : CMSFlexGrid::kAlignLeftCentre);
     for (int c = 0; c < ChannelInfoForm::kColumns; ++c)
-        grid_->setText(0, c, qs(form_.cellText(0, c)));
+        grid_->setText(0, c, fromStd(form_.cellText(0, c)));
     connect(grid_, &CMSFlexGrid::clicked, this, &CChInfoView::openCellEditor);
     connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
         if (openOverlay())
@@ -139,7 +136,7 @@ void CChInfoView::createFooter() {
     setControlId(label, kFreeAreaLabelId);
     freeArea_ = new QLabel(body());
     setControlId(freeArea_, kFreeAreaId);
-    channelEdit_ = new QPushButton(qs(tsw::tr(StrId::ChannelEditButton)), body());
+    channelEdit_ = new QPushButton(uiText(StrId::ChannelEditButton), body());
     channelEdit_->setAutoDefault(false);
     setControlId(channelEdit_, kChannelEditButtonId);
     connect(channelEdit_, &QPushButton::clicked, this,
@@ -160,12 +157,12 @@ void CChInfoView::refreshRow(int channel) {
     if (channel < 0 || channel >= ChannelInfoForm::kRows - 1)
         return;
     const int row = channel + 1;
-    grid_->setText(row, 0, qs(form_.cellText(row, 0)));
+    grid_->setText(row, 0, fromStd(form_.cellText(row, 0)));
     for (int c = 1; c < ChannelInfoForm::kColumns; ++c)
         if (!(openOverlay() && row == grid_->currentRow() && c == overlayColumn_))
-            grid_->setText(row, c, qs(form_.cellText(row, c)));
+            grid_->setText(row, c, fromStd(form_.cellText(row, c)));
     if (!channelEditorState().copyOpenedFromEdit)
-        freeArea_->setText(qs(form_.freeAreaText()));
+        freeArea_->setText(fromStd(form_.freeAreaText()));
 }
 
 void CChInfoView::refreshTable() {
@@ -177,7 +174,7 @@ void CChInfoView::refreshTable() {
 }
 
 void CChInfoView::updateCaption() {
-    setWindowTitle(qs(form_.captionText()));
+    setWindowTitle(fromStd(form_.captionText()));
 }
 
 void CChInfoView::showRow(int channel) {
@@ -220,7 +217,7 @@ void CChInfoView::openCellEditor(int row, int column) {
     setControlId(list, ChannelInfoForm::helpTopicForColumn(editor.column));
     grid_->ShowListOverCellByIndex(list, editor.selectedIndex, true);
     if (list == toneList_)
-        showToneInList(toneList_, editor.selectedIndex, qs(editor.text));
+        showToneInList(toneList_, editor.selectedIndex, fromStd(editor.text));
     filling_ = false;
     if (editor.channelChanged)
         afterChannelChange();

@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/channel/ui/GridEditBox.h"
 
@@ -18,15 +19,11 @@ namespace tsw::ui {
 
 TSW_REGISTER_EDITOR(cmd::TestFrequency, [] { return new CTestFreqView; });
 
-namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-} // namespace
+namespace {} // namespace
 
 CTestFreqView::CTestFreqView(QWidget* parent)
     : EditorForm(kTemplate, parent), form_(globals().image, globals().narrowStepsOnly) {
-    setWindowTitle(qs(tsw::tr(StrId::TitleTestFrequency)));
+    setWindowTitle(uiText(StrId::TitleTestFrequency));
     createGrid();
     fillTestFrequencies();
     grid_->widenColumnsToFit();
@@ -62,7 +59,7 @@ void CTestFreqView::createGrid() {
     editBox_ = new GridEditBox(
         grid_, edit_,
         [this](int row, int col, const QString& typed) {
-            return qs(form_.commitCell(row, col, typed.toStdString()));
+            return fromStd(form_.commitCell(row, col, typed.toStdString()));
         },
         options);
 }
@@ -70,7 +67,7 @@ void CTestFreqView::createGrid() {
 void CTestFreqView::fillTestFrequencies() {
     for (int r = 0; r < TestFrequencyForm::kRows; ++r)
         for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
-            grid_->setText(r, c, qs(form_.cellText(r, c)));
+            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
 }
 
 bool CTestFreqView::enterActsAsTab(const QWidget* focus) const {

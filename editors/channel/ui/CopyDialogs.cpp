@@ -9,6 +9,7 @@
 #include "app/CharacterFilter.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/ui/CChInfoView.h"
@@ -19,12 +20,8 @@ namespace tsw::ui {
 
 namespace {
 
-QString text(StringId id) {
-    return QString::fromStdString(tsw::tr(id));
-}
-
 QPushButton* makeButton(QWidget* parent, int id, StringId caption) {
-    auto* button = new QPushButton(text(caption), parent);
+    auto* button = new QPushButton(uiText(caption), parent);
     setControlId(button, id);
     button->setAutoDefault(false);
     return button;
@@ -71,7 +68,7 @@ bool isEnter(const QKeyEvent& key) {
 
 ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
     : QDialog(parent), form_(globals().image, channelEditorState()) {
-    setWindowTitle(text(StrId::TitleChannelCopy));
+    setWindowTitle(uiText(StrId::TitleChannelCopy));
     setHelpContext(this, kDestinationId); // the dialog's help topic is its edit box's
     source_ = makeLabel(this, kSourceId, QString::fromStdString(form_.sourceText()));
     destination_ = new FilterEdit(this);
@@ -86,9 +83,9 @@ ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
     help_ = makeButton(this, kHelpButtonId, StrId::HelpButton);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(makeLabel(this, 1307, text(StrId::ChannelLabel)), 0, 0);
+    grid->addWidget(makeLabel(this, 1307, uiText(StrId::ChannelLabel)), 0, 0);
     grid->addWidget(source_, 0, 1);
-    grid->addWidget(makeLabel(this, 1308, text(StrId::CopyToChannelLabel)), 1, 0);
+    grid->addWidget(makeLabel(this, 1308, uiText(StrId::CopyToChannelLabel)), 1, 0);
     grid->addWidget(destination_, 1, 1);
     grid->addWidget(spin_, 1, 2);
     auto* layout = new QVBoxLayout(this);
@@ -151,7 +148,7 @@ bool ChannelCopyDialog::eventFilter(QObject* watched, QEvent* event) {
 
 FrequencyCopyDialog::FrequencyCopyDialog(QWidget* parent)
     : QDialog(parent), form_(globals().image, channelEditorState(), globals().narrowStepsOnly) {
-    setWindowTitle(text(StrId::TitleFrequencyCopy));
+    setWindowTitle(uiText(StrId::TitleFrequencyCopy));
     setHelpContext(this, kTemplate);
     const QString receive = QString::fromStdString(form_.receiveText());
     auto* shown = new QLineEdit(receive, this);
@@ -168,9 +165,9 @@ FrequencyCopyDialog::FrequencyCopyDialog(QWidget* parent)
     auto* help = makeButton(this, kHelpButtonId, StrId::HelpButton);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(makeLabel(this, 1313, text(StrId::FrequencyCopyRxLabel)), 0, 0);
+    grid->addWidget(makeLabel(this, 1313, uiText(StrId::FrequencyCopyRxLabel)), 0, 0);
     grid->addWidget(shown, 0, 1);
-    grid->addWidget(makeLabel(this, 1314, text(StrId::FrequencyCopyTxLabel)), 1, 0);
+    grid->addWidget(makeLabel(this, 1314, uiText(StrId::FrequencyCopyTxLabel)), 1, 0);
     grid->addWidget(edit_, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -193,7 +190,7 @@ void FrequencyCopyDialog::commit() {
 
 QtDqtCopyDialog::QtDqtCopyDialog(QWidget* parent)
     : QDialog(parent), form_(globals().image, channelEditorState()) {
-    setWindowTitle(text(StrId::QtDqtHeader));
+    setWindowTitle(uiText(StrId::QtDqtHeader));
     setHelpContext(this, kTemplate);
     auto* decode = makeLabel(this, kDecodeTextId, QString::fromStdString(form_.decodeToneText()));
     list_ = new QComboBox(this);
@@ -206,9 +203,9 @@ QtDqtCopyDialog::QtDqtCopyDialog(QWidget* parent)
     help_ = makeButton(this, kHelpButtonId, StrId::HelpButton);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(makeLabel(this, 1316, text(StrId::DecodeToneLabel)), 0, 0);
+    grid->addWidget(makeLabel(this, 1316, uiText(StrId::DecodeToneLabel)), 0, 0);
     grid->addWidget(decode, 0, 1);
-    grid->addWidget(makeLabel(this, 1318, text(StrId::EncodeToneLabel)), 1, 0);
+    grid->addWidget(makeLabel(this, 1318, uiText(StrId::EncodeToneLabel)), 1, 0);
     grid->addWidget(list_, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -11,6 +11,7 @@
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/channel/ui/GridEditBox.h"
 
@@ -22,20 +23,17 @@ TSW_REGISTER_COMMAND(cmd::MemoryMap, [](Shell& shell) {
 });
 
 namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 constexpr int kVisibleRows = 16;
 } // namespace
 
 MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globals().image) {
-    setWindowTitle(qs(tsw::tr(StrId::TitleMemoryMap)));
+    setWindowTitle(uiText(StrId::TitleMemoryMap));
     setHelpContext(this, kTemplate);
     createGrid();
     offset_ = new QLabel(QStringLiteral("0000"), this);
     setControlId(offset_, kOffsetId);
-    ok_ = new QPushButton(qs(tsw::tr(StrId::Ok)), this);
-    cancel_ = new QPushButton(qs(tsw::tr(StrId::Cancel)), this);
+    ok_ = new QPushButton(uiText(StrId::Ok), this);
+    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
     setControlId(ok_, 1);
     setControlId(cancel_, 2);
     for (QPushButton* b : {ok_, cancel_})
@@ -43,7 +41,7 @@ MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globa
     connect(ok_, &QPushButton::clicked, this, &MemoryMapDialog::apply);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &CMSFlexGrid::currentCellChanged, this, [this](int row, int col) {
-        offset_->setText(qs(MemoryMapForm::offsetText(row, col)));
+        offset_->setText(fromStd(MemoryMapForm::offsetText(row, col)));
     });
 
     auto* buttons = new QHBoxLayout;
@@ -58,7 +56,7 @@ MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globa
     fillMemoryMap();
     grid_->setCurrentCell(MemoryMapForm::kStartRow, MemoryMapForm::kStartColumn);
     grid_->setTopRow(MemoryMapForm::kStartRow);
-    offset_->setText(qs(MemoryMapForm::offsetText(MemoryMapForm::kStartRow, 1)));
+    offset_->setText(fromStd(MemoryMapForm::offsetText(MemoryMapForm::kStartRow, 1)));
     grid_->table()->setFocus();
 }
 
@@ -90,7 +88,7 @@ void MemoryMapDialog::createGrid() {
     editBox_ = new GridEditBox(
         grid_, edit_,
         [this](int row, int col, const QString& typed) {
-            return qs(form_.commitCell(row, col, typed.toStdString()));
+            return fromStd(form_.commitCell(row, col, typed.toStdString()));
         },
         options);
 }
@@ -99,7 +97,7 @@ void MemoryMapDialog::fillMemoryMap() {
     grid_->setRedraw(false);
     for (int r = 0; r < MemoryMapForm::kRows; ++r)
         for (int c = 0; c < MemoryMapForm::kColumns; ++c)
-            grid_->setText(r, c, qs(form_.cellText(r, c)));
+            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
     grid_->widenColumnsToFit();
     grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
     grid_->setRedraw(true);

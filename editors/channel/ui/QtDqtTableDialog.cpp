@@ -13,6 +13,7 @@
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/ToneList.h"
@@ -25,9 +26,6 @@ TSW_REGISTER_COMMAND(cmd::QtDqtTable, [](Shell& shell) {
 });
 
 namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 constexpr int kEntryAlignment = CMSFlexGrid::kAlignLeftCentre;
 constexpr int kVisibleRows = 19;
 
@@ -38,11 +36,11 @@ bool isEnter(const QKeyEvent& key) {
 
 QtDqtTableDialog::QtDqtTableDialog(QWidget* parent)
     : QDialog(parent), form_(globals().image, channelEditorState()) {
-    setWindowTitle(qs(tsw::tr(StrId::TitleQtDqtTable)));
+    setWindowTitle(uiText(StrId::TitleQtDqtTable));
     setHelpContext(this, kHelpButtonId);
     createGrid();
-    close_ = new QPushButton(qs(tsw::tr(StrId::CloseButton)), this);
-    auto* help = new QPushButton(qs(tsw::tr(StrId::HelpButton)), this);
+    close_ = new QPushButton(uiText(StrId::CloseButton), this);
+    auto* help = new QPushButton(uiText(StrId::HelpButton), this);
     setControlId(close_, 2);
     setControlId(help, kHelpButtonId);
     for (QPushButton* b : {close_, help})
@@ -97,7 +95,7 @@ void QtDqtTableDialog::createGrid() {
 void QtDqtTableDialog::fillQtDqtTable() {
     for (int r = 0; r < QtDqtTableForm::kRows; ++r)
         for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
-            grid_->setText(r, c, qs(form_.cellText(r, c)));
+            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
     grid_->widenColumnsToFit();
     grid_->widenColumn(1, list_->sizeHint().width());
     grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
@@ -111,7 +109,7 @@ void QtDqtTableDialog::editEntry(int row, int col) {
     if (!editor.open)
         return;
     grid_->ShowListOverCellByIndex(list_, editor.selectedIndex, true);
-    showToneInList(list_, editor.selectedIndex, qs(editor.text));
+    showToneInList(list_, editor.selectedIndex, fromStd(editor.text));
 }
 
 void QtDqtTableDialog::commitEntry() {
@@ -122,7 +120,7 @@ void QtDqtTableDialog::commitEntry() {
     const TableEntryCommit result =
         form_.CommitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
     grid_->HideEditor(list_, true);
-    grid_->setText(row, grid_->currentCol(), qs(result.cellText));
+    grid_->setText(row, grid_->currentCol(), fromStd(result.cellText));
     grid_->table()->setFocus(Qt::OtherFocusReason);
     busy_ = false;
     for (int channel : result.channels)

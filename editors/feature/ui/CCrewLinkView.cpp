@@ -8,6 +8,7 @@
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/CellGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "editors/feature/ui/FormTabs.h"
@@ -23,7 +24,7 @@ constexpr int kIdColumn = 2;
 
 CCrewLinkView::CCrewLinkView(QWidget* parent)
     : EditorForm(kCrewLinkHelpContext, parent), form_(globals().image) {
-    setWindowTitle(langText(StrId::TitleCrewLink));
+    setWindowTitle(uiText(StrId::TitleCrewLink));
     tabs_ = new QTabWidget(body());
     setControlId(tabs_, kCrewLinkTabControl);
     auto* layout = new QVBoxLayout(body());
@@ -41,7 +42,7 @@ void CCrewLinkView::createRows() {
     auto built = buildRowsInOrder(page, kCrewLinkFieldTable, order, [](int row) {
         return formRowOf(kCrewLinkFieldTable[static_cast<std::size_t>(row)]);
     });
-    tabs_->addTab(page, langText(kCrewLinkTabCaptions[0]));
+    tabs_->addTab(page, uiText(kCrewLinkTabCaptions[0]));
     keepRowsCompact(page);
     binder_ = new FieldBinder(form_, std::move(built), this);
     binder_->setUp();
@@ -72,7 +73,7 @@ void CCrewLinkView::createGrid() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(grid_, 0, Qt::AlignLeft);
     layout->addStretch(1);
-    tabs_->addTab(page, langText(kCrewLinkTabCaptions[1]));
+    tabs_->addTab(page, uiText(kCrewLinkTabCaptions[1]));
 }
 
 void CCrewLinkView::showEntry(int entry) {

@@ -9,6 +9,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/FilterEdit.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/CellGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "editors/feature/ui/FormTabs.h"
@@ -35,7 +36,7 @@ FormRow dtmfFormRow(int row) {
 
 CDtmfView::CDtmfView(QWidget* parent)
     : EditorForm(kDtmfHelpContext, parent), form_(globals().image) {
-    setWindowTitle(langText(StrId::TitleDtmf));
+    setWindowTitle(uiText(StrId::TitleDtmf));
     tabs_ = new QTabWidget(body());
     setControlId(tabs_, kDtmfTabControl);
     auto* layout = new QVBoxLayout(body());
@@ -55,8 +56,8 @@ void CDtmfView::createRows() {
         built[static_cast<std::size_t>(row)] = idBuilt[static_cast<std::size_t>(row)];
     keepRowsCompact(settings);
     keepRowsCompact(id);
-    tabs_->addTab(settings, langText(kDtmfTabCaptions[0]));
-    tabs_->addTab(id, langText(kDtmfTabCaptions[1]));
+    tabs_->addTab(settings, uiText(kDtmfTabCaptions[0]));
+    tabs_->addTab(id, uiText(kDtmfTabCaptions[1]));
     binder_ = new FieldBinder(form_, std::move(built), this);
     binder_->setUp();
     binder_->built(dtmf::DCodeAssignment).edit->installEventFilter(this);
@@ -79,7 +80,7 @@ void CDtmfView::createGrid() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(grid_, 0, Qt::AlignLeft);
     layout->addStretch(1);
-    tabs_->addTab(page, langText(kDtmfTabCaptions[2]));
+    tabs_->addTab(page, uiText(kDtmfTabCaptions[2]));
 }
 
 bool CDtmfView::enterActsAsTab(const QWidget* focus) const {

@@ -6,6 +6,7 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
@@ -14,7 +15,7 @@ using namespace feature;
 
 CEmbView::CEmbView(QWidget* parent)
     : EditorForm(kMessageHelpContext, parent), form_(globals().image) {
-    setWindowTitle(langText(StrId::TitleEmbeddedMessage));
+    setWindowTitle(uiText(StrId::TitleEmbeddedMessage));
     auto* layout = new QVBoxLayout(body());
     const int columns = static_cast<int>(layout::kMessageLineLength) + 2;
     for (std::size_t i = 0; i < lines_.size(); ++i) {

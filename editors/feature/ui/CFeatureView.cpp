@@ -8,6 +8,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "editors/feature/ui/QtTonePlayer.h"
 
@@ -47,7 +48,7 @@ CFeatureView::CFeatureView(std::unique_ptr<TonePlayer> player, QWidget* parent)
     : EditorForm(kFeatureHelpContext, parent), form_(globals().image),
       player_(player ? std::move(player) : std::make_unique<QtTonePlayer>()),
       tone_(std::make_unique<CallTonePreview>(*player_, programDirectory())) {
-    setWindowTitle(langText(StrId::TitleOptionalFeatures));
+    setWindowTitle(uiText(StrId::TitleOptionalFeatures));
     createRows();
     createPreviewButton();
 }

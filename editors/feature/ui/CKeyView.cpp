@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
@@ -23,7 +24,7 @@ constexpr int kPf2CaptionId = 1043;
 
 CKeyView::CKeyView(QWidget* parent)
     : EditorForm(feature::kKeyHelpContext, parent), form_(globals().image) {
-    setWindowTitle(langText(StrId::TitleKeyAssignment));
+    setWindowTitle(uiText(StrId::TitleKeyAssignment));
     picture_ = new RadioPicture(body());
     setControlId(picture_, feature::kKeyPictureId);
     pf1_ = createList(ProgrammableKey::Pf1);

@@ -5,6 +5,7 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
@@ -13,7 +14,7 @@ using namespace feature;
 
 CScanView::CScanView(QWidget* parent)
     : EditorForm(kScanHelpContext, parent), form_(globals().image) {
-    setWindowTitle(langText(StrId::TitleScanInformation));
+    setWindowTitle(uiText(StrId::TitleScanInformation));
     int order[scan::RowCount];
     std::iota(std::begin(order), std::end(order), 0);
     auto built = buildRowsInOrder(body(), kScanFieldTable, order, [](int row) {

@@ -7,6 +7,7 @@
 
 #include "app/CharacterFilter.h"
 #include "app/ui/FilterEdit.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
 
@@ -23,7 +24,7 @@ CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
     grid_->setRows(rows + 1);
     for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
         grid_->setColumnWidthTwips(c, columns_[static_cast<std::size_t>(c)].twips);
-        grid_->setText(0, c, langText(columns_[static_cast<std::size_t>(c)].header));
+        grid_->setText(0, c, uiText(columns_[static_cast<std::size_t>(c)].header));
         grid_->setAlignment(0, c, CMSFlexGrid::kAlignCentre);
     }
     for (int r = 1; r <= rows; ++r) {

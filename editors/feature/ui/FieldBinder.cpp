@@ -9,15 +9,12 @@
 #include "app/CharacterFilter.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 
 using feature::Commit;
 using feature::FieldKind;
-
-QString langText(StringId id) {
-    return QString::fromStdString(tsw::tr(id));
-}
 
 QFont fixedPitchFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -121,7 +118,7 @@ void FieldBinder::fillList(int row) {
     showing_ = true;
     list->clear();
     for (const feature::ListEntry& e : form_.listEntries(row))
-        list->addItem(langText(e.text), e.code);
+        list->addItem(uiText(e.text), e.code);
     showing_ = wasShowing;
 }
 

@@ -10,12 +10,10 @@
 #include <vector>
 
 #include "app/ui/FormBuilder.h"
+#include "app/ui/UiText.h"
 #include "editors/feature/FieldTable.h"
 
 namespace tsw::ui {
-
-// A language text as a QString.
-QString langText(StringId id);
 
 // The fixed-pitch font of code boxes.
 QFont fixedPitchFont();

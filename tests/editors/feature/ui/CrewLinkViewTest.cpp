@@ -53,7 +53,7 @@ void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
     QTest::keyClicks(grid->table(), "a"); // opens the editor with the letter, turned into A
     QTRY_COMPARE(grid->editor()->text(), QString("A"));
     QTest::keyClick(grid->editor(), Qt::Key_Return);
-    const QString all = langText(StrId::AllText);
+    const QString all = uiText(StrId::AllText);
     QCOMPARE(grid->cellText(4, 1), all);
     QCOMPARE(grid->cellText(4, 2), all);
     QCOMPARE(globals().image.byte(layout::crewEntryOffset(5)), 0);

@@ -89,7 +89,7 @@ void DtmfViewTest::dKeyMeansNoDCode() {
     QCOMPARE(dcode->text(), QString("D"));
     QTest::keyClick(dcode, Qt::Key_Tab);
     QCOMPARE(globals().image.byte(layout::kDtmfDCodeAssignment), 0);
-    QCOMPARE(dcode->text(), langText(StrId::DtmfDCodeNone));
+    QCOMPARE(dcode->text(), uiText(StrId::DtmfDCodeNone));
 }
 
 void DtmfViewTest::codeGridEditsWithEnterTypingAndEscape() {

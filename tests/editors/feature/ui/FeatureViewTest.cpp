@@ -107,13 +107,13 @@ void FeatureViewTest::hiddenRowsAreNotShown() {
         QVERIFY(!findControl(&view, id));
     auto* clone = findControl<QCheckBox>(&view, 1341);
     QVERIFY(clone && !clone->isVisible() && !clone->isEnabled());
-    QCOMPARE(view.windowTitle(), langText(StrId::TitleOptionalFeatures));
+    QCOMPARE(view.windowTitle(), uiText(StrId::TitleOptionalFeatures));
 }
 
 void FeatureViewTest::offTextIsShownWholeButTypingKeepsTheLimit() {
     CFeatureView view(fakePlayer(&log_));
     auto* preAlert = findControl<FilterEdit>(&view, 1241);
-    QCOMPARE(preAlert->text(), langText(StrId::OffText));
+    QCOMPARE(preAlert->text(), uiText(StrId::OffText));
     test::showAndFocus(&view, preAlert);
     preAlert->selectAll();
     QTest::keyClicks(preAlert, "123");
