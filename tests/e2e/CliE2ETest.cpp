@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "app/DataFile.h"
-#include "app/DefaultImage.h"
 #include "app/ImageLayout.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/Subprocess.h"
@@ -26,18 +25,10 @@ bool executablesPresent() {
     if (!executablesPresent())                                                                     \
     GTEST_SKIP() << "tsw62m-radiosim or tsw62m-cli is not built; end-to-end tests skipped"
 
-RadioImage defaultImage() {
-    RadioImage image;
-    ModelIdentity id{};
-    parseIdentityText(kDefaultIdentityText, id);
-    buildDefaultImage(image, id);
-    return image;
-}
-
 // The radio's memory before a test: the defaults with every byte outside the channel table
 // and identity made distinct, read-only areas included.
 RadioImage radioImage() {
-    RadioImage image = defaultImage();
+    RadioImage image = defaultRadioImage();
     for (std::size_t i = layout::kTuningData; i < kImageSize; ++i)
         image.setByte(i, static_cast<std::uint8_t>(i * 3));
     for (std::size_t i = layout::kNoWriteArea1; i < layout::kNoWriteArea1End; ++i)
@@ -47,7 +38,7 @@ RadioImage radioImage() {
 
 // What the program writes: other channel frequencies, a message, other read-only bytes.
 RadioImage programImage() {
-    RadioImage image = defaultImage();
+    RadioImage image = defaultRadioImage();
     for (int ch = 0; ch < layout::kChannelCount; ++ch)
         image.setByte(layout::channelOffset(ch) + layout::kChRxFreq,
                       static_cast<std::uint8_t>(0x10 + ch));
@@ -72,19 +63,6 @@ RadioImage afterWrite(const RadioImage& before, const RadioImage& written) {
     return out;
 }
 
-RadioImage readFile(const std::filesystem::path& path) {
-    RadioImage image;
-    EXPECT_EQ(datafile::readDataFile(path.string(), image), datafile::ReadResult::Ok) << path;
-    return image;
-}
-
-std::size_t count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
-
 ProcessResult cli(std::vector<std::string> args) {
     return runProcess(cliExecutable(), std::move(args));
 }
@@ -96,7 +74,7 @@ void readAndWrite(const std::string& baud) {
     const auto out = dir.file("read.dat");
     const ProcessResult read = cli({"read", "--port", sim.port(), "--output", out.string()});
     ASSERT_EQ(read.exitCode, 0) << read.err;
-    EXPECT_TRUE(readFile(out) == before);
+    EXPECT_TRUE(RadioSim::readImageFile(out) == before);
 
     const RadioImage wanted = programImage();
     ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
@@ -132,14 +110,6 @@ TEST(CliE2E, InfoPrintsTheRadiosFields) {
                      "Firmware Version: V2.345\n");
 }
 
-TEST(CliE2E, APortThatDoesNotExistIsReported) {
-    SKIP_WITHOUT_EXECUTABLES();
-    const ProcessResult r = cli({"info", "--port", "/dev/no-such-port"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("The communication port cannot be opened."), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("/dev/no-such-port"), std::string::npos);
-}
-
 // ---- Faults ---------------------------------------------------------------------------------
 
 struct FaultCase {
@@ -166,7 +136,10 @@ TEST_P(CliFault, EndsAsItShould) {
     const auto out = dir.file("out.dat");
     const RadioImage wanted = programImage();
     ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
-    writeText(out, "the file from before");
+    // Without retries an older output file is there to be kept; with them there is none.
+    const bool older = c.retries == 0;
+    if (older)
+        writeText(out, "the file from before");
 
     std::vector<std::string> args{c.verb, "--port", sim.port(), "--retries",
                                   std::to_string(c.retries)};
@@ -176,16 +149,14 @@ TEST_P(CliFault, EndsAsItShould) {
         args.push_back(dir.file("write.dat").string());
     const ProcessResult r = cli(args);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_EQ(count(r.err, "-> Retry"), static_cast<std::size_t>(c.retriesAnswered)) << r.err;
-    if (c.exitCode != 0) {
-        EXPECT_FALSE(r.err.empty());
-    }
+    EXPECT_EQ(occurrences(r.err, "-> Retry"), static_cast<std::size_t>(c.retriesAnswered)) << r.err;
     sim.stop();
-    if (c.verb == "read") {
-        if (c.exitCode == 0)
-            EXPECT_TRUE(readFile(out) == before);
-        else
-            EXPECT_EQ(readBytes(out).size(), 20u); // untouched
+    if (c.verb == "read" && c.exitCode == 0) {
+        EXPECT_TRUE(RadioSim::readImageFile(out) == before);
+    } else if (c.verb == "read") {
+        // A failed read leaves an older file as it was and creates none.
+        EXPECT_EQ(std::filesystem::exists(out), older);
+        EXPECT_EQ(readText(out), older ? "the file from before" : "");
     }
     if (c.verb == "write" && c.exitCode == 0) {
         EXPECT_TRUE(sim.image() == afterWrite(before, wanted));
@@ -203,7 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ReadExtraByteRetried", {"--fault-extra-byte", "1"}, "read", 1, 0, 1},
         FaultCase{"ReadSilence", {"--fault-silence-after", "2"}, "read", 0, 1, 0},
         FaultCase{"ReadSilenceRetried", {"--fault-silence-after", "2"}, "read", 1, 1, 1},
-        FaultCase{"ReadLateReplies", {"--delay-ms", "100"}, "read", 0, 0, 0},
         FaultCase{"ReadTooLateReplies", {"--delay-ms", "400"}, "read", 0, 1, 0},
         FaultCase{"ReadTooLateRepliesRetried", {"--delay-ms", "400"}, "read", 1, 1, 1},
         FaultCase{"ReadUnknownModel", {"--model", "X9999"}, "read", 0, 1, 0},
@@ -212,39 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"WriteNakRetried", {"--fault-nak", "3"}, "write", 1, 0, 1},
         FaultCase{"WriteNoAck", {"--fault-no-ack", "40"}, "write", 0, 1, 0},
         FaultCase{"WriteNoAckRetried", {"--fault-no-ack", "40"}, "write", 1, 0, 1},
-        FaultCase{"WriteOtherModelRefused", {"--model", "LZ709"}, "write", 0, 1, 0},
         FaultCase{"InfoChecksum", {"--fault-info-checksum"}, "info", 0, 1, 0},
         FaultCase{"InfoChecksumRetried", {"--fault-info-checksum"}, "info", 2, 1, 2}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
-
-TEST(CliE2E, AnotherModelIsWrittenOnlyWithYes) {
-    SKIP_WITHOUT_EXECUTABLES();
-    TempDir dir;
-    const RadioImage before = radioImage();
-    RadioSim sim = RadioSim::withImage(dir, before, {"--model", "LZ709"});
-    const RadioImage wanted = programImage();
-    ASSERT_TRUE(datafile::writeDataFile(dir.file("write.dat").string(), wanted));
-    const ProcessResult r =
-        cli({"write", "--port", sim.port(), dir.file("write.dat").string(), "--yes"});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.err.find("-> OK"), std::string::npos);
-    sim.stop();
-    EXPECT_TRUE(sim.image() == afterWrite(before, wanted));
-}
-
-TEST(CliE2E, ARefusedWriteSendsNothing) {
-    SKIP_WITHOUT_EXECUTABLES();
-    TempDir dir;
-    RadioSim sim =
-        RadioSim::withImage(dir, radioImage(), {"--log", dir.file("radio.log").string()});
-    RadioImage bad = defaultImage();
-    bad.setByte(layout::kFeatPttIdType, 1);
-    bad.setByte(layout::kCrewOwnFleet, 0xFF);
-    ASSERT_TRUE(datafile::writeDataFile(dir.file("bad.dat").string(), bad));
-    const ProcessResult r = cli({"write", "--port", sim.port(), dir.file("bad.dat").string()});
-    EXPECT_EQ(r.exitCode, 3);
-    sim.stop();
-    const auto bytes = readBytes(dir.file("radio.log"));
-    const std::string log(bytes.begin(), bytes.end());
-    EXPECT_EQ(log.find(" > "), std::string::npos) << log;
-}

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/DefaultImage.h"
+
 namespace tsw::test {
 
 TempDir::TempDir() {
@@ -25,16 +27,31 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::string testDataPath(const std::string& name) { return std::string(TSW_TEST_DATA_DIR) + "/" + name; }
+std::string testDataPath(const std::string& name) {
+    return std::string(TSW_TEST_DATA_DIR) + "/" + name;
+}
 
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readText(const std::filesystem::path& path) {
+    const auto bytes = readBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::size_t occurrences(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void writeText(const std::filesystem::path& path, const std::string& text) {
@@ -59,6 +76,21 @@ RadioImage readHexImage(const std::string& path) {
         while (ls >> byteText)
             image.setByte(offset++, static_cast<std::uint8_t>(std::stoul(byteText, nullptr, 16)));
     }
+    return image;
+}
+
+RadioImage defaultRadioImage() {
+    ModelIdentity id{};
+    parseIdentityText(kDefaultIdentityText, id);
+    RadioImage image;
+    buildDefaultImage(image, id);
+    return image;
+}
+
+RadioImage patternImage() {
+    RadioImage image;
+    for (std::size_t i = 0; i < kImageSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 7 + 3));
     return image;
 }
 

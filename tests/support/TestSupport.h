@@ -28,11 +28,19 @@ private:
 
 std::string testDataPath(const std::string& name); // a file under tests/data
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);
+std::string readText(const std::filesystem::path& path);
+// How often `what` occurs in `text`.
+std::size_t occurrences(const std::string& text, const std::string& what);
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 void writeText(const std::filesystem::path& path, const std::string& text);
 
 // Reads a hex dump of "OFF: XX XX ..." lines ('#' lines are comments) into an image.
 RadioImage readHexImage(const std::string& path);
+
+// The image New gives, with the default identity ("H5520").
+RadioImage defaultRadioImage();
+// Every byte distinct from its neighbours (i * 7 + 3): a misplaced byte shows.
+RadioImage patternImage();
 
 // Offsets at which two images differ.
 std::vector<std::size_t> differingOffsets(const RadioImage& a, const RadioImage& b);

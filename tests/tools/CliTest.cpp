@@ -1,12 +1,13 @@
-// tsw62m-cli driven in-process against the fake radio on virtual time.
+// tsw62m-cli driven in-process against the fake radio on virtual time, and its file commands
+// (new, show, hexdump, export-csv, import-csv, diff) on temporary files.
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "app/DataFile.h"
-#include "app/DefaultImage.h"
 #include "app/ImageLayout.h"
+#include "editors/channel/ChannelRecord.h"
 #include "tests/support/FakeSerialDevice.h"
 #include "tests/support/TestSupport.h"
 #include "tools/cli/CliArgs.h"
@@ -17,14 +18,6 @@ using namespace tsw;
 using namespace tsw::test;
 
 namespace {
-
-RadioImage defaultImage() {
-    RadioImage image;
-    ModelIdentity id{};
-    parseIdentityText(kDefaultIdentityText, id);
-    buildDefaultImage(image, id);
-    return image;
-}
 
 struct CliRun : ::testing::Test {
     int run(std::vector<std::string> args) {
@@ -78,6 +71,15 @@ TEST(CliArgsTest, UsageErrorsAndDefaults) {
         {{"read", "--port", "COM1", "--lang", "0"}, false},
         {{"fetch"}, false},
         {{"read", "--port", "COM1", "--verbose"}, false},
+        {{"export-csv", "a.dat", "--output", "a.csv"}, true},
+        {{"import-csv", "a.csv", "--into=a.dat", "--output", "b.dat"}, true},
+        {{"diff", "a.dat", "b.dat", "--lang", "3"}, true},
+        {{"export-csv"}, false},
+        {{"import-csv", "a.csv"}, false},
+        {{"import-csv", "--into", "a.dat"}, false},
+        {{"diff", "a.dat"}, false},
+        {{"diff", "a.dat", "b.dat", "--into", "c.dat"}, false},
+        {{"export-csv", "a.dat", "--port", "COM1"}, false},
     };
     for (const auto& c : cases) {
         const auto parsed = cli::parseArgs(c.args);
@@ -144,16 +146,11 @@ TEST_F(CliRun, RetriesAnswerRetryThatManyTimes) {
     failures = 2;
     EXPECT_EQ(run({"read", "--port", "/dev/x", "--output", path("a.dat"), "--retries", "2"}), 0)
         << err.str();
-    std::string e = err.str();
-    std::size_t retries = 0;
-    for (std::size_t at = e.find("-> Retry"); at != std::string::npos;
-         at = e.find("-> Retry", at + 1))
-        ++retries;
-    EXPECT_EQ(retries, 2u);
+    EXPECT_EQ(occurrences(err.str(), "-> Retry"), 2u);
 }
 
 TEST_F(CliRun, WriteChecksFirstAndAsksAboutAnotherModel) {
-    RadioImage image = defaultImage();
+    RadioImage image = defaultRadioImage();
     image.setByte(layout::kScanPriority, 1);
     image.setByte(layout::kPriorityChannel, 0xFF);
     ASSERT_TRUE(datafile::writeDataFile(path("bad.dat"), image));
@@ -163,7 +160,7 @@ TEST_F(CliRun, WriteChecksFirstAndAsksAboutAnotherModel) {
               "The data cannot be written to the radio because these settings are missing:\n"
               "\n\"Priority Channel\"\n");
 
-    image = defaultImage();
+    image = defaultRadioImage();
     image.setByte(layout::kModelCode, 'L'); // "L5520": not the radio's model
     ASSERT_TRUE(datafile::writeDataFile(path("other.dat"), image));
     EXPECT_EQ(run({"write", "--port", "/dev/x", path("other.dat")}), 1);
@@ -207,7 +204,7 @@ TEST_F(CliRun, FileCommands) {
     EXPECT_EQ(run({"new", "--output", path("n.dat")}), 0);
     RadioImage image;
     ASSERT_EQ(datafile::readDataFile(path("n.dat"), image), datafile::ReadResult::Ok);
-    EXPECT_TRUE(image == defaultImage());
+    EXPECT_TRUE(image == defaultRadioImage());
 
     EXPECT_EQ(run({"hexdump", path("n.dat")}), 0);
     std::istringstream lines(out.str());
@@ -252,4 +249,55 @@ TEST_F(CliRun, MissingLanguageFileStillWorks) {
     const std::vector<std::string> help{"read", "--help"};
     EXPECT_EQ(cli::runCli(help, env), 0);
     EXPECT_NE(o.str().find("Usage: tsw62m-cli read"), std::string::npos);
+}
+
+TEST_F(CliRun, ExportWritesTheChannelListBesideTheFile) {
+    datafile::writeDataFile(path("a.dat"), defaultRadioImage());
+    ASSERT_EQ(run({"export-csv", path("a.dat")}), cli::kSuccess) << err.str();
+    EXPECT_EQ(readText(path("a.csv")), readText(testDataPath("default_channels.csv")));
+    EXPECT_EQ(run({"export-csv", path("missing.dat"), "--output", path("x.csv")}), cli::kFailure);
+    EXPECT_FALSE(std::filesystem::exists(path("x.csv")));
+}
+
+TEST_F(CliRun, ImportWritesTheResultOnlyWhenTheWholeListIsGood) {
+    datafile::writeDataFile(path("a.dat"), defaultRadioImage());
+    writeText(path("plan.csv"), "Location,Frequency,Tone,rToneFreq\n2,446.05625,Tone,67.0\n");
+    const auto before = readBytes(path("a.dat"));
+    ASSERT_EQ(
+        run({"import-csv", path("plan.csv"), "--into", path("a.dat"), "--output", path("b.dat")}),
+        cli::kSuccess)
+        << err.str();
+    EXPECT_EQ(readBytes(path("a.dat")), before);
+    RadioImage b;
+    ASSERT_EQ(datafile::readDataFile(path("b.dat"), b), datafile::ReadResult::Ok);
+    EXPECT_EQ(CountUsedChannels(b), 1);
+    EXPECT_EQ(b.word(layout::channelOffset(1) + layout::kChEncodeTone), 670);
+
+    writeText(path("bad.csv"), "Location,Frequency\n2,446.05625\n17,446.00625\n3,4460\n");
+    EXPECT_EQ(run({"import-csv", path("bad.csv"), "--into", path("a.dat")}), cli::kFailure);
+    EXPECT_NE(err.str().find("bad.csv: Row 3:"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("bad.csv: Row 4:"), std::string::npos) << err.str();
+    EXPECT_EQ(readBytes(path("a.dat")), before);
+}
+
+TEST_F(CliRun, DiffListsTheDifferencesAndSaysSoInItsExitCode) {
+    datafile::writeDataFile(path("a.dat"), defaultRadioImage());
+    EXPECT_EQ(run({"diff", path("a.dat"), path("a.dat")}), 0);
+    EXPECT_EQ(out.str(), "No differences.\n");
+
+    RadioImage b = defaultRadioImage();
+    b.setByte(layout::channelOffset(0) + layout::kChFlags13, 0xEF); // beat shift on
+    b.setByte(layout::kScanPriority, 1);
+    b.setByte(0x005, 0x00);
+    datafile::writeDataFile(path("b.dat"), b);
+    EXPECT_EQ(run({"diff", path("a.dat"), path("b.dat"), "--lang", "4"}), 1);
+    std::istringstream lines(out.str());
+    std::vector<std::string> got;
+    for (std::string line; std::getline(lines, line);)
+        got.push_back(line.substr(0, line.find("  ")));
+    EXPECT_EQ(got, (std::vector<std::string>{"", "Kanal 1 / Beat-Shift", "Suchlauf / Priorität",
+                                             "Byte 0x005"}))
+        << out.str();
+
+    EXPECT_EQ(run({"diff", path("a.dat"), path("none.dat")}), 2);
 }

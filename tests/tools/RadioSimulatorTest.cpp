@@ -55,6 +55,12 @@ struct Rig {
     SimTime t{};
 };
 
+// Sends each request in turn; each reply must be the one listed.
+void expectConversation(Rig& rig, const std::vector<std::pair<Bytes, Bytes>>& steps) {
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        EXPECT_EQ(rig.send(steps[i].first), steps[i].second) << "step " << i;
+}
+
 // One fault switched on: faultWith([](Faults& f) { f.nak = {2}; }).
 template <typename Fn>
 Faults faultWith(Fn set) {
@@ -95,43 +101,34 @@ TEST(RadioSimulator, BytesAtAnotherBaudRateAreNoise) {
     EXPECT_EQ(rig.send(text("PROGRAM")), Bytes{kAck});
 }
 
-TEST(RadioSimulator, AnswersNothingButHandshakesOutsideProgrammingMode) {
-    Rig rig;
-    for (const Bytes& request :
-         {Bytes{0x02}, Bytes{0x52, 0, 0, 0x40}, text("NRK"), Bytes{0x45}, Bytes{0x05}, Bytes{0x06}})
-        EXPECT_TRUE(rig.send(request).empty());
-    rig.programMode();
-    EXPECT_EQ(rig.send({0x45}), Bytes{kAck});
-    EXPECT_EQ(rig.sim.mode(), Mode::Idle);
-    EXPECT_TRUE(rig.send({0x02}).empty());
-}
-
-TEST(RadioSimulator, IdentityInformationAndVersionAreDataRepliesClosedByAck) {
+TEST(RadioSimulator, ProgrammingModeConversation) {
     SimConfig c = defaultConfig();
     c.identity = {'X', '9', '9', '9', '9', 0x93, 0x01, 0x02};
     c.info.fill(0x41);
     c.version = textField<kVersionSize>("V2.5");
-    Rig rig(c);
-    rig.programMode();
-    EXPECT_EQ(rig.send({0x02}), Bytes(c.identity.begin(), c.identity.end()));
-    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
-
     Bytes info{0x4E};
     info.insert(info.end(), 32, 0x41);
     info.push_back(static_cast<std::uint8_t>(32 * 0x41));
-    EXPECT_EQ(rig.send(text("NRK")), info);
-    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
-
-    EXPECT_EQ(rig.send({0x50}), cat(text("V2.5"), Bytes(6, 0xFF)));
-    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
-    EXPECT_TRUE(rig.send({kAck}).empty()) << "an ACK nobody waits for is not answered";
-}
-
-TEST(RadioSimulator, ProgramInProgrammingModeIsAHandshakeNotAVersionRequest) {
-    Rig rig;
-    rig.programMode();
-    EXPECT_EQ(rig.send(text("PROGRAM")), Bytes{kAck});
-    EXPECT_EQ(rig.send({0x50}).size(), kVersionSize);
+    Rig rig(c);
+    // Outside programming mode only the handshakes are answered.
+    expectConversation(rig, {{{0x02}, {}},
+                             {{0x52, 0, 0, 0x40}, {}},
+                             {text("NRK"), {}},
+                             {{0x45}, {}},
+                             {{kAck}, {}},
+                             {text("PROGRAM"), {kAck}},
+                             {{0x02}, Bytes(c.identity.begin(), c.identity.end())},
+                             {{kAck}, {kAck}},
+                             {text("NRK"), info},
+                             {{kAck}, {kAck}},
+                             {{0x50}, cat(text("V2.5"), Bytes(6, 0xFF))},
+                             {{kAck}, {kAck}},
+                             {{kAck}, {}},              // an ACK nobody waits for
+                             {text("PROGRAM"), {kAck}}, // a handshake, not a version request
+                             {{0x52, 0x00}, {}},        // cut short: dropped after a quiet spell
+                             {{0x45}, {kAck}},
+                             {{0x02}, {}}});
+    EXPECT_EQ(rig.sim.mode(), Mode::Idle);
 }
 
 TEST(RadioSimulator, ReadFramesReplyWith68BytesOfMemory) {
@@ -191,13 +188,6 @@ TEST(RadioSimulator, UnframeableOrOutOfRangeWriteFramesAreRefused) {
     EXPECT_EQ(rig.send({0x02}).size(), 8u) << "the radio listens again after a quiet spell";
 }
 
-TEST(RadioSimulator, RequestCutShortIsDroppedAfterAQuietSpell) {
-    Rig rig;
-    rig.programMode();
-    EXPECT_TRUE(rig.send({0x52, 0x00}).empty());
-    EXPECT_EQ(rig.send({0x02}).size(), 8u);
-}
-
 TEST(RadioSimulator, MissingAckFromTheProgramDoesNotBlockTheNextRequest) {
     Rig rig;
     rig.programMode();
@@ -208,29 +198,23 @@ TEST(RadioSimulator, MissingAckFromTheProgramDoesNotBlockTheNextRequest) {
 
 TEST(RadioSimulator, TuningModeCommands) {
     Rig rig;
-    rig.tuningMode();
     const RadioImage& m = rig.config.memory;
-    EXPECT_EQ(rig.send({0x05}), memoryBytes(m, layout::kTuningData, kTuningBlockSize));
-    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
-    EXPECT_EQ(rig.send({0x10, 3}), memoryBytes(m, layout::testFrequencyOffset(2), 8));
-    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
-    EXPECT_EQ(rig.sim.testChannel(), 3);
-    EXPECT_EQ(rig.send({0x10, 0}), Bytes{kNak});
-    EXPECT_EQ(rig.send({0x10, 17}), Bytes{kNak});
-    EXPECT_EQ(rig.send({0x11, 2}), Bytes{kAck});
-    EXPECT_EQ(rig.sim.signalling(), 2);
-    EXPECT_EQ(rig.send({0x08, 0x0D}), Bytes{kAck});
-    EXPECT_TRUE(rig.sim.pttOn());
-    EXPECT_EQ(rig.send({0x08, 0x0E}), Bytes{kAck});
-    EXPECT_FALSE(rig.sim.pttOn());
-    EXPECT_EQ(rig.send({0x08, 0x33}), Bytes{kNak});
-    EXPECT_EQ(rig.send({0x47}), Bytes{kAck});
-    EXPECT_FALSE(rig.sim.wide());
-    EXPECT_EQ(rig.send({0x46}), Bytes{kAck});
-    EXPECT_TRUE(rig.sim.wide());
-    EXPECT_TRUE(rig.send({0x30, 0x0D}).empty()) << "no such tuning item";
-    EXPECT_TRUE(rig.send({0x52, 0, 0, 0x40}).empty()) << "no read frames in tuning mode";
-    EXPECT_EQ(rig.send({0x45}), Bytes{kAck});
+    expectConversation(rig, {{text("TUNING "), {kAck}},
+                             {{0x05}, memoryBytes(m, layout::kTuningData, kTuningBlockSize)},
+                             {{kAck}, {kAck}},
+                             {{0x10, 3}, memoryBytes(m, layout::testFrequencyOffset(2), 8)},
+                             {{kAck}, {kAck}},
+                             {{0x10, 0}, {kNak}},
+                             {{0x10, 17}, {kNak}},
+                             {{0x11, 2}, {kAck}},
+                             {{0x08, 0x0D}, {kAck}},
+                             {{0x08, 0x0E}, {kAck}},
+                             {{0x08, 0x33}, {kNak}},
+                             {{0x47}, {kAck}},
+                             {{0x46}, {kAck}},
+                             {{0x30, 0x0D}, {}},       // no such tuning item
+                             {{0x52, 0, 0, 0x40}, {}}, // no read frames in tuning mode
+                             {{0x45}, {kAck}}});
     EXPECT_EQ(rig.sim.mode(), Mode::Idle);
 }
 
