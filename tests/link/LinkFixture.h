@@ -1,6 +1,7 @@
 #pragma once
 // A SerialLink on a fake device and virtual clock, with a radio, fresh globals and a prompt
-// that answers from a script (and fails the test when asked beyond it).
+// that answers from a script (and fails the test when asked beyond it). LinkRig is one such
+// set-up; table-driven tests make one per case, LinkFixture is one per test.
 
 #include <gtest/gtest.h>
 
@@ -43,17 +44,19 @@ inline std::string idText(StringId id) {
     return "<" + std::to_string(id) + ">";
 }
 
-struct LinkFixture : ::testing::Test {
-    LinkFixture() {
+// A SerialLink on its own fake device and virtual clock, with a radio whose image holds its
+// identity, and the program's image equal to the radio's.
+struct LinkRig {
+    LinkRig() {
         link.SetTextLookup(idText);
         link.SetPortResolver([](int n) { return "/dev/fake" + std::to_string(n); });
         for (std::size_t i = 0; i < radio.identity.size(); ++i)
             radio.image.setByte(layout::kIdentity + i, radio.identity[i]);
-        g.image = radio.image; // the program's image starts equal to the radio's
+        g.image = radio.image;
     }
-    // Bytes of every write, in order.
-    std::vector<std::vector<std::uint8_t>> writes() const { return device.writes(); }
     using Bytes = std::vector<std::uint8_t>;
+    // Bytes of every write, in order.
+    std::vector<Bytes> writes() const { return device.writes(); }
 
     VirtualClock clock;
     FakeSerialDevice device{clock};
@@ -62,6 +65,8 @@ struct LinkFixture : ::testing::Test {
     StrictPrompt prompt;
     SerialLink link{device, clock, prompt, g};
 };
+
+struct LinkFixture : ::testing::Test, LinkRig {};
 
 inline std::vector<std::uint8_t> bytesOf(std::string_view s) {
     return {s.begin(), s.end()};

@@ -42,21 +42,15 @@ TEST_F(ProgramConnection, BaudSearchFindsTheRadioOnlyWithTheRepliesOfItsRate) {
         {19200, S::Ack, 1, "1200,N,8,2", 1000, {9600, 19200, 4800, 2400, 1200}},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        FakeRadio radio(device, clock);
-        radio.baud = c.baud;
-        radio.style = c.style;
-        AppGlobals globals;
-        StrictPrompt noPrompt;
-        SerialLink l(device, clock, noPrompt, globals);
-        l.SetDevicePath("/dev/fake");
-        ASSERT_EQ(l.Open(), 1);
-        EXPECT_EQ(l.EnterProgramMode(), c.result) << c.baud;
-        EXPECT_EQ(l.lineSettings(), c.settings) << c.baud;
-        EXPECT_EQ(l.readTimeoutConstant(), c.timeout) << c.baud;
-        EXPECT_EQ(writeBauds(device), c.tried) << c.baud;
-        for (const auto& w : device.writes())
+        LinkRig r;
+        r.radio.baud = c.baud;
+        r.radio.style = c.style;
+        ASSERT_EQ(r.link.Open(), 1);
+        EXPECT_EQ(r.link.EnterProgramMode(), c.result) << c.baud;
+        EXPECT_EQ(r.link.lineSettings(), c.settings) << c.baud;
+        EXPECT_EQ(r.link.readTimeoutConstant(), c.timeout) << c.baud;
+        EXPECT_EQ(writeBauds(r.device), c.tried) << c.baud;
+        for (const auto& w : r.writes())
             EXPECT_EQ(w, bytesOf("PROGRAM"));
     }
 }
@@ -133,18 +127,12 @@ TEST_F(ProgramConnection, IdentityFailsWhenShortOrNotAcknowledged) {
          }},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        FakeRadio radio(device, clock);
-        radio.filter = c.filter;
-        AppGlobals globals;
-        StrictPrompt noPrompt;
-        SerialLink l(device, clock, noPrompt, globals);
-        l.SetDevicePath("/dev/fake");
-        ASSERT_EQ(l.Open(), 1);
-        ASSERT_EQ(l.EnterProgramMode(), 0);
+        LinkRig r;
+        r.radio.filter = c.filter;
+        ASSERT_EQ(r.link.Open(), 1);
+        ASSERT_EQ(r.link.EnterProgramMode(), 0);
         std::array<std::uint8_t, 8> id{};
-        EXPECT_EQ(l.ReadIdentity(id), 1) << c.what;
+        EXPECT_EQ(r.link.ReadIdentity(id), 1) << c.what;
     }
 }
 
@@ -171,36 +159,31 @@ TEST_F(ProgramConnection, CheckModelOutcomes) {
         {"LZ709", true, "H5520", {A::Cancel}, 2, {StrId::ModelMismatchQuestion}, true},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        AppGlobals globals;
-        StrictPrompt p;
-        p.answers.assign(c.answers.begin(), c.answers.end());
-        SerialLink l(device, clock, p, globals);
-        l.SetDevicePath("/dev/fake");
-        ASSERT_EQ(l.Open(), 1);
-        globals.flags.writingToRadio = c.writing;
-        globals.flags.readingFromRadio = !c.writing;
-        globals.flags.retrying = true;
+        LinkRig r;
+        r.radio.baud = 300; // silent: the fake radio takes no part here
+        r.prompt.answers.assign(c.answers.begin(), c.answers.end());
+        ASSERT_EQ(r.link.Open(), 1);
+        r.g.flags.writingToRadio = c.writing;
+        r.g.flags.readingFromRadio = !c.writing;
+        r.g.flags.retrying = true;
         for (std::size_t i = 0; i < 5; ++i)
-            globals.image.setByte(layout::kModelCode + i,
-                                  static_cast<std::uint8_t>(c.imageCode[i]));
-        globals.image.setByte(layout::kBandCode, 0x11); // takes no part in the comparison
+            r.g.image.setByte(layout::kModelCode + i, static_cast<std::uint8_t>(c.imageCode[i]));
+        r.g.image.setByte(layout::kBandCode, 0x11); // takes no part in the comparison
         std::array<std::uint8_t, 8> id{};
         std::copy_n(c.code, 5, id.begin());
         id[5] = 0x92;
-        EXPECT_EQ(l.CheckModel(id), c.result) << c.code << c.writing;
-        EXPECT_EQ(p.askedIds(), c.asked) << c.code;
-        EXPECT_EQ(l.radioModelCode, c.code);
-        EXPECT_EQ(l.radioTypeByte, 0x92u);
-        EXPECT_EQ(!l.isOpen(), c.ended) << c.code;
-        EXPECT_EQ(device.writes() == std::vector<Bytes>{{0x45}}, c.ended) << c.code;
+        EXPECT_EQ(r.link.CheckModel(id), c.result) << c.code << c.writing;
+        EXPECT_EQ(r.prompt.askedIds(), c.asked) << c.code;
+        EXPECT_EQ(r.link.radioModelCode, c.code);
+        EXPECT_EQ(r.link.radioTypeByte, 0x92u);
+        EXPECT_EQ(!r.link.isOpen(), c.ended) << c.code;
+        EXPECT_EQ(r.writes() == std::vector<Bytes>{{0x45}}, c.ended) << c.code;
         if (c.ended) {
-            EXPECT_FALSE(globals.flags.readingFromRadio);
-            EXPECT_FALSE(globals.flags.writingToRadio);
+            EXPECT_FALSE(r.g.flags.readingFromRadio);
+            EXPECT_FALSE(r.g.flags.writingToRadio);
         }
         if (c.ended && c.writing && c.asked[0] == StrId::ModelMismatchQuestion) {
-            EXPECT_FALSE(globals.flags.retrying);
+            EXPECT_FALSE(r.g.flags.retrying);
         }
     }
 }

@@ -45,23 +45,18 @@ TEST_F(RadioInfoTest, ABadBlockIsAFailedReading) {
         {"short", [](Bytes& r) { r.pop_back(); }},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        FakeRadio radio(device, clock);
-        radio.infoData.assign(32, 'A');
+        LinkRig r;
+        r.radio.infoData.assign(32, 'A');
         int bad = 0;
-        radio.filter = [&](const Bytes& cmd, Bytes& r, int) {
+        r.radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
             if (cmd == bytesOf("NRK") && bad++ == 0)
-                c.change(r);
+                c.change(reply);
         };
-        AppGlobals globals;
-        StrictPrompt p;
-        p.answers = {PromptAnswer::Retry};
-        SerialLink l(device, clock, p, globals);
-        l.SetDevicePath("/dev/fake");
-        EXPECT_TRUE(RunRadioInformation(l)) << c.what; // the retry reads it again
-        EXPECT_EQ(p.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
-        EXPECT_EQ(l.radioInfoText[0], 'A');
+        r.prompt.answers = {PromptAnswer::Retry};
+        r.link.SetDevicePath("/dev/fake");
+        EXPECT_TRUE(RunRadioInformation(r.link)) << c.what; // the retry reads it again
+        EXPECT_EQ(r.prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
+        EXPECT_EQ(r.link.radioInfoText[0], 'A');
     }
 }
 

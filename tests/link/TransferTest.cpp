@@ -24,10 +24,9 @@ struct RecordingWindows : ImageWindows {
     std::vector<std::string> calls;
 };
 
-RadioImage patternImage() {
-    RadioImage image;
-    for (std::size_t i = 0; i < kImageSize; ++i)
-        image.setByte(i, static_cast<std::uint8_t>(i * 7 + 3));
+// The pattern image with the radio's model code, so that the model check passes.
+RadioImage radioPattern() {
+    RadioImage image = patternImage();
     for (std::size_t i = 0; i < 5; ++i)
         image.setByte(layout::kModelCode + i, static_cast<std::uint8_t>("H5520"[i]));
     return image;
@@ -59,7 +58,7 @@ struct TransferTest : LinkFixture {
 };
 
 TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
-    radio.image = patternImage();
+    radio.image = radioPattern();
     ASSERT_EQ(read(), 1);
     std::vector<Bytes> expected{bytesOf("PROGRAM"), {0x02}, {0x06}};
     for (const auto& f : readFrames()) {
@@ -93,7 +92,7 @@ TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
 }
 
 TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
-    g.image = patternImage();
+    g.image = radioPattern();
     radio.image.fill(0x00);
     ASSERT_EQ(write(), 1);
     std::vector<WriteFrame> frames;
@@ -105,7 +104,6 @@ TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
         frames.push_back(f);
     }
     ASSERT_EQ(frames.size(), 49u);
-    EXPECT_EQ(frames, writeFrames());
     std::vector<WriteFrame> expected;
     for (std::uint16_t a = 0; a < 0x180; a += 16)
         expected.push_back({a, 16});
@@ -193,21 +191,16 @@ TEST_F(TransferTest, WaitAckTakesNakOnlyWhenAllowed) {
 TEST_F(TransferTest, ReadAtTheSlowRatesCompletes) {
     // A 68-byte reply takes 312 ms at 2400 baud and 623 ms at 1200: more than 60 polls.
     for (std::uint32_t baud : {2400u, 1200u}) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        FakeRadio radio(device, clock);
-        radio.baud = baud;
-        radio.style = FakeRadio::HandshakeStyle::SynThenAck;
-        radio.image = patternImage();
-        AppGlobals globals;
-        StrictPrompt noPrompt;
-        SerialLink l(device, clock, noPrompt, globals);
-        l.SetDevicePath("/dev/fake");
-        Transfer t(l);
+        LinkRig r;
+        r.radio.baud = baud;
+        r.radio.style = FakeRadio::HandshakeStyle::SynThenAck;
+        r.radio.image = radioPattern();
+        r.link.SetDevicePath("/dev/fake");
+        Transfer t(r.link);
         RecordingProgress p;
         EXPECT_EQ(t.ReadImageFromRadio(p), 1) << baud;
         EXPECT_TRUE(std::equal(t.receiveBuffer().begin(), t.receiveBuffer().end(),
-                               radio.image.bytes().begin()));
+                               r.radio.image.bytes().begin()));
     }
 }
 
@@ -223,34 +216,30 @@ TEST_F(TransferTest, AFaultyReplyFailsTheReadAndCancelClosesTheConnection) {
         {"no reply", [](Bytes& r) { r.clear(); }},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        FakeSerialDevice device(clock);
-        FakeRadio radio(device, clock);
-        radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+        LinkRig r;
+        r.radio.image = radioPattern();
+        r.radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
             if (cmd == Bytes{'R', 0x01, 0x40, 0x40})
                 c.change(reply);
         };
-        AppGlobals globals;
-        const RadioImage before = globals.image;
-        StrictPrompt p;
-        p.answers = {PromptAnswer::Cancel};
-        SerialLink l(device, clock, p, globals);
-        l.SetDevicePath("/dev/fake");
-        Transfer t(l);
+        const RadioImage before = r.g.image;
+        r.prompt.answers = {PromptAnswer::Cancel};
+        r.link.SetDevicePath("/dev/fake");
+        Transfer t(r.link);
         RecordingProgress progress;
         EXPECT_EQ(t.ReadImageFromRadio(progress), 0) << c.what;
-        EXPECT_EQ(p.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
-        const auto w = device.writes();
+        EXPECT_EQ(r.prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
+        const auto w = r.writes();
         EXPECT_EQ(w.back(), Bytes{0x45}) << c.what;
         EXPECT_EQ(std::count_if(w.begin(), w.end(), isReadFrame), 6) << c.what;
-        EXPECT_FALSE(l.isOpen());
-        EXPECT_TRUE(globals.image == before);
-        EXPECT_FALSE(globals.flags.readingFromRadio);
+        EXPECT_FALSE(r.link.isOpen());
+        EXPECT_TRUE(r.g.image == before);
+        EXPECT_FALSE(r.g.flags.readingFromRadio);
     }
 }
 
 TEST_F(TransferTest, ReplyLengthsNeverOverfillTheBuffer) {
-    radio.image = patternImage();
+    radio.image = radioPattern();
     // Length bytes above 64 still take 64 bytes; the read stays aligned and complete.
     radio.filter = [](const Bytes& cmd, Bytes& reply, int) {
         if (cmd.size() == 4 && cmd[0] == 'R')
@@ -277,7 +266,7 @@ TEST_F(TransferTest, ShortReplyLengthsLeaveTheReadIncomplete) {
 }
 
 TEST_F(TransferTest, RetryAfterAFailedFrameReadsTheIdentityAgainAndRestartsAtTheFirstFrame) {
-    radio.image = patternImage();
+    radio.image = radioPattern();
     int dropped = 0;
     radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
         if (cmd == Bytes{'R', 0x01, 0x40, 0x40} && dropped++ == 0)
@@ -433,7 +422,7 @@ TEST(WriteChecks, RefusalsNameTheMissingSettings) {
     };
     AppGlobals globals;
     for (const auto& c : cases) {
-        RadioImage image = patternImage();
+        RadioImage image = radioPattern();
         // A default-like base: PTT ID off in every channel, codes present, scan without priority.
         for (int ch = 0; ch < 16; ++ch)
             image.setBits(layout::channelOffset(ch) + layout::kChSteps, layout::kChFurtherMask14,
@@ -457,7 +446,7 @@ TEST(WriteChecks, RefusalsNameTheMissingSettings) {
 TEST(ApplyRead, TakesTheImageSetsChannelBitsAndMarksItSaved) {
     AppGlobals g;
     g.currentFileName = "old.dat";
-    RadioImage incoming = patternImage();
+    RadioImage incoming = radioPattern();
     for (int ch = 0; ch < 16; ++ch)
         incoming.setByte(layout::channelOffset(ch), ch == 2 ? 0x05 : 0xFF);
     incoming.setWord(layout::kBitmapA, 0x8001); // bits only set, never cleared
