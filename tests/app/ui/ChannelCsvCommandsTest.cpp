@@ -29,7 +29,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void theFileMenuOffersBothCommands();
     void exportWritesTheChannelListWhereTheUserChose();
     void importReplacesTheChannelsAndMarksTheImageChanged();
     void aRefusedImportListsTheProblemsAndChangesNothing();
@@ -54,9 +53,7 @@ void ChannelCsvCommandsTest::initTestCase() {
 void ChannelCsvCommandsTest::init() {
     QVERIFY(tsw::test::loadTestLanguage(2));
     tsw::test::resetGlobals(dir_.path());
-    CMainFrame::Options o;
-    o.showSplash = false;
-    frame_ = std::make_unique<CMainFrame>(store_, o);
+    frame_ = std::make_unique<CMainFrame>(store_, tsw::test::quietFrameOptions());
     frame_->show();
 }
 
@@ -64,17 +61,6 @@ void ChannelCsvCommandsTest::cleanup() {
     frame_.reset();
     for (const QString& f : QDir(dir_.path()).entryList(QDir::Files))
         QFile::remove(dir_.filePath(f));
-}
-
-void ChannelCsvCommandsTest::theFileMenuOffersBothCommands() {
-    QStringList texts;
-    for (QAction* a : frame_->menu(MenuId::File)->actions())
-        texts << (a->isSeparator() ? QString("-") : a->text());
-    const QStringList expected{uiText(StrId::MenuFileSaveAs), "-", uiText(StrId::MenuFileImportCsv),
-                               uiText(StrId::MenuFileExportCsv), "-"};
-    const auto at = texts.indexOf(uiText(StrId::MenuFileSaveAs));
-    QCOMPARE(texts.mid(at, expected.size()), expected);
-    QVERIFY(findCommandHandler(cmd::FileImportCsv) && findCommandHandler(cmd::FileExportCsv));
 }
 
 void ChannelCsvCommandsTest::exportWritesTheChannelListWhereTheUserChose() {

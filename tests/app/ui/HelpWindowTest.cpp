@@ -5,7 +5,6 @@
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
-#include <QHelpSearchEngine>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -80,15 +79,6 @@ void HelpWindowTest::theTabsShowContentsIndexAndSearch() {
     QCOMPARE(help.window()->tabs()->currentIndex(), int(HelpWindow::Tab::Contents));
     QCOMPARE(help.window()->tabs()->count(), 3);
     QCOMPARE(help.window()->tabs()->tabText(2), QString("&Search"));
-
-    // Full-text search, once the book is indexed.
-    help.showSearch();
-    QSignalSpy indexed(engine->searchEngine(), &QHelpSearchEngine::indexingFinished);
-    QTRY_VERIFY_WITH_TIMEOUT(indexed.count() > 0, 15000);
-    QSignalSpy found(engine->searchEngine(), &QHelpSearchEngine::searchingFinished);
-    engine->searchEngine()->search("frequency");
-    QTRY_VERIFY_WITH_TIMEOUT(found.count() > 0, 15000);
-    QCOMPARE(found.first().first().toInt(), 1);
 }
 
 void HelpWindowTest::aMissingBookIsReportedWithItsPath() {

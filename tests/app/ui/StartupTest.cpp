@@ -1,13 +1,9 @@
 // Start-up and exit through a real INI file in a temporary home: defaults and clamps, the
 // results of the start-up steps, the values written back, the language file failures.
 
-#include <QFile>
 #include <QMdiArea>
 #include <QMenu>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QtTest>
 
 #include "app/AppGlobals.h"
@@ -23,22 +19,7 @@
 using namespace tsw;
 using namespace tsw::ui;
 using tsw::test::DialogScript;
-
-namespace {
-
-void writeIni(const QString& path, const QString& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text.toUtf8());
-}
-
-QString readIni(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-} // namespace
+using tsw::test::testStartOptions;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -55,18 +36,15 @@ private slots:
     void languageFileFailuresEndTheProgram();
 
 private:
-    QString iniPath() const { return home_->path() + "/TALVERN/TSW62M.ini"; }
-    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<tsw::test::TempSettingsHome> home_;
 };
 
 void StartupTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     tsw::test::registerStandInEditors();
 }
 
 void StartupTest::init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_->path());
+    home_ = std::make_unique<tsw::test::TempSettingsHome>();
     tsw::test::resetGlobals(QString());
 }
 
@@ -75,10 +53,10 @@ void StartupTest::cleanup() {
 }
 
 void StartupTest::sectionNamesCompareWithoutCase() {
-    writeIni(iniPath(), "[BackUp]\nDirectry=/radio/data/\n");
+    home_->writeIni("[BackUp]\nDirectry=/radio/data/\n");
     {
         IniSettingsStore store;
-        QCOMPARE(store.fileName(), iniPath());
+        QCOMPARE(store.fileName(), home_->iniPath());
         QCOMPARE(store.readString("Backup", "Directry").value_or(""), "/radio/data/");
         QCOMPARE(store.readString("BACKUP", "Directry").value_or(""), "/radio/data/");
         QVERIFY(!store.readString("Backup", "directry")); // value names keep their case
@@ -87,7 +65,7 @@ void StartupTest::sectionNamesCompareWithoutCase() {
         QCOMPARE(store.readString("Other", "List").value_or(""), "a,b,c");
         QCOMPARE(store.childKeys("BACKUP"), (std::vector<std::string>{"ComPort", "Directry"}));
     }
-    const QString text = readIni(iniPath());
+    const QString text = home_->readIni();
     QCOMPARE(text.count("[BackUp]"), 1);
     QVERIFY(!text.contains("[backup]"));
     QVERIFY(text.contains("ComPort=3"));
@@ -110,12 +88,9 @@ void StartupTest::settingsAreReadWithTheirDefaultsAndWrittenBack() {
     QFETCH(int, language);
     QFETCH(int, port);
     QFETCH(QString, helpLetter);
-    writeIni(iniPath(), "[Backup]\nLastModel=11:22:33:44:5:66:77:88\n" + ini);
-    StartOptions options;
-    options.programDirectory = TSW_BIN_DIR;
-    options.showSplash = false;
+    home_->writeIni("[Backup]\nLastModel=11:22:33:44:5:66:77:88\n" + ini);
     {
-        CQb5812App app(options);
+        CQb5812App app(testStartOptions());
         QVERIFY(app.initInstance());
         const AppGlobals& g = globals();
         QCOMPARE(g.languageCode, language);
@@ -126,7 +101,7 @@ void StartupTest::settingsAreReadWithTheirDefaultsAndWrittenBack() {
         QCOMPARE(g.identity, (ModelIdentity{0x48, 0x35, 0x35, 0x32, 0x30, 0x92, 0xF3, 0xFF}));
         QCOMPARE(app.exitInstance(0), 0);
     }
-    const QString written = readIni(iniPath());
+    const QString written = home_->readIni();
     QVERIFY2(written.contains(QString("Language=%1").arg(language)), qPrintable(written));
     QVERIFY(written.contains(QString("ComPort=%1").arg(port)));
     QVERIFY(written.contains("LastModel=48:35:35:32:30:92:F3:FF"));
@@ -134,11 +109,8 @@ void StartupTest::settingsAreReadWithTheirDefaultsAndWrittenBack() {
 }
 
 void StartupTest::startUpShowsTheChannelEditorAtTheStoredPlacement() {
-    writeIni(iniPath(), "[Backup]\nLanguage=2\nLastWinPos=0:1:-1:-1:-1:-1:30:40:830:640\n");
-    StartOptions options;
-    options.programDirectory = TSW_BIN_DIR;
-    options.showSplash = false;
-    CQb5812App app(options);
+    home_->writeIni("[Backup]\nLanguage=2\nLastWinPos=0:1:-1:-1:-1:-1:30:40:830:640\n");
+    CQb5812App app(testStartOptions());
     QVERIFY(app.initInstance());
     CMainFrame* frame = app.mainFrame();
     QVERIFY(frame->isVisible());
@@ -156,10 +128,9 @@ void StartupTest::aFileOnTheCommandLineIsOpened() {
     RadioImage image = globals().image;
     image.setByte(0x300, 'A');
     QVERIFY(datafile::writeDataFile(file.toStdString(), image));
-    StartOptions options = CQb5812App::parseCommandLine({"tsw62m", "-x", file});
+    StartOptions options = testStartOptions();
+    options.files = CQb5812App::parseCommandLine({"tsw62m", "-x", file}).files;
     QCOMPARE(options.files, QStringList{file});
-    options.programDirectory = TSW_BIN_DIR;
-    options.showSplash = false;
     CQb5812App app(options);
     QVERIFY(app.initInstance());
     QVERIFY(globals().image == image);
@@ -169,7 +140,7 @@ void StartupTest::aFileOnTheCommandLineIsOpened() {
     QTRY_VERIFY(app.mainFrame()->openEditorOf(cmd::ChannelInformation));
     QCOMPARE(app.mainFrame()->mdiArea()->subWindowList().size(), 1);
     app.exitInstance(0);
-    QVERIFY(readIni(iniPath()).contains("Directry=" + home_->path() + "/"));
+    QVERIFY(home_->readIni().contains("Directry=" + home_->path() + "/"));
 }
 
 void StartupTest::languageFileFailuresEndTheProgram_data() {
@@ -186,12 +157,11 @@ void StartupTest::languageFileFailuresEndTheProgram() {
     QFETCH(QString, fileText);
     QFETCH(QString, message);
     QTemporaryDir programDir;
-    writeIni(iniPath(), "[Backup]\nLanguage=2\n");
+    home_->writeIni("[Backup]\nLanguage=2\n");
     if (!fileText.isEmpty())
-        writeIni(programDir.filePath("tsw62m_e.lng"), fileText);
-    StartOptions options;
+        tsw::test::writeTextFile(programDir.filePath("tsw62m_e.lng"), fileText);
+    StartOptions options = testStartOptions();
     options.programDirectory = programDir.path();
-    options.showSplash = false;
     CQb5812App app(options);
     DialogScript script;
     script.pressOnMessageBox(QMessageBox::Ok);
@@ -203,7 +173,7 @@ void StartupTest::languageFileFailuresEndTheProgram() {
     QCOMPARE(app.exitCode(), 1);
     QVERIFY(!app.mainFrame());
     QCOMPARE(app.exitInstance(0), 1);
-    QVERIFY(!readIni(iniPath()).contains("ComPort")); // nothing written
+    QVERIFY(!home_->readIni().contains("ComPort")); // nothing written
 }
 
 QTEST_MAIN(StartupTest)

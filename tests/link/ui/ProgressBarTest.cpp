@@ -14,7 +14,6 @@ private slots:
     void showsThePercentageOrItsOwnText();
     void repaintsOnlyWhenTheBarWidthChanges();
     void drawsBarAndBackgroundInHighlightAndWindowColours();
-    void setPosReturnsThePreviousPosition();
 };
 
 void ProgressBarTest::showsThePercentageOrItsOwnText_data() {
@@ -82,14 +81,6 @@ void ProgressBarTest::drawsBarAndBackgroundInHighlightAndWindowColours() {
     bar.setRange(5, 5); // no range: nothing but the background
     const QImage empty = bar.grab().toImage();
     QCOMPARE(empty.pixelColor(10, 15), window);
-}
-
-void ProgressBarTest::setPosReturnsThePreviousPosition() {
-    ProgressBar bar;
-    bar.setRange(0, 1024);
-    QCOMPARE(bar.setPos(64), 0);
-    QCOMPARE(bar.setPos(128), 64);
-    QCOMPARE(bar.pos(), 128);
 }
 
 QTEST_MAIN(ProgressBarTest)

@@ -1,6 +1,6 @@
-// Test Mode against the simulated radio on COM1: the entry sequence, the dialog's lists and
-// lamps, the PTT-off-first rule, the release on Close, the refusal when the test channels
-// differ, a link lost inside the dialog, and the help topics of the controls.
+// Test Mode against the simulated radio on COM1: the entry sequence, the dialog's lamps, the
+// PTT-off-first rule, the release on Close, the refusal when the test channels differ, a link
+// lost inside the dialog, printing the tuning data, and help for the focused control.
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/CommandIds.h"
 #include "app/ImageLayout.h"
 #include "link/TestModeForm.h"
 #include "link/ui/Indicator.h"
@@ -23,12 +22,9 @@ using tsw::ui::TestModeDialog;
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // The bursts from the first occurrence of `from` on.
 std::vector<std::string> tailFrom(const std::vector<std::string>& all, const std::string& from) {
-    const auto it = std::find(all.begin(), all.end(), from);
-    return {it, all.end()};
+    return {std::find(all.begin(), all.end(), from), all.end()};
 }
 
 bool visible(TestModeDialog* d, int lamp) {
@@ -46,42 +42,33 @@ private slots:
     void refusesWhenOneTestChannelByteDiffers();
     void givingUpInsideTheDialogClosesIt();
     void printAsksThenReadsTheTuningDataAndPrintsIt();
-    void helpTopicsFollowTheControl();
+    void helpFollowsTheFocusedControl();
 
 private:
     std::unique_ptr<TempDir> dir_;
     std::unique_ptr<RecordingShell> shell_;
-    fs::path log_;
 };
 
 void TestModeDialogTest::initTestCase() {
-    QVERIFY(loadEnglish());
+    QVERIFY(loadTestLanguage(2));
 }
 
 void TestModeDialogTest::init() {
     shell_.reset();
     dir_ = std::make_unique<TempDir>();
     shell_ = std::make_unique<RecordingShell>();
-    log_ = dir_->file("radio.log");
-    setProgramImage(defaultImage());
+    setProgramImage(defaultRadioImage());
     testModeSelection() = {};
     globals().flags = {};
 }
 
 void TestModeDialogTest::opensAgainstMatchingTestChannels() {
-    RadioSim radio = RadioSim::withImage(*dir_, defaultImage(), {"--log", log_.string()});
-    mapCom1(radio.port());
-    QStringList channels;
-    QStringList signallings;
+    RadioSim radio = radioOnCom1(*dir_, defaultRadioImage());
     QString rx;
     bool pttLamps = false;
     bool afterWide = false;
-    ModalScript script;
-    script.then(postTo<TestModeDialog>([&](TestModeDialog* d) {
-        for (int i = 0; i < d->channelBox()->count(); ++i)
-            channels << d->channelBox()->itemText(i);
-        for (int i = 0; i < d->signallingBox()->count(); ++i)
-            signallings << d->signallingBox()->itemText(i);
+    DialogScript script;
+    script.on<TestModeDialog>([&](TestModeDialog* d) {
         rx = d->field(1164)->text();
         d->button(1337)->click(); // PTT on
         pttLamps = visible(d, 1187) && visible(d, 1192) && !visible(d, 1185) &&
@@ -93,14 +80,9 @@ void TestModeDialogTest::opensAgainstMatchingTestChannels() {
         d->itemList()->setCurrentRow(7);
         screenshot(d, "test-mode");
         d->button(1183)->click(); // Close
-    }));
+    });
     ui::runTestModeCommand(*shell_);
     QVERIFY(script.done());
-    QCOMPARE(channels.size(), 16);
-    QCOMPARE(channels.front(), QString("1"));
-    QCOMPARE(channels.back(), QString("16"));
-    QCOMPARE(signallings.size(), 7);
-    QCOMPARE(signallings.at(1), langText(StrId::TestSignalling2Rx));
     QCOMPARE(rx, QString("446.00625"));
     QVERIFY(pttLamps);
     QVERIFY(afterWide);
@@ -109,54 +91,51 @@ void TestModeDialogTest::opensAgainstMatchingTestChannels() {
     QCOMPARE(testModeSelection().signalling, 3);
 
     radio.stop();
-    const auto sent = sentBursts(log_);
+    const auto sent = sentBursts(dir_->file("radio.log"));
     QCOMPARE(sent.front(), std::string("54 55 4E 49 4E 47 20"));
     const std::vector<std::string> expected = {"08 0D", "08 0E", "46", "11 03", "11 03", "45"};
     QCOMPARE(tailFrom(sent, "08 0D"), expected);
 }
 
 void TestModeDialogTest::refusesWhenOneTestChannelByteDiffers() {
-    RadioImage radioMemory = defaultImage();
-    radioMemory.setByte(layout::testFrequencyOffset(12) + 5, 0x33);
-    RadioSim radio = RadioSim::withImage(*dir_, radioMemory, {"--log", log_.string()});
-    mapCom1(radio.port());
-    ModalScript script;
-    script.then(script.press(QMessageBox::Ok));
+    RadioImage memory = defaultRadioImage();
+    memory.setByte(layout::testFrequencyOffset(12) + 5, 0x33);
+    RadioSim radio = radioOnCom1(*dir_, memory);
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Ok);
     ui::runTestModeCommand(*shell_);
     QVERIFY(script.done());
-    QCOMPARE(script.boxes.size(), std::size_t{1});
-    QCOMPARE(script.boxes[0].text, langText(StrId::TestChannelsDiffer));
-    QCOMPARE(script.boxes[0].icon, QMessageBox::Critical);
-    QCOMPARE(script.boxes[0].caption, langText(StrId::ErrorCaption));
+    QCOMPARE(script.messages().size(), std::size_t{1});
+    QCOMPARE(script.messages()[0].text, uiText(StrId::TestChannelsDiffer));
+    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
+    QCOMPARE(script.messages()[0].caption, uiText(StrId::ErrorCaption));
     radio.stop();
-    const auto sent = sentBursts(log_);
+    const auto sent = sentBursts(dir_->file("radio.log"));
     QCOMPARE(sent.back(), std::string("45"));
     QCOMPARE(std::count(sent.begin(), sent.end(), std::string("06")), 1 + 1 + 16);
 }
 
 void TestModeDialogTest::givingUpInsideTheDialogClosesIt() {
-    RadioSim radio = RadioSim::withImage(*dir_, defaultImage(), {"--log", log_.string()});
-    mapCom1(radio.port());
-    ModalScript script;
+    RadioSim radio = radioOnCom1(*dir_, defaultRadioImage());
+    DialogScript script;
     script
-        .then(postTo<TestModeDialog>([&](TestModeDialog* d) {
+        .on<TestModeDialog>([&](TestModeDialog* d) {
             radio.stop(); // the cable is pulled
             d->button(1180)->click();
-        }))
-        .then(script.press(QMessageBox::Cancel));
+        })
+        .pressOnMessageBox(QMessageBox::Cancel);
     ui::runTestModeCommand(*shell_);
     QVERIFY(script.done());
-    QCOMPARE(script.boxes.at(0).text, langText(StrId::RadioLinkFailed));
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::RadioLinkFailed));
     QVERIFY(globals().flags.linkLost);
     QVERIFY(!globals().flags.testModeRequested);
     QVERIFY(!ui::RadioLink::instance().link().isOpen());
 }
 
 void TestModeDialogTest::printAsksThenReadsTheTuningDataAndPrintsIt() {
-    RadioImage memory = defaultImage();
+    RadioImage memory = defaultRadioImage();
     memory.setByte(layout::kTuningData + 3, 0x5A);
-    RadioSim radio = RadioSim::withImage(*dir_, memory, {"--log", log_.string()});
-    mapCom1(radio.port());
+    RadioSim radio = radioOnCom1(*dir_, memory);
     int printed = -1;
     std::size_t channelBytes = 0;
     ui::setTuningPrinter([&](QWidget*, const TuningValues& v, std::span<const std::uint8_t> ch) {
@@ -164,51 +143,36 @@ void TestModeDialogTest::printAsksThenReadsTheTuningDataAndPrintsIt() {
         channelBytes = ch.size();
         return true;
     });
-    ModalScript script;
+    DialogScript script;
     script
-        .then(postTo<TestModeDialog>([](TestModeDialog* d) {
+        .on<TestModeDialog>([](TestModeDialog* d) {
             d->button(1184)->click();
             d->button(1183)->click();
-        }))
-        .then(script.press(QMessageBox::Ok))  // print the tuning data?
-        .then(script.press(QMessageBox::Ok)); // sent to the printer
+        })
+        .pressOnMessageBox(QMessageBox::Ok)  // print the tuning data?
+        .pressOnMessageBox(QMessageBox::Ok); // sent to the printer
     ui::runTestModeCommand(*shell_);
     ui::setTuningPrinter({});
     QVERIFY(script.done());
-    QCOMPARE(script.boxes.at(0).text, langText(StrId::PrintTuningDataQuestion));
-    QCOMPARE(script.boxes.at(0).defaultButton, QMessageBox::Cancel);
-    QCOMPARE(script.boxes.at(0).icon, QMessageBox::Question);
-    QCOMPARE(script.boxes.at(1).text, langText(StrId::TuningDataPrinted));
-    QCOMPARE(script.boxes.at(1).caption, langText(StrId::PrintCaption));
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::PrintTuningDataQuestion));
+    QCOMPARE(script.messages().at(0).defaultButton, QMessageBox::Cancel);
+    QCOMPARE(script.messages().at(1).text, uiText(StrId::TuningDataPrinted));
     QCOMPARE(printed, 0x5A);
     QCOMPARE(channelBytes, std::size_t{128});
     radio.stop();
-    const auto sent = sentBursts(log_);
+    const auto sent = sentBursts(dir_->file("radio.log"));
     QCOMPARE(std::count(sent.begin(), sent.end(), std::string("05")), 2); // entry and print
 }
 
-void TestModeDialogTest::helpTopicsFollowTheControl() {
+void TestModeDialogTest::helpFollowsTheFocusedControl() {
     RecordingHelp help;
     TestModeDialog d(ui::RadioLink::instance().link());
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    struct Case {
-        QWidget* control;
-        int topic;
-    };
-    const std::vector<Case> cases = {
-        {d.button(1337), 1089},    {d.button(1179), 1179},         {d.button(1180), 1180},
-        {d.button(1183), 1183},    {d.button(1184), 1184},         {d.channelBox(), 1161},
-        {d.signallingBox(), 1168}, {d.field(1164), cmd::TestMode}, {d.itemList(), cmd::TestMode},
-    };
-    for (const Case& c : cases)
-        QCOMPARE(d.helpTopicFor(c.control), c.topic);
-
     // Selecting a tuning item enables Tuning Mode, makes it the default, and names the topic.
     QVERIFY(!d.button(1182)->isEnabled());
     d.itemList()->setCurrentRow(8); // VOX1
     QVERIFY(d.button(1182)->isEnabled() && d.button(1182)->isDefault());
-    QCOMPARE(d.helpTopicFor(d.itemList()), 1046);
 
     // F1 and the Help button answer for the focused control.
     QApplication::setActiveWindow(&d);

@@ -1,6 +1,8 @@
-// Read from Radio and Write to Radio against the simulated radio on COM1: the transfer dialog,
-// its messages, the image after a read, the radio's memory after a write, refusals, retries.
+// Read from Radio and Write to Radio against the simulated radio on COM1: through the
+// program's menu after a start-up whose settings map COM1 to the simulator, then through the
+// commands alone for the refusal, a fault with Retry and Cancel, and the Cancel button.
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,7 +10,11 @@
 
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
-#include "editors/channel/ChannelEditorState.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQb5812App.h"
+#include "app/ui/EditorRegistry.h"
+#include "app/ui/StatusPanes.h"
+#include "editors/channel/ui/CChInfoView.h"
 #include "link/ReadBackup.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/ProgressBar.h"
@@ -25,7 +31,7 @@ namespace fs = std::filesystem;
 
 // What the radio holds: the default image with channel 3 in use and a message of its own.
 RadioImage radioMemory() {
-    RadioImage m = defaultImage();
+    RadioImage m = defaultRadioImage();
     m.setByte(layout::channelOffset(2), 0x05);
     m.setByte(layout::kMessageLine1, 'R');
     m.setByte(0x350, 0x42); // a tuning byte: never written by the program
@@ -34,13 +40,13 @@ RadioImage radioMemory() {
 
 // What the program holds: the default image with a message of its own.
 RadioImage programImage() {
-    RadioImage m = defaultImage();
+    RadioImage m = defaultRadioImage();
     m.setByte(layout::kMessageLine1, 'P');
     m.setByte(layout::channelOffset(1) + 4, 0x12);
     return m;
 }
 
-// Observes a transfer while it runs: the buttons, a close attempt and a screenshot.
+// Watches a transfer while it runs: its buttons must be off and a close attempt refused.
 struct MidTransfer {
     bool seen = false;
     bool buttonsEnabled = true;
@@ -64,12 +70,10 @@ struct MidTransfer {
     }
 };
 
-ModalScript::Step pressStart(QString* caption = nullptr) {
-    return postTo<TransferDialog>([caption](TransferDialog* d) {
-        if (caption)
-            *caption = d->windowTitle();
-        d->startButton()->click();
-    });
+// Start in the transfer dialog, then OK on the message that follows.
+void startThenOk(DialogScript& script) {
+    script.on<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); })
+        .pressOnMessageBox(QMessageBox::Ok);
 }
 
 } // namespace
@@ -79,13 +83,10 @@ class TransferDialogTest : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void readReplacesTheImageAndReopensTheChannelTable();
-    void writeChangesTheRadioMemory();
+    void readAndWriteThroughTheProgramMenu();
     void refusedWriteSendsNothing();
-    void faultAsksRetryAndRetryCompletes();
-    void cancelAfterAFaultLeavesEverything();
-    void cancelButtonSendsNothing();
-    void writeCommitsTheFieldBeingEditedFirst();
+    void aFaultAsksRetryOrCancel();
+    void cancelSendsNothingAndTheFieldBeingEditedCountsFirst();
 
 private:
     std::unique_ptr<TempDir> dir_;
@@ -94,160 +95,142 @@ private:
 };
 
 void TransferDialogTest::initTestCase() {
-    QVERIFY(loadEnglish());
+    QVERIFY(loadTestLanguage(2));
+    // The commands and the channel table as the program has them (it links them whole).
+    ui::registerCommand(cmd::ReadFromRadio, ui::runReadFromRadio);
+    ui::registerCommand(cmd::WriteToRadio, ui::runWriteToRadio);
+    ui::registerEditor(cmd::ChannelInformation, [] { return new ui::CChInfoView; });
 }
 
 void TransferDialogTest::init() {
     shell_.reset();
     dir_ = std::make_unique<TempDir>();
-    shell_ = std::make_unique<RecordingShell>();
     log_ = dir_->file("radio.log");
     globals().dataDirectory = (dir_->path() / "data").string() + "/";
     globals().currentFileName = "before.dat";
     setProgramImage(programImage());
-    channelEditorState().selectedChannel = 5;
 }
 
-void TransferDialogTest::readReplacesTheImageAndReopensTheChannelTable() {
-    RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
-    mapCom1(radio.port());
-    QString caption;
-    ModalScript script;
-    script.then(pressStart(&caption)).then(script.press(QMessageBox::Ok));
-    MidTransfer mid;
-    ui::runReadFromRadio(*shell_);
+void TransferDialogTest::readAndWriteThroughTheProgramMenu() {
+    RadioSim radio = RadioSim::withImage(*dir_, radioMemory());
+    TempSettingsHome home;
+    home.writeIni(
+        QStringLiteral("[Backup]\nLanguage=2\nComPort=1\nDirectry=%1/\n[Ports]\nCOM1=%2\n")
+            .arg(QString::fromStdString(dir_->file("data").string()),
+                 QString::fromStdString(radio.port())));
+    ui::CQb5812App app(testStartOptions());
+    QVERIFY(app.initInstance());
+    app.skipSettingsAtExit();
+    ui::CMainFrame* frame = app.mainFrame();
+    QTRY_VERIFY(frame->openEditorOf(cmd::ChannelInformation));
+    QCOMPARE(frame->statusPanes()->portPane()->text(), QString("COM1"));
+    ui::EditorForm* tableBefore = frame->openEditorOf(cmd::ChannelInformation);
 
-    QVERIFY(script.done());
-    QCOMPARE(caption, QString("Read from Radio"));
-    QVERIFY(mid.seen);
-    QVERIFY(!mid.buttonsEnabled);
-    QVERIFY(!mid.closedMidway);
-    QCOMPARE(script.boxes.at(0).text, langText(StrId::ReadComplete));
-    QCOMPARE(script.boxes.at(0).caption, QString());
-    QCOMPARE(script.boxes.at(0).icon, QMessageBox::Information);
-
+    // Read from Radio: the image becomes the radio's, the channel table reopens on it, and
+    // what the radio held is kept as a backup in the data directory.
+    DialogScript read;
+    startThenOk(read);
+    MidTransfer midRead;
+    frame->action(cmd::ReadFromRadio)->trigger();
+    QVERIFY(read.done());
+    QCOMPARE(read.messages().at(0).text, uiText(StrId::ReadComplete));
+    QCOMPARE(read.messages().at(0).icon, QMessageBox::Information);
+    QVERIFY(midRead.seen && !midRead.buttonsEnabled && !midRead.closedMidway);
     RadioImage expected = radioMemory();
     expected.setByte(layout::kBitmapA, expected.byte(layout::kBitmapA) | 0x04); // channel 3
     QVERIFY(differingOffsets(globals().image, expected).empty());
     QVERIFY(!hasUnsavedChanges(globals()));
     QCOMPARE(globals().currentFileName, std::string("tsw62m.dat"));
-    QCOMPARE(channelEditorState().selectedChannel, 0);
-    QCOMPARE(shell_->closeAllCount, 1);
-    QCOMPARE(shell_->posted, std::vector<int>{cmd::ChannelInformation});
-    QVERIFY(!globals().flags.readRequested && !globals().flags.readingFromRadio);
-
-    // What the radio held is kept as a backup in the data directory.
+    QTRY_VERIFY(frame->openEditorOf(cmd::ChannelInformation) &&
+                frame->openEditorOf(cmd::ChannelInformation) != tableBefore);
     const fs::path backups = readBackupFolder(globals().dataDirectory);
-    std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(backups))
-        files.push_back(e.path());
-    QCOMPARE(files.size(), std::size_t{1});
-    QVERIFY(files[0].filename().string().starts_with("H5520_"));
-    QVERIFY(differingOffsets(RadioSim::readImageFile(files[0]), radioMemory()).empty());
-}
+    QCOMPARE(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 1);
+    const fs::path backup = fs::directory_iterator(backups)->path();
+    QVERIFY(backup.filename().string().starts_with("H5520_"));
+    QVERIFY(RadioSim::readImageFile(backup) == radioMemory());
 
-void TransferDialogTest::writeChangesTheRadioMemory() {
-    RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
-    mapCom1(radio.port());
+    // Write to Radio: a change in the program reaches the radio's memory, and only there.
+    globals().image.setByte(layout::kMessageLine1, 'W');
+    globals().image.setByte(0x350, 0x99);
     globals().flags.testFrequencyInUse = true;
-    QString caption;
-    ModalScript script;
-    script.then(pressStart(&caption)).then(script.press(QMessageBox::Ok));
-    MidTransfer mid;
-    ui::runWriteToRadio(*shell_);
-    QVERIFY(script.done());
-    QCOMPARE(caption, QString("Write to Radio"));
-    QVERIFY(mid.seen && !mid.buttonsEnabled && !mid.closedMidway);
-    QCOMPARE(script.boxes.at(0).text, langText(StrId::WriteComplete));
+    DialogScript write;
+    startThenOk(write);
+    MidTransfer midWrite;
+    frame->action(cmd::WriteToRadio)->trigger();
+    QVERIFY(write.done());
+    QCOMPARE(write.messages().at(0).text, uiText(StrId::WriteComplete));
+    QVERIFY(midWrite.seen && !midWrite.buttonsEnabled && !midWrite.closedMidway);
     QVERIFY(!globals().flags.testFrequencyInUse);
     QVERIFY(!globals().flags.writeRequested && !globals().flags.writingToRadio);
-
     radio.stop();
-    const RadioImage written = radio.image();
-    const RadioImage program = programImage();
-    for (std::size_t a = 0; a < kImageSize; ++a) {
-        const bool writable = a < 0x180 || (a >= 0x1B8 && a < 0x340);
-        QCOMPARE(written.byte(a), writable ? program.byte(a) : radioMemory().byte(a));
-    }
-    QCOMPARE(shell_->closeAllCount, 0); // a write leaves the windows alone
+    QCOMPARE(radio.image().byte(layout::kMessageLine1), std::uint8_t{'W'});
+    QCOMPARE(radio.image().byte(layout::channelOffset(2)), std::uint8_t{0x05});
+    QCOMPARE(radio.image().byte(0x350), std::uint8_t{0x42});
 }
 
 void TransferDialogTest::refusedWriteSendsNothing() {
+    shell_ = std::make_unique<RecordingShell>();
     RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
     mapCom1(radio.port());
     RadioImage image = programImage();
     image.setByte(layout::kFeatPttIdType, 1);   // signalling PTT ID ...
     image.setByte(layout::kCrewOwnFleet, 0xFF); // ... without a fleet number
     setProgramImage(image);
-    ModalScript script;
-    script.then(script.press(QMessageBox::Ok));
+    DialogScript script;
+    script.pressOnMessageBox(QMessageBox::Ok);
     ui::runWriteToRadio(*shell_);
     QVERIFY(script.done());
-    const MessageBoxRecord& box = script.boxes.at(0);
+    const MessageBoxRecord& box = script.messages().at(0);
     QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.caption, langText(StrId::ErrorCaption));
-    QCOMPARE(box.text, langText(StrId::WriteRefusedMissingSettings) + "\n\"" +
-                           langText(StrId::CrewLinkOwnFleetLabel) + "\"\n\"" +
-                           langText(StrId::CrewLinkOwnIdLabel) + "\"");
+    QCOMPARE(box.caption, uiText(StrId::ErrorCaption));
+    QCOMPARE(box.text, uiText(StrId::WriteRefusedMissingSettings) + "\n\"" +
+                           uiText(StrId::CrewLinkOwnFleetLabel) + "\"\n\"" +
+                           uiText(StrId::CrewLinkOwnIdLabel) + "\"");
     QVERIFY(!globals().flags.writeRequested);
     radio.stop();
     QVERIFY(sentBursts(log_).empty());
 }
 
-void TransferDialogTest::faultAsksRetryAndRetryCompletes() {
-    // The third frame gets no acknowledgement.
-    RadioSim radio =
-        RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string(), "--fault-no-ack", "3"});
-    mapCom1(radio.port());
-    ModalScript script;
-    script.then(pressStart())
-        .then(script.press(QMessageBox::Retry))
-        .then(script.press(QMessageBox::Ok));
-    ui::runReadFromRadio(*shell_);
-    QVERIFY(script.done());
-    const MessageBoxRecord& retry = script.boxes.at(0);
-    QCOMPARE(retry.text, langText(StrId::RadioLinkFailed));
-    QCOMPARE(retry.buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    QCOMPARE(retry.icon, QMessageBox::Critical);
-    QCOMPARE(script.boxes.at(1).text, langText(StrId::ReadComplete));
-    QCOMPARE(globals().image.byte(layout::kMessageLine1), std::uint8_t{'R'});
+void TransferDialogTest::aFaultAsksRetryOrCancel() {
+    shell_ = std::make_unique<RecordingShell>();
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Retry}) {
+        // The third frame gets no acknowledgement.
+        TempDir dir;
+        const auto log = dir.file("radio.log");
+        RadioSim radio =
+            RadioSim::withImage(dir, radioMemory(), {"--log", log.string(), "--fault-no-ack", "3"});
+        mapCom1(radio.port());
+        DialogScript script;
+        script.on<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); })
+            .pressOnMessageBox(answer);
+        if (answer == QMessageBox::Retry)
+            script.pressOnMessageBox(QMessageBox::Ok);
+        ui::runReadFromRadio(*shell_);
+        QVERIFY(script.done());
+        const MessageBoxRecord& asked = script.messages().at(0);
+        QCOMPARE(asked.text, uiText(StrId::RadioLinkFailed));
+        QCOMPARE(asked.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+        QCOMPARE(asked.icon, QMessageBox::Critical);
+        if (answer == QMessageBox::Retry) {
+            QCOMPARE(script.messages().at(1).text, uiText(StrId::ReadComplete));
+            QCOMPARE(globals().image.byte(layout::kMessageLine1), std::uint8_t{'R'});
+            continue;
+        }
+        // Cancel leaves the program as it was and releases the radio.
+        QCOMPARE(script.messages().size(), std::size_t{1});
+        QVERIFY(differingOffsets(globals().image, programImage()).empty());
+        QCOMPARE(globals().currentFileName, std::string("before.dat"));
+        QVERIFY(shell_->closeAllCount == 0 && shell_->posted.empty());
+        QVERIFY(!fs::exists(readBackupFolder(globals().dataDirectory)));
+        radio.stop();
+        QCOMPARE(sentBursts(log).back(), std::string("45"));
+    }
 }
 
-void TransferDialogTest::cancelAfterAFaultLeavesEverything() {
-    RadioSim radio =
-        RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string(), "--fault-no-ack", "3"});
-    mapCom1(radio.port());
-    ModalScript script;
-    script.then(pressStart()).then(script.press(QMessageBox::Cancel));
-    ui::runReadFromRadio(*shell_);
-    QVERIFY(script.done());
-    QCOMPARE(script.boxes.size(), std::size_t{1}); // no "read complete"
-    QVERIFY(differingOffsets(globals().image, programImage()).empty());
-    QCOMPARE(globals().currentFileName, std::string("before.dat"));
-    QCOMPARE(shell_->closeAllCount, 0);
-    QVERIFY(shell_->posted.empty());
-    QVERIFY(!fs::exists(readBackupFolder(globals().dataDirectory)));
-    radio.stop();
-    QCOMPARE(sentBursts(log_).back(), std::string("45")); // the radio is released
-}
-
-void TransferDialogTest::cancelButtonSendsNothing() {
+void TransferDialogTest::cancelSendsNothingAndTheFieldBeingEditedCountsFirst() {
+    shell_ = std::make_unique<RecordingShell>();
     RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
     mapCom1(radio.port());
-    RecordingHelp help;
-    ModalScript script;
-    script.then(postTo<TransferDialog>([](TransferDialog* d) {
-        d->helpButton()->click();
-        d->cancelButton()->click();
-    }));
-    ui::runWriteToRadio(*shell_);
-    QVERIFY(script.done());
-    QCOMPARE(help.opened, std::vector<int>{cmd::WriteToRadio});
-    radio.stop();
-    QVERIFY(sentBursts(log_).empty());
-}
-
-void TransferDialogTest::writeCommitsTheFieldBeingEditedFirst() {
     // The image lacks the fleet number that the signalling PTT ID needs; the field being
     // edited supplies it when it loses the focus, so the write is not refused.
     RadioImage image = programImage();
@@ -264,16 +247,19 @@ void TransferDialogTest::writeCommitsTheFieldBeingEditedFirst() {
     QTRY_VERIFY(field.hasFocus());
     QTest::keyClicks(&field, "5"); // typed, not yet committed
 
-    bool dialogOpened = false;
-    ModalScript script;
-    script.then(postTo<TransferDialog>([&](TransferDialog* d) {
-        dialogOpened = true;
+    RecordingHelp help;
+    DialogScript script;
+    script.on<TransferDialog>([](TransferDialog* d) {
+        d->helpButton()->click();
         d->cancelButton()->click();
-    }));
+    });
     ui::runWriteToRadio(*shell_);
-    QVERIFY(dialogOpened);
-    QVERIFY(script.boxes.empty());
+    QVERIFY(script.done());
+    QVERIFY(script.messages().empty());
     QCOMPARE(globals().image.byte(layout::kCrewOwnFleet), std::uint8_t{5});
+    QCOMPARE(help.opened, std::vector<int>{cmd::WriteToRadio});
+    radio.stop();
+    QVERIFY(sentBursts(log_).empty());
 }
 
 QTEST_MAIN(TransferDialogTest)

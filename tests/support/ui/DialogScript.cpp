@@ -14,14 +14,31 @@ DialogScript::DialogScript(int intervalMs) {
 }
 
 void DialogScript::poll() {
+    constexpr int kUnexpectedAfterMs = 3000;
     QWidget* modal = QApplication::activeModalWidget();
-    if (steps_.empty() || !modal || !modal->isVisible() || modal == last_.data())
+    if (!modal || !modal->isVisible() || modal == last_.data())
         return;
-    if (steps_.front()(modal)) {
+    if (!steps_.empty() && steps_.front()(modal)) {
         steps_.pop_front();
         last_ = modal;
         ++handled_;
+        waiting_.invalidate();
+    } else if (waitingFor_ != modal || !waiting_.isValid()) {
+        waitingFor_ = modal;
+        waiting_.start();
+    } else if (waiting_.elapsed() >= kUnexpectedAfterMs) {
+        closeUnexpected(modal);
     }
+}
+
+void DialogScript::closeUnexpected(QWidget* modal) {
+    ++unexpected_;
+    last_ = modal;
+    waiting_.invalidate();
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        box->reject();
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
+        QTimer::singleShot(0, dialog, [dialog] { dialog->done(QDialog::Rejected); });
 }
 
 DialogScript& DialogScript::pressOnMessageBox(QMessageBox::StandardButton button) {

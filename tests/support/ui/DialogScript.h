@@ -2,7 +2,10 @@
 // Answers the next modal dialogs of a widget test in order: arm the script before the call
 // that opens them; each step handles one dialog (a message box, a file dialog, any dialog).
 // A dialog that closes and a new one that opens at the same address are told apart.
+// A modal window that no step deals with for three seconds is closed and counted, so that a
+// test fails instead of hanging.
 
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -27,20 +30,36 @@ public:
     DialogScript& chooseFile(const QString& path);
     // Rejects the next dialog of any kind (Cancel, Escape).
     DialogScript& cancel();
+    // Runs `act` on the next dialog of type T from the event loop, so that it may block
+    // (start a transfer, open another dialog that later steps answer).
+    template <class T>
+    DialogScript& on(std::function<void(T*)> act) {
+        return then([act](QWidget* modal) {
+            auto* dialog = qobject_cast<T*>(modal);
+            if (dialog)
+                QTimer::singleShot(0, dialog, [dialog, act] { act(dialog); });
+            return dialog != nullptr;
+        });
+    }
     // Any other handling of the next dialog.
     DialogScript& then(Step step);
 
     bool done() const { return steps_.empty(); }
     int handled() const { return handled_; }
+    int unexpected() const { return unexpected_; }
     const std::vector<MessageBoxRecord>& messages() const { return messages_; }
 
 private:
     void poll();
+    void closeUnexpected(QWidget* modal);
     std::deque<Step> steps_;
     std::vector<MessageBoxRecord> messages_;
     QTimer timer_;
     QPointer<QWidget> last_;
+    QPointer<QWidget> waitingFor_;
+    QElapsedTimer waiting_;
     int handled_ = 0;
+    int unexpected_ = 0;
 };
 
 } // namespace tsw::test

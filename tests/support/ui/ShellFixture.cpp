@@ -1,7 +1,14 @@
 #include "tests/support/ui/ShellFixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
@@ -33,6 +40,49 @@ void resetGlobals(const QString& dataDirectory) {
     g.dataDirectory = dataDirectory.toStdString();
     if (!g.dataDirectory.empty() && g.dataDirectory.back() != '/')
         g.dataDirectory += '/';
+}
+
+ui::CMainFrame::Options quietFrameOptions() {
+    ui::CMainFrame::Options o;
+    o.showSplash = false;
+    return o;
+}
+
+ui::StartOptions testStartOptions() {
+    ui::StartOptions o;
+    o.programDirectory = TSW_BIN_DIR;
+    o.showSplash = false;
+    return o;
+}
+
+void screenshot(QWidget* w, const char* name) {
+    const QByteArray dir = qgetenv("TSW_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        w->window()->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
+void writeTextFile(const QString& path, const QString& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(text.toUtf8());
+}
+
+TempSettingsHome::TempSettingsHome() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+}
+
+QString TempSettingsHome::readIni() const {
+    QFile f(iniPath());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+bool RecordingHelp::openContext(int context) {
+    if (known && std::find(known->begin(), known->end(), context) == known->end())
+        return false;
+    opened.push_back(context);
+    return true;
 }
 
 StandInEditor::StandInEditor(int helpContext, const QString& title) : ui::EditorForm(helpContext) {
