@@ -50,7 +50,7 @@ public:
     // Loads the language file for a code; on failure shows the literal message, marks the
     // program to end with exit code 1 and returns false.
     bool loadLanguage(int languageCode);
-    // The settings are not written at exit (benchmarks).
+    // The settings are not written at exit (tests).
     void skipSettingsAtExit() { skipSettings_ = true; }
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
