@@ -1,7 +1,8 @@
 # `cmake --install build [--prefix DIR]` lays the program out as it runs from the build tree:
 #
-#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the language files,
-#                                the help books and the call tones side by side
+#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the sound module,
+#                                the language files, the help books and the call tones side by
+#                                side
 #   PREFIX/bin/tsw62m            symbolic links into the program directory (the program finds
 #   PREFIX/bin/tsw62m-cli        its files beside the real executable)
 #   PREFIX/share/applications/tsw62m.desktop
@@ -21,6 +22,11 @@ foreach(target tsw62m tsw62m-cli)
     list(APPEND TSW_INSTALLED_PROGRAMS ${target})
   endif()
 endforeach()
+
+# Modules the program loads when first needed (the sound module) lie beside it.
+if(TARGET tsw62m-sound)
+  install(TARGETS tsw62m-sound LIBRARY DESTINATION ${TSW_INSTALL_PROGRAM_DIR})
+endif()
 
 install(CODE "
 set(TSW_BIN_DIR \"${TSW_BIN_DIR}\")

@@ -10,7 +10,7 @@
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
-#include "editors/feature/ui/QtTonePlayer.h"
+#include "editors/feature/ui/TonePlayerModule.h"
 
 namespace tsw::ui {
 
@@ -46,7 +46,7 @@ std::filesystem::path programDirectory() {
 
 CFeatureView::CFeatureView(std::unique_ptr<TonePlayer> player, QWidget* parent)
     : EditorForm(kFeatureHelpContext, parent), form_(globals().image),
-      player_(player ? std::move(player) : std::make_unique<QtTonePlayer>()),
+      player_(player ? std::move(player) : makeTonePlayer(programDirectory().string())),
       tone_(std::make_unique<CallTonePreview>(*player_, programDirectory())) {
     setWindowTitle(uiText(StrId::TitleOptionalFeatures));
     createRows();

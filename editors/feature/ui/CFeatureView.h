@@ -18,7 +18,7 @@ using CFeatureFrm = EditorFrame;
 class CFeatureView : public EditorForm {
     Q_OBJECT
 public:
-    // `player` plays the preview; null: Qt Multimedia.
+    // `player` plays the preview; null: the sound module beside the program.
     explicit CFeatureView(std::unique_ptr<feature::TonePlayer> player = nullptr,
                           QWidget* parent = nullptr);
     ~CFeatureView() override;

@@ -40,6 +40,7 @@ private slots:
     void previewTogglesPlayAndStop();
     void realPlayerPlaysAToneToItsEnd();
     void previewReportsAMissingFile();
+    void previewWithoutTheSoundModuleReportsTheTone();
     void closingTheWindowStopsThePreview();
 
 private:
@@ -148,7 +149,8 @@ void FeatureViewTest::previewTogglesPlayAndStop() {
 
 void FeatureViewTest::realPlayerPlaysAToneToItsEnd() {
     const std::size_t messages = shell_.scripted.asked.size();
-    CFeatureView view; // Qt Multimedia and the generated "Call Tone 1.wav" beside the program
+    // The sound module (Qt Multimedia) and the generated "Call Tone 1.wav" beside the program.
+    CFeatureView view;
     view.previewButton()->click();
     QVERIFY(view.previewPlaying());
     QTRY_VERIFY_WITH_TIMEOUT(!view.previewPlaying(), 10000);
@@ -161,6 +163,20 @@ void FeatureViewTest::previewReportsAMissingFile() {
     view.previewButton()->click();
     QVERIFY(!view.previewPlaying());
     QVERIFY(QString::fromStdString(shell_.scripted.asked.back().text).endsWith("Call Tone 77.wav"));
+}
+
+void FeatureViewTest::previewWithoutTheSoundModuleReportsTheTone() {
+    // A program directory that holds the tone but not the sound module.
+    test::TempDir dir;
+    QVERIFY(QFile::copy(TSW_BIN_DIR "/Call Tone 1.wav",
+                        QString::fromStdString((dir.path() / "Call Tone 1.wav").string())));
+    globals().programDirectory = dir.path().string();
+    CFeatureView view;
+    view.previewButton()->click();
+    QVERIFY(!view.previewPlaying());
+    const Prompt& p = shell_.scripted.asked.back();
+    QCOMPARE(p.textId, StrId::CallToneOpenFailed);
+    QVERIFY(QString::fromStdString(p.text).endsWith("Call Tone 1.wav"));
 }
 
 void FeatureViewTest::closingTheWindowStopsThePreview() {

@@ -1,4 +1,4 @@
-#include "editors/feature/ui/QtTonePlayer.h"
+#include "editors/feature/ui/sound/QtTonePlayer.h"
 
 #include <QFileInfo>
 #include <QUrl>
