@@ -10,6 +10,7 @@
 #include "app/LanguageLoader.h"
 #include "app/ModelTable.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/DeferredIconStyle.h"
 #include "app/ui/Help.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/IniSettingsStore.h"
@@ -90,6 +91,7 @@ bool CQb5812App::initInstance() {
     AppGlobals& g = globals();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         colourDepth_ = screen->depth();
+    installDeferredIconStyle();
     if (options_.settings) {
         settings_ = options_.settings;
     } else {
