@@ -1,8 +1,8 @@
 # `cmake --install build [--prefix DIR]` lays the program out as it runs from the build tree:
 #
-#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the sound module,
-#                                the language files, the help books and the call tones side by
-#                                side
+#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the sound and help
+#                                modules, the language files, the help books and the call tones
+#                                side by side
 #   PREFIX/bin/tsw62m            symbolic links into the program directory (the program finds
 #   PREFIX/bin/tsw62m-cli        its files beside the real executable)
 #   PREFIX/share/applications/tsw62m.desktop
@@ -23,10 +23,12 @@ foreach(target tsw62m tsw62m-cli)
   endif()
 endforeach()
 
-# Modules the program loads when first needed (the sound module) lie beside it.
-if(TARGET tsw62m-sound)
-  install(TARGETS tsw62m-sound LIBRARY DESTINATION ${TSW_INSTALL_PROGRAM_DIR})
-endif()
+# Modules the program loads when first needed (sound, help) lie beside it.
+foreach(module tsw62m-sound tsw62m-help)
+  if(TARGET ${module})
+    install(TARGETS ${module} LIBRARY DESTINATION ${TSW_INSTALL_PROGRAM_DIR})
+  endif()
+endforeach()
 
 install(CODE "
 set(TSW_BIN_DIR \"${TSW_BIN_DIR}\")

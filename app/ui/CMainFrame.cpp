@@ -17,7 +17,6 @@
 #include "app/ui/EditorFrame.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/LanguageSetupDialog.h"
 #include "app/ui/MdiClient.h"
 #include "app/ui/ModelDisplay.h"

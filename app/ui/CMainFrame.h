@@ -28,14 +28,14 @@ class EditorFrame;
 class MdiClient;
 class ModelDisplay;
 class StatusPanes;
-class HelpSystem;
+class HelpService;
 
 class CMainFrame : public QMainWindow, public Shell {
     Q_OBJECT
 public:
     struct Options {
         bool showSplash = true;
-        HelpSystem* help = nullptr; // Contents/Index/Search; F1 goes through app/ui/Help.h
+        HelpService* help = nullptr; // the book follows the language; F1 goes through app/ui/Help.h
         // Reloads the language file for a code; false when the program must end (the
         // message was shown). Used by Language File Setup.
         std::function<bool(int languageCode)> reloadLanguage;

@@ -12,7 +12,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/DeferredIconStyle.h"
 #include "app/ui/Help.h"
-#include "app/ui/HelpWindow.h"
+#include "app/ui/HelpModule.h"
 #include "app/ui/IniSettingsStore.h"
 #include "app/ui/QtLanguage.h"
 #include "app/ui/UiText.h"
@@ -108,7 +108,7 @@ bool CQb5812App::initInstance() {
         g.dataDirectory = settings::defaultDataDirectory(g.programDirectory);
 
     g.languageCode = settings::readLanguage(*settings_);
-    help_ = std::make_unique<HelpSystem>(prompt_);
+    help_ = makeHelpService(prompt_, programDirectory_);
     help_->setHelpFile(fromStd(settings::helpFilePath(g.programDirectory, g.languageCode)));
     setHelpHandler(help_.get());
 

@@ -22,7 +22,7 @@
 namespace tsw::ui {
 
 class CMainFrame;
-class HelpSystem;
+class HelpService;
 
 struct StartOptions {
     QString programDirectory; // empty: where the executable lies
@@ -54,7 +54,7 @@ public:
     void skipSettingsAtExit() { skipSettings_ = true; }
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
-    HelpSystem& help() { return *help_; }
+    HelpService& help() { return *help_; }
     SettingsStore& settings() { return *settings_; }
     const QString& programDirectory() const { return programDirectory_; }
     int colourDepth() const { return colourDepth_; }
@@ -67,7 +67,7 @@ private:
     std::unique_ptr<SettingsStore> ownSettings_;
     SettingsStore* settings_ = nullptr;
     MessagePrompt prompt_;
-    std::unique_ptr<HelpSystem> help_;
+    std::unique_ptr<HelpService> help_;
     std::unique_ptr<CMainFrame> mainFrame_;
     QString programDirectory_;
     QFont fixedFont_;

@@ -5,12 +5,19 @@
 #include <vector>
 
 #include "app/ui/EditorForm.h"
+#include "app/ui/UiText.h"
 
 namespace tsw::ui {
 namespace {
 HelpHandler* g_handler = nullptr;
 constexpr char kHelpContextProperty[] = "tswHelpContext";
 } // namespace
+
+HelpWindowTexts currentHelpTexts() {
+    return {QStringLiteral("TSW-62M - ") + plainText(StrId::MenuHelpTopics),
+            uiText(StrId::HelpTabContents), uiText(StrId::HelpTabIndex),
+            uiText(StrId::HelpTabSearch)};
+}
 
 void setHelpHandler(HelpHandler* handler) {
     g_handler = handler;

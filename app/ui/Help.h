@@ -7,6 +7,7 @@
 //   setHelpContext(dialog, 130);   // the window's own topic
 //   setControlId(edit, 1239);      // (EditorForm.h) the control's topic, tried first
 
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -22,6 +23,33 @@ public:
     virtual void openDefault() = 0;
     virtual void closeAll() = 0;
 };
+
+// The texts of the help window itself, in the current language.
+struct HelpWindowTexts {
+    QString title;
+    QString contentsTab;
+    QString indexTab;
+    QString searchTab;
+};
+// Asked each time a help window is built (the language may have changed since).
+using HelpTextSource = std::function<HelpWindowTexts()>;
+// From the LanguageTable.
+HelpWindowTexts currentHelpTexts();
+
+// The program's help: the handler, plus the book it opens (the current language's help file).
+class HelpService : public HelpHandler {
+public:
+    // Another book closes the help window; the engine restarts on the next request.
+    virtual void setHelpFile(const QString& path) = 0;
+    virtual QString helpFile() const = 0;
+    // The help engine runs (it starts on the first request, not at start-up).
+    virtual bool engineStarted() const = 0;
+};
+
+// The literal message for a missing help book.
+inline QString missingHelpFileMessage(const QString& path) {
+    return QStringLiteral("Html Help File Does Not Exist\n\n   File Path [ %1 ]").arg(path);
+}
 
 void setHelpHandler(HelpHandler* handler);
 HelpHandler* helpHandler();

@@ -1,16 +1,15 @@
 #include "editors/feature/ui/TonePlayerModule.h"
 
-#include <QLibrary>
 #include <QString>
+
+#include "app/ui/Modules.h"
 
 namespace tsw::ui {
 namespace {
 
-// The module stays loaded once loaded (the players it made may outlive any one owner).
 TonePlayerEntry loadEntry(const std::string& directory) {
-    QLibrary module(QString::fromStdString(directory) + QLatin1Char('/') +
-                    QLatin1String(kSoundModuleFile));
-    return reinterpret_cast<TonePlayerEntry>(module.resolve(kSoundModuleEntry));
+    return reinterpret_cast<TonePlayerEntry>(
+        moduleEntry(QString::fromStdString(directory), kSoundModuleFile, kSoundModuleEntry));
 }
 
 class ModuleTonePlayer : public feature::TonePlayer {

@@ -11,11 +11,11 @@
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
 #include "app/ui/CMainFrame.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/LanguageSetupDialog.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/ModelInfoDialog.h"
 #include "app/ui/UiText.h"
+#include "app/ui/help/HelpWindow.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DialogScript.h"
 #include "tests/support/ui/ShellFixture.h"
@@ -123,7 +123,7 @@ void DialogsTest::modelInformationThroughTheMenu() {
 void DialogsTest::languageSetupReloadsAndReopensTheEditors() {
     MemorySettingsStore store;
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(dir_.filePath("tsw62m_e.qch"));
     CMainFrame::Options o = tsw::test::quietFrameOptions();
     o.help = &help;

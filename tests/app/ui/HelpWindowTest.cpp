@@ -13,7 +13,8 @@
 
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
-#include "app/ui/HelpWindow.h"
+#include "app/ui/HelpModule.h"
+#include "app/ui/help/HelpWindow.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/ShellFixture.h"
 
@@ -29,6 +30,8 @@ private slots:
     void aMissingBookIsReportedWithItsPath();
     void anotherBookRestartsTheEngine();
     void f1InAFormReachesTheBook();
+    void theProgramsHelpLoadsTheModuleOnFirstUse();
+    void aMissingHelpModuleIsReportedWithItsPath();
 
 private:
     QTemporaryDir dir_;
@@ -42,7 +45,7 @@ void HelpWindowTest::initTestCase() {
 
 void HelpWindowTest::topicsOpenByContextNumber() {
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(TSW_HELP_FIXTURE);
     QVERIFY(!help.engineStarted());
     QVERIFY(help.openContext(130));
@@ -66,7 +69,7 @@ void HelpWindowTest::topicsOpenByContextNumber() {
 
 void HelpWindowTest::theTabsShowContentsIndexAndSearch() {
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(TSW_HELP_FIXTURE);
     help.showIndex();
     QCOMPARE(help.window()->tabs()->currentIndex(), int(HelpWindow::Tab::Index));
@@ -83,7 +86,7 @@ void HelpWindowTest::theTabsShowContentsIndexAndSearch() {
 
 void HelpWindowTest::aMissingBookIsReportedWithItsPath() {
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     const QString missing = dir_.filePath("tsw62m_e.qch");
     help.setHelpFile(missing);
     QVERIFY(help.openContext(130)); // reported: no second attempt at the default topic
@@ -96,7 +99,7 @@ void HelpWindowTest::aMissingBookIsReportedWithItsPath() {
 
 void HelpWindowTest::anotherBookRestartsTheEngine() {
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(TSW_HELP_FIXTURE);
     help.openDefault();
     QVERIFY(help.engineStarted());
@@ -111,7 +114,7 @@ void HelpWindowTest::anotherBookRestartsTheEngine() {
 
 void HelpWindowTest::f1InAFormReachesTheBook() {
     tsw::test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(TSW_HELP_FIXTURE);
     setHelpHandler(&help);
     EditorForm form(130);
@@ -128,6 +131,49 @@ void HelpWindowTest::f1InAFormReachesTheBook() {
     QVERIFY(help.window()->currentPage().toString().endsWith("/model.html"));
     QCOMPARE(help.window()->currentPage().fragment(), QString());
     setHelpHandler(nullptr);
+}
+
+// The program's help service: the module beside the program, loaded by the first request,
+// with the book chosen before and after loading, and the window in the current language.
+void HelpWindowTest::theProgramsHelpLoadsTheModuleOnFirstUse() {
+    tsw::test::ScriptedPrompt prompt;
+    auto help = makeHelpService(prompt, QStringLiteral(TSW_BIN_DIR));
+    help->setHelpFile(TSW_HELP_FIXTURE);
+    QCOMPARE(help->helpFile(), QString(TSW_HELP_FIXTURE));
+    QVERIFY(!help->engineStarted());
+    QVERIFY(help->openContext(130));
+    QVERIFY(help->engineStarted());
+    QMainWindow* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == currentHelpTexts().title)
+            window = qobject_cast<QMainWindow*>(w);
+    QVERIFY(window);
+    QVERIFY(!help->openContext(152)); // no such topic: the caller falls back
+    help->closeAll();
+    QVERIFY(!window->isVisible());
+
+    const QString copy = dir_.filePath("tsw62m_g.qch");
+    QVERIFY(QFile::copy(TSW_HELP_FIXTURE, copy));
+    help->setHelpFile(copy); // another book restarts the engine
+    QVERIFY(!help->engineStarted());
+    help->openDefault();
+    QVERIFY(help->engineStarted());
+    help->closeAll();
+    QVERIFY(prompt.asked.empty());
+}
+
+void HelpWindowTest::aMissingHelpModuleIsReportedWithItsPath() {
+    tsw::test::ScriptedPrompt prompt;
+    auto help = makeHelpService(prompt, dir_.path()); // a program directory without the module
+    help->setHelpFile(TSW_HELP_FIXTURE);
+    QVERIFY(help->openContext(130)); // reported: no second attempt at the default topic
+    help->openDefault();
+    help->closeAll();
+    QCOMPARE(prompt.asked.size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(prompt.asked[0].text),
+             "Html Help File Does Not Exist\n\n   File Path [ " + dir_.path() +
+                 "/libtsw62m-help.so ]");
+    QVERIFY(!help->engineStarted());
 }
 
 QTEST_MAIN(HelpWindowTest)

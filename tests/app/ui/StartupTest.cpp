@@ -11,7 +11,7 @@
 #include "app/DataFile.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQb5812App.h"
-#include "app/ui/HelpWindow.h"
+#include "app/ui/Help.h"
 #include "app/ui/IniSettingsStore.h"
 #include "tests/support/ui/DialogScript.h"
 #include "tests/support/ui/ShellFixture.h"

@@ -30,9 +30,9 @@
 #include "app/Settings.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/EditorForm.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/MessagePrompt.h"
 #include "app/ui/QtLanguage.h"
+#include "app/ui/help/HelpWindow.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "link/PortNames.h"
 #include "link/ui/RadioLink.h"
@@ -380,7 +380,7 @@ void WindowTextsTest::lookAtModal(QWidget* modal, const QString& name, Looker& l
 // The help window on the Optional Features page, the widest form the help describes.
 void WindowTextsTest::lookAtHelp(int code, Looker& looker) {
     test::ScriptedPrompt prompt;
-    HelpSystem help(prompt);
+    HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(QStringLiteral(TSW_BIN_DIR "/tsw62m_%1.qch").arg(QChar(kLetters[code])));
     QVERIFY(help.openContext(152));
     QVERIFY(help.window());

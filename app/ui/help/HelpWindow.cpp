@@ -1,4 +1,4 @@
-#include "app/ui/HelpWindow.h"
+#include "app/ui/help/HelpWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/AppGlobals.h"
-#include "app/ui/UiText.h"
+#include "app/LanguageTable.h"
 
 namespace tsw::ui {
 namespace {
@@ -31,10 +30,6 @@ QString collectionFileFor(const QString& helpFile) {
 
 } // namespace
 
-QString missingHelpFileMessage(const QString& path) {
-    return QStringLiteral("Html Help File Does Not Exist\n\n   File Path [ %1 ]").arg(path);
-}
-
 QString helpIdentifier(int context) {
     return QStringLiteral("ctx.%1").arg(context);
 }
@@ -48,14 +43,14 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return QTextBrowser::loadResource(type, name);
 }
 
-HelpWindow::HelpWindow(QHelpEngine* engine, QWidget* parent)
+HelpWindow::HelpWindow(QHelpEngine* engine, const HelpWindowTexts& texts, QWidget* parent)
     : QMainWindow(parent), engine_(engine), tabs_(new QTabWidget),
       browser_(new HelpBrowser(engine, this)) {
     // Not deleted on close: it shows the engine's own widgets and lives as long as the engine.
-    setWindowTitle(QStringLiteral("TSW-62M - ") + plainText(StrId::MenuHelpTopics));
-    tabs_->addTab(engine->contentWidget(), uiText(StrId::HelpTabContents));
-    tabs_->addTab(engine->indexWidget(), uiText(StrId::HelpTabIndex));
-    tabs_->addTab(createSearchPage(), uiText(StrId::HelpTabSearch));
+    setWindowTitle(texts.title);
+    tabs_->addTab(engine->contentWidget(), texts.contentsTab);
+    tabs_->addTab(engine->indexWidget(), texts.indexTab);
+    tabs_->addTab(createSearchPage(), texts.searchTab);
     connect(engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
             &HelpWindow::showPage);
     connect(engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
@@ -103,7 +98,8 @@ void HelpWindow::showTab(Tab tab) {
         engine_->searchEngine()->queryWidget()->setSearchInput(QString());
 }
 
-HelpSystem::HelpSystem(UserPrompt& prompt) : prompt_(prompt) {}
+HelpSystem::HelpSystem(UserPrompt& prompt, HelpTextSource texts)
+    : prompt_(prompt), texts_(std::move(texts)) {}
 
 HelpSystem::~HelpSystem() {
     stopEngine();
@@ -153,7 +149,7 @@ bool HelpSystem::ensureEngine() {
 
 HelpWindow* HelpSystem::showWindow() {
     if (!window_)
-        window_ = new HelpWindow(engine_.get());
+        window_ = new HelpWindow(engine_.get(), texts_ ? texts_() : HelpWindowTexts{});
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -4,8 +4,11 @@
 // a page view. Each help context number N is a keyword of the book with the identifier "ctx.N";
 // the default topic has the identifier "ctx.default".
 //
-// HelpSystem is the program's help handler (app/ui/Help.h). It starts the help engine on first
-// use, not at start-up; the engine's collection file lives in the user's cache folder.
+// HelpSystem is the program's help service (app/ui/Help.h). It starts the help engine on first
+// use, not at start-up; the engine's collection file lives in the user's cache folder. The
+// program reaches it through the help module (app/ui/HelpModule.h), which this file is built
+// into, so that Qt Help and its libraries load with the first help request; the tests link it
+// directly. It uses nothing of the program but what it is given: the prompt and the texts.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,8 +25,6 @@ class QTabWidget;
 
 namespace tsw::ui {
 
-// The literal message for a missing help book.
-QString missingHelpFileMessage(const QString& path);
 // The identifier of a context's topic ("ctx.130"); "ctx.default" for the default topic.
 QString helpIdentifier(int context);
 inline constexpr char kDefaultTopicIdentifier[] = "ctx.default";
@@ -42,7 +43,7 @@ class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
     enum class Tab { Contents = 0, Index = 1, Search = 2 };
-    explicit HelpWindow(QHelpEngine* engine, QWidget* parent = nullptr);
+    HelpWindow(QHelpEngine* engine, const HelpWindowTexts& texts, QWidget* parent = nullptr);
     void showPage(const QUrl& url);
     void showTab(Tab tab);
     QUrl currentPage() const { return browser_->source(); }
@@ -57,15 +58,16 @@ private:
     bool indexed_ = false;
 };
 
-class HelpSystem : public HelpHandler {
+class HelpSystem : public HelpService {
 public:
-    // `prompt` reports a missing help book.
-    explicit HelpSystem(UserPrompt& prompt);
+    // `prompt` reports a missing help book; `texts` gives the help window's own texts.
+    HelpSystem(UserPrompt& prompt, HelpTextSource texts);
     ~HelpSystem() override;
 
     // The help book; a different file closes the window and restarts the engine on next use.
-    void setHelpFile(const QString& path);
-    const QString& helpFile() const { return helpFile_; }
+    void setHelpFile(const QString& path) override;
+    QString helpFile() const override { return helpFile_; }
+    bool engineStarted() const override { return engine_ != nullptr; }
 
     bool openContext(int context) override;
     void openDefault() override;
@@ -76,7 +78,6 @@ public:
     void showIndex();
     void showSearch();
 
-    bool engineStarted() const { return engine_ != nullptr; }
     QHelpEngine* engine() const { return engine_.get(); }
     HelpWindow* window() const { return window_; }
 
@@ -87,6 +88,7 @@ private:
     void stopEngine();
 
     UserPrompt& prompt_;
+    HelpTextSource texts_;
     QString helpFile_;
     std::unique_ptr<QHelpEngine> engine_;
     QPointer<HelpWindow> window_;
