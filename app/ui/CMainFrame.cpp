@@ -189,7 +189,7 @@ EditorForm* CMainFrame::openEditor(int command) {
     EditorForm* form = factory ? (*factory)() : nullptr;
     if (!form)
         return nullptr; // no editor: the command ends without a message
-    auto* frame = new EditorFrame(command, form);
+    auto* frame = new EditorFrame(command, form, mdi_->viewport());
     mdi_->addSubWindow(frame);
     editors_[command] = frame;
     frame->show();
