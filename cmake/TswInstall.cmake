@@ -1,8 +1,8 @@
 # `cmake --install build [--prefix DIR]` lays the program out as it runs from the build tree:
 #
-#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the sound and help
-#                                modules, the language files, the help books and the call tones
-#                                side by side
+#   PREFIX/lib/tsw62m/           the program directory: tsw62m, tsw62m-cli, the print, help and
+#                                sound modules, the language files, the help books and the call
+#                                tones side by side
 #   PREFIX/bin/tsw62m            symbolic links into the program directory (the program finds
 #   PREFIX/bin/tsw62m-cli        its files beside the real executable)
 #   PREFIX/share/applications/tsw62m.desktop
@@ -23,8 +23,8 @@ foreach(target tsw62m tsw62m-cli)
   endif()
 endforeach()
 
-# Modules the program loads when first needed (sound, help) lie beside it.
-foreach(module tsw62m-sound tsw62m-help)
+# Modules the program loads when first needed (print, help, sound) lie beside it.
+foreach(module tsw62m-print tsw62m-help tsw62m-sound)
   if(TARGET ${module})
     install(TARGETS ${module} LIBRARY DESTINATION ${TSW_INSTALL_PROGRAM_DIR})
   endif()

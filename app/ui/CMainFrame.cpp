@@ -21,6 +21,7 @@
 #include "app/ui/MdiClient.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/ModelInfoDialog.h"
+#include "app/ui/Modules.h"
 #include "app/ui/SplashWindow.h"
 #include "app/ui/StatusPanes.h"
 #include "app/ui/SvgIcon.h"
@@ -111,8 +112,15 @@ void CMainFrame::runCommand(int command) {
         openEditor(command);
         return;
     }
-    if (const CommandHandler* handler = findCommandHandler(command))
+    if (const CommandHandler* handler = findCommandHandler(command)) {
         (*handler)(*this);
+        return;
+    }
+    // Printing is a module that registers its commands when it loads; without the module the
+    // command ends without a message, as for an editor that cannot be created.
+    if (loadCommandModule(command, ui::moduleDirectory()))
+        if (const CommandHandler* handler = findCommandHandler(command))
+            (*handler)(*this);
 }
 
 bool CMainFrame::runBuiltIn(int command) {

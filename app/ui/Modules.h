@@ -1,15 +1,38 @@
 #pragma once
 // Parts of the program that need large libraries at run time (Qt Multimedia for the call tones,
-// Qt Help for the help window) are built as modules beside the program and loaded when first
-// used, so that start-up neither loads nor links those libraries.
+// Qt Help for the help window, Qt Print Support for printing) are built as modules beside the
+// program and loaded when first used, so that start-up neither loads nor links those libraries.
 
 #include <QString>
 #include <QtGlobal>
+#include <cstddef>
+#include <cstdint>
+
+class QWidget;
 
 namespace tsw::ui {
 
+// Where the modules lie: the program directory.
+QString moduleDirectory();
+
 // The entry point `entry` of the module file `file` in `directory`, loading the module if it is
-// not loaded yet (it then stays loaded); null when the module or its entry is missing.
+// not loaded yet (it then stays loaded), with every symbol it needs resolved at once (a module
+// that does not fit the program fails here, not in the middle of a command). Null when the
+// module or its entry is missing.
 QFunctionPointer moduleEntry(const QString& directory, const char* file, const char* entry);
+
+// Commands whose editor or handler a module registers when it loads (app/ui/EditorRegistry.h):
+// the module's file, or null for the commands the program holds itself.
+inline constexpr char kPrintModuleFile[] = "libtsw62m-print.so";
+const char* commandModuleFile(int command);
+// Loads the module that registers `command` from `directory` (as moduleEntry does). True when
+// the module is loaded.
+bool loadCommandModule(int command, const QString& directory);
+
+// The print module's print-out of the Test Mode dialog: the print dialog, then one page with the
+// tuning values and the radio's test channels. True when the page went to the printer.
+inline constexpr char kTuningPrintEntry[] = "tsw62m_print_tuning_values";
+using TuningPrintEntry = bool (*)(QWidget* parent, const int* values, std::size_t valueCount,
+                                  const std::uint8_t* testChannels, std::size_t channelBytes);
 
 } // namespace tsw::ui

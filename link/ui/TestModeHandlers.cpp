@@ -9,13 +9,13 @@
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
 #include "app/ui/Help.h"
+#include "app/ui/Modules.h"
 #include "app/ui/UiText.h"
 #include "link/TestModeForm.h"
 #include "link/ui/Indicator.h"
 #include "link/ui/TestModeDialog.h"
 #include "link/ui/TestModeIds.h"
 #include "link/ui/TuningDialogs.h"
-#include "print/ui/PrintCommands.h"
 
 namespace tsw::ui {
 
@@ -26,6 +26,15 @@ namespace {
 TuningPrinter& tuningPrinter() {
     static TuningPrinter printer;
     return printer;
+}
+
+// The program's print-out, in the print module (loaded with its first use); false without it.
+bool printWithPrintModule(QWidget* parent, const TuningValues& values,
+                          std::span<const std::uint8_t> testChannels) {
+    const auto print = reinterpret_cast<TuningPrintEntry>(
+        moduleEntry(moduleDirectory(), kPrintModuleFile, kTuningPrintEntry));
+    return print && print(parent, values.current.data(), values.current.size(), testChannels.data(),
+                          testChannels.size());
 }
 
 AdjustmentRunner& adjustmentRunner() {
@@ -224,9 +233,8 @@ void TestModeDialog::printClicked() {
     const std::span<const std::uint8_t> channels = image.bytes().subspan(
         layout::kTestFrequencies, layout::kTestFrequencySize * layout::kTestFrequencyCount);
     const TuningPrinter& printer = tuningPrinter();
-    const bool printed = printer
-                             ? printer(this, link_.tuning, channels)
-                             : print::ui::printTuningValues(this, link_.tuning.current, channels);
+    const bool printed = printer ? printer(this, link_.tuning, channels)
+                                 : printWithPrintModule(this, link_.tuning, channels);
     if (!printed)
         return;
     Prompt done;

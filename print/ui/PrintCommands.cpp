@@ -1,10 +1,12 @@
 #include "print/ui/PrintCommands.h"
 
 #include <QPrintPreviewDialog>
+#include <type_traits>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/Modules.h"
 #include "app/ui/Shell.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "print/ui/PrintJob.h"
@@ -86,3 +88,14 @@ TSW_REGISTER_COMMAND(cmd::FilePrintPreview,
                      [](tsw::ui::Shell& shell) { runPrintPreview(shell.window()); });
 
 } // namespace tsw::print::ui
+
+// The Test Mode dialog's print-out as the program reaches it in the print module.
+extern "C" Q_DECL_EXPORT bool tsw62m_print_tuning_values(QWidget* parent, const int* values,
+                                                         std::size_t valueCount,
+                                                         const std::uint8_t* testChannels,
+                                                         std::size_t channelBytes) {
+    return tsw::print::ui::printTuningValues(
+        parent, std::span<const int>(values, valueCount),
+        std::span<const std::uint8_t>(testChannels, channelBytes));
+}
+static_assert(std::is_same_v<decltype(&tsw62m_print_tuning_values), tsw::ui::TuningPrintEntry>);
