@@ -197,11 +197,17 @@ EditorForm* CMainFrame::openEditor(int command) {
     EditorForm* form = factory ? (*factory)() : nullptr;
     if (!form)
         return nullptr; // no editor: the command ends without a message
+    // The frame takes the form's title last: while a sub-window has a title, each change of its
+    // geometry and state during the set-up measures the elided title again (a hundred times
+    // for the channel table).
+    const QString title = form->windowTitle();
+    form->setWindowTitle(QString());
     auto* frame = new EditorFrame(command, form, mdi_->viewport());
     mdi_->addSubWindow(frame);
     editors_[command] = frame;
     frame->show();
     mdi_->setActiveSubWindow(frame);
+    form->setWindowTitle(title);
     refreshMenus();
     return form;
 }

@@ -164,6 +164,13 @@ void MainFrameTest::anEditorOpensAtMostOnce() {
     EditorForm* first = frame.openEditor(cmd::ChannelInformation);
     frame.openEditor(cmd::KeyAssignment);
     QCOMPARE(frame.mdiArea()->activeSubWindow()->widget(), frame.openEditorOf(cmd::KeyAssignment));
+    // Each frame carries its form's caption, and follows it.
+    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList()) {
+        QVERIFY(!sub->windowTitle().isEmpty());
+        QCOMPARE(sub->windowTitle(), sub->widget()->windowTitle());
+    }
+    first->setWindowTitle(QStringLiteral("Renamed"));
+    QCOMPARE(first->parentWidget()->windowTitle(), QStringLiteral("Renamed"));
     frame.runCommand(cmd::ChannelInformation);
     QCOMPARE(frame.mdiArea()->subWindowList().size(), 2);
     QCOMPARE(frame.mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(first));
