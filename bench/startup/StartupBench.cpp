@@ -232,6 +232,63 @@ bool haveValgrind() {
     return std::system("valgrind --version >/dev/null 2>&1") == 0;
 }
 
+struct Options {
+    int runs = 9;
+    bool callgrind = true;
+    std::string program = TSW_BIN_DIR "/tsw62m";
+};
+
+Options parseOptions(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--no-callgrind")
+            o.callgrind = false;
+        else if (std::string(argv[i]) == "--program" && i + 1 < argc)
+            o.program = argv[++i];
+        else
+            o.runs = std::max(1, std::atoi(argv[i]));
+    }
+    o.callgrind = o.callgrind && haveValgrind();
+    return o;
+}
+
+struct Platform {
+    std::string label;
+    std::vector<Env> env;
+};
+
+// Offscreen always; the real display too when there is one (with the platform the user chose,
+// unless that is offscreen).
+std::vector<Platform> platforms(const char* display) {
+    std::vector<Platform> list{{"offscreen platform", {{"QT_QPA_PLATFORM", "offscreen"}}}};
+    if (display) {
+        const char* chosen = std::getenv("QT_QPA_PLATFORM");
+        std::string platform = chosen && std::string(chosen) != "offscreen" ? chosen : "";
+        list.push_back({"real display " + std::string(display) +
+                            (platform.empty() ? "" : " (" + platform + ")"),
+                        {{"QT_QPA_PLATFORM", platform}}});
+    }
+    return list;
+}
+
+bool measurePlatform(const Platform& platform, const Options& o, const char* self,
+                     const std::string& folder) {
+    std::vector<Program> programs{
+        {"tsw62m (Channel Information handled)", {o.program}, {}},
+        {"empty Qt main window", {self, "--empty-window"}, {}},
+        {"main window with one line of text", {self, "--text-window"}, {}}};
+    if (!runSeries(programs, platform.env, o.runs)) {
+        std::fprintf(stderr, "startup: a run failed on the %s (is %s built?)\n",
+                     platform.label.c_str(), o.program.c_str());
+        return false;
+    }
+    if (o.callgrind)
+        for (Program& p : programs)
+            p.instructions = instructions(p.command, platform.env, folder);
+    report(platform.label.c_str(), programs, o.runs);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -239,60 +296,22 @@ int main(int argc, char** argv) {
         return referenceWindow(argc, argv, false);
     if (argc > 1 && std::string(argv[1]) == "--text-window")
         return referenceWindow(argc, argv, true);
-    int runs = 9;
-    bool callgrind = true;
-    std::string program = TSW_BIN_DIR "/tsw62m";
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--no-callgrind")
-            callgrind = false;
-        else if (std::string(argv[i]) == "--program" && i + 1 < argc)
-            program = argv[++i];
-        else
-            runs = std::max(1, std::atoi(argv[i]));
-    }
-    callgrind = callgrind && haveValgrind();
-
+    const Options options = parseOptions(argc, argv);
     char home[] = "/tmp/tsw62m-bench-XXXXXX";
     if (!mkdtemp(home))
         return 1;
     setenv("XDG_CONFIG_HOME", home, 1);
     setenv("XDG_CACHE_HOME", home, 1);
 
-    struct Platform {
-        std::string label;
-        std::vector<Env> env;
-    };
-    std::vector<Platform> platforms{{"offscreen platform", {{"QT_QPA_PLATFORM", "offscreen"}}}};
-    const char* display =
-        std::getenv("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
-    if (display) {
-        const char* chosen = std::getenv("QT_QPA_PLATFORM");
-        std::string platform = chosen && std::string(chosen) != "offscreen" ? chosen : "";
-        platforms.push_back({"real display " + std::string(display) +
-                                 (platform.empty() ? "" : " (" + platform + ")"),
-                             {{"QT_QPA_PLATFORM", platform}}});
-    }
-
     std::printf("tsw62m start-up: from launch until the first Channel Information command has "
                 "been handled\n(\"handled\"; for the references: the first event after show()), "
                 "and until the first paint after it (\"painted\").\n");
+    const char* display =
+        std::getenv("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
     int status = 0;
-    for (const Platform& platform : platforms) {
-        std::vector<Program> programs{
-            {"tsw62m (Channel Information handled)", {program}, {}},
-            {"empty Qt main window", {argv[0], "--empty-window"}, {}},
-            {"main window with one line of text", {argv[0], "--text-window"}, {}}};
-        if (!runSeries(programs, platform.env, runs)) {
-            std::fprintf(stderr, "startup: a run failed on the %s (is %s built?)\n",
-                         platform.label.c_str(), program.c_str());
+    for (const Platform& platform : platforms(display))
+        if (!measurePlatform(platform, options, argv[0], home))
             status = 1;
-            continue;
-        }
-        if (callgrind)
-            for (Program& p : programs)
-                p.instructions = instructions(p.command, platform.env, home);
-        report(platform.label.c_str(), programs, runs);
-    }
     if (!display)
         std::printf("\n(no DISPLAY or WAYLAND_DISPLAY: run it again under a display, e.g. "
                     "xvfb-run -a -s \"-screen 0 1280x1024x24\" %s)\n",
