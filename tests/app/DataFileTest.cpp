@@ -167,8 +167,6 @@ TEST(DataFile, MessagePreview) {
     EXPECT_EQ(datafile::previewDataFile(dir.file("none.dat").string()), std::nullopt);
 }
 
-
-
 TEST(AtomicFile, FailedWriteLeavesTheOldFileIntact) {
     test::TempDir dir;
     const auto target = dir.file("old.dat");

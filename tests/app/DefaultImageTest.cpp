@@ -22,7 +22,8 @@ TEST(DefaultImage, MatchesTheHandTranscribedGoldenImage) {
     buildDefaultImage(image, defaultIdentity());
     const RadioImage golden = test::readHexImage(test::testDataPath("default_image.hex"));
     const auto diff = test::differingOffsets(golden, image);
-    EXPECT_TRUE(diff.empty()) << "first differing offset 0x" << std::hex << (diff.empty() ? 0 : diff[0]);
+    EXPECT_TRUE(diff.empty()) << "first differing offset 0x" << std::hex
+                              << (diff.empty() ? 0 : diff[0]);
 }
 
 TEST(DefaultImage, KeepsTheGivenIdentity) {

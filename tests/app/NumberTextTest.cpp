@@ -75,7 +75,3 @@ TEST(NumberText, TrimTrailingSpaces) {
         EXPECT_EQ(text, c.out) << '"' << c.in << '"';
     }
 }
-
-TEST(NumberText, CurrentTimeTextIsNotEmpty) {
-    EXPECT_FALSE(CurrentTimeText().empty());
-}
