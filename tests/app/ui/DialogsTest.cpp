@@ -29,7 +29,6 @@ class DialogsTest : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void modelInformationShowsTheModelAndBand();
     void choosingABandWritesTheBandCode();
     void cancelPutsBackEveryChangedByte();
     void enterMovesBetweenTheLists();
@@ -50,20 +49,15 @@ void DialogsTest::init() {
     tsw::test::resetGlobals(dir_.path());
 }
 
-void DialogsTest::modelInformationShowsTheModelAndBand() {
-    globals().flags.modelGroup = false;
-    ModelInfoDialog dialog;
-    QCOMPARE(dialog.windowTitle(), plainText(StrId::TitleModelInformation));
-    QCOMPARE(dialog.modelList()->count(), 1);
-    QCOMPARE(dialog.modelList()->currentText(), QString("HX-5520 (UHF)"));
-    QCOMPARE(dialog.frequencyList()->currentText(), QString("446 MHz(E)(T)"));
-    QVERIFY(globals().flags.modelGroup); // entry 0 belongs to the first group
-}
-
 void DialogsTest::choosingABandWritesTheBandCode() {
+    globals().flags.modelGroup = false;
     globals().image.setByte(layout::kBandCode, 0x93);
     const RadioImage before = globals().image;
     ModelInfoDialog dialog;
+    QCOMPARE(dialog.modelList()->count(), 1);
+    QCOMPARE(dialog.modelList()->currentText(), QString("HX-5520 (UHF)"));
+    QCOMPARE(dialog.frequencyList()->currentText(), QString("446 MHz(E)(T)"));
+    QVERIFY(globals().flags.modelGroup);   // entry 0 belongs to the first group
     emit dialog.modelList()->activated(0); // the same model again: nothing changes
     QVERIFY(globals().image == before);
     emit dialog.frequencyList()->activated(0);
@@ -105,13 +99,9 @@ void DialogsTest::modelInformationThroughTheMenu() {
     CMainFrame frame(store, tsw::test::quietFrameOptions());
     globals().image.setByte(layout::kBandCode, 0x93);
     DialogScript script;
-    script.then([](QWidget* w) {
-        auto* d = qobject_cast<ModelInfoDialog*>(w);
-        if (!d)
-            return false;
+    script.on<ModelInfoDialog>([](ModelInfoDialog* d) {
         emit d->frequencyList()->activated(0);
-        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
-        return true;
+        d->accept();
     });
     frame.runCommand(cmd::ModelInformation);
     QVERIFY(script.done());

@@ -13,6 +13,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/UiText.h"
+#include "tests/support/TestSupport.h"
 #include "tests/support/ui/DialogScript.h"
 #include "tests/support/ui/ShellFixture.h"
 
@@ -47,8 +48,7 @@ private slots:
     void cleanup();
     void openReplacesTheImageAndReopensTheChannelEditor();
     void openPreviewsTheEmbeddedMessage();
-    void aFileThatDoesNotOpenBringsTheDialogBack();
-    void aWrongMagicLeavesTheImageAlone();
+    void filesThatDoNotOpenLeaveTheImageAlone();
     void saveAsksBeforeOverwriting();
     void saveWithoutAFileRunsSaveAs();
     void saveAsReportsAFailedWrite();
@@ -110,39 +110,27 @@ void FileCommandsTest::openPreviewsTheEmbeddedMessage() {
     QCOMPARE(dialog.previewLine2()->text(), QString("B"));
 }
 
-void FileCommandsTest::aFileThatDoesNotOpenBringsTheDialogBack() {
+void FileCommandsTest::filesThatDoNotOpenLeaveTheImageAlone() {
     const RadioImage before = globals().image;
-    DialogScript script;
-    script.chooseFile(path("nothing-here.dat"))
-        .pressOnMessageBox(QMessageBox::Ok)
-        .then([](QWidget* w) { // the open dialog again
-            auto* d = qobject_cast<QFileDialog*>(w);
-            if (d)
-                QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
-            return d != nullptr;
-        });
+    // A file that is not there: the message, then the open dialog again.
+    DialogScript missing;
+    missing.chooseFile(path("nothing-here.dat")).pressOnMessageBox(QMessageBox::Ok).cancel();
     frame_->runCommand(cmd::FileOpen);
-    QTRY_VERIFY(script.done());
-    QCOMPARE(script.messages()[0].text, QString("Cannot open file."));
-    QCOMPARE(script.messages()[0].caption, text(StrId::ErrorCaption));
-    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
-    QVERIFY(globals().image == before);
-}
-
-void FileCommandsTest::aWrongMagicLeavesTheImageAlone() {
+    QTRY_VERIFY(missing.done());
+    QCOMPARE(missing.messages()[0].text, QString("Cannot open file."));
+    QCOMPARE(missing.messages()[0].caption, text(StrId::ErrorCaption));
+    QCOMPARE(missing.messages()[0].icon, QMessageBox::Critical);
+    // A file of another format: its own message, and no dialog again.
     std::vector<std::uint8_t> bytes = datafile::dataFileBytes(sampleImage());
     bytes[6] = 'X';
-    QFile f(path("bad.dat"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    f.close();
-    const RadioImage before = globals().image;
-    DialogScript script;
-    script.chooseFile(path("bad.dat")).pressOnMessageBox(QMessageBox::Ok);
+    tsw::test::writeBytes(path("bad.dat").toStdString(), bytes);
+    DialogScript wrong;
+    wrong.chooseFile(path("bad.dat")).pressOnMessageBox(QMessageBox::Ok);
     frame_->runCommand(cmd::FileOpen);
-    QVERIFY(script.done());
-    QCOMPARE(script.messages()[0].text, text(StrId::WrongFileFormat));
-    QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(wrong.done());
+    QCOMPARE(wrong.unexpected(), 0);
+    QCOMPARE(wrong.messages()[0].text, text(StrId::WrongFileFormat));
+    QCOMPARE(wrong.messages()[0].icon, QMessageBox::Critical);
     QVERIFY(globals().image == before);
     QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
 }

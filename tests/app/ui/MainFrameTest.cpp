@@ -76,9 +76,7 @@ private slots:
     void anEditorOpensAtMostOnce();
     void treeWindowOffersTheEditMenusEditors();
     void commandsOfLaterPartsRunWhenRegistered();
-    void answeringNoToConfirmationKeepsEverything();
-    void closingStoresThePlacement();
-    void unsavedChangesAreAskedAboutWithTheLiteralCaption();
+    void closingAsksFirstAndStoresThePlacement();
     void placementIsRestoredOrMaximized_data();
     void placementIsRestoredOrMaximized();
     void statusPanesShowPortDateAndTime();
@@ -239,66 +237,57 @@ void MainFrameTest::commandsOfLaterPartsRunWhenRegistered() {
     QTRY_VERIFY(frame.openEditorOf(cmd::OpenChannelEdit));
 }
 
-void MainFrameTest::answeringNoToConfirmationKeepsEverything() {
-    MemorySettingsStore store;
-    CMainFrame frame(store, tsw::test::quietFrameOptions());
-    frame.show();
-    frame.openEditor(cmd::ChannelInformation);
-    globals().image.setByte(0x300, 0x41); // unsaved
-    DialogScript script;
-    script.pressOnMessageBox(QMessageBox::No);
-    QVERIFY(!frame.close());
-    QVERIFY(script.done());
-    const auto& asked = script.messages().front();
-    QCOMPARE(asked.caption, QString("Confirmation"));
-    QCOMPARE(asked.text, uiText(StrId::ExitQuestion));
-    QCOMPARE(asked.icon, QMessageBox::Question);
-    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(frame.isVisible());
-    QCOMPARE(frame.openEditorCount(), 1);
-    QVERIFY(!store.readString("Backup", "LastWinPos"));
-}
-
-void MainFrameTest::closingStoresThePlacement() {
+void MainFrameTest::closingAsksFirstAndStoresThePlacement() {
     MemorySettingsStore store;
     CMainFrame frame(store, tsw::test::quietFrameOptions());
     frame.setGeometry(40, 50, 640, 480);
     frame.show();
+    frame.openEditor(cmd::ChannelInformation);
+    globals().image.setByte(0x300, 0x41); // unsaved
     QSignalSpy closed(&frame, &CMainFrame::closed);
     DialogScript script;
-    script.pressOnMessageBox(QMessageBox::Yes); // no unsaved changes: no second question
+    script
+        .pressOnMessageBox(QMessageBox::No)  // exit? No: everything stays
+        .pressOnMessageBox(QMessageBox::Yes) // exit? Yes, save the changes? Cancel: stays
+        .pressOnMessageBox(QMessageBox::Cancel)
+        .pressOnMessageBox(QMessageBox::Yes) // exit? Yes, save? No: closes, nothing written
+        .pressOnMessageBox(QMessageBox::No);
+    QVERIFY(!frame.close());
+    QVERIFY(frame.isVisible());
+    QCOMPARE(frame.openEditorCount(), 1);
+    QVERIFY(!frame.close());
+    QVERIFY(!store.readString("Backup", "LastWinPos"));
     QVERIFY(frame.close());
+    QVERIFY(script.done());
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(script.handled(), 1);
+    const auto& exit = script.messages()[0];
+    QCOMPARE(exit.caption, QString("Confirmation"));
+    QCOMPARE(exit.text, uiText(StrId::ExitQuestion));
+    QCOMPARE(exit.icon, QMessageBox::Question);
+    QCOMPARE(exit.buttons, QMessageBox::Yes | QMessageBox::No);
+    const auto& save = script.messages()[2];
+    QCOMPARE(save.caption, QString("TSW-62M"));
+    QCOMPARE(save.text, uiText(StrId::SaveChangesQuestion) + " \"" +
+                            QString::fromStdString(globals().currentFileName) + "\" ?");
+    QCOMPARE(save.icon, QMessageBox::Warning);
+    QCOMPARE(save.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QVERIFY(hasUnsavedChanges(globals()));
+    QVERIFY(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
     const auto stored = settings::readLastWinPos(store);
     QVERIFY(stored);
     QCOMPARE(*stored, frame.placement());
     QCOMPARE(stored->right - stored->left, 640);
     QCOMPARE(stored->showState, 1);
-}
 
-void MainFrameTest::unsavedChangesAreAskedAboutWithTheLiteralCaption() {
-    MemorySettingsStore store;
-    CMainFrame frame(store, tsw::test::quietFrameOptions());
+    // Without changes only the exit question comes.
+    markSaved(globals());
     frame.show();
-    globals().image.setByte(0x300, 0x41);
-    {
-        DialogScript script;
-        script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::Cancel);
-        QVERIFY(!frame.close());
-        QVERIFY(script.done());
-        const auto& q = script.messages()[1];
-        QCOMPARE(q.caption, QString("TSW-62M"));
-        QCOMPARE(q.text, uiText(StrId::SaveChangesQuestion) + " \"" +
-                             QString::fromStdString(globals().currentFileName) + "\" ?");
-        QCOMPARE(q.icon, QMessageBox::Warning);
-        QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    }
-    DialogScript script;
-    script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::No);
+    DialogScript again;
+    again.pressOnMessageBox(QMessageBox::Yes);
     QVERIFY(frame.close());
-    QVERIFY(hasUnsavedChanges(globals())); // No: nothing written
-    QVERIFY(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(closed.count(), 2);
+    QVERIFY(again.done());
+    QCOMPARE(again.unexpected(), 0);
 }
 
 void MainFrameTest::placementIsRestoredOrMaximized_data() {
