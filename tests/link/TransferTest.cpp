@@ -353,85 +353,55 @@ TEST_F(TransferTest, ModelCodeCancelAbandonsTheWriteBeforeAnyFrame) {
 }
 
 TEST(WriteChecks, RefusalsNameTheMissingSettings) {
+    using namespace layout;
     struct Case {
         const char* what;
-        std::function<void(RadioImage&)> setup;
-        const char* text; // empty: no refusal
-    };
-    const auto pttChannel = [](RadioImage& im, std::uint8_t timing) {
-        im.setByte(layout::kFeatPttIdType, 0);
-        im.setBits(layout::channelOffset(4) + layout::kChSteps, layout::kChFurtherMask14, 3);
-        im.setByte(layout::kFeatPttId, timing);
+        int pttTiming;  // >= 0: channel 5 sends a DTMF PTT ID with this timing
+        int ch5Further; // channel 5's "further" value when it sends one
+        std::vector<std::pair<std::size_t, std::uint8_t>> bytes; // then set these
+        const char* text;                                        // empty: no refusal
     };
     const Case cases[] = {
-        {"defaults", [](RadioImage&) {}, ""},
+        {"defaults", -1, 0, {}, ""},
         {"signalling without fleet",
-         [](RadioImage& im) {
-             im.setByte(layout::kFeatPttIdType, 1);
-             im.setByte(layout::kCrewOwnFleet, 0xFF);
-             im.setByte(layout::kScanPriority, 1); // not reached
-             im.setByte(layout::kPriorityChannel, 0xFF);
-         },
-         "<3003059>\n\"<3400003>\"\n\"<3400005>\""},
-        {"signalling with fleet",
-         [](RadioImage& im) {
-             im.setByte(layout::kFeatPttIdType, 1);
-             im.setByte(layout::kCrewOwnFleet, 3);
-         },
-         ""},
-        {"begin code missing",
-         [&](RadioImage& im) {
-             pttChannel(im, 0);
-             im.setByte(layout::kPttIdBeginCode, 0xFF);
-         },
-         "<3003059>\n\"<3010017>\""},
-        {"end code missing", [&](RadioImage& im) { pttChannel(im, 1); },
-         "<3003059>\n\"<3010019>\""},
+         -1,
+         0,
+         {{kFeatPttIdType, 1}, {kCrewOwnFleet, 0xFF}, {kScanPriority, 1}, {kPriorityChannel, 0xFF}},
+         "<3003059>\n\"<3400003>\"\n\"<3400005>\""}, // the priority channel is not reached
+        {"signalling with fleet", -1, 0, {{kFeatPttIdType, 1}, {kCrewOwnFleet, 3}}, ""},
+        {"begin code missing", 0, 3, {{kPttIdBeginCode, 0xFF}}, "<3003059>\n\"<3010017>\""},
+        {"end code missing", 1, 3, {}, "<3003059>\n\"<3010019>\""},
         {"both missing",
-         [&](RadioImage& im) {
-             pttChannel(im, 2);
-             im.setByte(layout::kPttIdBeginCode, 0xFF);
-         },
+         2,
+         3,
+         {{kPttIdBeginCode, 0xFF}},
          "<3003059>\n\"<3010017>\"\n\"<3010019>\""},
-        {"both wanted, end missing", [&](RadioImage& im) { pttChannel(im, 2); },
-         "<3003059>\n\"<3010019>\""},
-        {"both present",
-         [&](RadioImage& im) {
-             pttChannel(im, 2);
-             im.setByte(layout::kPttIdEndCode, '1');
-         },
-         ""},
-        {"channel value 15 asks for nothing",
-         [&](RadioImage& im) {
-             pttChannel(im, 1);
-             im.setBits(layout::channelOffset(4) + layout::kChSteps, layout::kChFurtherMask14, 15);
-         },
-         ""},
+        {"both wanted, end missing", 2, 3, {}, "<3003059>\n\"<3010019>\""},
+        {"both present", 2, 3, {{kPttIdEndCode, '1'}}, ""},
+        {"channel value 15 asks for nothing", 1, 15, {}, ""},
         {"priority channel missing",
-         [](RadioImage& im) {
-             im.setByte(layout::kScanPriority, 1);
-             im.setByte(layout::kPriorityChannel, 0xFF);
-         },
+         -1,
+         0,
+         {{kScanPriority, 1}, {kPriorityChannel, 0xFF}},
          "<3003059>\n\n\"<3007033>\""},
-        {"priority channel set",
-         [](RadioImage& im) {
-             im.setByte(layout::kScanPriority, 1);
-             im.setByte(layout::kPriorityChannel, 2);
-         },
-         ""},
+        {"priority channel set", -1, 0, {{kScanPriority, 1}, {kPriorityChannel, 2}}, ""},
     };
-    AppGlobals globals;
     for (const auto& c : cases) {
         RadioImage image = radioPattern();
         // A default-like base: PTT ID off in every channel, codes present, scan without priority.
         for (int ch = 0; ch < 16; ++ch)
-            image.setBits(layout::channelOffset(ch) + layout::kChSteps, layout::kChFurtherMask14,
-                          0);
-        image.setByte(layout::kFeatPttIdType, 0);
-        image.setByte(layout::kPttIdBeginCode, '1');
-        image.setByte(layout::kPttIdEndCode, 0xFF);
-        image.setByte(layout::kScanPriority, 0);
-        c.setup(image);
+            image.setBits(channelOffset(ch) + kChSteps, kChFurtherMask14, 0);
+        image.setByte(kFeatPttIdType, 0);
+        image.setByte(kPttIdBeginCode, '1');
+        image.setByte(kPttIdEndCode, 0xFF);
+        image.setByte(kScanPriority, 0);
+        if (c.pttTiming >= 0) {
+            image.setBits(channelOffset(4) + kChSteps, kChFurtherMask14,
+                          static_cast<std::uint8_t>(c.ch5Further));
+            image.setByte(kFeatPttId, static_cast<std::uint8_t>(c.pttTiming));
+        }
+        for (const auto& [offset, value] : c.bytes)
+            image.setByte(offset, value);
         const auto refusal = checkBeforeWriting(image);
         EXPECT_EQ(refusal ? refusalText(*refusal, idText) : std::string{}, c.text) << c.what;
         if (refusal) {

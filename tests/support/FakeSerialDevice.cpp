@@ -37,13 +37,6 @@ std::vector<std::vector<std::uint8_t>> FakeSerialDevice::writes() const {
     return out;
 }
 
-std::vector<std::uint8_t> FakeSerialDevice::writtenBytes() const {
-    std::vector<std::uint8_t> out;
-    for (const auto& w : writes())
-        out.insert(out.end(), w.begin(), w.end());
-    return out;
-}
-
 bool FakeSerialDevice::open(const std::string& path) {
     openedPath = path;
     ++openCount;

@@ -59,7 +59,6 @@ public:
     // ---- What happened -------------------------------------------------------------------
     std::vector<WireEvent> events;
     std::vector<std::vector<std::uint8_t>> writes() const;
-    std::vector<std::uint8_t> writtenBytes() const;
     std::string openedPath;
     int openCount = 0;
     LineSettings settings;

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -14,8 +13,7 @@
 #include <utility>
 
 #include "app/DataFile.h"
-
-extern char** environ;
+#include "tests/support/Subprocess.h"
 
 namespace tsw::test {
 
@@ -47,8 +45,7 @@ std::string readFirstLine(int fd) {
 } // namespace
 
 std::string RadioSim::executable() {
-    const char* dir = std::getenv("TSW_BIN_DIR");
-    return std::string(dir && *dir ? dir : TSW_BIN_DIR) + "/tsw62m-radiosim";
+    return binExecutable("tsw62m-radiosim");
 }
 
 RadioSim::RadioSim(std::vector<std::string> options) {
@@ -65,20 +62,11 @@ RadioSim::RadioSim(std::vector<std::string> options) {
         throw std::runtime_error("pipe failed");
     }
     const std::string exe = executable();
-    std::vector<char*> argv{const_cast<char*>(exe.c_str())};
-    for (auto& o : options)
-        argv.push_back(o.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    const int rc = ::posix_spawn(&pid_, exe.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = spawnProcess(exe, options, in[0], out[1], -1);
     ::close(in[0]);
     ::close(out[1]);
     input_ = in[1];
-    if (rc != 0) {
+    if (pid_ <= 0) {
         pid_ = -1;
         ::close(out[0]);
         stop();

@@ -35,7 +35,6 @@ public:
                               std::vector<std::string> more = {});
 
     const std::string& port() const { return port_; } // the slave's path, e.g. /dev/pts/3
-    pid_t pid() const { return pid_; }
     bool running();
     // Closes its input so that it ends, and waits (kills it after two seconds).
     void stop();

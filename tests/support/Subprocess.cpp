@@ -47,6 +47,26 @@ bool drain(int outFd, int errFd, ProcessResult& r, SteadyClock::time_point deadl
 
 } // namespace
 
+pid_t spawnProcess(const std::string& executable, const std::vector<std::string>& args, int in,
+                   int out, int err) {
+    std::vector<std::string> all{executable};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const int fds[3] = {in, out, err};
+    for (int target = 0; target < 3; ++target)
+        if (fds[target] >= 0)
+            posix_spawn_file_actions_adddup2(&actions, fds[target], target);
+    pid_t pid = -1;
+    const int rc = ::posix_spawn(&pid, executable.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
 ProcessResult runProcess(const std::string& executable, const std::vector<std::string>& args,
                          std::chrono::milliseconds timeout) {
     ProcessResult r;
@@ -58,27 +78,15 @@ ProcessResult runProcess(const std::string& executable, const std::vector<std::s
         ::close(out[1]);
         return r;
     }
-    std::vector<std::string> all{executable};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
     const auto start = SteadyClock::now();
-    pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, executable.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = spawnProcess(executable, args, -1, out[1], err[1]);
     ::close(out[1]);
     ::close(err[1]);
-    if (rc == 0 && !drain(out[0], err[0], r, start + timeout))
+    if (pid > 0 && !drain(out[0], err[0], r, start + timeout))
         ::kill(pid, SIGKILL);
     ::close(out[0]);
     ::close(err[0]);
-    if (rc != 0)
+    if (pid <= 0)
         return r;
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -88,9 +96,9 @@ ProcessResult runProcess(const std::string& executable, const std::vector<std::s
     return r;
 }
 
-std::string cliExecutable() {
+std::string binExecutable(const std::string& name) {
     const char* dir = std::getenv("TSW_BIN_DIR");
-    return std::string(dir && *dir ? dir : TSW_BIN_DIR) + "/tsw62m-cli";
+    return std::string(dir && *dir ? dir : TSW_BIN_DIR) + "/" + name;
 }
 
 } // namespace tsw::test

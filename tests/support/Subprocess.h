@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace tsw::test {
@@ -18,7 +19,15 @@ struct ProcessResult {
 ProcessResult runProcess(const std::string& executable, const std::vector<std::string>& args,
                          std::chrono::milliseconds timeout = std::chrono::seconds(120));
 
-// The command-line tool in the build's program directory ($TSW_BIN_DIR overrides).
-std::string cliExecutable();
+// Starts `executable` with `args`; its standard input, output and error are the given
+// descriptors (-1: this process's own). Returns its pid, or -1 when it could not start.
+pid_t spawnProcess(const std::string& executable, const std::vector<std::string>& args, int in,
+                   int out, int err);
+
+// A program of the build's program directory ($TSW_BIN_DIR overrides it).
+std::string binExecutable(const std::string& name);
+inline std::string cliExecutable() {
+    return binExecutable("tsw62m-cli");
+}
 
 } // namespace tsw::test

@@ -7,33 +7,29 @@
 
 namespace tsw::test {
 
-DialogScript::DialogScript(int intervalMs) {
-    timer_.setInterval(intervalMs);
-    connect(&timer_, &QTimer::timeout, this, &DialogScript::poll);
-    timer_.start();
-}
+DialogScript::DialogScript(int intervalMs)
+    : answerer_([this](QWidget* modal) { return answer(modal); }, intervalMs) {}
 
-void DialogScript::poll() {
+bool DialogScript::answer(QWidget* modal) {
     constexpr int kUnexpectedAfterMs = 3000;
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == last_.data())
-        return;
     if (!steps_.empty() && steps_.front()(modal)) {
         steps_.pop_front();
-        last_ = modal;
-        ++handled_;
         waiting_.invalidate();
-    } else if (waitingFor_ != modal || !waiting_.isValid()) {
+        return true;
+    }
+    if (waitingFor_ != modal || !waiting_.isValid()) {
         waitingFor_ = modal;
         waiting_.start();
-    } else if (waiting_.elapsed() >= kUnexpectedAfterMs) {
-        closeUnexpected(modal);
+        return false;
     }
+    if (waiting_.elapsed() < kUnexpectedAfterMs)
+        return false;
+    closeUnexpected(modal);
+    return true;
 }
 
 void DialogScript::closeUnexpected(QWidget* modal) {
     ++unexpected_;
-    last_ = modal;
     waiting_.invalidate();
     if (auto* box = qobject_cast<QMessageBox*>(modal))
         box->reject();

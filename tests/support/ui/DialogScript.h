@@ -45,21 +45,18 @@ public:
     DialogScript& then(Step step);
 
     bool done() const { return steps_.empty(); }
-    int handled() const { return handled_; }
     int unexpected() const { return unexpected_; }
     const std::vector<MessageBoxRecord>& messages() const { return messages_; }
 
 private:
-    void poll();
+    bool answer(QWidget* modal);
     void closeUnexpected(QWidget* modal);
     std::deque<Step> steps_;
     std::vector<MessageBoxRecord> messages_;
-    QTimer timer_;
-    QPointer<QWidget> last_;
     QPointer<QWidget> waitingFor_;
     QElapsedTimer waiting_;
-    int handled_ = 0;
     int unexpected_ = 0;
+    ModalAnswerer answerer_;
 };
 
 } // namespace tsw::test
