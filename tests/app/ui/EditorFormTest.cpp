@@ -70,31 +70,19 @@ private slots:
 };
 
 void EditorFormTest::filterEditTypesWhatItsModeAccepts_data() {
+    // Which characters each mode takes is the filter's own table (unit-tested); here: what
+    // the box does with an accepted, a refused and an upper-cased character.
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("0 nothing") << 0 << "12ab"
                                << "";
-    QTest::newRow("1 all") << 1 << "a1 ?"
-                           << "a1 ?";
     QTest::newRow("2 digits") << 2 << "1a.2"
                               << "12";
-    QTest::newRow("3 decimal") << 3 << "4x46.0"
-                               << "446.0";
     QTest::newRow("5 dtmf turns a-d") << 5 << "1b*e#"
                                       << "1B*#";
-    QTest::newRow("6 hex turns a-f") << 6 << "0fg9"
-                                     << "0F9";
-    QTest::newRow("7 alphanumeric") << 7 << "aZ-9"
-                                    << "aZ9";
     QTest::newRow("8 message") << 8 << "hi @x!"
                                << "HI @X";
-    QTest::newRow("9 one to four") << 9 << "05142"
-                                   << "142";
-    QTest::newRow("10 digits A * #") << 10 << "1ab*"
-                                     << "1A*";
-    QTest::newRow("20 offset") << 20 << "6-5+"
-                               << "-5+";
     QTest::newRow("99 outside the table") << 99 << "x?1"
                                           << "x?1";
 }
