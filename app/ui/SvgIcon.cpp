@@ -8,6 +8,7 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include "app/ui/PrerenderedPictures.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -55,16 +56,34 @@ private:
     QString path_;
 };
 
+const PrerenderedPicture* prerendered(const QString& resourcePath, const QSize& deviceSize) {
+    for (const PrerenderedPicture& p : prerenderedPictures())
+        if (p.width == deviceSize.width() && p.height == deviceSize.height() &&
+            resourcePath == QLatin1String(p.resourcePath))
+            return &p;
+    return nullptr;
+}
+
 } // namespace
 
-QPixmap svgPixmap(const QString& resourcePath, const QSize& size, qreal devicePixelRatio) {
+QImage drawSvg(const QString& resourcePath, const QSize& deviceSize) {
     ensureResources();
-    QPixmap pm(size * devicePixelRatio);
-    pm.fill(Qt::transparent);
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QSvgRenderer renderer(resourcePath);
-    QPainter p(&pm);
+    QPainter p(&image);
     renderer.render(&p);
-    p.end();
+    return image;
+}
+
+QPixmap svgPixmap(const QString& resourcePath, const QSize& size, qreal devicePixelRatio) {
+    const QSize deviceSize = size * devicePixelRatio;
+    QPixmap pm;
+    if (const PrerenderedPicture* p = prerendered(resourcePath, deviceSize))
+        pm = QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(p->pixels), p->width,
+                                       p->height, QImage::Format_ARGB32_Premultiplied));
+    else
+        pm = QPixmap::fromImage(drawSvg(resourcePath, deviceSize));
     pm.setDevicePixelRatio(devicePixelRatio);
     return pm;
 }
