@@ -1,8 +1,6 @@
 #include "editors/feature/ui/CDtmfView.h"
 
 #include <QKeyEvent>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
@@ -12,7 +10,6 @@
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/CellGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
-#include "editors/feature/ui/FormTabs.h"
 
 namespace tsw::ui {
 
@@ -35,16 +32,10 @@ FormRow dtmfFormRow(int row) {
 } // namespace
 
 CDtmfView::CDtmfView(QWidget* parent)
-    : EditorForm(kDtmfHelpContext, parent), form_(globals().image) {
-    setWindowTitle(uiText(StrId::TitleDtmf));
-    tabs_ = new QTabWidget(body());
-    setControlId(tabs_, kDtmfTabControl);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tabs_);
+    : TabbedGridForm(kDtmfHelpContext, StrId::TitleDtmf, kDtmfTabControl, parent),
+      form_(globals().image) {
     createRows();
     createGrid();
-    installTabKeys(this, tabs_);
 }
 
 void CDtmfView::createRows() {
@@ -54,49 +45,33 @@ void CDtmfView::createRows() {
     auto idBuilt = buildRowsInOrder(id, kDtmfFieldTable, kIdRows, dtmfFormRow);
     for (int row : kIdRows)
         built[static_cast<std::size_t>(row)] = idBuilt[static_cast<std::size_t>(row)];
-    keepRowsCompact(settings);
-    keepRowsCompact(id);
-    tabs_->addTab(settings, uiText(kDtmfTabCaptions[0]));
-    tabs_->addTab(id, uiText(kDtmfTabCaptions[1]));
-    binder_ = new FieldBinder(form_, std::move(built), this);
-    binder_->setUp();
-    binder_->built(dtmf::DCodeAssignment).edit->installEventFilter(this);
+    addRowsTab(settings, kDtmfTabCaptions[0]);
+    addRowsTab(id, kDtmfTabCaptions[1]);
+    bindRows(form_, std::move(built));
+    binder().built(dtmf::DCodeAssignment).edit->installEventFilter(this);
 }
 
 void CDtmfView::createGrid() {
-    grid_ = new CellGrid({{StrId::NumberHeader, kDtmfGridColumnTwips[0]},
-                          {StrId::DtmfCodeHeader, kDtmfGridColumnTwips[1], filter::Dtmf,
-                           static_cast<int>(kDtmfGridCodeLength), true}},
-                         kDtmfGridRows);
-    // F1 on the table or its editor opens the editor\'s topic.
-    setControlId(grid_->table(), kDtmfGridEditId);
-    setControlId(grid_->editor(), kDtmfGridEditId);
-    grid_->setAdvance(CellGrid::Advance::Down);
-    connect(grid_, &CellGrid::cellCommitted, this, [this](int row, int, const QString& text) {
+    auto* grid = new CellGrid({{StrId::NumberHeader, kDtmfGridColumnTwips[0]},
+                               {StrId::DtmfCodeHeader, kDtmfGridColumnTwips[1], filter::Dtmf,
+                                static_cast<int>(kDtmfGridCodeLength), true}},
+                              kDtmfGridRows);
+    grid->setAdvance(CellGrid::Advance::Down);
+    addGridTab(grid, kDtmfTabCaptions[2], kDtmfGridEditId);
+    connect(grid, &CellGrid::cellCommitted, this, [this, grid](int row, int, const QString& text) {
         form_.setGridCode(row, text.toStdString());
-        grid_->setCellText(row, 1, QString::fromStdString(form_.gridCode(row)));
+        grid->setCellText(row, 1, QString::fromStdString(form_.gridCode(row)));
     });
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(grid_, 0, Qt::AlignLeft);
-    layout->addStretch(1);
-    tabs_->addTab(page, uiText(kDtmfTabCaptions[2]));
-}
-
-bool CDtmfView::enterActsAsTab(const QWidget* focus) const {
-    if (grid_ && (focus == grid_->table() || focus == grid_->editor()))
-        return false; // the grid opens and closes its editor with Enter
-    return EditorForm::enterActsAsTab(focus);
 }
 
 bool CDtmfView::eventFilter(QObject* watched, QEvent* event) {
     // D in the D code box stands for "no D code".
     if (event->type() == QEvent::KeyPress &&
-        watched == binder_->built(dtmf::DCodeAssignment).edit) {
+        watched == binder().built(dtmf::DCodeAssignment).edit) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_D &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            binder_->setTyped(dtmf::DCodeAssignment, QStringLiteral("D"));
+            binder().setTyped(dtmf::DCodeAssignment, QStringLiteral("D"));
             return true;
         }
     }
