@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/StringIds.h"
+#include "app/TextLookup.h"
 
 namespace tsw {
 
@@ -13,14 +14,25 @@ enum class PromptButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Retry, Yes, No };
 
 struct Prompt {
-    StringId textId = 0;      // the language string the text starts from (0 = literal text only)
-    std::string text;         // the complete text shown (composed by the caller)
-    StringId captionId = 0;   // 0: the caption is the literal `caption`
-    std::string caption;      // the complete caption shown
+    StringId textId = 0;    // the language string the text starts from (0 = literal text only)
+    std::string text;       // the complete text shown (composed by the caller)
+    StringId captionId = 0; // 0: the caption is the literal `caption`
+    std::string caption;    // the complete caption shown
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
 };
+
+// A prompt of language texts: `text` (followed by `extra`) under the caption `caption`, with
+// an OK button.
+Prompt textPrompt(StringId text, StringId caption, PromptIcon icon, const TextLookup& lookup = tr,
+                  const std::string& extra = {});
+// The error box: the language text `text` (followed by `extra`) under the caption "Error", with
+// the stop icon and an OK button.
+Prompt errorPrompt(StringId text, const TextLookup& lookup = tr, const std::string& extra = {});
+// The error box for a text the caller composed; `textId` names the language text it starts
+// from (0: none).
+Prompt composedErrorPrompt(std::string text, StringId textId = 0, const TextLookup& lookup = tr);
 
 class UserPrompt {
 public:

@@ -21,12 +21,7 @@ std::string SerialLink::Text(StringId id) const {
 PromptAnswer SerialLink::Ask(StringId text, StringId caption, PromptIcon icon,
                              PromptButtons buttons, PromptAnswer defaultAnswer,
                              const std::string& extra) {
-    Prompt p;
-    p.textId = text;
-    p.text = Text(text) + extra;
-    p.captionId = caption;
-    p.caption = Text(caption);
-    p.icon = icon;
+    Prompt p = textPrompt(text, caption, icon, Texts(), extra);
     p.buttons = buttons;
     p.defaultAnswer = defaultAnswer;
     return prompt_.ask(p);

@@ -62,6 +62,9 @@ public:
     // Texts come from the language table unless a lookup is set (tests, fallbacks).
     void SetTextLookup(TextLookup lookup) { lookup_ = std::move(lookup); }
     std::string Text(StringId id) const;
+    TextLookup Texts() const {
+        return [this](StringId id) { return Text(id); };
+    }
     AppGlobals& Globals() { return g_; }
     UserPrompt& Prompter() { return prompt_; }
     Clock& ClockSource() { return clock_; }

@@ -145,13 +145,7 @@ void RunTestMode(SerialLink& link, TestModeUi& ui) {
         } else if (entry == Entry::Done) {
             link.PurgeReceive();
             link.SendEnd();
-            Prompt p;
-            p.textId = StrId::TestChannelsDiffer;
-            p.text = link.Text(StrId::TestChannelsDiffer);
-            p.captionId = StrId::ErrorCaption;
-            p.caption = link.Text(StrId::ErrorCaption);
-            p.icon = PromptIcon::Stop;
-            link.Prompter().ask(p);
+            link.Prompter().ask(errorPrompt(StrId::TestChannelsDiffer, link.Texts()));
         } else if (link.AskRetry() == PromptAnswer::Retry) {
             flags.tuningModeActive = true;
         }

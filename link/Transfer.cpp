@@ -79,15 +79,8 @@ std::string refusalText(const WriteRefusal& refusal, const TextLookup& text) {
 }
 
 Prompt refusalPrompt(const WriteRefusal& refusal, const TextLookup& text) {
-    Prompt p;
-    p.textId = StrId::WriteRefusedMissingSettings;
-    p.text = refusalText(refusal, text);
-    p.captionId = StrId::ErrorCaption;
-    p.caption = text(StrId::ErrorCaption);
-    p.icon = PromptIcon::Stop;
-    p.buttons = PromptButtons::Ok;
-    p.defaultAnswer = PromptAnswer::Ok;
-    return p;
+    return composedErrorPrompt(refusalText(refusal, text), StrId::WriteRefusedMissingSettings,
+                               text);
 }
 
 std::optional<std::span<const std::uint8_t>>

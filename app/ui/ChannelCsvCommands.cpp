@@ -18,14 +18,7 @@ constexpr char kCannotOpenFile[] = "Cannot open file."; // the program's literal
 constexpr char kCsvExtension[] = "csv";
 
 void showError(Shell& shell, const std::string& text, StringId textId = 0) {
-    Prompt p;
-    p.textId = textId;
-    p.text = text;
-    p.captionId = StrId::ErrorCaption;
-    p.caption = tr(StrId::ErrorCaption);
-    p.icon = PromptIcon::Stop;
-    p.buttons = PromptButtons::Ok;
-    shell.prompt().ask(p);
+    shell.prompt().ask(composedErrorPrompt(text, textId));
 }
 
 // The chosen path, or none when the dialog was cancelled.

@@ -16,23 +16,9 @@ namespace {
 constexpr char kCannotOpenFile[] = "Cannot open file.";
 constexpr char kCloseQuestionCaption[] = "TSW-62M";
 
-Prompt errorPrompt(const std::string& text) {
-    Prompt p;
-    p.text = text;
-    p.captionId = StrId::ErrorCaption;
-    p.caption = tr(StrId::ErrorCaption);
-    p.icon = PromptIcon::Stop;
-    p.buttons = PromptButtons::Ok;
-    return p;
-}
-
-Prompt confirmation(StringId textId, const std::string& text) {
-    Prompt p;
-    p.textId = textId;
-    p.text = text;
-    p.captionId = StrId::ConfirmCaption;
-    p.caption = tr(StrId::ConfirmCaption);
-    p.icon = PromptIcon::Exclamation;
+// The language text `text` (followed by `extra`) to confirm with OK; Cancel is the default.
+Prompt confirmation(StringId text, const std::string& extra = {}) {
+    Prompt p = textPrompt(text, StrId::ConfirmCaption, PromptIcon::Exclamation, tr, extra);
     p.buttons = PromptButtons::OkCancel;
     p.defaultAnswer = PromptAnswer::Cancel;
     return p;
@@ -55,12 +41,11 @@ std::string fileNameOf(const std::string& path) {
 }
 
 void FileCommands::showError(const std::string& text) {
-    shell_.prompt().ask(errorPrompt(text));
+    shell_.prompt().ask(composedErrorPrompt(text));
 }
 
 void FileCommands::newFile() {
-    if (shell_.prompt().ask(confirmation(StrId::NewDataQuestion, tr(StrId::NewDataQuestion))) !=
-        PromptAnswer::Ok)
+    if (shell_.prompt().ask(confirmation(StrId::NewDataQuestion)) != PromptAnswer::Ok)
         return;
     resetImageToDefaults(globals());
     shell_.refreshModelDisplay();
@@ -112,8 +97,8 @@ void FileCommands::save() {
         saveAs();
         return;
     }
-    const std::string question = tr(StrId::OverwriteQuestion) + g.currentFileName;
-    if (shell_.prompt().ask(confirmation(StrId::OverwriteQuestion, question)) != PromptAnswer::Ok)
+    if (shell_.prompt().ask(confirmation(StrId::OverwriteQuestion, g.currentFileName)) !=
+        PromptAnswer::Ok)
         return;
     if (writeImage(fromStd(path)))
         markSaved(g);

@@ -162,14 +162,7 @@ int RequireChannel(const RadioImage& image, ChannelEditorState& state, UserPromp
     if (!IsChannelEmpty(image, channel))
         return 1;
     state.messageShown = true;
-    Prompt message;
-    message.textId = StrId::ChannelNotProgrammed;
-    message.text = lookup(StrId::ChannelNotProgrammed);
-    message.captionId = StrId::ErrorCaption;
-    message.caption = lookup(StrId::ErrorCaption);
-    message.icon = PromptIcon::Stop;
-    message.buttons = PromptButtons::Ok;
-    prompt.ask(message);
+    prompt.ask(errorPrompt(StrId::ChannelNotProgrammed, lookup));
     return 0;
 }
 

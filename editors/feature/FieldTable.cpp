@@ -14,18 +14,6 @@ int listIndexOf(std::span<const ListEntry> entries, int code) {
     return -1;
 }
 
-Prompt errorPrompt(StringId message, const TextLookup& text, const std::string& suffix) {
-    Prompt p;
-    p.textId = message;
-    p.text = text(message) + suffix;
-    p.captionId = StrId::ErrorCaption;
-    p.caption = text(StrId::ErrorCaption);
-    p.icon = PromptIcon::Stop;
-    p.buttons = PromptButtons::Ok;
-    p.defaultAnswer = PromptAnswer::Ok;
-    return p;
-}
-
 int readNumber(std::string_view text) {
     std::string copy(text);
     return ClampNumberText(copy, INT_MAX, 0, 1);

@@ -118,9 +118,6 @@ struct Commit {
     }
 };
 
-// The error box of the feature forms: a language text, optionally followed by more text.
-Prompt errorPrompt(StringId message, const TextLookup& text, const std::string& suffix = {});
-
 // A form built on a row table. Rows are addressed by their index in rows().
 class FieldForm {
 public:

@@ -44,7 +44,7 @@ RadioInfoDialog::RadioInfoDialog(SerialLink& link, QWidget* parent) : QDialog(pa
     setHelpContext(this, kDialog);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(plainText(StrId::TitleRadioInformation));
-    const auto text = [&link](StringId id) { return link.Text(id); };
+    const TextLookup text = link.Texts();
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     model_ = makeField(this, kModelField, fromStd(modelTypeText(link.radioModelCode)));

@@ -215,12 +215,8 @@ void TestModeDialog::printClicked() {
     const CommandScope scope(busy_);
     if (finished_)
         return;
-    Prompt ask;
-    ask.textId = StrId::PrintTuningDataQuestion;
-    ask.text = link_.Text(StrId::PrintTuningDataQuestion);
-    ask.captionId = StrId::PrintCaption;
-    ask.caption = link_.Text(StrId::PrintCaption);
-    ask.icon = PromptIcon::Question;
+    Prompt ask = textPrompt(StrId::PrintTuningDataQuestion, StrId::PrintCaption,
+                            PromptIcon::Question, link_.Texts());
     ask.buttons = PromptButtons::OkCancel;
     ask.defaultAnswer = PromptAnswer::Cancel;
     if (link_.Prompter().ask(ask) != PromptAnswer::Ok)

@@ -66,8 +66,7 @@ void runWriteToRadio(Shell& shell) {
         focus->clearFocus();
     SerialLink& link = radio.link();
     if (const auto refusal = checkBeforeWriting(link.Globals().image)) {
-        link.Prompter().ask(
-            refusalPrompt(*refusal, [&link](StringId id) { return link.Text(id); }));
+        link.Prompter().ask(refusalPrompt(*refusal, link.Texts()));
         return;
     }
     runTransfer(shell, &SharedFlags::writeRequested);

@@ -145,13 +145,9 @@ void TransferDialog::keepBackup() {
         backupPath_ = QString::fromStdString(saved.path);
         return;
     }
-    Prompt p;
-    p.textId = StrId::ReadBackupFailed;
-    p.text = fillTemplate(link_.Text(StrId::ReadBackupFailed),
-                          {saved.path + ": " + saved.result.message});
-    p.captionId = StrId::ConfirmCaption;
-    p.caption = link_.Text(StrId::ConfirmCaption);
-    p.icon = PromptIcon::Exclamation;
+    Prompt p = textPrompt(StrId::ReadBackupFailed, StrId::ConfirmCaption, PromptIcon::Exclamation,
+                          link_.Texts());
+    p.text = fillTemplate(p.text, {saved.path + ": " + saved.result.message});
     link_.Prompter().ask(p);
 }
 

@@ -94,13 +94,9 @@ void CTestFreqView::showEvent(QShowEvent* event) {
 bool CTestFreqView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedFrame_ && event->type() == QEvent::Close &&
         globals().flags.testFrequencyInUse) {
-        Prompt prompt;
-        prompt.textId = StrId::TestFrequencyInUseWarning;
-        prompt.text = tsw::tr(StrId::TestFrequencyInUseWarning);
-        prompt.captionId = StrId::ConfirmCaption;
-        prompt.caption = tsw::tr(StrId::ConfirmCaption);
-        prompt.icon = PromptIcon::Exclamation;
-        shell().prompt().ask(prompt); // the window closes whatever the answer
+        // The window closes whatever the answer.
+        shell().prompt().ask(textPrompt(StrId::TestFrequencyInUseWarning, StrId::ConfirmCaption,
+                                        PromptIcon::Exclamation));
     }
     return EditorForm::eventFilter(watched, event);
 }

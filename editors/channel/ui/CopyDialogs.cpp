@@ -121,13 +121,7 @@ void ChannelCopyDialog::copy() {
         if (CChInfoView* info = channelInfoView())
             info->showRow(form_.destination());
     } else if (result == 0) {
-        Prompt prompt;
-        prompt.textId = StrId::ChannelMemoryFull;
-        prompt.text = tsw::tr(StrId::ChannelMemoryFull);
-        prompt.captionId = StrId::ErrorCaption;
-        prompt.caption = tsw::tr(StrId::ErrorCaption);
-        prompt.icon = PromptIcon::Stop;
-        shell().prompt().ask(prompt);
+        shell().prompt().ask(errorPrompt(StrId::ChannelMemoryFull));
     }
     destination_->setFocus();
     destination_->selectAll();

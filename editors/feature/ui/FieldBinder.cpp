@@ -197,7 +197,7 @@ void FieldBinder::apply(int row, const Commit& commit) {
         afterCommit(row, commit);
     if (commit.message != 0 && !inMessage_) {
         inMessage_ = true;
-        shell().prompt().ask(feature::errorPrompt(commit.message, tsw::tr));
+        shell().prompt().ask(errorPrompt(commit.message));
         inMessage_ = false;
     }
     QLineEdit* edit = built(row).edit;
