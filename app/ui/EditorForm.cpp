@@ -1,4 +1,5 @@
 #include "app/ui/EditorForm.h"
+#include "app/ui/DialogParts.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -79,13 +80,6 @@ private:
     }
 };
 
-QPushButton* makeButton(QWidget* parent, int id, StringId text) {
-    auto* b = new QPushButton(uiText(text), parent);
-    setControlId(b, id);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 void setControlId(QWidget* widget, int id) {
@@ -147,13 +141,9 @@ EditorForm::EditorForm(int helpContext, QWidget* parent)
     connect(close_, &QPushButton::clicked, this, &EditorForm::requestClose);
     connect(help_, &QPushButton::clicked, this, &EditorForm::showFormHelp);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(body_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({close_, help_}));
 }
 
 bool EditorForm::enterActsAsTab(const QWidget* focus) const {

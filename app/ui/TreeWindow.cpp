@@ -1,4 +1,5 @@
 #include "app/ui/TreeWindow.h"
+#include "app/ui/DialogParts.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -35,19 +36,12 @@ TreeWindow::TreeWindow(Shell& shell, QWidget* parent)
     tree_->setIconSize(QSize(kIconSize, kIconSize));
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &TreeWindow::itemActivated);
 
-    auto* close = new QPushButton(uiText(StrId::CloseButton), this);
-    auto* help = new QPushButton(uiText(StrId::HelpButton), this);
-    setControlId(close, kCloseButtonId);
-    setControlId(help, kHelpButtonId);
-    close->setAutoDefault(false);
-    help->setAutoDefault(false);
+    auto* close = makeButton(this, kCloseButtonId, StrId::CloseButton);
+    auto* help = makeButton(this, kHelpButtonId, StrId::HelpButton);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [] { showHelp(helpctx::TreeWindow); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    buttons->addWidget(help);
+    auto* buttons = buttonRow({close, help});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tree_, 1);
     layout->addLayout(buttons);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/UiText.h"
@@ -38,9 +39,7 @@ int PortDialog::controlIdOf(int n) {
 }
 
 PortDialog::PortDialog(SerialLink& link, QWidget* parent) : QDialog(parent) {
-    installKeyConventions();
-    setHelpContext(this, kDialog);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, kDialog);
     setWindowTitle(plainText(StrId::TitleCommunicationPort));
     setWindowIcon(QApplication::windowIcon());
     createControls();
@@ -76,14 +75,9 @@ void PortDialog::createControls() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { showHelp(kDialog); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel, help}));
 }
 
 void PortDialog::probe(SerialLink& link) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/UiText.h"
@@ -40,9 +41,7 @@ QLabel* makeField(QWidget* parent, int id, const QString& text) {
 } // namespace
 
 RadioInfoDialog::RadioInfoDialog(SerialLink& link, QWidget* parent) : QDialog(parent) {
-    installKeyConventions();
-    setHelpContext(this, kDialog);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, kDialog);
     setWindowTitle(plainText(StrId::TitleRadioInformation));
     const TextLookup text = link.Texts();
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -84,11 +83,7 @@ QLayout* RadioInfoDialog::createButtonRow() {
     ok_->installEventFilter(this);
     help_->installEventFilter(this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(help_);
-    return buttons;
+    return buttonRow({ok_, help_});
 }
 
 bool RadioInfoDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/Help.h"
@@ -23,9 +24,7 @@ SingleTuningDialog::SingleTuningDialog(SerialLink& link, const TuningItem& item,
                                        QWidget* parent)
     : QDialog(parent), item_(item),
       adjustment_(link, item.code, meterReadingCode(item), initialTuningValue(link.tuning, item)) {
-    installKeyConventions();
-    setHelpContext(this, static_cast<int>(item.dialog));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, static_cast<int>(item.dialog));
     setWindowTitle(plainText(item.caption));
     createControls(link, testChannel);
     meter_ = new TuningMeter(adjustment_, this);
@@ -89,12 +88,8 @@ QLayout* SingleTuningDialog::createButtonRow() {
     lamp_ = new Indicator(Indicator::Kind::Transmit, this);
     setControlId(lamp_, kStartLamp);
     lamp_->hide();
-    ok_ = new QPushButton(uiText(StrId::Ok), this);
-    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
-    setControlId(ok_, kOk);
-    setControlId(cancel_, kCancel);
-    ok_->setAutoDefault(false);
-    cancel_->setAutoDefault(false);
+    ok_ = makeButton(this, kOk, StrId::Ok);
+    cancel_ = makeButton(this, kCancel, StrId::Cancel);
     start_->setDefault(true);
     connect(start_, &QPushButton::clicked, this, &SingleTuningDialog::startClicked);
     connect(ok_, &QPushButton::clicked, this, &SingleTuningDialog::accept);

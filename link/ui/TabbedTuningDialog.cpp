@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/Help.h"
@@ -60,9 +61,7 @@ TabbedTuningDialog::TabbedTuningDialog(SerialLink& link, const TuningItem& item,
                                        QWidget* parent)
     : QDialog(parent), link_(link), item_(item),
       adjustment_(link, item.code, meterReadingCode(item), initialTuningValue(link.tuning, item)) {
-    installKeyConventions();
-    setHelpContext(this, static_cast<int>(TuningDialog::Tabbed));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, static_cast<int>(TuningDialog::Tabbed));
     setWindowTitle(plainText(item.caption));
     tabs_ = new QTabWidget(this);
     setControlId(tabs_, kTabs);
@@ -92,10 +91,8 @@ TabbedTuningDialog::TabbedTuningDialog(SerialLink& link, const TuningItem& item,
 
 QLayout* TabbedTuningDialog::createTopRow() {
     auto* row = new QHBoxLayout;
-    ptt_ = new QPushButton(uiText(StrId::PttButton), this);
+    ptt_ = makeButton(this, kPtt, StrId::PttButton);
     ptt_->setCheckable(true);
-    ptt_->setAutoDefault(false);
-    setControlId(ptt_, kPtt);
     ptt_->setVisible(item_.transmits);
     connect(ptt_, &QPushButton::clicked, this, &TabbedTuningDialog::pttClicked);
     coarseField_ = new QLineEdit(this);
@@ -194,19 +191,11 @@ QWidget* TabbedTuningDialog::createMeterPage() {
 }
 
 QLayout* TabbedTuningDialog::createButtonRow() {
-    ok_ = new QPushButton(uiText(StrId::Ok), this);
-    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
-    setControlId(ok_, kOk);
-    setControlId(cancel_, kCancel);
-    ok_->setAutoDefault(false);
-    cancel_->setAutoDefault(false);
+    ok_ = makeButton(this, kOk, StrId::Ok);
+    cancel_ = makeButton(this, kCancel, StrId::Cancel);
     connect(ok_, &QPushButton::clicked, this, &TabbedTuningDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &TabbedTuningDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok_);
-    row->addWidget(cancel_);
-    return row;
+    return buttonRow({ok_, cancel_});
 }
 
 void TabbedTuningDialog::showValue(int value) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/CommandIds.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/UiText.h"
@@ -23,17 +24,13 @@ using namespace testmode;
 
 TestModeDialog::TestModeDialog(SerialLink& link, QWidget* parent)
     : QDialog(parent), link_(link), session_(link) {
-    installKeyConventions();
-    setHelpContext(this, cmd::TestMode);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, cmd::TestMode);
     setWindowTitle(plainText(StrId::MenuTestMode));
     createControls();
 }
 
 QPushButton* TestModeDialog::addButton(int id, StringId text) {
-    auto* b = new QPushButton(uiText(text), this);
-    setControlId(b, id);
-    b->setAutoDefault(false);
+    auto* b = makeButton(this, id, text);
     buttons_[id] = b;
     return b;
 }

@@ -8,6 +8,7 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/TextTemplate.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
@@ -32,9 +33,7 @@ TransferDialog::TransferDialog(SerialLink& link, ImageWindows& windows, QWidget*
     : QDialog(parent), link_(link), windows_(windows), transfer_(link) {
     auto& flags = link_.Globals().flags;
     reading_ = flags.readRequested;
-    installKeyConventions();
-    setHelpContext(this, reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(this, reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio);
     createControls();
 
     flags.ackMissing = false;
@@ -64,14 +63,9 @@ void TransferDialog::createControls() {
     connect(help_, &QPushButton::clicked, this,
             [this] { showHelp(reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(start_);
-    buttons->addWidget(cancel_);
-    buttons->addWidget(help_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({start_, cancel_, help_}));
     setMinimumWidth(360);
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/UiText.h"
@@ -56,9 +57,7 @@ QVBoxLayout* PrintOutListDialog::createBoxes() {
 QVBoxLayout* PrintOutListDialog::createButtons() {
     auto* column = new QVBoxLayout;
     auto add = [&](StringId id, int controlId) {
-        auto* button = new QPushButton(uiText(id), this);
-        button->setAutoDefault(false);
-        tsw::ui::setControlId(button, controlId);
+        auto* button = tsw::ui::makeButton(this, controlId, id);
         column->addWidget(button);
         return button;
     };

@@ -10,6 +10,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
@@ -136,9 +137,7 @@ void CChInfoView::createFooter() {
     setControlId(label, kFreeAreaLabelId);
     freeArea_ = new QLabel(body());
     setControlId(freeArea_, kFreeAreaId);
-    channelEdit_ = new QPushButton(uiText(StrId::ChannelEditButton), body());
-    channelEdit_->setAutoDefault(false);
-    setControlId(channelEdit_, kChannelEditButtonId);
+    channelEdit_ = makeButton(body(), kChannelEditButtonId, StrId::ChannelEditButton);
     connect(channelEdit_, &QPushButton::clicked, this,
             [] { shell().postCommand(cmd::OpenChannelEdit); });
     auto* footer = new QHBoxLayout;

@@ -7,6 +7,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
@@ -20,25 +21,10 @@ namespace tsw::ui {
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, int id, StringId caption) {
-    auto* button = new QPushButton(uiText(caption), parent);
-    setControlId(button, id);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLabel* makeLabel(QWidget* parent, int id, const QString& caption) {
     auto* label = new QLabel(caption, parent);
     setControlId(label, id);
     return label;
-}
-
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
-    return row;
 }
 
 // Left and Right arrows move the focus along a row of buttons.

@@ -7,6 +7,7 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
@@ -32,23 +33,16 @@ MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globa
     createGrid();
     offset_ = new QLabel(QStringLiteral("0000"), this);
     setControlId(offset_, kOffsetId);
-    ok_ = new QPushButton(uiText(StrId::Ok), this);
-    cancel_ = new QPushButton(uiText(StrId::Cancel), this);
-    setControlId(ok_, 1);
-    setControlId(cancel_, 2);
-    for (QPushButton* b : {ok_, cancel_})
-        b->setAutoDefault(false);
+    ok_ = makeButton(this, 1, StrId::Ok);
+    cancel_ = makeButton(this, 2, StrId::Cancel);
     connect(ok_, &QPushButton::clicked, this, &MemoryMapDialog::apply);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &CMSFlexGrid::currentCellChanged, this, [this](int row, int col) {
         offset_->setText(fromStd(MemoryMapForm::offsetText(row, col)));
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(offset_);
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    auto* buttons = buttonRow({ok_, cancel_});
+    buttons->insertWidget(0, offset_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);

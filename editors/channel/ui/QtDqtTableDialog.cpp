@@ -9,6 +9,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
@@ -39,22 +40,14 @@ QtDqtTableDialog::QtDqtTableDialog(QWidget* parent)
     setWindowTitle(uiText(StrId::TitleQtDqtTable));
     setHelpContext(this, kHelpButtonId);
     createGrid();
-    close_ = new QPushButton(uiText(StrId::CloseButton), this);
-    auto* help = new QPushButton(uiText(StrId::HelpButton), this);
-    setControlId(close_, 2);
-    setControlId(help, kHelpButtonId);
-    for (QPushButton* b : {close_, help})
-        b->setAutoDefault(false);
+    close_ = makeButton(this, 2, StrId::CloseButton);
+    auto* help = makeButton(this, kHelpButtonId, StrId::HelpButton);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { showHelp(kHelpButtonId); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({close_, help}));
 
     fillQtDqtTable();
     grid_->setCurrentCell(1, 1);
