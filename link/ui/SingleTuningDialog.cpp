@@ -40,26 +40,15 @@ SingleTuningDialog::SingleTuningDialog(SerialLink& link, const TuningItem& item,
 
 void SingleTuningDialog::createControls(SerialLink& link, int testChannel) {
     const RadioImage& image = link.Globals().image;
-    auto* freqs = new QHBoxLayout;
-    freqs->addWidget(new QLabel(tuningReceiveText(image, testChannel), this));
-    freqs->addStretch(1);
-    freqs->addWidget(new QLabel(tuningTransmitText(image, testChannel), this));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(freqs);
+    layout->addLayout(tuningFrequencyRow(this, image, testChannel));
     layout->addLayout(createValueRows());
     layout->addLayout(createButtonRow());
     setMinimumWidth(380);
 }
 
 QLayout* SingleTuningDialog::createValueRows() {
-    bar_ = new QProgressBar(this);
-    bar_->setRange(0, 255);
-    bar_->setTextVisible(false);
-    setControlId(bar_, kBar);
-    auto* barRow = new QHBoxLayout;
-    barRow->addWidget(new QLabel(QStringLiteral("0"), this));
-    barRow->addWidget(bar_, 1);
-    barRow->addWidget(new QLabel(QStringLiteral("255"), this));
+    bar_ = makeTuningBar(this);
 
     value_ = new DigitEdit(this);
     value_->setMaxLength(3);
@@ -76,18 +65,14 @@ QLayout* SingleTuningDialog::createValueRows() {
     valueRow->addStretch(1);
 
     auto* rows = new QVBoxLayout;
-    rows->addLayout(barRow);
+    rows->addLayout(withTuningEnds(this, bar_));
     rows->addLayout(valueRow);
     return rows;
 }
 
 QLayout* SingleTuningDialog::createButtonRow() {
-    start_ = new QPushButton(uiText(StrId::StartButton), this);
-    start_->setCheckable(true);
-    setControlId(start_, kStart);
-    lamp_ = new Indicator(Indicator::Kind::Transmit, this);
-    setControlId(lamp_, kStartLamp);
-    lamp_->hide();
+    start_ = makeMeterStart(this);
+    lamp_ = makeMeterLamp(this);
     ok_ = makeButton(this, kOk, StrId::Ok);
     cancel_ = makeButton(this, kCancel, StrId::Cancel);
     start_->setDefault(true);
@@ -109,10 +94,7 @@ void SingleTuningDialog::showValue(int value) {
 }
 
 void SingleTuningDialog::startClicked() {
-    const bool measuring = !meter_->measuring();
-    meter_->setMeasuring(measuring);
-    start_->setChecked(measuring);
-    lamp_->setVisible(measuring);
+    switchMeter(*meter_, start_, lamp_);
 }
 
 void SingleTuningDialog::finish(int result) {

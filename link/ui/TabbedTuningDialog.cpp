@@ -28,22 +28,6 @@ constexpr int kMaxValue = 255;
 constexpr int kCoarseStep = 8;
 constexpr int kCoarseMax = 31;
 
-QProgressBar* makeBar(QWidget* parent) {
-    auto* bar = new QProgressBar(parent);
-    bar->setRange(0, kMaxValue);
-    bar->setTextVisible(false);
-    setControlId(bar, kBar);
-    return bar;
-}
-
-QHBoxLayout* withEnds(QWidget* parent, QWidget* middle) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("0"), parent));
-    row->addWidget(middle, 1);
-    row->addWidget(new QLabel(QStringLiteral("255"), parent));
-    return row;
-}
-
 class SendScope {
 public:
     explicit SendScope(int& n) : n_(n) { ++n_; }
@@ -120,7 +104,7 @@ QWidget* TabbedTuningDialog::createItemPage(const RadioImage& image, int testCha
     track_->setRange(0, kMaxValue);
     track_->setPageStep(kCoarseStep);
     setControlId(track_, kTrack);
-    bar_ = makeBar(page);
+    bar_ = makeTuningBar(page);
     field_ = new DigitEdit(page);
     field_->setMaxLength(3);
     field_->setFixedWidth(field_->fontMetrics().horizontalAdvance("0000") + 16);
@@ -136,15 +120,11 @@ QWidget* TabbedTuningDialog::createItemPage(const RadioImage& image, int testCha
     valueRow->addWidget(field_);
     valueRow->addWidget(spin_);
     valueRow->addStretch(1);
-    auto* freqs = new QHBoxLayout;
-    freqs->addWidget(new QLabel(tuningReceiveText(image, testChannel), page));
-    freqs->addStretch(1);
-    freqs->addWidget(new QLabel(tuningTransmitText(image, testChannel), page));
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(withEnds(page, track_));
-    layout->addLayout(withEnds(page, bar_));
+    layout->addLayout(withTuningEnds(page, track_));
+    layout->addLayout(withTuningEnds(page, bar_));
     layout->addLayout(valueRow);
-    layout->addLayout(freqs);
+    layout->addLayout(tuningFrequencyRow(page, image, testChannel));
     return page;
 }
 
@@ -164,14 +144,10 @@ void TabbedTuningDialog::connectItemPage() {
 QWidget* TabbedTuningDialog::createMeterPage() {
     auto* page = new QWidget(this);
     setHelpContext(page, kMeterPage);
-    start_ = new QPushButton(uiText(StrId::StartButton), page);
-    start_->setCheckable(true);
+    start_ = makeMeterStart(page);
     start_->setAutoDefault(false);
-    setControlId(start_, kStart);
-    lamp_ = new Indicator(Indicator::Kind::Transmit, page);
-    setControlId(lamp_, kStartLamp);
-    lamp_->hide();
-    meterBar_ = makeBar(page);
+    lamp_ = makeMeterLamp(page);
+    meterBar_ = makeTuningBar(page);
     meterField_ = new QLabel(page);
     meterField_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     meterField_->setAlignment(Qt::AlignCenter);
@@ -185,7 +161,7 @@ QWidget* TabbedTuningDialog::createMeterPage() {
     top->addWidget(meterField_);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addLayout(withEnds(page, meterBar_));
+    layout->addLayout(withTuningEnds(page, meterBar_));
     layout->addStretch(1);
     return page;
 }
@@ -242,10 +218,7 @@ void TabbedTuningDialog::pttClicked() {
 }
 
 void TabbedTuningDialog::startClicked() {
-    const bool measuring = !meter_->measuring();
-    meter_->setMeasuring(measuring);
-    start_->setChecked(measuring);
-    lamp_->setVisible(measuring);
+    switchMeter(*meter_, start_, lamp_);
 }
 
 void TabbedTuningDialog::tabChanged(int index) {

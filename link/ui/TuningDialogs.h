@@ -14,6 +14,9 @@
 
 #include "link/TuningItems.h"
 
+class QHBoxLayout;
+class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace tsw::ui {
@@ -23,12 +26,25 @@ namespace tsw::ui {
 bool runAdjustmentDialog(QWidget* parent, SerialLink& link, const TuningItem& item,
                          int testChannel);
 
-// "RX 446.00625 MHz" and "TX ..." for a test channel of the image.
-QString tuningReceiveText(const RadioImage& image, int testChannel);
-QString tuningTransmitText(const RadioImage& image, int testChannel);
-
 // A typed value as a tuning value: empty reads 0, anything above 255 is 255.
 std::uint8_t typedTuningValue(const QString& text);
+
+class Indicator;
+class TuningMeter;
+
+// ---- Parts both dialogs build the same way ---------------------------------------------------
+
+// "RX 446.00625 MHz" at the left and "TX ..." at the right of one row, for a test channel of
+// the image.
+QHBoxLayout* tuningFrequencyRow(QWidget* parent, const RadioImage& image, int testChannel);
+// A bar of 0..255 (control 1302), and a row holding `middle` between the labels 0 and 255.
+QProgressBar* makeTuningBar(QWidget* parent);
+QHBoxLayout* withTuningEnds(QWidget* parent, QWidget* middle);
+// The meter's Start button (1328, a toggle) and its lamp (1329, hidden while the meter rests).
+QPushButton* makeMeterStart(QWidget* parent);
+Indicator* makeMeterLamp(QWidget* parent);
+// A click on Start: the meter measures or rests, and the button and the lamp say which.
+void switchMeter(TuningMeter& meter, QPushButton* start, Indicator* lamp);
 
 namespace tuningids {
 inline constexpr int kOk = 1;
