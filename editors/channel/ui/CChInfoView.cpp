@@ -87,15 +87,11 @@ void CChInfoView::createGrid() {
     grid_ = new CMSFlexGrid(body());
     setControlId(grid_->table(), ChannelInfoForm::helpTopicForColumn(1));
     grid_->setRowHeightPixels(QComboBox().minimumSizeHint().height() + 2);
-    grid_->setCols(ChannelInfoForm::kColumns);
-    grid_->setRows(ChannelInfoForm::kRows);
-    for (int c = 0; c < ChannelInfoForm::kColumns; ++c)
-        grid_->setColumnWidthTwips(c, ChannelInfoForm::kColumnWidths[c]);
-    for (int r = 0; r < ChannelInfoForm::kRows; ++r)
-        for (int c = 0; c < ChannelInfoForm::kColumns; ++c)
-            grid_->setAlignment(r, c,
-                                ChannelInfoForm::isCentred(r, c) ? CMSFlexGrid::kAlignCentre
-                                                                 : CMSFlexGrid::kAlignLeftCentre);
+    grid_->setShape(ChannelInfoForm::kRows, ChannelInfoForm::kColumnWidths);
+    grid_->alignCells([](int r, int c) {
+        return ChannelInfoForm::isCentred(r, c) ? CMSFlexGrid::kAlignCentre
+                                                : CMSFlexGrid::kAlignLeftCentre;
+    });
     for (int c = 0; c < ChannelInfoForm::kColumns; ++c)
         grid_->setText(0, c, fromStd(form_.cellText(0, c)));
     connect(grid_, &CMSFlexGrid::clicked, this, &CChInfoView::openCellEditor);

@@ -139,6 +139,25 @@ void CMSFlexGrid::setAlignment(int row, int col, int code) {
         item->setTextAlignment(alignment);
 }
 
+void CMSFlexGrid::setShape(int rows, std::span<const int> columnWidthsTwips) {
+    setCols(static_cast<int>(columnWidthsTwips.size()));
+    setRows(rows);
+    for (int c = 0; c < cols(); ++c)
+        setColumnWidthTwips(c, columnWidthsTwips[static_cast<std::size_t>(c)]);
+}
+
+void CMSFlexGrid::alignCells(const std::function<int(int row, int col)>& code) {
+    for (int r = 0; r < rows(); ++r)
+        for (int c = 0; c < cols(); ++c)
+            setAlignment(r, c, code(r, c));
+}
+
+void CMSFlexGrid::fillCells(const std::function<std::string(int row, int col)>& text) {
+    for (int r = 0; r < rows(); ++r)
+        for (int c = 0; c < cols(); ++c)
+            setText(r, c, QString::fromStdString(text(r, c)));
+}
+
 void CMSFlexGrid::setRedraw(bool on) {
     table_->setUpdatesEnabled(on);
 }

@@ -10,6 +10,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <span>
+#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -38,6 +41,12 @@ public:
     QString text(int row, int col) const;
     void setText(int row, int col, const QString& text);
     void setAlignment(int row, int col, int code);
+    // A table of `rows` rows and one column per width (twips), the header row and column
+    // included.
+    void setShape(int rows, std::span<const int> columnWidthsTwips);
+    // Every cell's alignment code, and every cell's text (UTF-8), from the functions given.
+    void alignCells(const std::function<int(int row, int col)>& code);
+    void fillCells(const std::function<std::string(int row, int col)>& text);
     // Redraw off while a table is filled in bulk, on afterwards.
     void setRedraw(bool on);
 

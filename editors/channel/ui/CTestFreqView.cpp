@@ -41,13 +41,8 @@ void CTestFreqView::createGrid() {
     edit_->setAlignment(Qt::AlignCenter);
     setControlId(edit_, kEditId);
     grid_->setRowHeightPixels(edit_->sizeHint().height());
-    grid_->setCols(TestFrequencyForm::kColumns);
-    grid_->setRows(TestFrequencyForm::kRows);
-    for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
-        grid_->setColumnWidthTwips(c, TestFrequencyForm::kColumnWidths[c]);
-    for (int r = 0; r < TestFrequencyForm::kRows; ++r)
-        for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
-            grid_->setAlignment(r, c, CMSFlexGrid::kAlignCentre);
+    grid_->setShape(TestFrequencyForm::kRows, TestFrequencyForm::kColumnWidths);
+    grid_->alignCells([](int, int) { return CMSFlexGrid::kAlignCentre; });
     auto* layout = new QHBoxLayout(body());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_, 0, Qt::AlignTop | Qt::AlignLeft);
@@ -65,9 +60,7 @@ void CTestFreqView::createGrid() {
 }
 
 void CTestFreqView::fillTestFrequencies() {
-    for (int r = 0; r < TestFrequencyForm::kRows; ++r)
-        for (int c = 0; c < TestFrequencyForm::kColumns; ++c)
-            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
+    grid_->fillCells([this](int r, int c) { return form_.cellText(r, c); });
 }
 
 bool CTestFreqView::enterActsAsTab(const QWidget* focus) const {

@@ -72,9 +72,7 @@ void MemoryMapDialog::createGrid() {
                                        edit_->fontMetrics().height() + 4));
     grid_->setRowHeightTwips(0,
                              std::max(MemoryMapForm::kHeaderRowHeight, grid_->rowHeightTwips(1)));
-    for (int r = 0; r < MemoryMapForm::kRows; ++r)
-        for (int c = 0; c < MemoryMapForm::kColumns; ++c)
-            grid_->setAlignment(r, c, CMSFlexGrid::kAlignCentre);
+    grid_->alignCells([](int, int) { return CMSFlexGrid::kAlignCentre; });
     grid_->setRedraw(true);
     GridEditBox::Options options;
     options.lastRow = MemoryMapForm::kDataRows;
@@ -89,9 +87,7 @@ void MemoryMapDialog::createGrid() {
 
 void MemoryMapDialog::fillMemoryMap() {
     grid_->setRedraw(false);
-    for (int r = 0; r < MemoryMapForm::kRows; ++r)
-        for (int c = 0; c < MemoryMapForm::kColumns; ++c)
-            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
+    grid_->fillCells([this](int r, int c) { return form_.cellText(r, c); });
     grid_->widenColumnsToFit();
     grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
     grid_->setRedraw(true);

@@ -68,14 +68,9 @@ void QtDqtTableDialog::createGrid() {
     setListEntries(list_, form_.toneListEntries());
     list_->hide();
     grid_->setRowHeightPixels(list_->minimumSizeHint().height() + 2);
-    grid_->setCols(QtDqtTableForm::kColumns);
-    grid_->setRows(QtDqtTableForm::kRows);
-    for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
-        grid_->setColumnWidthTwips(c, QtDqtTableForm::kColumnWidths[c]);
-    for (int r = 0; r < QtDqtTableForm::kRows; ++r)
-        for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
-            grid_->setAlignment(r, c,
-                                r > 0 && c == 1 ? kEntryAlignment : CMSFlexGrid::kAlignCentre);
+    grid_->setShape(QtDqtTableForm::kRows, QtDqtTableForm::kColumnWidths);
+    grid_->alignCells(
+        [](int r, int c) { return r > 0 && c == 1 ? kEntryAlignment : CMSFlexGrid::kAlignCentre; });
     connect(grid_, &CMSFlexGrid::clicked, this, &QtDqtTableDialog::editEntry);
     connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
         if (list_->isVisible())
@@ -86,9 +81,7 @@ void QtDqtTableDialog::createGrid() {
 }
 
 void QtDqtTableDialog::fillQtDqtTable() {
-    for (int r = 0; r < QtDqtTableForm::kRows; ++r)
-        for (int c = 0; c < QtDqtTableForm::kColumns; ++c)
-            grid_->setText(r, c, fromStd(form_.cellText(r, c)));
+    grid_->fillCells([this](int r, int c) { return form_.cellText(r, c); });
     grid_->widenColumnsToFit();
     grid_->widenColumn(1, list_->sizeHint().width());
     grid_->setFixedSize(grid_->sizeForRows(kVisibleRows));
