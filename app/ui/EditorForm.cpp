@@ -13,6 +13,7 @@
 #include "app/AppGlobals.h"
 #include "app/NumberText.h"
 #include "app/ui/Help.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -25,11 +26,6 @@ EditorForm* enclosingForm(QWidget* w) {
         if (auto* form = qobject_cast<EditorForm*>(p))
             return form;
     return nullptr;
-}
-
-bool isEnter(const QKeyEvent& e) {
-    const auto mods = e.modifiers() & ~Qt::KeypadModifier;
-    return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) && mods == Qt::NoModifier;
 }
 
 void sendTab(QWidget* w) {
@@ -52,7 +48,7 @@ protected:
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (key.key() == Qt::Key_F1 && key.modifiers() == Qt::NoModifier)
             return contextHelp(w);
-        if (isEnter(key))
+        if (isPlainEnter(key))
             return enterInForm(w);
         return false;
     }

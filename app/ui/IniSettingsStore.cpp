@@ -2,7 +2,6 @@
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
-namespace {} // namespace
 
 IniSettingsStore::IniSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,

@@ -10,6 +10,7 @@
 #include "app/ImageLayout.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/FormBuilder.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/CopyDialogs.h"
@@ -38,10 +39,6 @@ constexpr FormRow kFields[] = {
      RowKind::Check},
 };
 constexpr int kFrequencyTextMax = 11;
-
-bool keyIs(const QKeyEvent& key, int k, Qt::KeyboardModifiers modifiers) {
-    return key.key() == k && (key.modifiers() & ~Qt::KeypadModifier) == modifiers;
-}
 
 void makeFrequencyList(QComboBox* list) {
     list->setEditable(true);

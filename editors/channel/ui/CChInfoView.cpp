@@ -13,6 +13,7 @@
 #include "app/ui/DialogParts.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/GridKeys.h"
@@ -32,10 +33,6 @@ constexpr int kGridId = 1139;
 constexpr int kFreeAreaLabelId = 1138;
 constexpr char kFreeAreaLabel[] = "Free Area (Bytes):"; // the form's own label
 constexpr int kLastRow = ChannelInfoForm::kRows - 1;
-
-bool isEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 bool isCtrl(const QKeyEvent& key, int k) {
     return key.key() == k && (key.modifiers() & Qt::ControlModifier) &&
@@ -293,7 +290,7 @@ bool CChInfoView::handleCommandKey(const QKeyEvent& key) {
 bool CChInfoView::handleGridKey(QKeyEvent& key) {
     if (key.modifiers() & Qt::ControlModifier)
         return false;
-    if (isEnter(key)) {
+    if (isEnterKey(key)) {
         openCellEditor(grid_->currentRow(), grid_->currentCol());
         return true;
     }
@@ -313,7 +310,7 @@ bool CChInfoView::handleGridKey(QKeyEvent& key) {
 }
 
 bool CChInfoView::handleOverlayKey(QWidget* overlay, const QKeyEvent& key) {
-    if (isEnter(key) || key.key() == Qt::Key_Escape) {
+    if (isEnterKey(key) || key.key() == Qt::Key_Escape) {
         commitOverlay(true);
         return true;
     }

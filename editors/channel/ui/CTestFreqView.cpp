@@ -19,8 +19,6 @@ namespace tsw::ui {
 
 TSW_REGISTER_EDITOR(cmd::TestFrequency, [] { return new CTestFreqView; });
 
-namespace {} // namespace
-
 CTestFreqView::CTestFreqView(QWidget* parent)
     : EditorForm(kTemplate, parent), form_(globals().image, globals().narrowStepsOnly) {
     setWindowTitle(uiText(StrId::TitleTestFrequency));

@@ -9,6 +9,7 @@
 #include "app/CharacterFilter.h"
 #include "app/ui/DialogParts.h"
 #include "app/ui/Help.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
@@ -42,10 +43,6 @@ bool moveAlongButtons(QObject* watched, const QKeyEvent& key,
         return true;
     }
     return false;
-}
-
-bool isEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -117,7 +114,7 @@ bool ChannelCopyDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (watched == destination_ && isEnter(key)) {
+    if (watched == destination_ && isEnterKey(key)) {
         copy();
         return true;
     }
@@ -215,7 +212,7 @@ bool QtDqtCopyDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (isEnter(key) && listHadFocus_ && (watched == list_ || watched == ok_)) {
+    if (isEnterKey(key) && listHadFocus_ && (watched == list_ || watched == ok_)) {
         commit();
         return true;
     }

@@ -6,17 +6,11 @@
 #include <QTableWidget>
 
 #include "app/ui/FilterEdit.h"
+#include "app/ui/KeyTests.h"
 #include "editors/channel/GridKeys.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
 
 namespace tsw::ui {
-
-namespace {
-bool isEnter(const QKeyEvent& key) {
-    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-} // namespace
 
 GridEditBox::GridEditBox(CMSFlexGrid* grid, FilterEdit* edit, Commit commit, Options options)
     : QObject(grid), grid_(grid), edit_(edit), commit_(std::move(commit)), options_(options) {
@@ -90,7 +84,7 @@ bool GridEditBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool GridEditBox::gridKey(const QKeyEvent& key) {
-    if (isEnter(key)) {
+    if (isPlainEnter(key)) {
         open(grid_->text(grid_->currentRow(), grid_->currentCol()));
         return true;
     }
@@ -109,7 +103,7 @@ bool GridEditBox::gridKey(const QKeyEvent& key) {
 }
 
 bool GridEditBox::editKey(const QKeyEvent& key) {
-    if (isEnter(key)) {
+    if (isPlainEnter(key)) {
         commit(true);
         return true;
     }

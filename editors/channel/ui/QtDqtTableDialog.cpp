@@ -13,6 +13,7 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ui/CMSFlexGrid.h"
@@ -30,9 +31,6 @@ namespace {
 constexpr int kEntryAlignment = CMSFlexGrid::kAlignLeftCentre;
 constexpr int kVisibleRows = 19;
 
-bool isEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 } // namespace
 
 QtDqtTableDialog::QtDqtTableDialog(QWidget* parent)
@@ -144,7 +142,7 @@ bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (watched == list_) {
-        if (isEnter(key)) {
+        if (isEnterKey(key)) {
             commitEntry();
             return true;
         }
@@ -152,7 +150,7 @@ bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
             cancelEntry();
             return true;
         }
-    } else if (watched == grid_->table() && isEnter(key)) {
+    } else if (watched == grid_->table() && isEnterKey(key)) {
         editEntry(grid_->currentRow(), grid_->currentCol());
         return true;
     } else if (watched == grid_->table() &&
