@@ -2,12 +2,11 @@
 
 #include <string_view>
 
+#include "app/NumberText.h"
+
 namespace tsw {
 namespace {
 
-bool isDigit(char32_t c) {
-    return c >= '0' && c <= '9';
-}
 bool isUpper(char32_t c) {
     return c >= 'A' && c <= 'Z';
 }
@@ -34,7 +33,7 @@ FilterVerdict digitsOrA(char32_t c, const FilterBoxState& box, bool mayResend) {
         return turned(c, 'a', 'a', mayResend);
     if (c == 'A')
         return accept(box.empty || box.wholeTextSelected);
-    if (isDigit(c))
+    if (isDecimalDigit(c))
         return accept(!box.holdsSingleA || box.wholeTextSelected);
     return FilterVerdict::Reject;
 }
@@ -49,27 +48,27 @@ FilterVerdict filterCharacter(std::uint8_t mode, char32_t c, const FilterBoxStat
         return FilterVerdict::Accept;
     switch (mode) {
     case filter::Digits:
-        return accept(isDigit(c));
+        return accept(isDecimalDigit(c));
     case filter::Decimal:
-        return accept(isDigit(c) || c == '.');
+        return accept(isDecimalDigit(c) || c == '.');
     case filter::Dtmf:
-        if (isDigit(c) || (c >= 'A' && c <= 'D') || c == '*' || c == '#')
+        if (isDecimalDigit(c) || (c >= 'A' && c <= 'D') || c == '*' || c == '#')
             return FilterVerdict::Accept;
         return turned(c, 'a', 'd', mayResend);
     case filter::Hex:
-        if (isDigit(c) || (c >= 'A' && c <= 'F'))
+        if (isDecimalDigit(c) || (c >= 'A' && c <= 'F'))
             return FilterVerdict::Accept;
         return turned(c, 'a', 'f', mayResend);
     case filter::Alphanumeric:
-        return accept(isDigit(c) || isUpper(c) || isLower(c));
+        return accept(isDecimalDigit(c) || isUpper(c) || isLower(c));
     case filter::Message:
-        if (isDigit(c) || isUpper(c) || inSet(c, U" #$%()*+,-/=\\_@"))
+        if (isDecimalDigit(c) || isUpper(c) || inSet(c, U" #$%()*+,-/=\\_@"))
             return FilterVerdict::Accept;
         return turned(c, 'a', 'z', mayResend);
     case filter::OneToFour:
         return accept(c >= '1' && c <= '4');
     case filter::DigitsAStarHash:
-        if (isDigit(c) || c == 'A' || c == '*' || c == '#')
+        if (isDecimalDigit(c) || c == 'A' || c == '*' || c == '#')
             return FilterVerdict::Accept;
         return turned(c, 'a', 'a', mayResend);
     case filter::Offset:

@@ -62,6 +62,10 @@ inline constexpr std::size_t kChTableIndex = 15;
 constexpr std::size_t channelOffset(int channel) {
     return kChannelBase + kChannelSize * static_cast<std::size_t>(channel);
 }
+// Byte `field` (kChRxFreq ...) of channel `channel`'s record.
+constexpr std::size_t channelField(int channel, std::size_t field) {
+    return channelOffset(channel) + field;
+}
 
 // ---- Radio-wide settings --------------------------------------------------------------------
 inline constexpr std::size_t kDtmfSettings = 0x110; // 11 bytes
@@ -73,7 +77,7 @@ inline constexpr std::size_t kOptionalFeatures = 0x12A; // 22 bytes
 inline constexpr std::size_t kPttIdBeginCode = 0x140;   // 16 DTMF characters
 inline constexpr std::size_t kPttIdEndCode = 0x150;     // 16 DTMF characters
 inline constexpr std::size_t kPttIdCodeLength = 16;
-inline constexpr std::size_t kScanSettings = 0x160; // 9 bytes
+inline constexpr std::size_t kScanSettings = 0x160;    // 9 bytes
 inline constexpr std::size_t kPriorityChannel = 0x161; // channel 1..16, 0xFF = none
 inline constexpr std::uint8_t kNoPriorityChannel = 0xFF;
 
@@ -98,8 +102,8 @@ inline constexpr std::uint8_t kIdentityLow3Mask = 0x07;
 inline constexpr std::size_t kIdentityByte7 = 0x1BF;
 
 // ---- Signalling, stun, tone table, test frequencies, message --------------------------------
-inline constexpr std::size_t kCrewLink = 0x1C0;    // 28 bytes, 0x1C0..0x1DB
-inline constexpr std::size_t kUnmapped22 = 0x1E0;  // 8 bytes set to 0x22 by the defaults
+inline constexpr std::size_t kCrewLink = 0x1C0;     // 28 bytes, 0x1C0..0x1DB
+inline constexpr std::size_t kUnmapped22 = 0x1E0;   // 8 bytes set to 0x22 by the defaults
 inline constexpr std::size_t kDtmfStunCode = 0x1F0; // 10 bytes
 inline constexpr std::size_t kDtmfStunType = 0x1FA;
 
@@ -173,8 +177,8 @@ inline constexpr std::size_t kScanTxDwell = 0x167;      // 16-bit little-endian
 
 // CrewLink own settings.
 inline constexpr std::size_t kCrewOwnFleet = 0x170;
-inline constexpr std::size_t kCrewOwnId = 0x171;            // 16-bit little-endian
-inline constexpr std::size_t kCrewModulationDelay = 0x173;  // 16-bit little-endian, ms
+inline constexpr std::size_t kCrewOwnId = 0x171;           // 16-bit little-endian
+inline constexpr std::size_t kCrewModulationDelay = 0x173; // 16-bit little-endian, ms
 inline constexpr std::size_t kCrewBaudRate = 0x175;
 inline constexpr std::size_t kCrewMessageModeTimer = 0x176; // 16-bit little-endian, s
 inline constexpr std::size_t kCrewSideTone = 0x178;
@@ -185,8 +189,9 @@ inline constexpr std::size_t kCrewTableHigh = 0x1D0;
 inline constexpr std::size_t kCrewEntrySize = 3;
 inline constexpr int kCrewEntryCount = 8;
 constexpr std::size_t crewEntryOffset(int entry1Based) {
-    return entry1Based <= 4 ? kCrewTableLow + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 1)
-                            : kCrewTableHigh + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 5);
+    return entry1Based <= 4
+               ? kCrewTableLow + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 1)
+               : kCrewTableHigh + kCrewEntrySize * static_cast<std::size_t>(entry1Based - 5);
 }
 
 static_assert(kChannelEnd == 0x110);

@@ -1,5 +1,6 @@
 #include "app/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <ctime>
@@ -10,25 +11,9 @@ namespace {
 
 // Decimal integer at the start of `text`, saturating instead of overflowing.
 int readDecimal(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) {
-            value = static_cast<long long>(INT_MAX) + 1;
-            break;
-        }
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
+    const LeadingInteger read = readLeadingInteger(text, static_cast<long long>(INT_MAX) + 1);
+    const long long value = read.negative ? -read.magnitude : read.magnitude;
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
 } // namespace
@@ -67,6 +52,46 @@ bool TrimTrailingSpaces(std::string& text, int length) {
         --first;
     text.resize(first);
     return true;
+}
+
+LeadingInteger readLeadingInteger(std::string_view text, long long cap) {
+    LeadingInteger read;
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        read.negative = text[i++] == '-';
+    for (; i < text.size() && isDecimalDigit(static_cast<unsigned char>(text[i])); ++i) {
+        read.magnitude = read.magnitude * 10 + (text[i] - '0');
+        if (read.magnitude >= cap) {
+            read.magnitude = cap;
+            read.saturated = true;
+            ++i;
+            break;
+        }
+    }
+    read.end = i;
+    return read;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string hexBytes(std::span<const std::uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t b : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0x0F];
+    }
+    return text;
 }
 
 std::string CurrentTimeText() {

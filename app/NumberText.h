@@ -1,8 +1,13 @@
 #pragma once
 // Small numeric and text helpers shared by every editor: number boxes that clamp what was
-// typed, spin controls that wrap, fixed-length texts padded with spaces, the time of day.
+// typed, spin controls that wrap, fixed-length texts padded with spaces, the time of day, and
+// the reading and writing of numbers in texts that the codecs and the file formats share.
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace tsw {
 
@@ -24,5 +29,27 @@ bool TrimTrailingSpaces(std::string& text, int length);
 
 // The local time of day in the C library's "%X" form.
 std::string CurrentTimeText();
+
+// '0' to '9'.
+constexpr bool isDecimalDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
+
+// The integer a text starts with: blanks, an optional sign, then decimal digits. The magnitude
+// stops growing at `cap` (reading stops there and `saturated` is set); `end` is the index
+// after the last character read.
+struct LeadingInteger {
+    long long magnitude = 0;
+    bool negative = false;
+    bool saturated = false;
+    std::size_t end = 0;
+};
+LeadingInteger readLeadingInteger(std::string_view text, long long cap);
+
+// True when the two texts are the same without regard to (ASCII) case.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+// The bytes as two upper-case hex digits each, separated by single blanks ("50 0A").
+std::string hexBytes(std::span<const std::uint8_t> bytes);
 
 } // namespace tsw

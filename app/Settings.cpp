@@ -6,22 +6,9 @@
 #include <utility>
 
 #include "app/LanguageTable.h"
+#include "app/NumberText.h"
 
 namespace tsw {
-
-namespace {
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
-
-bool sameSection(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
 
 std::optional<int> parseDecimalInt(std::string_view text) {
     if (text.starts_with('+')) {
@@ -47,7 +34,7 @@ void SettingsStore::writeInt(std::string_view section, std::string_view key, int
 
 const MemorySettingsStore::Section* MemorySettingsStore::findSection(std::string_view name) const {
     for (const auto& s : sections_)
-        if (sameSection(s.name, name))
+        if (equalsNoCase(s.name, name))
             return &s;
     return nullptr;
 }

@@ -33,8 +33,6 @@ public:
     virtual void writeInt(std::string_view section, std::string_view key, int value);
 };
 
-// True when two section names are the same without regard to (ASCII) case.
-bool sameSection(std::string_view a, std::string_view b);
 // Parses a whole decimal integer with an optional sign; none for anything else.
 std::optional<int> parseDecimalInt(std::string_view text);
 

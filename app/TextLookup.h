@@ -15,4 +15,9 @@ using TextLookup = std::function<std::string(StringId)>;
 // Looks the text up in the global language table (empty for an id that is not loaded).
 std::string tr(StringId id);
 
+// Knows no text: for a codec's words where only its digits are wanted.
+inline std::string noText(StringId) {
+    return {};
+}
+
 } // namespace tsw

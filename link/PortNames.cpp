@@ -29,10 +29,6 @@ bool naturalLess(const std::string& a, const std::string& b) {
     return a < b;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
-}
-
 std::string readFirstLine(const fs::path& file) {
     std::ifstream in(file);
     std::string line;
@@ -48,7 +44,7 @@ Kind classify(const fs::path& entry, const std::string& name) {
     if (!fs::exists(device, ec))
         return Kind::NotSerial; // virtual terminals, pseudo-terminals, consoles
     const std::string target = fs::weakly_canonical(device, ec).string();
-    if (startsWith(name, "ttyUSB") || startsWith(name, "ttyACM") ||
+    if (name.starts_with("ttyUSB") || name.starts_with("ttyACM") ||
         target.find("/usb") != std::string::npos)
         return Kind::Usb;
     // Serial-core ports report their UART type; 0 is a placeholder without hardware.

@@ -1,4 +1,6 @@
 #include "app/ui/IniSettingsStore.h"
+
+#include "app/NumberText.h"
 #include "app/ui/UiText.h"
 
 namespace tsw::ui {
@@ -13,7 +15,7 @@ IniSettingsStore::IniSettingsStore(const QString& path)
 QString IniSettingsStore::groupFor(std::string_view section) const {
     const QString wanted = fromStd(section);
     for (const QString& group : settings_->childGroups())
-        if (sameSection(group.toStdString(), section))
+        if (equalsNoCase(group.toStdString(), section))
             return group;
     return wanted;
 }

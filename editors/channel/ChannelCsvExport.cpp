@@ -12,10 +12,6 @@ namespace {
 using namespace csvrules;
 using Row = std::vector<std::string>;
 
-std::size_t recordByte(int channel, std::size_t field) {
-    return layout::channelOffset(channel) + field;
-}
-
 // The nine-character frequency text with a sixth decimal.
 std::string mhzText(const FrequencyBytes& bytes) {
     const std::string text = FormatFrequency(bytes);
@@ -23,10 +19,6 @@ std::string mhzText(const FrequencyBytes& bytes) {
 }
 
 // The tone texts never need the off text: only tones that are on are written.
-std::string noText(StringId) {
-    return {};
-}
-
 std::string dqtCode(ToneWord word) {
     return FormatTone(word, &noText).substr(1, 3); // "D023N" -> "023"
 }
@@ -81,7 +73,7 @@ void writeTones(Row& row, ToneWord rx, ToneWord tx) {
 }
 
 std::string stepText(const RadioImage& image, int channel, const FrequencyBytes& rx) {
-    int step = image.bits(recordByte(channel, layout::kChSteps), layout::kChRxStepMask);
+    int step = image.bits(layout::channelField(channel, layout::kChSteps), layout::kChRxStepMask);
     if (step > kStep6250Hz) {
         // A step that failed to parse: show the step the frequency fits.
         FrequencyBytes unused{};
@@ -92,9 +84,9 @@ std::string stepText(const RadioImage& image, int channel, const FrequencyBytes&
 
 std::string commentText(const RadioImage& image, int channel) {
     const bool compander =
-        image.flag(recordByte(channel, layout::kChFlags12), layout::kChCompanderMask);
+        image.flag(layout::channelField(channel, layout::kChFlags12), layout::kChCompanderMask);
     const bool beatShift =
-        image.flag(recordByte(channel, layout::kChFlags13), layout::kChBeatShiftMask);
+        image.flag(layout::channelField(channel, layout::kChFlags13), layout::kChBeatShiftMask);
     const bool scanAdd = GetBitmapB(image, channel) == 1;
     std::string text;
     text += std::string(kCompanderKey) + (compander ? "=on" : "=off");
@@ -107,8 +99,10 @@ std::string commentText(const RadioImage& image, int channel) {
 Row channelRow(const RadioImage& image, int channel) {
     Row row(kColumnCount);
     row[kLocation] = std::to_string(channel + 1);
-    const FrequencyBytes rx = ReadFrequencyBytes(image, recordByte(channel, layout::kChRxFreq));
-    const FrequencyBytes tx = ReadFrequencyBytes(image, recordByte(channel, layout::kChTxFreq));
+    const FrequencyBytes rx =
+        ReadFrequencyBytes(image, layout::channelField(channel, layout::kChRxFreq));
+    const FrequencyBytes tx =
+        ReadFrequencyBytes(image, layout::channelField(channel, layout::kChTxFreq));
     row[kFrequency] = mhzText(rx);
     row[kOffset] = scaledText(0, 6);
     if (IsNoFrequency(tx)) {
@@ -120,8 +114,8 @@ Row channelRow(const RadioImage& image, int channel) {
     row[kRToneFreq] = row[kCToneFreq] = kDefaultQt;
     row[kDtcsCode] = row[kRxDtcsCode] = kDefaultDqtCode;
     row[kCrossMode] = kDefaultCrossMode;
-    writeTones(row, image.word(recordByte(channel, layout::kChDecodeTone)),
-               image.word(recordByte(channel, layout::kChEncodeTone)));
+    writeTones(row, image.word(layout::channelField(channel, layout::kChDecodeTone)),
+               image.word(layout::channelField(channel, layout::kChEncodeTone)));
     row[kMode] = kModeValue;
     row[kTStep] = stepText(image, channel, rx);
     row[kPower] = kPowerValue;

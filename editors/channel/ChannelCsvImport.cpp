@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/ImageLayout.h"
+#include "app/NumberText.h"
 #include "app/TextTemplate.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelCsvRules.h"
@@ -34,10 +35,6 @@ struct PlannedChannel {
 };
 
 // The tone parser compares with the off text first; rows never hold it.
-std::string noText(StringId) {
-    return {};
-}
-
 // A value fit for a message: at most kMaxDetailLength bytes (never cut inside a UTF-8
 // character), control characters shown as '?'.
 std::string shownDetail(std::string_view text) {
@@ -399,7 +396,7 @@ int tableIndexOf(const RadioImage& image, ToneWord tone) {
 
 void store(RadioImage& image, const PlannedChannel& p, bool narrowStepsOnly) {
     const int ch = p.channel;
-    const auto at = [ch](std::size_t field) { return layout::channelOffset(ch) + field; };
+    const auto at = [ch](std::size_t field) { return layout::channelField(ch, field); };
     WriteFrequency(image, ch, FrequencyTarget::Receive, scaledText(p.rxHz, kMhzDecimals),
                    narrowStepsOnly);
     if (p.txHz)

@@ -1,6 +1,6 @@
 #include "editors/channel/ChannelCsvRules.h"
 
-#include <cctype>
+#include "app/NumberText.h"
 
 namespace tsw::csvrules {
 
@@ -8,17 +8,13 @@ namespace {
 
 constexpr int kMaxWholeDigits = 9;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 std::optional<long long> parseScaled(std::string_view text, int fractionDigits) {
     long long whole = 0;
     int wholeDigits = 0;
     std::size_t i = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; i < text.size() && isDecimalDigit(text[i]); ++i) {
         if (++wholeDigits > kMaxWholeDigits)
             return std::nullopt;
         whole = whole * 10 + (text[i] - '0');
@@ -26,7 +22,7 @@ std::optional<long long> parseScaled(std::string_view text, int fractionDigits) 
     long long fraction = 0;
     int digits = 0;
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits) {
+        for (++i; i < text.size() && isDecimalDigit(text[i]); ++i, ++digits) {
             if (digits < fractionDigits)
                 fraction = fraction * 10 + (text[i] - '0');
             else if (text[i] != '0')
@@ -53,16 +49,6 @@ std::string scaledText(long long value, int fractionDigits) {
     if (fractionDigits > 0)
         text += "." + fraction;
     return text;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 } // namespace tsw::csvrules

@@ -80,7 +80,4 @@ std::optional<long long> parseScaled(std::string_view text, int fractionDigits);
 // "446.006250").
 std::string scaledText(long long value, int fractionDigits);
 
-// ASCII case-insensitive comparison.
-bool equalsNoCase(std::string_view a, std::string_view b);
-
 } // namespace tsw::csvrules

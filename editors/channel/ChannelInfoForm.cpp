@@ -17,10 +17,6 @@ constexpr std::size_t kNumberedTonePrefix = 8; // "(05)    "
 constexpr std::size_t kFrequencyListTextMax = 19;
 constexpr std::size_t kToneListTextMax = 20;
 
-std::size_t recordByte(int channel, std::size_t field) {
-    return channelOffset(channel) + field;
-}
-
 std::string numberedTone(int index, const std::string& tone) {
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "(%02d)    ", index);
@@ -59,11 +55,11 @@ bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
     }
     if (step < 0)
         bytes = {0xFF, 0xFF, 0xFF, 0xFF};
-    WriteFrequencyBytes(image, recordByte(channel, receive ? kChRxFreq : kChTxFreq), bytes);
+    WriteFrequencyBytes(image, channelField(channel, receive ? kChRxFreq : kChTxFreq), bytes);
     if (receive) {
-        image.setBits(recordByte(channel, kChSteps), kChTxStepMask,
+        image.setBits(channelField(channel, kChSteps), kChTxStepMask,
                       static_cast<std::uint8_t>(step));
-        image.setBits(recordByte(channel, kChSteps), kChRxStepMask,
+        image.setBits(channelField(channel, kChSteps), kChRxStepMask,
                       static_cast<std::uint8_t>(step));
     }
     return true;
@@ -111,7 +107,7 @@ std::string ChannelInfoForm::toneCellText(int channel) const {
     std::string text;
     if (FormatChannelField(image_, state_, channel, kFieldTone, text, lookup_) < 0)
         return {};
-    const int index = image_.byte(recordByte(channel, kChTableIndex));
+    const int index = image_.byte(channelField(channel, kChTableIndex));
     if (index >= 1 && index <= kQtDqtTableEntries)
         return numberedTone(index, text);
     return text;
@@ -217,9 +213,9 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     const int channel = row - 1;
     int stored = 0;
     if (column == kFieldCompander)
-        stored = image_.bits(recordByte(channel, kChFlags12), kChCompanderMask);
+        stored = image_.bits(channelField(channel, kChFlags12), kChCompanderMask);
     else if (column == kFieldBeatShift)
-        stored = image_.bits(recordByte(channel, kChFlags13), kChBeatShiftMask);
+        stored = image_.bits(channelField(channel, kChFlags13), kChBeatShiftMask);
     else
         stored = GetBitmapB(image_, channel);
     for (const Choice& choice : ChoiceTable(fieldOfColumn(column))) {
@@ -258,7 +254,7 @@ bool ChannelInfoForm::ToneSelectionChanged(std::string_view entryText) {
     if (IsChannelEmpty(image_, channel))
         return false;
     const ToneWord word = ParseTone(ToneTextOfEntry(entryText, lookup_), lookup_);
-    const std::size_t at = recordByte(channel, kChEncodeTone);
+    const std::size_t at = channelField(channel, kChEncodeTone);
     const bool changed = image_.word(at) != word;
     image_.setWord(at, word);
     return changed;
@@ -273,10 +269,10 @@ bool ChannelInfoForm::CommitTone(std::string_view listText) {
         return false; // unchanged: a decode tone set apart from the encode tone survives
     const RadioImage before = image_;
     const ToneWord word = ParseTone(ToneTextOfEntry(listText, lookup_), lookup_);
-    image_.setByte(recordByte(channel, kChTableIndex),
+    image_.setByte(channelField(channel, kChTableIndex),
                    static_cast<std::uint8_t>(TableIndexOfEntry(listText)));
-    image_.setWord(recordByte(channel, kChDecodeTone), word);
-    image_.setWord(recordByte(channel, kChEncodeTone), word);
+    image_.setWord(channelField(channel, kChDecodeTone), word);
+    image_.setWord(channelField(channel, kChEncodeTone), word);
     return !(before == image_);
 }
 
@@ -287,9 +283,9 @@ bool ChannelInfoForm::CommitFlag(int column, int code) {
     const RadioImage before = image_;
     const auto value = static_cast<std::uint8_t>(code);
     if (column == kFieldCompander)
-        image_.setBits(recordByte(channel, kChFlags12), kChCompanderMask, value);
+        image_.setBits(channelField(channel, kChFlags12), kChCompanderMask, value);
     else if (column == kFieldBeatShift)
-        image_.setBits(recordByte(channel, kChFlags13), kChBeatShiftMask, value);
+        image_.setBits(channelField(channel, kChFlags13), kChBeatShiftMask, value);
     else if (column == kFieldBitmapB)
         SetBitmapB(image_, channel, code);
     return !(before == image_);

@@ -13,13 +13,9 @@ namespace {
 
 constexpr int kLastChannel = kChannelCount - 1;
 
-std::size_t recordByte(int channel, std::size_t field) {
-    return channelOffset(channel) + field;
-}
-
 void copyRecord(RadioImage& image, int from, int to) {
     for (std::size_t i = 0; i < kChannelSize; ++i)
-        image.setByte(recordByte(to, i), image.byte(recordByte(from, i)));
+        image.setByte(channelField(to, i), image.byte(channelField(from, i)));
 }
 
 void copyBitmapBits(RadioImage& image, int from, int to) {
@@ -50,7 +46,7 @@ bool IsValidChannel(int channel) {
 }
 
 bool IsChannelEmpty(const RadioImage& image, int channel) {
-    return !IsValidChannel(channel) || image.byte(recordByte(channel, kChRxFreq)) == 0xFF;
+    return !IsValidChannel(channel) || image.byte(channelField(channel, kChRxFreq)) == 0xFF;
 }
 
 int CountUsedChannels(const RadioImage& image) {
@@ -90,7 +86,7 @@ void ClearChannelRecord(RadioImage& image, int channel) {
     if (!IsValidChannel(channel))
         return;
     for (std::size_t i = 0; i < kChannelSize; ++i)
-        image.setByte(recordByte(channel, i), 0xFF);
+        image.setByte(channelField(channel, i), 0xFF);
 }
 
 void ClearChannel(RadioImage& image, int channel) {
@@ -151,10 +147,10 @@ std::vector<int> DeleteChannelAt(RadioImage& image, int selected) {
 void InitNewChannel(RadioImage& image, int channel) {
     if (!IsValidChannel(channel))
         return;
-    image.setByte(recordByte(channel, kChTableIndex), 0);
-    image.setByte(recordByte(channel, kChFlags12), 0);
-    image.setBits(recordByte(channel, kChFlags13), kChNewChannelClear13, 0);
-    image.setBits(recordByte(channel, kChSteps), kChFurtherMask14, 0);
+    image.setByte(channelField(channel, kChTableIndex), 0);
+    image.setByte(channelField(channel, kChFlags12), 0);
+    image.setBits(channelField(channel, kChFlags13), kChNewChannelClear13, 0);
+    image.setBits(channelField(channel, kChSteps), kChFurtherMask14, 0);
 }
 
 int RequireChannel(const RadioImage& image, ChannelEditorState& state, UserPrompt& prompt,

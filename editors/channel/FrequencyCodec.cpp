@@ -1,7 +1,8 @@
 #include "editors/channel/FrequencyCodec.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "app/NumberText.h"
 
 namespace tsw {
 
@@ -11,31 +12,21 @@ namespace {
 constexpr long kLowestHz = 100'000'000;
 constexpr long kHighestHz = 999'999'999;
 
-bool isDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
 // The text read as MHz and rounded to whole Hz, like floor(MHz * 1e6 + 0.5) but without
 // binary fractions: the digits are taken one by one. Returns -1 when the value cannot be a
 // frequency of the nine-character form (empty, zero, negative or too large).
 long parseHz(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long whole = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        whole = whole * 10 + (text[i] - '0');
-        if (whole > 1000) // already out of range; stop before overflowing
-            return -1;
-    }
+    const LeadingInteger read = readLeadingInteger(text, 1001);
+    if (read.saturated) // above 1000 MHz: out of range
+        return -1;
+    const bool negative = read.negative;
+    const long whole = static_cast<long>(read.magnitude);
+    std::size_t i = read.end;
     long micro = 0;
     int fractionDigits = 0;
     bool roundUp = false;
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++fractionDigits) {
+        for (++i; i < text.size() && isDecimalDigit(text[i]); ++i, ++fractionDigits) {
             if (fractionDigits < 6)
                 micro = micro * 10 + (text[i] - '0');
             else if (fractionDigits == 6)

@@ -1,35 +1,21 @@
 #include "editors/channel/ToneCodec.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "app/ImageLayout.h"
+#include "app/NumberText.h"
 
 namespace tsw {
 
 namespace {
 
-bool isDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
 // A QT text read as tenths of a hertz: the whole number before the first "." times ten plus
 // the first digit after that point (if it is a digit).
 long readTenths(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long whole = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-        whole = std::min(whole * 10 + (text[i] - '0'), 1'000'000L); // saturate, clamped later
-    if (negative)
-        whole = -whole;
-    long tenths = whole * 10;
+    const LeadingInteger whole = readLeadingInteger(text, 1'000'000); // saturate, clamped later
+    long tenths = static_cast<long>(whole.negative ? -whole.magnitude : whole.magnitude) * 10;
     const auto point = text.find('.');
-    if (point != std::string::npos && point + 1 < text.size() && isDigit(text[point + 1]))
+    if (point != std::string::npos && point + 1 < text.size() && isDecimalDigit(text[point + 1]))
         tenths += text[point + 1] - '0';
     return tenths;
 }

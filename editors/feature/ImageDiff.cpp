@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/ImageLayout.h"
+#include "app/NumberText.h"
 #include "app/TextTemplate.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/ToneCodec.h"
@@ -20,17 +21,7 @@ namespace tsw::feature {
 namespace {
 
 std::string hexBytes(const RadioImage& image, std::size_t offset, std::size_t size) {
-    std::string text;
-    char buf[4];
-    for (std::size_t i = 0; i < size; ++i) {
-        std::snprintf(buf, sizeof buf, i == 0 ? "%02X" : " %02X", image.byte(offset + i));
-        text += buf;
-    }
-    return text;
-}
-
-std::string noText(StringId) {
-    return {};
+    return tsw::hexBytes(image.bytes().subspan(offset, size));
 }
 
 class Differ {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ImageLayout.h"
+#include "app/NumberText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ChannelInfoForm.h"
 #include "editors/channel/FrequencyCodec.h"
@@ -142,12 +143,7 @@ void printHexdump(std::ostream& out, const RadioImage& image) {
     char buf[8];
     for (std::size_t at = 0; at < kImageSize; at += 16) {
         std::snprintf(buf, sizeof buf, "%03zX:", at);
-        std::string line = buf;
-        for (std::size_t i = 0; i < 16; ++i) {
-            std::snprintf(buf, sizeof buf, " %02X", image.byte(at + i));
-            line += buf;
-        }
-        out << line << "\n";
+        out << buf << ' ' << hexBytes(image.bytes().subspan(at, 16)) << "\n";
     }
 }
 

@@ -2,18 +2,6 @@
 
 namespace tsw::radiosim {
 
-std::string hexBytes(std::span<const std::uint8_t> bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t b : bytes) {
-        if (!text.empty())
-            text += ' ';
-        text += digits[b >> 4];
-        text += digits[b & 0x0F];
-    }
-    return text;
-}
-
 std::string formatLogLine(SimTime at, char direction, const std::string& body) {
     char stamp[32];
     const long long micros = std::chrono::duration_cast<std::chrono::microseconds>(at).count();

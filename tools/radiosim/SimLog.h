@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "app/NumberText.h" // hexBytes, for the bytes of a line
 #include "tools/radiosim/SimConfig.h"
 
 namespace tsw::radiosim {
@@ -19,7 +20,6 @@ inline constexpr char kLogIn = '>';
 inline constexpr char kLogOut = '<';
 inline constexpr char kLogNote = '#';
 
-std::string hexBytes(std::span<const std::uint8_t> bytes);
 std::string formatLogLine(SimTime at, char direction, const std::string& body);
 
 class SimLog {
