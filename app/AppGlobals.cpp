@@ -11,9 +11,13 @@ AppGlobals& globals() {
     return instance;
 }
 
-void markSaved(AppGlobals& g) { g.savedCopy = g.image; }
+void markSaved(AppGlobals& g) {
+    g.savedCopy = g.image;
+}
 
-bool hasUnsavedChanges(const AppGlobals& g) { return !(g.image == g.savedCopy); }
+bool hasUnsavedChanges(const AppGlobals& g) {
+    return !(g.image == g.savedCopy);
+}
 
 void takeOverIdentity(AppGlobals& g) {
     for (std::size_t i = 0; i < layout::kIdentitySize; ++i)
@@ -22,6 +26,8 @@ void takeOverIdentity(AppGlobals& g) {
     g.narrowStepsOnly = narrowStepsOnly(g.modelIndex, g.identity[6]);
 }
 
-std::string tr(StringId id) { return globals().language.text(id); }
+std::string tr(StringId id) {
+    return globals().language.text(id);
+}
 
 } // namespace tsw

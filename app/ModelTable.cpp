@@ -48,7 +48,9 @@ const ModelEntry& modelEntry(int index) {
     return kModels[0];
 }
 
-int modelCount() { return static_cast<int>(kModels.size()); }
+int modelCount() {
+    return static_cast<int>(kModels.size());
+}
 
 const BandEntry& bandEntry(int model, int index) {
     (void)model;
@@ -71,8 +73,12 @@ int lookupBand(const ModelIdentity& identity) {
     return 0;
 }
 
-std::span<const MenuListEntry> editMenuList() { return kEditList; }
-std::span<const MenuListEntry> programMenuList() { return kProgramList; }
+std::span<const MenuListEntry> editMenuList() {
+    return kEditList;
+}
+std::span<const MenuListEntry> programMenuList() {
+    return kProgramList;
+}
 
 bool narrowStepsOnly(int modelIndex, std::uint8_t identityByte6) {
     return modelIndex >= 1 && (identityByte6 & 0x07) == 3;

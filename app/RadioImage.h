@@ -27,7 +27,8 @@ public:
 
     // The bits of `mask` at offset, shifted down so that the mask's lowest bit is bit 0.
     std::uint8_t bits(std::size_t offset, std::uint8_t mask) const;
-    // Stores `value` (shifted up to the mask's lowest bit) into the bits of `mask`; other bits keep.
+    // Stores `value` (shifted up to the mask's lowest bit) into the bits of `mask`; other bits
+    // keep.
     void setBits(std::size_t offset, std::uint8_t mask, std::uint8_t value);
 
     bool flag(std::size_t offset, std::uint8_t mask) const { return (byte(offset) & mask) != 0; }

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "app/ui/main/StartupProbe.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQb5812App.h"
+#include "app/ui/main/StartupProbe.h"
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);

@@ -147,7 +147,8 @@ void PrintOutputTest::allSections() {
     QCOMPARE(text.contains("446.00625"), !blank);
     if (blank)
         return;
-    const std::string pf1 = feature::keyFunctionName(globals().image.byte(layout::kKeyPf1), tsw::tr);
+    const std::string pf1 =
+        feature::keyFunctionName(globals().image.byte(layout::kKeyPf1), tsw::tr);
     QVERIFY2(!pf1.empty() && text.contains(QString::fromStdString(pf1)), pf1.c_str());
     QVERIFY(text.contains("Fleet 7 - Harbour Works"));
     QVERIFY(text.contains("Return to J. Doe, ext 42"));

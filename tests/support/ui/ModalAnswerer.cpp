@@ -12,7 +12,9 @@ ModalAnswerer::ModalAnswerer(Action action, int intervalMs) : action_(std::move(
     timer_.start();
 }
 
-ModalAnswerer::~ModalAnswerer() { timer_.stop(); }
+ModalAnswerer::~ModalAnswerer() {
+    timer_.stop();
+}
 
 void ModalAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
@@ -35,8 +37,8 @@ ModalAnswerer::Action pressMessageBoxButton(QMessageBox::StandardButton button,
             record->caption = box->windowTitle();
             record->icon = box->icon();
             record->buttons = box->standardButtons();
-            record->defaultButton =
-                box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+            record->defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())
+                                                         : QMessageBox::NoButton;
         }
         if (QAbstractButton* b = box->button(button))
             b->click();
