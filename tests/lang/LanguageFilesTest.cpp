@@ -143,10 +143,10 @@ bool isValidUtf8(const std::string& s) {
 }
 
 std::vector<std::string> formatSpecifiers(const std::string& text) {
-    static const std::regex spec(
+    static const std::regex formatPattern(
         R"(%[-+ #0]*[0-9*]*(\.[0-9*]+)?(hh|h|ll|l|L|z|j|t)?[diouxXeEfFgGaAcspn%])");
     std::vector<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), spec);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), formatPattern);
          it != std::sregex_iterator(); ++it)
         found.push_back(it->str());
     return found;

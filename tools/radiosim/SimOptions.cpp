@@ -16,7 +16,7 @@ namespace {
 
 using Setter = std::function<std::string(std::string_view, SimOptions&)>;
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     bool takesValue;
     Setter set;
@@ -114,8 +114,8 @@ std::string setBaud(std::string_view text, SimOptions& o) {
     return {};
 }
 
-const std::vector<OptionSpec>& optionSpecs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<OptionRule>& optionRules() {
+    static const std::vector<OptionRule> rules = {
         {"--image", true,
          [](auto v, auto& o) {
              o.imagePath = v;
@@ -181,14 +181,14 @@ const std::vector<OptionSpec>& optionSpecs() {
              return std::string();
          }},
     };
-    return specs;
+    return rules;
 }
 
 } // namespace
 
 std::string parseOptions(std::span<const std::string> args, SimOptions& out) {
     // --identity is applied before --model and --band wherever it stands.
-    std::vector<std::pair<const OptionSpec*, std::string>> parsed;
+    std::vector<std::pair<const OptionRule*, std::string>> parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
         std::string value;
@@ -198,25 +198,25 @@ std::string parseOptions(std::span<const std::string> args, SimOptions& out) {
             arg = arg.substr(0, eq);
             hasInlineValue = true;
         }
-        const auto& specs = optionSpecs();
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&](const OptionSpec& s) { return s.name == arg; });
-        if (spec == specs.end())
+        const auto& rules = optionRules();
+        const auto rule = std::find_if(rules.begin(), rules.end(),
+                                       [&](const OptionRule& s) { return s.name == arg; });
+        if (rule == rules.end())
             return "unknown option " + std::string(args[i]);
-        if (spec->takesValue && !hasInlineValue) {
+        if (rule->takesValue && !hasInlineValue) {
             if (i + 1 >= args.size())
                 return std::string(arg) + " expects a value";
             value = args[++i];
-        } else if (!spec->takesValue && hasInlineValue) {
+        } else if (!rule->takesValue && hasInlineValue) {
             return std::string(arg) + " takes no value";
         }
-        parsed.emplace_back(&*spec, value);
+        parsed.emplace_back(&*rule, value);
     }
     std::stable_partition(parsed.begin(), parsed.end(),
                           [](const auto& p) { return p.first->name == "--identity"; });
-    for (const auto& [spec, value] : parsed)
-        if (auto error = spec->set(value, out); !error.empty())
-            return std::string(spec->name) + " " + error;
+    for (const auto& [rule, value] : parsed)
+        if (auto error = rule->set(value, out); !error.empty())
+            return std::string(rule->name) + " " + error;
     return {};
 }
 

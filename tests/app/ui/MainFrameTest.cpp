@@ -33,16 +33,16 @@ namespace {
 // Every menu title and item text as the language table gives it, in menu-bar order.
 QStringList expectedTexts(bool withWindowMenu) {
     QStringList out;
-    for (const MenuDef& spec : mainMenus()) {
-        if (spec.id == MenuId::Window && !withWindowMenu)
+    for (const MenuDef& menu : mainMenus()) {
+        if (menu.id == MenuId::Window && !withWindowMenu)
             continue;
-        out << uiText(spec.title);
+        out << uiText(menu.title);
         std::vector<std::pair<int, StringId>> items;
-        for (const CommandItem& i : spec.items)
+        for (const CommandItem& i : menu.items)
             out << (i.isSeparator() ? QString() : uiText(i.text));
-        if (spec.id == MenuId::Edit || spec.id == MenuId::Program)
+        if (menu.id == MenuId::Edit || menu.id == MenuId::Program)
             for (const MenuListEntry& e :
-                 spec.id == MenuId::Edit ? editMenuList() : programMenuList())
+                 menu.id == MenuId::Edit ? editMenuList() : programMenuList())
                 out << (e.isSeparator() ? QString() : uiText(e.textId));
     }
     return out;
