@@ -12,7 +12,6 @@ namespace tsw {
 namespace {
 
 constexpr std::string_view kKeyMarker = "^#";
-constexpr std::size_t kKeyDigits = 9;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr StringId kGroupSize = 1000000;
 
@@ -61,7 +60,7 @@ private:
 
 std::string keyFor(StringId id) {
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%.9d", static_cast<int>(id));
+    std::snprintf(digits, sizeof digits, "%.9d", static_cast<int>(id)); // nine digits
     return std::string(kKeyMarker) + digits;
 }
 
