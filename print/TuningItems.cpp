@@ -1,6 +1,3 @@
-// Kept apart from the layout code: the link's headers and the channel editors' headers each
-// declare their own text lookup type in the same namespace.
-
 #include "print/TuningItems.h"
 
 #include <cstdint>
