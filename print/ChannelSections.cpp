@@ -40,7 +40,8 @@ void addChannelBlock(PrintItems& items, RadioImage& image, int channel, double l
     auto column = [&](int c, double at) {
         addLabelValue(items, line + at, table.cellText(0, c), table.cellText(row, c), x);
     };
-    column(0, 0);
+    // The table's narrow number column is headed "CH"; a form reads better with the word.
+    addLabelValue(items, line, lookup(StrId::ChannelLabel), table.cellText(row, 0), x);
     column(1, 1);
     addLabelValue(items, line + 2, lookup(StrId::TxFrequencyLabel), edit.transmitText(), x);
     column(2, 3);

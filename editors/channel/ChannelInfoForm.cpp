@@ -121,8 +121,8 @@ std::string ChannelInfoForm::flagCellText(int channel, int field) const {
 
 std::string ChannelInfoForm::cellText(int row, int column) const {
     static constexpr StringId kHeaders[kColumns] = {
-        StrId::ChannelLabel,   StrId::ChannelFrequencyHeader, StrId::QtDqtHeader,
-        StrId::CompanderLabel, StrId::ScanAddLabel,           StrId::BeatShiftLabel};
+        StrId::ChannelNumberHeader, StrId::ChannelFrequencyHeader, StrId::QtDqtHeader,
+        StrId::CompanderLabel,      StrId::ScanAddLabel,           StrId::BeatShiftLabel};
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
         return {};
     if (row == 0)

@@ -40,6 +40,7 @@ TEST(ChannelInfoForm, CellTextsOfUsedAndEmptyChannels) {
         std::string text;
     };
     const Case cases[] = {
+        {0, 0, hashText(StrId::ChannelNumberHeader)},
         {0, 1, hashText(StrId::ChannelFrequencyHeader)},
         {1, 0, "1"},
         {1, 1, "(1)     446.00625"},
