@@ -1,7 +1,9 @@
 #include "app/ui/FilterEdit.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "app/CharacterFilter.h"
@@ -32,6 +34,41 @@ void postUpperCase(QLineEdit* edit, char32_t lower) {
         edit, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, kResentMarker, 0, 0, text));
 }
 
+// True when the mode lets a paste through (the unrestricted mode).
+bool pasteAllowed(std::uint8_t mode, const QLineEdit& edit) {
+    return filterCharacter(mode, 0x16, boxState(edit)) == FilterVerdict::Accept;
+}
+
+// The middle button pastes the selection on X11 without a key press: refused where a paste is.
+bool swallowMiddleClickPaste(std::uint8_t mode, QLineEdit& edit, QMouseEvent* event) {
+    if (event->button() != Qt::MiddleButton || pasteAllowed(mode, edit))
+        return false;
+    event->accept();
+    return true;
+}
+
+// Text an input method commits, through the filter one character at a time; a letter the
+// mode turns is taken in upper case.
+void filterCommit(std::uint8_t mode, QLineEdit& edit, QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty() || pasteAllowed(mode, edit))
+        return;
+    QString kept;
+    for (const char32_t c : commit.toUcs4()) {
+        switch (filterCharacter(mode, c, boxState(edit))) {
+        case FilterVerdict::Accept:
+            kept += QString::fromUcs4(&c, 1);
+            break;
+        case FilterVerdict::ResendUpper:
+            kept += QChar(static_cast<char16_t>(c - 'a' + 'A'));
+            break;
+        case FilterVerdict::Reject:
+            break;
+        }
+    }
+    event->setCommitString(kept, event->replacementStart(), event->replacementLength());
+}
+
 } // namespace
 
 char32_t typedCharacter(const QKeyEvent& event) {
@@ -58,6 +95,7 @@ char32_t typedCharacter(const QKeyEvent& event) {
 
 FilterEdit::FilterEdit(QWidget* parent) : QLineEdit(parent) {
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(false);
 }
 
 void FilterEdit::keyPressEvent(QKeyEvent* event) {
@@ -89,7 +127,29 @@ void FilterEdit::focusInEvent(QFocusEvent* event) {
         QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
-DigitEdit::DigitEdit(QWidget* parent) : QLineEdit(parent) {}
+void FilterEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (!swallowMiddleClickPaste(mode_, *this, event))
+        QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilterEdit::inputMethodEvent(QInputMethodEvent* event) {
+    filterCommit(mode_, *this, event);
+    QLineEdit::inputMethodEvent(event);
+}
+
+DigitEdit::DigitEdit(QWidget* parent) : QLineEdit(parent) {
+    setAcceptDrops(false);
+}
+
+void DigitEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (!swallowMiddleClickPaste(filter::Digits, *this, event))
+        QLineEdit::mouseReleaseEvent(event);
+}
+
+void DigitEdit::inputMethodEvent(QInputMethodEvent* event) {
+    filterCommit(filter::Digits, *this, event);
+    QLineEdit::inputMethodEvent(event);
+}
 
 void DigitEdit::keyPressEvent(QKeyEvent* event) {
     const char32_t c = typedCharacter(*event);

@@ -7,9 +7,11 @@
 // later, after the event loop ran). Rejected characters are dropped without a sound. The whole
 // text is selected when the box gains the focus; a right click shows no context menu.
 // Clipboard and undo shortcuts count as their control characters (Ctrl+V = 0x16 ...), so in
-// a restricted mode nothing can be pasted around the filter.
+// a restricted mode nothing can be pasted around the filter: neither by a drop, nor by the
+// middle mouse button's paste of the selection; text from an input method passes the same
+// filter character by character.
 //
-// DigitEdit: accepts only the digits 0-9 and Backspace.
+// DigitEdit: accepts only the digits 0-9 and Backspace, by the same ways in.
 
 #include <QLineEdit>
 #include <cstdint>
@@ -31,6 +33,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     std::uint8_t mode_ = 0;
@@ -43,6 +47,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 } // namespace tsw::ui

@@ -61,7 +61,6 @@ public:
     static constexpr int kRows = 17;
     static constexpr int kColumns = 6;
     static constexpr int kLastDataColumn = 5;
-    static constexpr int kLastWrapColumn = 4; // Left/Right arrows wrap at this column
     static constexpr int kColumnWidths[kColumns] = {975, 1650, 1380, 1875, 1875, 2025}; // twips
     static constexpr int kWindowWidth = 659;                                            // pixels
     static constexpr int kHelpTopic = 150;

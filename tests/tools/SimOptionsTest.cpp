@@ -63,6 +63,7 @@ TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {
         {"--fault-nak", "0"}, {"--fault-no-ack", "x"},
         {"--delay-ms", "-1"}, {"--serial", "1234567890123"},
         {"--save=yes"},       {"--info-block", "00"},
+        {"--save"}, // nowhere to save to
     };
     for (const auto& args : bad) {
         SimOptions o;

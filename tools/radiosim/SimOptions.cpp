@@ -217,6 +217,8 @@ std::string parseOptions(std::span<const std::string> args, SimOptions& out) {
     for (const auto& [rule, value] : parsed)
         if (auto error = rule->set(value, out); !error.empty())
             return std::string(rule->name) + " " + error;
+    if (out.save && out.imagePath.empty())
+        return "--save needs --image FILE to write to";
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
@@ -61,6 +62,8 @@ private slots:
     void filterEditModeTwentyOneKeepsASingleA();
     void filterEditSelectsAllOnFocusAndHasNoContextMenu();
     void filterEditBlocksPasteInRestrictedModes();
+    void inputMethodTextPassesTheFilter_data();
+    void inputMethodTextPassesTheFilter();
     void digitEditTakesOnlyDigits();
     void enterMovesOnLikeTabExceptOnCloseAndHelp();
     void f1OpensTheControlsTopicElseTheForms();
@@ -142,6 +145,38 @@ void EditorFormTest::filterEditBlocksPasteInRestrictedModes() {
         QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit.text(), mode == filter::All ? QString("12x") : QString());
     }
+}
+
+void EditorFormTest::inputMethodTextPassesTheFilter_data() {
+    QTest::addColumn<int>("mode"); // -1: a DigitEdit
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("hex turns and drops") << int(filter::Hex) << "1a2x"
+                                         << "1A2";
+    QTest::newRow("digits") << int(filter::Digits) << "12ab3"
+                            << "123";
+    QTest::newRow("unrestricted") << int(filter::All) << "x y"
+                                  << "x y";
+    QTest::newRow("digit box") << -1 << "4-5"
+                               << "45";
+}
+
+void EditorFormTest::inputMethodTextPassesTheFilter() {
+    QFETCH(int, mode);
+    QFETCH(QString, commit);
+    QFETCH(QString, shown);
+    FilterEdit filtered;
+    DigitEdit digits;
+    QLineEdit* edit = &digits;
+    if (mode >= 0) {
+        filtered.setMode(static_cast<std::uint8_t>(mode));
+        edit = &filtered;
+    }
+    showAndFocus(edit, edit);
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(edit, &event);
+    QCOMPARE(edit->text(), shown);
 }
 
 void EditorFormTest::digitEditTakesOnlyDigits() {
