@@ -49,29 +49,53 @@ std::string readBackupFolder(std::string_view dataDirectory) {
     return (fs::path(dataDirectory) / kBackupFolder).string();
 }
 
-ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view modelCode,
-                                const RadioImage& image, const LocalDateTime& when) {
-    const fs::path folder = readBackupFolder(dataDirectory);
-    ReadBackupResult out;
+std::string ReadBackupResult::failureText() const {
+    std::string text;
+    for (const BackupAttempt& f : failures) {
+        if (!text.empty())
+            text += '\n';
+        text += f.path + ": " + f.result.message;
+    }
+    return text;
+}
+
+namespace {
+
+// One attempt in one folder: the file written, or the place that failed and why.
+BackupAttempt saveInFolder(const fs::path& folder, std::string_view modelCode,
+                           const RadioImage& image, const LocalDateTime& when) {
     std::error_code ec;
     fs::create_directories(folder, ec);
-    if (ec) {
-        out.path = folder.string();
-        out.result.error = ec.value();
-        out.result.message = ec.message();
-        return out;
-    }
+    if (ec)
+        return {folder.string(), {ec.value(), ec.message()}};
     for (int n = 1; n <= kMaxSameSecond; ++n) {
         const fs::path candidate = folder / readBackupFileName(modelCode, when, n);
         if (fs::exists(candidate, ec))
             continue;
-        out.path = candidate.string();
-        out.result = datafile::writeDataFile(out.path, image);
-        return out;
+        return {candidate.string(), datafile::writeDataFile(candidate.string(), image)};
     }
-    out.path = (folder / readBackupFileName(modelCode, when)).string();
-    out.result.error = EEXIST;
-    out.result.message = std::generic_category().message(EEXIST);
+    return {(folder / readBackupFileName(modelCode, when)).string(),
+            {EEXIST, std::generic_category().message(EEXIST)}};
+}
+
+} // namespace
+
+ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view fallbackDirectory,
+                                std::string_view modelCode, const RadioImage& image,
+                                const LocalDateTime& when) {
+    ReadBackupResult out;
+    std::vector<std::string_view> places{dataDirectory};
+    if (!fallbackDirectory.empty()) // an empty one would be the working directory
+        places.push_back(fallbackDirectory);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        BackupAttempt attempt = saveInFolder(readBackupFolder(places[i]), modelCode, image, when);
+        if (attempt.result) {
+            out.path = std::move(attempt.path);
+            out.inFallback = i > 0;
+            return out;
+        }
+        out.failures.push_back(std::move(attempt));
+    }
     return out;
 }
 

@@ -7,10 +7,13 @@
 //   <data directory>/Backups/H5520_2026-12-06_14-03-59.dat   (a second one in the same
 //   <data directory>/Backups/H5520_2026-12-06_14-03-59_2.dat  second gets a number)
 //
-// Backups are never overwritten or removed by the program.
+// Backups are never overwritten or removed by the program. When the data directory cannot
+// take them (the program's own DATA folder after a system-wide install belongs to root), they
+// go to the same "Backups" folder under a per-user fallback directory instead.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/AtomicFile.h"
 #include "app/RadioImage.h"
@@ -33,14 +36,25 @@ std::string readBackupFileName(std::string_view modelCode, const LocalDateTime& 
 // trailing separator).
 std::string readBackupFolder(std::string_view dataDirectory);
 
-struct ReadBackupResult {
-    std::string path;       // the file written, or the one that could not be written
-    FileWriteResult result; // error 0 on success
-    explicit operator bool() const { return static_cast<bool>(result); }
+struct BackupAttempt {
+    std::string path;       // the folder that could not be made or the file not written
+    FileWriteResult result; // why
 };
 
-// Writes `image` (header and image, atomically) as a new backup file; creates the folder.
-ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view modelCode,
-                                const RadioImage& image, const LocalDateTime& when);
+struct ReadBackupResult {
+    std::string path;                    // the file written; empty when none was
+    bool inFallback = false;             // written under the fallback directory
+    std::vector<BackupAttempt> failures; // each place that could not take it, in order
+    explicit operator bool() const { return !path.empty(); }
+    // "<path>: <reason>" for each failure, one a line.
+    std::string failureText() const;
+};
+
+// Writes `image` (header and image, atomically) as a new backup file in the Backups folder
+// of `dataDirectory`, creating the folder. When that folder cannot be made or the file cannot
+// be written there, tries the Backups folder of `fallbackDirectory` (unless it is empty).
+ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view fallbackDirectory,
+                                std::string_view modelCode, const RadioImage& image,
+                                const LocalDateTime& when);
 
 } // namespace tsw

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
@@ -133,15 +134,19 @@ void TransferDialog::keepBackup() {
     RadioImage read;
     read.copyFrom(transfer_.receiveBuffer());
     const auto& g = link_.Globals();
+    // The program's own data folder is not the user's after a system-wide install: the
+    // backup then goes to the user's application data folder.
+    const std::string fallback =
+        toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const ReadBackupResult saved =
-        saveReadBackup(g.dataDirectory, link_.radioModelCode, read, localDateTimeNow());
+        saveReadBackup(g.dataDirectory, fallback, link_.radioModelCode, read, localDateTimeNow());
     if (saved) {
-        backupPath_ = QString::fromStdString(saved.path);
+        backupPath_ = fromStd(saved.path);
         return;
     }
     Prompt p = textPrompt(StrId::ReadBackupFailed, StrId::ConfirmCaption, PromptIcon::Exclamation,
                           link_.Texts());
-    p.text = fillTemplate(p.text, {saved.path + ": " + saved.result.message});
+    p.text = fillTemplate(p.text, {saved.failureText()});
     link_.Prompter().ask(p);
 }
 

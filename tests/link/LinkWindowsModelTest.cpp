@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -110,10 +111,10 @@ TEST(ReadBackup, EveryReadIsKeptAndNoneIsOverwritten) {
     first.setByte(0x10, 0x01);
     RadioImage second;
     second.setByte(0x10, 0x02);
-    const auto a = saveReadBackup(data, "H5520", first, t);
-    const auto b = saveReadBackup(data, "H5520", second, t); // the same second
-    ASSERT_TRUE(a) << a.result.message;
-    ASSERT_TRUE(b) << b.result.message;
+    const auto a = saveReadBackup(data, "", "H5520", first, t);
+    const auto b = saveReadBackup(data, "", "H5520", second, t); // the same second
+    ASSERT_TRUE(a) << a.failureText();
+    ASSERT_TRUE(b) << b.failureText();
     EXPECT_EQ(fs::path(a.path).parent_path(), fs::path(readBackupFolder(data)));
     EXPECT_EQ(fs::path(b.path).filename(), "H5520_2026-12-06_14-03-59_2.dat");
     RadioImage back;
@@ -123,14 +124,58 @@ TEST(ReadBackup, EveryReadIsKeptAndNoneIsOverwritten) {
     EXPECT_EQ(back, second);
 }
 
-TEST(ReadBackup, AFolderThatCannotBeMadeIsReported) {
-    test::TempDir dir;
-    test::writeText(dir.file("DATA"), "a file where the data folder should be");
-    const auto r = saveReadBackup(dir.file("DATA").string(), "H5520", RadioImage{},
-                                  LocalDateTime{2026, 1, 1, 0, 0, 0});
-    EXPECT_FALSE(r);
-    EXPECT_NE(r.result.error, 0);
-    EXPECT_FALSE(r.result.message.empty());
+// A folder below a regular file can be made by nobody, root included.
+TEST(ReadBackup, TheFallbackTakesItOnlyWhenTheDataDirectoryCannot) {
+    enum class Place { Data, Fallback, Nowhere };
+    enum class Fallback { Writable, Blocked, NoneGiven };
+    struct Case {
+        const char* name;
+        bool dataWritable;
+        Fallback fallback;
+        Place expected;
+        std::size_t failures;
+    };
+    const Case cases[] = {
+        {"data directory writable", true, Fallback::Writable, Place::Data, 0},
+        {"data directory blocked", false, Fallback::Writable, Place::Fallback, 1},
+        {"both blocked", false, Fallback::Blocked, Place::Nowhere, 2},
+        {"data directory blocked, no fallback", false, Fallback::NoneGiven, Place::Nowhere, 1},
+    };
+    const bool backupsInWorkingDirectory = fs::exists(kBackupFolder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::writeText(dir.file("plain"), "a file where a folder would have to be");
+        const fs::path blocked = dir.file("plain") / "below";
+        const std::string data = ((c.dataWritable ? dir.path() : blocked) / "DATA").string() + "/";
+        const std::string fallback = c.fallback == Fallback::NoneGiven ? ""
+                                     : c.fallback == Fallback::Writable
+                                         ? dir.file("user").string()
+                                         : (blocked / "user").string();
+        RadioImage image;
+        image.setByte(0x10, 0x5A);
+        const auto r = saveReadBackup(data, fallback, "H5520", image, {2026, 1, 2, 3, 4, 5});
+
+        EXPECT_EQ(static_cast<bool>(r), c.expected != Place::Nowhere) << r.failureText();
+        EXPECT_EQ(r.inFallback, c.expected == Place::Fallback);
+        ASSERT_EQ(r.failures.size(), c.failures);
+        if (!r.failures.empty())
+            EXPECT_EQ(r.failures[0].path, readBackupFolder(data));
+        for (const BackupAttempt& f : r.failures)
+            EXPECT_TRUE(f.result.error != 0 && !f.result.message.empty());
+        if (c.expected != Place::Nowhere) {
+            const std::string& place = c.expected == Place::Data ? data : fallback;
+            EXPECT_EQ(fs::path(r.path).parent_path(), fs::path(readBackupFolder(place)));
+            RadioImage back;
+            ASSERT_EQ(datafile::readDataFile(r.path, back), datafile::ReadResult::Ok);
+            EXPECT_EQ(back, image);
+        }
+        // Nothing lands anywhere else: the blocking file and at most the one backup.
+        const auto files = std::count_if(fs::recursive_directory_iterator(dir.path()), {},
+                                         [](const auto& e) { return e.is_regular_file(); });
+        EXPECT_EQ(files, c.expected == Place::Nowhere ? 1 : 2);
+        EXPECT_EQ(fs::exists(kBackupFolder), backupsInWorkingDirectory);
+    }
 }
 
 } // namespace

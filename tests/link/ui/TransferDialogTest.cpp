@@ -1,12 +1,14 @@
 // Read from Radio and Write to Radio against the simulated radio on COM1: through the
 // program's menu after a start-up whose settings map COM1 to the simulator, then through the
-// commands alone for the refusal, a fault with Retry and Cancel, and the Cancel button.
+// commands alone for the refusal, a fault with Retry and Cancel, a data directory nobody can
+// write (the backup goes to the user's data folder), and the Cancel button.
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/CommandIds.h"
@@ -87,6 +89,7 @@ private slots:
     void readAndWriteThroughTheProgramMenu();
     void refusedWriteSendsNothing();
     void aFaultAsksRetryOrCancel();
+    void aDataDirectoryNobodyCanWriteLeavesTheBackupWithTheUser();
     void cancelSendsNothingAndTheFieldBeingEditedCountsFirst();
 
 private:
@@ -226,6 +229,29 @@ void TransferDialogTest::aFaultAsksRetryOrCancel() {
         radio.stop();
         QCOMPARE(sentBursts(log).back(), std::string("45"));
     }
+}
+
+void TransferDialogTest::aDataDirectoryNobodyCanWriteLeavesTheBackupWithTheUser() {
+    QStandardPaths::setTestModeEnabled(true); // under ~/.qttest, not the user's own data
+    const fs::path userData =
+        ui::toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const fs::path userBackups = readBackupFolder(userData.string());
+    fs::remove_all(userData);
+    shell_ = std::make_unique<RecordingShell>();
+    RadioSim radio = radioOnCom1(*dir_, radioMemory());
+    // A folder below a regular file cannot be made, not even by root.
+    writeText(dir_->file("plain"), "not a folder");
+    globals().dataDirectory = (dir_->file("plain") / "DATA").string() + "/";
+    DialogScript script;
+    startThenOk(script);
+    ui::runReadFromRadio(*shell_);
+    QVERIFY(script.done());
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::ReadComplete));
+    QCOMPARE(script.unexpected(), 0); // no failure message
+    QVERIFY(fs::is_directory(userBackups));
+    QCOMPARE(std::distance(fs::directory_iterator(userBackups), fs::directory_iterator()), 1);
+    QVERIFY(RadioSim::readImageFile(fs::directory_iterator(userBackups)->path()) == radioMemory());
+    fs::remove_all(userData);
 }
 
 void TransferDialogTest::cancelSendsNothingAndTheFieldBeingEditedCountsFirst() {
