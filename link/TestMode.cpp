@@ -222,13 +222,17 @@ bool TestModeSession::SetNarrow() {
 }
 
 bool TestModeSession::OpenTuningItem(std::uint8_t itemCode) {
-    if (!SwitchPttOffFirst() || !ReadTuningForPrint())
+    if (!SwitchPttOffFirst() || !ReadAndStoreTuning())
         return false;
     itemCode_ = itemCode;
     return Run([&] { return link_.SelectTuningItem(itemCode); }, false, OnCancel::ReleaseAndClose);
 }
 
 bool TestModeSession::ReadTuningForPrint() {
+    return SwitchPttOffFirst() && ReadAndStoreTuning();
+}
+
+bool TestModeSession::ReadAndStoreTuning() {
     std::array<std::uint8_t, TuningValues::kBlockSize> block{};
     if (!Run([&] { return link_.ReadTuningData(block); }, false, OnCancel::ReleaseAndClose))
         return false;

@@ -45,8 +45,11 @@ public:
     bool SetNarrow();
     // Reads and stores the tuning data, then selects the item in the radio.
     bool OpenTuningItem(std::uint8_t itemCode);
-    // Reads and stores the tuning data for printing.
+    // Reads and stores the tuning data for printing (the transmitter off first).
     bool ReadTuningForPrint();
+    // Every control but PTT starts with this: a transmitter that is on is switched off (the
+    // pttOn flag follows). False when the user gave up.
+    bool SwitchPttOffFirst();
     // The Close button: the current signalling again, then the end command.
     void Close(std::uint8_t signalling);
 
@@ -56,7 +59,7 @@ public:
 private:
     enum class OnCancel { JustClose, ReleaseAndClose };
     bool Run(const std::function<int()>& command, bool doneWhenLost, OnCancel onCancel);
-    bool SwitchPttOffFirst();
+    bool ReadAndStoreTuning();
 
     SerialLink& link_;
     bool closeRequested_ = false;

@@ -215,6 +215,11 @@ void TestModeDialog::printClicked() {
     const CommandScope scope(busy_);
     if (finished_)
         return;
+    // The transmitter goes off before anything else, the question included: it must not
+    // stay keyed while the box waits for an answer.
+    session_.SwitchPttOffFirst();
+    if (!afterCommand())
+        return;
     Prompt ask = textPrompt(StrId::PrintTuningDataQuestion, StrId::PrintCaption,
                             PromptIcon::Question, link_.Texts());
     ask.buttons = PromptButtons::OkCancel;

@@ -142,6 +142,43 @@ TEST_F(TestModeTest, DialogCommandsSendTheirBytes) {
     EXPECT_EQ(std::vector<Bytes>(w.begin() + static_cast<long>(from), w.end()), expected);
 }
 
+TEST(TestModeSessionTest, EveryCommandButPttSwitchesTheTransmitterOffFirst) {
+    using Bytes = LinkRig::Bytes;
+    struct Case {
+        const char* name;
+        std::function<void(TestModeSession&)> run;
+        std::vector<Bytes> sent; // after the transmitter is off
+    };
+    const std::vector<Case> cases = {
+        {"channel", [](TestModeSession& s) { s.SelectTestChannel(2); }, {{0x10, 2}, {0x06}}},
+        {"signalling", [](TestModeSession& s) { s.SelectSignalling(4); }, {{0x11, 4}}},
+        {"wide", [](TestModeSession& s) { s.SetWide(); }, {{0x46}}},
+        {"narrow", [](TestModeSession& s) { s.SetNarrow(); }, {{0x47}}},
+        {"tuning item",
+         [](TestModeSession& s) { s.OpenTuningItem(0x1C); },
+         {{0x05}, {0x06}, {0x1C, 0x0D}}},
+        {"print", [](TestModeSession& s) { s.ReadTuningForPrint(); }, {{0x05}, {0x06}}},
+        {"close", [](TestModeSession& s) { s.Close(1); }, {{0x11, 1}, {0x45}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        rig.link.SetDevicePath("/dev/fake");
+        ASSERT_EQ(rig.link.Open(), 1);
+        rig.radio.mode = FakeRadio::Mode::Tuning;
+        rig.g.flags.pttOn = true;
+        TestModeSession s(rig.link);
+        const auto from = rig.writes().size();
+        c.run(s);
+        std::vector<Bytes> expected{{0x08, 0x0E}};
+        expected.insert(expected.end(), c.sent.begin(), c.sent.end());
+        const auto w = rig.writes();
+        EXPECT_EQ(std::vector<Bytes>(w.begin() + static_cast<long>(from), w.end()), expected);
+        EXPECT_FALSE(rig.g.flags.pttOn);
+        EXPECT_TRUE(rig.prompt.asked.empty());
+    }
+}
+
 TEST_F(TestModeTest, PttWaitsEightHundredMillisecondsThenKeepsFiveHundred) {
     ASSERT_EQ(link.Open(), 1);
     const auto start = clock.now();

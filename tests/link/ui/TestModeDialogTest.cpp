@@ -138,14 +138,19 @@ void TestModeDialogTest::printAsksThenReadsTheTuningDataAndPrintsIt() {
     RadioSim radio = radioOnCom1(*dir_, memory);
     int printed = -1;
     std::size_t channelBytes = 0;
-    ui::setTuningPrinter([&](QWidget*, const TuningValues& v, std::span<const std::uint8_t> ch) {
+    bool receiveShown = false;
+    ui::setTuningPrinter([&](QWidget* parent, const TuningValues& v,
+                             std::span<const std::uint8_t> ch) {
         printed = v.current[3];
         channelBytes = ch.size();
+        auto* d = qobject_cast<TestModeDialog*>(parent);
+        receiveShown = d && !d->button(1337)->isChecked() && visible(d, 1189) && !visible(d, 1192);
         return true;
     });
     DialogScript script;
     script
         .on<TestModeDialog>([](TestModeDialog* d) {
+            d->button(1337)->click(); // PTT on: Print switches the transmitter off first
             d->button(1184)->click();
             d->button(1183)->click();
         })
@@ -159,9 +164,13 @@ void TestModeDialogTest::printAsksThenReadsTheTuningDataAndPrintsIt() {
     QCOMPARE(script.messages().at(1).text, uiText(StrId::TuningDataPrinted));
     QCOMPARE(printed, 0x5A);
     QCOMPARE(channelBytes, std::size_t{128});
+    QVERIFY(receiveShown);
+    QVERIFY(!globals().flags.pttOn);
     radio.stop();
     const auto sent = sentBursts(dir_->file("radio.log"));
     QCOMPARE(std::count(sent.begin(), sent.end(), std::string("05")), 2); // entry and print
+    const std::vector<std::string> expected = {"08 0D", "08 0E", "05", "06", "11 01", "45"};
+    QCOMPARE(tailFrom(sent, "08 0D"), expected);
 }
 
 void TestModeDialogTest::helpFollowsTheFocusedControl() {
