@@ -45,7 +45,25 @@ std::optional<std::size_t> initialTuningIndex(std::uint8_t itemCode) {
     }
 }
 
+namespace {
+
+class UnderWay {
+public:
+    explicit UnderWay(int& n) : n_(n) { ++n_; }
+    ~UnderWay() { --n_; }
+    UnderWay(const UnderWay&) = delete;
+    UnderWay& operator=(const UnderWay&) = delete;
+
+private:
+    int& n_;
+};
+
+} // namespace
+
 bool TuningAdjustment::Acknowledged(const std::function<int()>& command) {
+    // The dialog's windows keep running while we wait, its meter timer too; a reading now would
+    // throw our acknowledgement away (or take it for the reading), so the meter waits.
+    const UnderWay underWay(commandsUnderWay_);
     while (command() != 0) {
         if (gaveUp_)
             return false;
@@ -83,8 +101,8 @@ bool TuningAdjustment::SetPtt(bool on) {
 }
 
 TuningAdjustment::Tick TuningAdjustment::MeterTick(bool measuring, std::uint8_t& reading) {
-    if (!measuring)
-        return Tick::Idle;
+    if (!measuring || commandUnderWay())
+        return Tick::Idle; // the next tick reads
     return link_.ReadMeter(readingCode_, reading) == 0 ? Tick::Reading : Tick::Failed;
 }
 

@@ -41,7 +41,8 @@ public:
     bool SetPtt(bool on);
 
     enum class Tick { Idle, Reading, Failed };
-    // One timer tick: only while measuring, one meter reading. On a missing reading the
+    // One timer tick: only while measuring and no other command is under way (waiting for its
+    // acknowledgement or its Retry question), one meter reading. On a missing reading the
     // caller stops the timer and calls MeterRetry().
     Tick MeterTick(bool measuring, std::uint8_t& reading);
     // After a missing reading: true to start the timer again, false when the dialog closes.
@@ -50,6 +51,8 @@ public:
     bool closeRequested() const { return closeRequested_; }
     bool gaveUp() const { return gaveUp_; }
     std::uint8_t initialValue() const { return initial_; }
+    // True while a command waits for its acknowledgement or its Retry question is open.
+    bool commandUnderWay() const { return commandsUnderWay_ > 0; }
 
 private:
     bool Acknowledged(const std::function<int()>& command);
@@ -60,6 +63,7 @@ private:
     std::uint8_t initial_;
     bool gaveUp_ = false;
     bool closeRequested_ = false;
+    int commandsUnderWay_ = 0;
 };
 
 } // namespace tsw

@@ -2,6 +2,7 @@
 // The live reading of an adjustment dialog: every 550 ms, while measuring (the Start button is
 // pressed), one meter reading with a 300 ms time-out. A missing reading stops the timer and
 // asks to retry: Retry starts it again, Cancel releases the radio (the dialog then closes).
+// A tick that comes while another command of the dialog is under way reads nothing.
 
 #include <QObject>
 #include <QTimer>

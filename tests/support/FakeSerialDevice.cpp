@@ -8,6 +8,8 @@ namespace tsw::test {
 void VirtualClock::sleepMs(std::uint32_t ms) {
     sleeps.push_back(ms);
     now_ += ms;
+    if (onSleep)
+        onSleep();
 }
 
 // ---- FakeSerialDevice -------------------------------------------------------------------------

@@ -28,6 +28,8 @@ public:
             now_ = t;
     }
     std::vector<std::uint32_t> sleeps; // every sleep asked for, in order
+    // Called after every sleep, as the GUI's clock runs the windows' timers while it waits.
+    std::function<void()> onSleep;
 
 private:
     std::uint64_t now_ = 0;

@@ -1,5 +1,6 @@
 // The adjustment dialogs against the simulated radio: the exact bytes of OK and Cancel, the
-// meter that reads only while measuring, and the tabbed dialog's value, PTT and store.
+// meter that reads only while measuring, and the tabbed dialog's value, PTT and store. On the
+// fake device: a meter tick that falls inside another command's wait reads nothing.
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include "link/ui/TestModeDialog.h"
 #include "link/ui/TuningMeter.h"
 #include "tests/link/ui/LinkUiSupport.h"
+#include "tests/support/FakeSerialDevice.h"
 
 using namespace tsw;
 using namespace tsw::test;
@@ -59,6 +61,47 @@ void openItem(DialogScript& script, int row, std::function<void(Dialog*)> act) {
         .template on<Dialog>(std::move(act));
 }
 
+// Retry on the first question, Cancel after; `whileOpen` runs while the question is shown.
+class RetryOncePrompt : public UserPrompt {
+public:
+    PromptAnswer ask(const Prompt&) override {
+        if (whileOpen)
+            whileOpen();
+        return asked++ == 0 ? PromptAnswer::Retry : PromptAnswer::Cancel;
+    }
+    std::function<void()> whileOpen;
+    int asked = 0;
+};
+
+// A link on the fake device and virtual clock, the radio in its tuning mode.
+struct FakeLinkRig {
+    FakeLinkRig() {
+        link.SetDevicePath("/dev/fake");
+        link.Open();
+        radio.mode = FakeRadio::Mode::Tuning;
+    }
+    VirtualClock clock;
+    FakeSerialDevice device{clock};
+    FakeRadio radio{device, clock};
+    AppGlobals g;
+    RetryOncePrompt prompt;
+    SerialLink link{device, clock, prompt, g};
+};
+
+Bursts hexBursts(const std::vector<std::vector<std::uint8_t>>& writes, std::size_t from) {
+    Bursts out;
+    for (std::size_t i = from; i < writes.size(); ++i) {
+        std::string burst;
+        for (std::uint8_t b : writes[i]) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, burst.empty() ? "%02X" : " %02X", b);
+            burst += hex;
+        }
+        out.push_back(burst);
+    }
+    return out;
+}
+
 } // namespace
 
 class TuningDialogTest : public QObject {
@@ -68,6 +111,7 @@ private slots:
     void init();
     void singleDialogsSendTheirBytesAndTheMeterReadsOnlyWhileMeasuring();
     void tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnCancel();
+    void aMeterTickNeverCutsIntoAnotherCommand();
 
 private:
     Bursts runTestMode(DialogScript& script);
@@ -166,6 +210,97 @@ void TuningDialogTest::tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnCancel
     std::snprintf(initial, sizeof initial, "73 20 %02X",
                   radioMemory().byte(layout::kTuningData + 6));
     QCOMPARE(between(sent, "73 0D", "73 0E").at(0), (Bursts{"73 20 0A", initial, "73 0E"}));
+}
+
+// The window's timer keeps running while a command waits for its acknowledgement (the GUI
+// clock processes events) and while a Retry question is open. Here the radio delays every
+// acknowledgement by 250 ms and the meter's timer fires 100 ms into the wait (or while the
+// question is shown): only the command's own bytes may go out.
+void TuningDialogTest::aMeterTickNeverCutsIntoAnotherCommand() {
+    struct Case {
+        const char* name;
+        std::size_t item; // in the tuning item list
+        bool firstAckMissing;
+        std::function<void(QDialog*)> act;
+        Bursts sent;
+    };
+    const auto tabbed = [](QDialog* d) { return static_cast<TabbedTuningDialog*>(d); };
+    const auto single = [](QDialog* d) { return static_cast<SingleTuningDialog*>(d); };
+    const std::vector<Case> cases = {
+        {"value change", 0, false, [&](QDialog* d) { tabbed(d)->changeValue(0x41); }, {"61 20 41"}},
+        {"PTT", 0, false, [&](QDialog* d) { tabbed(d)->pttButton()->click(); }, {"08 0D"}},
+        {"OK with a typed value",
+         0,
+         false,
+         [&](QDialog* d) {
+             tabbed(d)->valueField()->setText("66");
+             tabbed(d)->okButton()->click();
+         },
+         {"61 20 42", "61 0E"}},
+        {"Retry question open",
+         0,
+         true,
+         [&](QDialog* d) { tabbed(d)->changeValue(0x41); },
+         {"61 20 41", "61 20 41"}},
+        {"single OK",
+         7,
+         false,
+         [&](QDialog* d) {
+             single(d)->valueField()->setText("200");
+             single(d)->okButton()->click();
+         },
+         {"1C 20 C8", "1C 0E"}},
+        {"single Cancel",
+         8,
+         false,
+         [&](QDialog* d) { single(d)->cancelButton()->click(); },
+         {"21 20 00", "21 0E"}},
+    };
+    for (const Case& c : cases) {
+        FakeLinkRig rig;
+        const TuningItem& item = kTuningItems.at(c.item);
+        std::unique_ptr<QDialog> d;
+        if (item.dialog == TuningDialog::Tabbed)
+            d = std::make_unique<TabbedTuningDialog>(rig.link, item, 1);
+        else
+            d = std::make_unique<SingleTuningDialog>(rig.link, item, 1);
+        d->show();
+        auto* meter = d->findChild<ui::TuningMeter*>();
+        meter->setMeasuring(true);
+        const auto timerFires = [meter] {
+            if (meter->active())
+                meter->tick();
+        };
+        std::uint64_t tickAt = 0;
+        rig.clock.onSleep = [&] {
+            if (tickAt != 0 && rig.clock.now() >= tickAt) {
+                tickAt = 0;
+                timerFires();
+            }
+        };
+        rig.prompt.whileOpen = timerFires;
+        bool dropNext = c.firstAckMissing;
+        rig.radio.filter = [&](const std::vector<std::uint8_t>& cmd,
+                               std::vector<std::uint8_t>& reply, int) {
+            if (reply != std::vector<std::uint8_t>{0x06} || cmd == std::vector<std::uint8_t>{0x06})
+                return;
+            reply.clear();
+            if (std::exchange(dropNext, false))
+                return;
+            rig.device.deliver({0x06}, 250);
+            tickAt = rig.clock.now() + 100;
+        };
+        const std::size_t from = rig.device.writes().size();
+        c.act(d.get());
+        rig.clock.onSleep = nullptr;
+        rig.radio.filter = nullptr;
+        const Bursts sent = hexBursts(rig.device.writes(), from);
+        std::string got = c.name;
+        for (const std::string& burst : sent)
+            got += " | " + burst;
+        QVERIFY2(sent == c.sent, got.c_str());
+        QCOMPARE(rig.prompt.asked, c.firstAckMissing ? 1 : 0);
+    }
 }
 
 QTEST_MAIN(TuningDialogTest)
