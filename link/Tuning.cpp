@@ -78,6 +78,7 @@ bool TuningAdjustment::Acknowledged(const std::function<int()>& command) {
 }
 
 bool TuningAdjustment::SetValue(std::uint8_t value) {
+    valueSent_ = true;
     return Acknowledged([&] { return link_.SetTuningValue(itemCode_, value); });
 }
 
@@ -87,6 +88,15 @@ bool TuningAdjustment::Ok(std::uint8_t value) {
 
 bool TuningAdjustment::Cancel() {
     return Ok(initial_);
+}
+
+bool TuningAdjustment::CancelIfChanged() {
+    // Where the radio keeps the starting values of these items in its tuning block is not
+    // certain, so the value we would put back may be the wrong byte. While nothing has been
+    // sent the radio still holds its own value: leave it alone rather than overwrite it.
+    if (!valueSent_)
+        return true;
+    return Cancel();
 }
 
 bool TuningAdjustment::Store() {

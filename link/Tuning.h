@@ -35,6 +35,9 @@ public:
     bool Ok(std::uint8_t value);
     // Cancel: the initial value back, then store it.
     bool Cancel();
+    // Cancel of a dialog that sends its value as it changes: as Cancel once a value has been
+    // sent, nothing at all before.
+    bool CancelIfChanged();
     // Stores the value the radio holds now (the tabbed dialog's OK).
     bool Store();
     // The transmitter of the tabbed dialog; the pttOn flag follows the radio.
@@ -63,6 +66,7 @@ private:
     std::uint8_t initial_;
     bool gaveUp_ = false;
     bool closeRequested_ = false;
+    bool valueSent_ = false;
     int commandsUnderWay_ = 0;
 };
 

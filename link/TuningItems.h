@@ -8,6 +8,8 @@
 //   7      0x1C  Battery Indicator Level (187)  54 (55 belongs to the same item)
 //   8      0x21  VOX1 (191)                     56
 //   9      0x23  VOX10 (190)                    57
+//
+// The places of the tabbed items' values (0..6) are assumed, not confirmed on a radio.
 
 #include <array>
 #include <cstddef>

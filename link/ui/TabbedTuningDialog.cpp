@@ -246,7 +246,7 @@ void TabbedTuningDialog::finish(int result, bool store) {
     if (link_.Globals().flags.pttOn)
         ok = adjustment_.SetPtt(false);
     if (ok)
-        store ? adjustment_.Store() : adjustment_.Cancel();
+        store ? adjustment_.Store() : adjustment_.CancelIfChanged();
     ptt_->setChecked(link_.Globals().flags.pttOn);
     QDialog::done(result);
 }

@@ -7,8 +7,9 @@
 // in steps of 8).
 //
 // Every change of the value is sent at once (SetTuningValue); OK stores it (StoreTuningValue);
-// Cancel puts the initial value back and stores it. The transmitter is switched off before
-// the dialog closes.
+// Cancel puts the initial value back and stores it, but only when a value was sent: the
+// place of these items' starting values in the tuning block is not certain, so an untouched
+// item is left as the radio holds it. The transmitter is switched off before the dialog closes.
 
 #include <QDialog>
 

@@ -110,7 +110,7 @@ private slots:
     void initTestCase();
     void init();
     void singleDialogsSendTheirBytesAndTheMeterReadsOnlyWhileMeasuring();
-    void tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnCancel();
+    void tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnlyAChangedValue();
     void aMeterTickNeverCutsIntoAnotherCommand();
 
 private:
@@ -182,11 +182,19 @@ void TuningDialogTest::singleDialogsSendTheirBytesAndTheMeterReadsOnlyWhileMeasu
     QCOMPARE(meter.at(1), std::string("06")); // the reading is acknowledged
 }
 
-void TuningDialogTest::tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnCancel() {
+void TuningDialogTest::tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnlyAChangedValue() {
     QString tab;
     bool frequencyPtt = false;
     bool squelchPtt = true;
     DialogScript script;
+    // Cancel with the value untouched sends nothing; with the transmitter on, only its off.
+    openItem<TabbedTuningDialog>(script, 5, [](TabbedTuningDialog* d) { // Sensitivity
+        d->cancelButton()->click();
+    });
+    openItem<TabbedTuningDialog>(script, 1, [](TabbedTuningDialog* d) { // TX power
+        d->pttButton()->click();
+        d->cancelButton()->click();
+    });
     openItem<TabbedTuningDialog>(script, 0, [&](TabbedTuningDialog* d) { // Frequency
         tab = d->tabs()->tabText(0);
         frequencyPtt = d->pttButton()->isVisibleTo(d);
@@ -209,7 +217,11 @@ void TuningDialogTest::tabbedDialogSendsEveryChangeStoresOnOkAndRestoresOnCancel
     char initial[16];
     std::snprintf(initial, sizeof initial, "73 20 %02X",
                   radioMemory().byte(layout::kTuningData + 6));
+    // A changed value is put back as the dialog started from it, then stored.
     QCOMPARE(between(sent, "73 0D", "73 0E").at(0), (Bursts{"73 20 0A", initial, "73 0E"}));
+    // Up to the next item's reading of the tuning data.
+    QCOMPARE(between(sent, "76 0D", "05").at(0), (Bursts{"05"}));
+    QCOMPARE(between(sent, "66 0D", "05").at(0), (Bursts{"08 0D", "08 0E", "05"}));
 }
 
 // The window's timer keeps running while a command waits for its acknowledgement (the GUI
