@@ -31,7 +31,10 @@ QString statusDateText(const QDateTime& t) {
     return formatted(t, "%m/%d/%y");
 }
 QString statusTimeText(const QDateTime& t) {
-    return formatted(t, "%I:%M:%S %p");
+    // "%I:%M:%S %p" with the marker as the C locale writes it: several locales (German,
+    // French ...) have no AM/PM text, and a 12-hour time without it is ambiguous.
+    return formatted(t, "%I:%M:%S ") +
+           (t.time().hour() < 12 ? QLatin1String("AM") : QLatin1String("PM"));
 }
 
 StatusPanes::StatusPanes(QStatusBar* bar)

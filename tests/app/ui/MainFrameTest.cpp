@@ -324,7 +324,8 @@ void MainFrameTest::statusPanesShowPortDateAndTime() {
     QCOMPARE(frame.statusPanes()->portPane()->text(), QString("COM3"));
     const QDateTime t(QDate(2004, 7, 9), QTime(15, 4, 5));
     QCOMPARE(statusDateText(t), QString("07/09/04"));
-    QVERIFY(statusTimeText(t).startsWith("03:04:05"));
+    QCOMPARE(statusTimeText(t), QString("03:04:05 PM"));
+    QCOMPARE(statusTimeText(QDateTime(QDate(2004, 7, 9), QTime(0, 0, 1))), QString("12:00:01 AM"));
     frame.runCommand(cmd::ViewStatusBar);
     QVERIFY(frame.statusBar()->isHidden());
     QVERIFY(!frame.action(cmd::ViewStatusBar)->isChecked());
