@@ -1,6 +1,8 @@
 // Every window of the program in English, Dutch and German (TSW_LANGUAGES="1,2,3,4,5,6" for all
 // six): the main window, each editor, the dialogs, the tree window and a help page, opened as
 // the user opens them. No text may be cut off by its control (tests/support/ui/TextFit.h).
+// Every help context a window or a menu command asks for is listed in help/contexts.txt (the
+// list the help book test resolves in every language).
 // With TSW_SCREENSHOT_DIR set, each window is also saved as <dir>/<letter>/<name>.png, with
 // the menus and the printed listing (print-all.pdf) beside them, for a person to read.
 
@@ -24,12 +26,16 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <map>
+#include <set>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/Settings.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/EditorForm.h"
+#include "app/ui/Help.h"
 #include "app/ui/MessagePrompt.h"
 #include "app/ui/QtLanguage.h"
 #include "app/ui/help/HelpWindow.h"
@@ -104,10 +110,15 @@ public:
         }
     }
 
-    // Saves the picture of `w` (when asked to) and records the cut texts of `checked` (of
-    // `w` when null).
+    // Saves the picture of `w` (when asked to), records the cut texts of `checked` (of `w`
+    // when null) and the help contexts of `w` and its widgets.
     void look(QWidget* w, const QString& name, const QWidget* checked = nullptr) {
         QCoreApplication::processEvents();
+        QList<QWidget*> widgets = w->findChildren<QWidget*>();
+        widgets << w;
+        for (const QWidget* each : widgets)
+            if (const int context = ui::helpContext(each))
+                contexts_[context] = name;
         if (!dir_.isEmpty())
             w->grab().save(dir_ + QLatin1Char('/') + name + QLatin1String(".png"));
         for (const QString& cut : test::cutTexts(checked ? checked : w))
@@ -121,13 +132,30 @@ public:
     }
 
     const QStringList& problems() const { return problems_; }
+    // Help context -> the window that asked for it.
+    const std::map<int, QString>& contexts() const { return contexts_; }
     const QString& folder() const { return dir_; }
 
 private:
     QString letter_;
     QString dir_;
     QStringList problems_;
+    std::map<int, QString> contexts_;
 };
+
+// The context numbers of help/contexts.txt ("number<TAB>page<TAB>what", '#' comments).
+std::set<int> listedHelpContexts() {
+    std::set<int> listed;
+    QFile file(QStringLiteral(TSW_SOURCE_DIR "/help/contexts.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return listed;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            listed.insert(line.section(QLatin1Char('\t'), 0, 0).toInt());
+    }
+    return listed;
+}
 
 } // namespace
 
@@ -262,6 +290,19 @@ void WindowTextsTest::textsFitTheirControls() {
     lookAtHelp(code, looker);
     printListing(looker);
     QVERIFY2(looker.problems().isEmpty(), qPrintable(looker.problems().join(QLatin1Char('\n'))));
+
+    std::map<int, QString> asked = looker.contexts();
+    for (const MenuDef& menu : mainMenus())
+        for (const CommandItem& item : menu.items)
+            if (!item.isSeparator())
+                asked[commandHelpContext(item.command)] = QStringLiteral("menu command");
+    const std::set<int> listed = listedHelpContexts();
+    QStringList unlisted;
+    for (const auto& [context, where] : asked)
+        if (!listed.count(context))
+            unlisted << QStringLiteral("%1 (%2)").arg(context).arg(where);
+    QVERIFY2(asked.size() > 20, "too few help contexts seen");
+    QVERIFY2(unlisted.isEmpty(), qPrintable("not in help/contexts.txt: " + unlisted.join(", ")));
 }
 
 // Each editor in its own MDI child as it first opens, and each tab of a tabbed editor.
