@@ -1,6 +1,7 @@
 #pragma once
 // The MDI child window that holds one editor form. It reports its creation and destruction to
-// the main frame (the open-editor count) and takes its title from the form's caption.
+// the main frame (the open-editor count) and takes its title from the form's caption. An editor
+// with a printed section has a Print entry in its window menu that prints that section.
 
 #include <QMdiSubWindow>
 
@@ -25,6 +26,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void addPrintEntry();
+    void printOwnSection();
+
     bool closing_ = false;
     int command_;
     EditorForm* form_;

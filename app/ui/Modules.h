@@ -35,4 +35,9 @@ inline constexpr char kTuningPrintEntry[] = "tsw62m_print_tuning_values";
 using TuningPrintEntry = bool (*)(QWidget* parent, const int* values, std::size_t valueCount,
                                   const std::uint8_t* testChannels, std::size_t channelBytes);
 
+// The print module's print request of an editor (its menu command; 1 for the channel edit
+// window): the print dialog, then that editor's section. True when the page went to the printer.
+inline constexpr char kEditorPrintEntry[] = "tsw62m_print_editor";
+using EditorPrintEntry = bool (*)(int editorCommand, QWidget* parent);
+
 } // namespace tsw::ui

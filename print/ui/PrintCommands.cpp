@@ -99,3 +99,9 @@ extern "C" Q_DECL_EXPORT bool tsw62m_print_tuning_values(QWidget* parent, const 
         std::span<const std::uint8_t>(testChannels, channelBytes));
 }
 static_assert(std::is_same_v<decltype(&tsw62m_print_tuning_values), tsw::ui::TuningPrintEntry>);
+
+// An editor's own print request as the program reaches it in the print module.
+extern "C" Q_DECL_EXPORT bool tsw62m_print_editor(int editorCommand, QWidget* parent) {
+    return tsw::print::ui::printRequest(editorCommand, parent);
+}
+static_assert(std::is_same_v<decltype(&tsw62m_print_editor), tsw::ui::EditorPrintEntry>);

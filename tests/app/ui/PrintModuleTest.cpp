@@ -1,10 +1,12 @@
 // Printing as the program gets it: a module beside the program that the first Print or Print
-// Preview command loads and that registers both commands, and whose entry the Test Mode
-// dialog's print-out calls. This test is linked as the program
-// is (the whole UI and core libraries, its own functions exported for the module), without
+// Preview command loads and that registers both commands, and whose entries the Test Mode
+// dialog's print-out and an editor window's own Print entry call. This test is linked as the
+// program is (the whole UI and core libraries, its own functions exported for the module), without
 // printing itself.
 
 #include <QDialog>
+#include <QMdiArea>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,13 +14,32 @@
 #include "app/CommandIds.h"
 #include "app/Settings.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/EditorFrame.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Modules.h"
+#include "app/ui/UiText.h"
 #include "tests/support/ui/ModalAnswerer.h"
 #include "tests/support/ui/ShellFixture.h"
 
 using namespace tsw;
 using namespace tsw::ui;
+
+namespace {
+
+// The Print entry in the window menu of the open editor of `command`; null without one.
+QAction* printEntry(const CMainFrame& frame, int command) {
+    for (QMdiSubWindow* w : frame.mdiArea()->subWindowList()) {
+        auto* editor = qobject_cast<EditorFrame*>(w);
+        if (!editor || editor->command() != command || !w->systemMenu())
+            continue;
+        for (QAction* a : w->systemMenu()->actions())
+            if (a->text() == uiText(StrId::MenuFilePrint))
+                return a;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class PrintModuleTest : public QObject {
     Q_OBJECT
@@ -27,6 +48,9 @@ private slots:
     void withoutTheModuleTheCommandEndsQuietly();
     void printPreviewLoadsTheModuleAndRuns();
     void testModePrintOutIsReachedThroughTheModule();
+    void editorWindowMenuHasPrintForPrintedSections_data();
+    void editorWindowMenuHasPrintForPrintedSections();
+    void editorPrintEntryOpensThePrintDialog();
 };
 
 void PrintModuleTest::initTestCase() {
@@ -98,6 +122,65 @@ void PrintModuleTest::testModePrintOutIsReachedThroughTheModule() {
     QVERIFY(!print(nullptr, values, 62, channels, 128)); // the print dialog was cancelled
     QVERIFY(chooserShown);
     QVERIFY(!moduleEntry(QStringLiteral(TSW_BIN_DIR), kPrintModuleFile, "no_such_entry"));
+}
+
+void PrintModuleTest::editorWindowMenuHasPrintForPrintedSections_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("channel information") << cmd::ChannelInformation << true;
+    QTest::newRow("optional features") << cmd::OptionalFeatures << true;
+    QTest::newRow("key assignment") << cmd::KeyAssignment << true;
+    QTest::newRow("scan") << cmd::ScanInformation << true;
+    QTest::newRow("test frequency") << cmd::TestFrequency << true;
+    QTest::newRow("embedded message") << cmd::EmbeddedMessage << true;
+    QTest::newRow("dtmf") << cmd::Dtmf << false;
+    QTest::newRow("crewlink") << cmd::CrewLink << false;
+}
+
+void PrintModuleTest::editorWindowMenuHasPrintForPrintedSections() {
+    QFETCH(int, command);
+    QFETCH(bool, printed);
+    MemorySettingsStore settings;
+    CMainFrame frame(settings, test::quietFrameOptions());
+    frame.runCommand(command);
+    QVERIFY(frame.openEditorOf(command));
+    QCOMPARE(printEntry(frame, command) != nullptr, printed);
+}
+
+void PrintModuleTest::editorPrintEntryOpensThePrintDialog() {
+    MemorySettingsStore settings;
+    CMainFrame frame(settings, test::quietFrameOptions());
+    frame.resize(640, 480);
+    frame.show();
+    frame.runCommand(cmd::ScanInformation);
+    QAction* entry = printEntry(frame, cmd::ScanInformation);
+    QVERIFY(entry);
+    // The window menu as the user opens it (a picture when TSW_SCREENSHOT_DIR is set).
+    auto* menu = qobject_cast<QMenu*>(entry->parent());
+    if (menu && !qEnvironmentVariableIsEmpty("TSW_SCREENSHOT_DIR")) {
+        menu->popup(frame.mapToGlobal(QPoint(40, 40)));
+        QTest::qWait(50);
+        menu->grab().save(qEnvironmentVariable("TSW_SCREENSHOT_DIR") + "/editor-window-menu.png");
+        menu->hide();
+    }
+    bool chooserShown = false;
+    QWidget* chooserParent = nullptr;
+    test::ModalAnswerer answer([&](QWidget* modal) {
+        if (!modal->inherits("QPrintDialog"))
+            return false;
+        chooserShown = true;
+        chooserParent = modal->parentWidget();
+        static_cast<QDialog*>(modal)->reject();
+        return true;
+    });
+    QTemporaryDir empty;
+    globals().programDirectory = empty.path().toStdString();
+    entry->trigger(); // without the module: nothing happens
+    QVERIFY(!chooserShown);
+    globals().programDirectory = TSW_BIN_DIR;
+    entry->trigger();
+    QVERIFY(chooserShown);
+    QCOMPARE(chooserParent, &frame);
 }
 
 QTEST_MAIN(PrintModuleTest)

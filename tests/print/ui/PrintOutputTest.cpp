@@ -56,6 +56,9 @@ void writeMessage(RadioImage& image, std::size_t offset, const std::string& text
 
 } // namespace
 
+// The print module's entry for an editor's own print request (what its window menu calls).
+extern "C" bool tsw62m_print_editor(int editorCommand, QWidget* parent);
+
 class PrintOutputTest : public QObject {
     Q_OBJECT
 private slots:
@@ -226,6 +229,13 @@ void PrintOutputTest::editorRequestPrintsItsSection() {
     QCOMPARE(pdfPages(path), 1);
     QVERIFY(pdfText(path).contains(qtr(StrId::TitleTestFrequency)));
     QVERIFY(!printRequest(cmd::Dtmf));
+
+    const QString scanPath = pdfPath("editor-entry");
+    choosePdf(scanPath, QPageLayout::Portrait);
+    QVERIFY(tsw62m_print_editor(cmd::ScanInformation, nullptr));
+    const QString text = pdfText(scanPath);
+    QVERIFY(text.contains(qtr(StrId::TitleScanInformation)));
+    QVERIFY(!text.contains(qtr(StrId::TitleTestFrequency)));
 }
 
 QTEST_MAIN(PrintOutputTest)
