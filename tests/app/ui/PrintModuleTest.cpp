@@ -133,6 +133,7 @@ void PrintModuleTest::editorWindowMenuHasPrintForPrintedSections_data() {
     QTest::newRow("scan") << cmd::ScanInformation << true;
     QTest::newRow("test frequency") << cmd::TestFrequency << true;
     QTest::newRow("embedded message") << cmd::EmbeddedMessage << true;
+    QTest::newRow("channel edit") << cmd::OpenChannelEdit << true;
     QTest::newRow("dtmf") << cmd::Dtmf << false;
     QTest::newRow("crewlink") << cmd::CrewLink << false;
 }
