@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/ScopedCount.h"
+
 namespace tsw {
 
 int SerialLink::SetTuningValue(std::uint8_t itemCode, std::uint8_t value) {
@@ -45,25 +47,10 @@ std::optional<std::size_t> initialTuningIndex(std::uint8_t itemCode) {
     }
 }
 
-namespace {
-
-class UnderWay {
-public:
-    explicit UnderWay(int& n) : n_(n) { ++n_; }
-    ~UnderWay() { --n_; }
-    UnderWay(const UnderWay&) = delete;
-    UnderWay& operator=(const UnderWay&) = delete;
-
-private:
-    int& n_;
-};
-
-} // namespace
-
 bool TuningAdjustment::Acknowledged(const std::function<int()>& command) {
     // The dialog's windows keep running while we wait, its meter timer too; a reading now would
     // throw our acknowledgement away (or take it for the reading), so the meter waits.
-    const UnderWay underWay(commandsUnderWay_);
+    const ScopedCount underWay(commandsUnderWay_);
     while (command() != 0) {
         if (gaveUp_)
             return false;

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/ScopedCount.h"
 #include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/FilterEdit.h"
@@ -27,17 +28,6 @@ namespace {
 constexpr int kMaxValue = 255;
 constexpr int kCoarseStep = 8;
 constexpr int kCoarseMax = 31;
-
-class SendScope {
-public:
-    explicit SendScope(int& n) : n_(n) { ++n_; }
-    ~SendScope() { --n_; }
-    SendScope(const SendScope&) = delete;
-    SendScope& operator=(const SendScope&) = delete;
-
-private:
-    int& n_;
-};
 
 } // namespace
 
@@ -189,7 +179,7 @@ void TabbedTuningDialog::changeValue(int value) {
     showValue(value);
     if (finishing_ || sending_ > 0 || value == value_)
         return;
-    const SendScope scope(sending_);
+    const ScopedCount scope(sending_);
     value_ = value;
     adjustment_.SetValue(static_cast<std::uint8_t>(value));
     if (adjustment_.closeRequested()) {
@@ -206,7 +196,7 @@ void TabbedTuningDialog::fieldEdited() {
 void TabbedTuningDialog::pttClicked() {
     if (busy())
         return;
-    const SendScope scope(sending_);
+    const ScopedCount scope(sending_);
     const bool on = !link_.Globals().flags.pttOn;
     adjustment_.SetPtt(on);
     ptt_->setChecked(link_.Globals().flags.pttOn);
@@ -241,7 +231,7 @@ void TabbedTuningDialog::finish(int result, bool store) {
         return;
     meter_->stop(); // nothing of the meter may come between the commands
     finishing_ = true;
-    const SendScope scope(sending_);
+    const ScopedCount scope(sending_);
     bool ok = true;
     if (link_.Globals().flags.pttOn)
         ok = adjustment_.SetPtt(false);

@@ -95,7 +95,7 @@ private:
     std::map<int, Indicator*> indicators_;
     std::map<int, QLabel*> fields_;
     bool finished_ = false;
-    int busy_ = 0; // a command waits for the radio
+    int busy_ = 0; // a command waits for the radio: a close request meanwhile is ignored
 };
 
 } // namespace tsw::ui

@@ -8,6 +8,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
+#include "app/ScopedCount.h"
 #include "app/ui/Help.h"
 #include "app/ui/Modules.h"
 #include "app/ui/UiText.h"
@@ -42,19 +43,6 @@ AdjustmentRunner& adjustmentRunner() {
     return runner;
 }
 
-// Marks a command under way: a close request meanwhile (the window's close box still works
-// while the command waits for the radio) is ignored.
-class CommandScope {
-public:
-    explicit CommandScope(int& busy) : busy_(busy) { ++busy_; }
-    ~CommandScope() { --busy_; }
-    CommandScope(const CommandScope&) = delete;
-    CommandScope& operator=(const CommandScope&) = delete;
-
-private:
-    int& busy_;
-};
-
 } // namespace
 
 void setTuningPrinter(TuningPrinter printer) {
@@ -66,7 +54,7 @@ void setAdjustmentRunner(AdjustmentRunner runner) {
 }
 
 bool TestModeDialog::prepare() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     auto& flags = link_.Globals().flags;
     // The radio has just entered its tuning mode: its transmitter is off, the link is fresh.
     flags.pttOn = false;
@@ -127,7 +115,7 @@ void TestModeDialog::finishLost() {
 }
 
 void TestModeDialog::channelChanged(int index) {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_ || index < 0)
         return;
     testModeSelection().testChannel = index + 1;
@@ -137,7 +125,7 @@ void TestModeDialog::channelChanged(int index) {
 }
 
 void TestModeDialog::signallingChanged(int index) {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_ || index < 0)
         return;
     testModeSelection().signalling = index + 1;
@@ -147,7 +135,7 @@ void TestModeDialog::signallingChanged(int index) {
 }
 
 void TestModeDialog::pttClicked() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_)
         return;
     session_.TogglePtt();
@@ -155,7 +143,7 @@ void TestModeDialog::pttClicked() {
 }
 
 void TestModeDialog::wideClicked() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_)
         return;
     if (session_.SetWide()) {
@@ -166,7 +154,7 @@ void TestModeDialog::wideClicked() {
 }
 
 void TestModeDialog::narrowClicked() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_)
         return;
     if (session_.SetNarrow()) {
@@ -187,7 +175,7 @@ void TestModeDialog::itemSelected() {
 }
 
 void TestModeDialog::openTuningItem() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     const int row = items_->currentRow();
     if (finished_ || row < 0 || items_->selectedItems().isEmpty())
         return;
@@ -212,7 +200,7 @@ void TestModeDialog::openTuningItem() {
 }
 
 void TestModeDialog::printClicked() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_)
         return;
     // The transmitter goes off before anything else, the question included: it must not
@@ -248,7 +236,7 @@ void TestModeDialog::printClicked() {
 }
 
 void TestModeDialog::closeClicked() {
-    const CommandScope scope(busy_);
+    const ScopedCount scope(busy_);
     if (finished_)
         return;
     finished_ = true;
