@@ -104,4 +104,10 @@ void resetImageToDefaults(AppGlobals& g) {
     g.currentFileName = g.language.text(StrId::DefaultFileName);
 }
 
+void resetImageForChosenModel(AppGlobals& g) {
+    takeOverIdentity(g); // the dialog changed the image's identity bytes only
+    resetImageToDefaults(g);
+    markSaved(g);
+}
+
 } // namespace tsw

@@ -16,4 +16,8 @@ void buildDefaultImage(RadioImage& image, const ModelIdentity& identity);
 // result saved; New does not (the caller decides).
 void resetImageToDefaults(AppGlobals& g);
 
+// Model Information's OK after another model type was chosen: the default image of the model
+// the dialog wrote into the image's identity bytes (0x1B8..0x1BF), marked saved.
+void resetImageForChosenModel(AppGlobals& g);
+
 } // namespace tsw

@@ -242,9 +242,7 @@ void CMainFrame::runModelInformation() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.modelChanged()) { // another model: its default image, saved
-        AppGlobals& g = globals();
-        resetImageToDefaults(g);
-        markSaved(g);
+        resetImageForChosenModel(globals());
         closeAllEditors();
         postCommand(cmd::ChannelInformation);
     }

@@ -50,6 +50,22 @@ TEST(DefaultImage, NewKeepsIdentityAndNamesTheFile) {
     EXPECT_TRUE(hasUnsavedChanges(g));
 }
 
+TEST(DefaultImage, AChosenModelKeepsTheIdentityTheDialogWrote) {
+    AppGlobals g;
+    g.identity = {'H', '5', '5', '2', '0', 0x92, 0x03, 0xFF};
+    resetImageToDefaults(g);
+    const ModelIdentity chosen{'H', '5', '5', '2', '0', 0x93, 0x07, 0xFF};
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        g.image.setByte(layout::kIdentity + i, chosen[i]);
+    g.image.setByte(0x010, 0x12); // an unsaved edit: the new model's defaults replace it
+    resetImageForChosenModel(g);
+    EXPECT_EQ(g.identity, chosen);
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        EXPECT_EQ(g.image.byte(layout::kIdentity + i), chosen[i]);
+    EXPECT_EQ(g.image.byte(0x010), 0x25);
+    EXPECT_FALSE(hasUnsavedChanges(g));
+}
+
 TEST(AppGlobals, TakingOverIdentityCopiesTheImageBytes) {
     AppGlobals g;
     const ModelIdentity fromFile{'H', '5', '5', '2', '0', 0x93, 0x0B, 0x00};
