@@ -1,5 +1,7 @@
 #include "app/ui/help/HelpWindow.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -113,7 +115,7 @@ void HelpSystem::setHelpFile(const QString& path) {
 }
 
 void HelpSystem::stopEngine() {
-    delete window_.data(); // with the engine's widgets it shows
+    delete window_.data(); // with the engine's widgets it shows (and the engine, see showWindow)
     engine_.reset();
 }
 
@@ -148,12 +150,37 @@ bool HelpSystem::ensureEngine() {
 }
 
 HelpWindow* HelpSystem::showWindow() {
-    if (!window_)
+    if (!window_) {
         window_ = new HelpWindow(engine_.get(), texts_ ? texts_() : HelpWindowTexts{});
+        // Should the window go with something else than stopEngine, the engine's widgets it
+        // showed go with it: the engine starts again on the next request.
+        QObject::connect(window_, &QObject::destroyed, [this] { engine_.reset(); });
+    }
+    followModalDialog();
     window_->show();
     window_->raise();
     window_->activateWindow();
     return window_;
+}
+
+// A modal dialog (Test Mode, a copy dialog, a message box ...) blocks input to every other
+// window, the help window too. While one runs, the help window belongs to it, so the user can
+// read, scroll and search the help beside the dialog; when the dialog ends, the help window is
+// a window of its own again (or belongs to the modal dialog underneath), where it was.
+void HelpSystem::followModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == window_ || window_->parentWidget() == modal)
+        return;
+    const bool shown = window_->isVisible();
+    const QRect placed = window_->geometry();
+    window_->setParent(modal, Qt::Window); // hides it
+    window_->setGeometry(placed);
+    if (shown)
+        window_->show();
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        QObject::connect(
+            dialog, &QDialog::finished, window_, [this] { followModalDialog(); },
+            Qt::SingleShotConnection);
 }
 
 bool HelpSystem::openIdentifier(const QString& id) {

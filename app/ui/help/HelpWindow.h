@@ -85,6 +85,7 @@ private:
     bool ensureEngine(); // false when the book is missing (reported) or unusable
     bool openIdentifier(const QString& id);
     HelpWindow* showWindow();
+    void followModalDialog();
     void stopEngine();
 
     UserPrompt& prompt_;

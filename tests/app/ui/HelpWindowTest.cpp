@@ -1,6 +1,7 @@
 // The help window on a small compiled help book: topics by context number, the default
 // topic, contents, index and search tabs, the missing-book message, closing.
 
+#include <QDialog>
 #include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/ui/EditorForm.h"
@@ -27,6 +29,7 @@ private slots:
     void initTestCase();
     void topicsOpenByContextNumber();
     void theTabsShowContentsIndexAndSearch();
+    void helpBesideAModalDialogTakesInput();
     void aMissingBookIsReportedWithItsPath();
     void anotherBookRestartsTheEngine();
     void f1InAFormReachesTheBook();
@@ -65,6 +68,27 @@ void HelpWindowTest::topicsOpenByContextNumber() {
     QVERIFY(!help.window()->isVisible());
     setHelpHandler(nullptr);
     QVERIFY(prompt.asked.empty());
+}
+
+// A modal dialog blocks input to every window but itself and its own windows: help opened from
+// it must be one of its windows while it runs, and a window of its own after it.
+void HelpWindowTest::helpBesideAModalDialogTakesInput() {
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt, currentHelpTexts);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    QDialog dialog;
+    bool owned = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        owned = help.openContext(130) && help.window()->isWindow() &&
+                help.window()->parentWidget() == &dialog && help.window()->isVisible();
+        dialog.accept();
+    });
+    dialog.exec();
+    QVERIFY(owned);
+    QVERIFY(help.window() && help.window()->isVisible());
+    QVERIFY(!help.window()->parentWidget());
+    QVERIFY(help.openContext(1239)); // the same window and engine go on
+    QCOMPARE(help.window()->currentPage().fragment(), QString("tot"));
 }
 
 void HelpWindowTest::theTabsShowContentsIndexAndSearch() {
