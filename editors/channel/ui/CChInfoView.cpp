@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QTableWidget>
@@ -180,9 +181,11 @@ bool CChInfoView::enterActsAsTab(const QWidget* focus) const {
     return EditorForm::enterActsAsTab(focus);
 }
 
+// An overlay counts as open while it is shown over its cell, even when the window is being
+// hidden around it (it is then no longer visible, but not hidden itself).
 QWidget* CChInfoView::openOverlay() const {
     for (QComboBox* list : {frequencyList_, toneList_, flagList_})
-        if (list->isVisible())
+        if (!list->isHidden())
             return list;
     return nullptr;
 }
@@ -249,6 +252,14 @@ void CChInfoView::closeOverlay() {
         grid_->HideEditor(overlay, true);
         filling_ = false;
     }
+}
+
+// However the window goes away (Ctrl+F4, Close, Close All, the main window closing), the open
+// list is stored as leaving it would store it, while the view and its list still exist.
+void CChInfoView::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous())
+        commitOverlay(true);
+    EditorForm::hideEvent(event);
 }
 
 bool CChInfoView::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 // the dialogs, what the dialogs store, the spin, Escape, and the refresh of the channel table.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QtTest>
 
@@ -42,6 +43,8 @@ private slots:
     void qtDqtCopyKeysSetTheEncodeTone();
     void copyKeysDoNothingOnAnEmptyChannel();
     void escapeClosesTheWindow();
+    void closingKeepsWhatWasTypedIntoAList_data();
+    void closingKeepsWhatWasTypedIntoAList();
 
 private:
     void select(int channel) {
@@ -165,6 +168,35 @@ void ChannelEditViewTest::escapeClosesTheWindow() {
     QTRY_VERIFY(!shell_->openEditorOf(cmd::OpenChannelEdit));
     QVERIFY(shell_->openEditorOf(cmd::ChannelInformation));
     QCOMPARE(shell_->openEditorCount(), 1);
+}
+
+// Text typed into a list and not yet left is stored when the window closes, as leaving the
+// list would store it.
+void ChannelEditViewTest::closingKeepsWhatWasTypedIntoAList_data() {
+    QTest::addColumn<int>("listId");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell"); // the channel table's cell afterwards
+    QTest::addColumn<int>("column");
+    QTest::newRow("receive") << CChEditView::kReceiveListId << "446.1"
+                             << "446.10000" << 1;
+    QTest::newRow("decode") << CChEditView::kDecodeListId << "d023n"
+                            << "(13)    D023N" << 2;
+}
+
+void ChannelEditViewTest::closingKeepsWhatWasTypedIntoAList() {
+    QFETCH(int, listId);
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    QFETCH(int, column);
+    select(2);
+    auto* list = findControl<QComboBox>(edit_, listId);
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list, typed);
+    QTest::keyClick(list, Qt::Key_F4, Qt::ControlModifier);
+    QTRY_VERIFY(!shell_->openEditorOf(cmd::OpenChannelEdit));
+    QCOMPARE(info_->grid()->text(3, column), cell);
 }
 
 QTEST_MAIN(ChannelEditViewTest)

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QtTest>
 
 #include "app/CommandIds.h"
@@ -42,12 +43,32 @@ private slots:
     void insertAndDeleteKeys();
     void copyKeysOpenChannelCopyForAChannelInUse();
     void typedToneKeyOpensTheToneList();
+    void closingTheWindowCommitsTheOpenList_data();
+    void closingTheWindowCommitsTheOpenList();
     void editWindowFollowsTheTableAndClosesWithIt();
     void editWindowCommitsRefreshTheTable();
     void toneTableCommitsRefreshBothWindows();
     void mainFrameOpensEachChannelWindowOnce();
 
 private:
+    enum CloseWay { CtrlF4, CloseButton, CloseAll, MainWindow };
+    // Closes the editor window of `form` the way given; Ctrl+F4 goes to the focused control.
+    void closeWindow(EditorForm* form, CloseWay way) {
+        switch (way) {
+        case CtrlF4:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+            break;
+        case CloseButton:
+            form->requestClose();
+            break;
+        case CloseAll:
+            shell_->closeAllEditors();
+            break;
+        case MainWindow:
+            shell_->mainWindow().close();
+            break;
+        }
+    }
     CChInfoView* openTable() {
         shell_->runCommand(cmd::ChannelInformation);
         auto* view = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
@@ -182,6 +203,39 @@ void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
     QCOMPARE(globals().image.word(chByte(2, layout::kChEncodeTone)), 797);
     QTest::keyClick(tones, Qt::Key_Escape);
     QCOMPARE(view->grid()->text(3, 2), QStringLiteral("(05)    79.7"));
+}
+
+// Every way the window goes away stores the list's choice as Enter would: the cell's whole
+// record, not only the encode tone that a tone selection stores at once.
+void ChannelInfoViewTest::closingTheWindowCommitsTheOpenList_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("way");
+    QTest::newRow("tone, Ctrl+F4") << 2 << int(CtrlF4);
+    QTest::newRow("frequency, Ctrl+F4") << 1 << int(CtrlF4);
+    QTest::newRow("tone, Close") << 2 << int(CloseButton);
+    QTest::newRow("frequency, Close All") << 1 << int(CloseAll);
+    QTest::newRow("tone, main window") << 2 << int(MainWindow);
+}
+
+void ChannelInfoViewTest::closingTheWindowCommitsTheOpenList() {
+    QFETCH(int, column);
+    QFETCH(int, way);
+    QPointer<CChInfoView> view = openTable();
+    view->grid()->setCurrentCell(6, column);
+    QTest::keyClick(view->grid()->table(), Qt::Key_Return);
+    QComboBox* list = column == 1 ? view->frequencyList() : view->toneList();
+    QTRY_VERIFY(list->hasFocus());
+    const QString shown = list->currentText();
+    QTest::keyClick(list, Qt::Key_Down);
+    const QString chosen = list->currentText();
+    QVERIFY(chosen != shown);
+    closeWindow(view, CloseWay(way));
+    QTRY_VERIFY(!view || !view->isVisible());
+    const ChannelInfoForm form(globals().image, channelEditorState(), false);
+    QCOMPARE(qText(form.cellText(6, column)), chosen);
+    const RadioImage& image = globals().image;
+    QCOMPARE(image.word(chByte(5, layout::kChDecodeTone)),
+             image.word(chByte(5, layout::kChEncodeTone)));
 }
 
 void ChannelInfoViewTest::editWindowFollowsTheTableAndClosesWithIt() {
