@@ -1,6 +1,7 @@
 #include "app/ui/FilterEdit.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -118,13 +119,15 @@ void FilterEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void selectAllOnFocusIn(QLineEdit& edit, const QFocusEvent& event) {
+    edit.selectAll();
+    if (event.reason() == Qt::MouseFocusReason)
+        QTimer::singleShot(0, &edit, &QLineEdit::selectAll);
+}
+
 void FilterEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    selectAll();
-    // A mouse click that gave the focus would place the cursor after this; select again once
-    // the click is done.
-    if (event->reason() == Qt::MouseFocusReason)
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
+    selectAllOnFocusIn(*this, *event);
 }
 
 void FilterEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -22,6 +22,11 @@ namespace tsw::ui {
 // shortcuts their control characters; 0 for keys that type nothing (arrows, Enter, Delete ...).
 char32_t typedCharacter(const class QKeyEvent& event);
 
+// Selects the whole text of a box that gains the focus, so that typing replaces it; a mouse click
+// that gave the focus would place the cursor afterwards, so the text is selected again once the
+// click is done. The focus-in handler of every edit box that takes typed values calls it.
+void selectAllOnFocusIn(QLineEdit& edit, const class QFocusEvent& event);
+
 class FilterEdit : public QLineEdit {
     Q_OBJECT
 public:

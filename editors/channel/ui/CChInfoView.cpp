@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QHideEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -210,9 +210,10 @@ void CChInfoView::openCellEditor(int row, int column) {
         list = flagList_;
     }
     setControlId(list, ChannelInfoForm::helpTopicForColumn(editor.column));
-    grid_->ShowListOverCellByIndex(list, editor.selectedIndex, true);
+    // The tone goes in before the list takes the focus, which selects the list's text.
     if (list == toneList_)
         showToneInList(toneList_, editor.selectedIndex, fromStd(editor.text));
+    grid_->ShowListOverCellByIndex(list, editor.selectedIndex, true);
     filling_ = false;
     if (editor.channelChanged)
         afterChannelChange();
@@ -325,12 +326,7 @@ bool CChInfoView::handleOverlayKey(QWidget* overlay, const QKeyEvent& key) {
         commitOverlay(true);
         return true;
     }
-    if (overlay == toneList_ && key.key() == Qt::Key_Delete && key.modifiers() == Qt::NoModifier) {
-        toneList_->setCurrentIndex(-1);
-        toneList_->setEditText(QString());
-        return true;
-    }
-    return false;
+    return overlay == toneList_ && clearToneListOnDelete(toneList_, key);
 }
 
 void CChInfoView::copyChannel() {

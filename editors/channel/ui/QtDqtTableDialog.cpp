@@ -92,8 +92,9 @@ void QtDqtTableDialog::editEntry(int row, int col) {
     const TableEntryEditor editor = form_.EditTableEntry(row, col);
     if (!editor.open)
         return;
-    grid_->ShowListOverCellByIndex(list_, editor.selectedIndex, true);
+    // The tone goes in before the list takes the focus, which selects the list's text.
     showToneInList(list_, editor.selectedIndex, fromStd(editor.text));
+    grid_->ShowListOverCellByIndex(list_, editor.selectedIndex, true);
 }
 
 void QtDqtTableDialog::commitEntry() {
@@ -150,6 +151,8 @@ bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
             cancelEntry();
             return true;
         }
+        if (clearToneListOnDelete(list_, key))
+            return true;
     } else if (watched == grid_->table() && isEnterKey(key)) {
         editEntry(grid_->currentRow(), grid_->currentCol());
         return true;

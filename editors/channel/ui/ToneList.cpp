@@ -1,5 +1,6 @@
 #include "editors/channel/ui/ToneList.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include "app/ui/FilterEdit.h"
@@ -11,9 +12,17 @@ ToneEdit::ToneEdit(QWidget* parent) : QLineEdit(parent) {
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
+namespace {
+// Control characters that act on the text already in the box: Backspace, select all, copy, cut.
+// A paste (or undo) could bring in text that never passed the filter.
+bool editsOnlyWhatIsThere(char32_t typed) {
+    return typed == 0x08 || typed == 0x01 || typed == 0x03 || typed == 0x18;
+}
+} // namespace
+
 void ToneEdit::keyPressEvent(QKeyEvent* event) {
     const char32_t typed = typedCharacter(*event);
-    if (typed == 0 || typed == 8) {
+    if (typed == 0 || editsOnlyWhatIsThere(typed)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -21,6 +30,11 @@ void ToneEdit::keyPressEvent(QKeyEvent* event) {
     if (accepted != 0)
         insert(QString(QChar(static_cast<char16_t>(accepted))));
     event->accept();
+}
+
+void ToneEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAllOnFocusIn(*this, *event);
 }
 
 void makeToneList(QComboBox* list) {
@@ -48,6 +62,14 @@ void showToneInList(QComboBox* list, int index, const QString& text) {
     list->setCurrentIndex(index);
     if (index < 0 && list->isEditable())
         list->setEditText(text);
+}
+
+bool clearToneListOnDelete(QComboBox* list, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Delete || key.modifiers() != Qt::NoModifier)
+        return false;
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+    return true;
 }
 
 } // namespace tsw::ui

@@ -43,6 +43,7 @@ private slots:
     void insertAndDeleteKeys();
     void copyKeysOpenChannelCopyForAChannelInUse();
     void typedToneKeyOpensTheToneList();
+    void toneListOpensWithItsTextSelected();
     void closingTheWindowCommitsTheOpenList_data();
     void closingTheWindowCommitsTheOpenList();
     void editWindowFollowsTheTableAndClosesWithIt();
@@ -203,6 +204,24 @@ void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
     QCOMPARE(globals().image.word(chByte(2, layout::kChEncodeTone)), 797);
     QTest::keyClick(tones, Qt::Key_Escape);
     QCOMPARE(view->grid()->text(3, 2), QStringLiteral("(05)    79.7"));
+}
+
+// Typing over a cell replaces its tone, as in every other edit box; Ctrl+A selects all again.
+void ChannelInfoViewTest::toneListOpensWithItsTextSelected() {
+    CChInfoView* view = openTable();
+    view->grid()->setCurrentCell(6, 2);
+    QTest::keyClick(view->grid()->table(), Qt::Key_Return);
+    QComboBox* tones = view->toneList();
+    QTRY_VERIFY(tones->hasFocus());
+    QCOMPARE(tones->currentText(), QStringLiteral("(18)    123.0"));
+    QCOMPARE(tones->lineEdit()->selectedText(), tones->currentText());
+    QTest::keyClick(tones, Qt::Key_End);
+    QTest::keyClick(tones, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(tones->lineEdit()->selectedText(), tones->currentText());
+    QTest::keyClicks(tones, "d023n");
+    QCOMPARE(tones->currentText(), QStringLiteral("D023N"));
+    QTest::keyClick(tones, Qt::Key_Return);
+    QCOMPARE(view->grid()->text(6, 2), QStringLiteral("D023N"));
 }
 
 // Every way the window goes away stores the list's choice as Enter would: the cell's whole

@@ -3,6 +3,7 @@
 // an entry, Enter and Escape, the refresh of the channel table).
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "app/CommandIds.h"
@@ -32,6 +33,7 @@ private slots:
     void memoryMapOkRewritesTheImageAndReopensTheTable();
     void memoryMapCancelLeavesTheImage();
     void toneTableEnterCommitsAndEscapeCancels();
+    void toneTableListTextIsReplacedDeletedAndKeptOnClose();
 
 private:
     std::unique_ptr<test::MdiTestShell> shell_;
@@ -120,6 +122,36 @@ void TableDialogsTest::toneTableEnterCommitsAndEscapeCancels() {
     QCOMPARE(globals().image.word(layout::qtDqtEntryOffset(4)), 0x0302);
     QCOMPARE(info->grid()->text(6, 2), QStringLiteral("(03)    100.0"));
     QVERIFY(!channelEditorState().tableEditingActive);
+}
+
+// The list opens with its text selected, so that typing replaces it; Ctrl+A selects it again,
+// Delete empties it; closing the dialog with the list open stores what it holds.
+void TableDialogsTest::toneTableListTextIsReplacedDeletedAndKeptOnClose() {
+    {
+        ModalAnswerer answer(test::onDialog<QtDqtTableDialog>([](QtDqtTableDialog* dialog) {
+            dialog->grid()->setCurrentCell(3, 1);
+            QTest::keyClick(dialog->grid()->table(), Qt::Key_Return);
+            QComboBox* list = dialog->toneList();
+            QTRY_VERIFY(list->hasFocus());
+            QCOMPARE(list->lineEdit()->selectedText(), QStringLiteral("74.4"));
+            QTest::keyClicks(list, "d754i");
+            QCOMPARE(list->currentText(), QStringLiteral("D754I"));
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(list->lineEdit()->selectedText(), QStringLiteral("D754I"));
+            QTest::keyClick(list, Qt::Key_End);
+            QTest::keyClick(list, Qt::Key_Delete);
+            QCOMPARE(list->currentText(), QString());
+            QTest::keyClicks(list, "d023n");
+            dialog->close(); // the close box, the list still open
+        }));
+        shell_->runCommand(cmd::QtDqtTable);
+        QCOMPARE(answer.handled(), 1);
+    }
+    ModalAnswerer again(test::onDialog<QtDqtTableDialog>([](QtDqtTableDialog* dialog) {
+        QCOMPARE(dialog->grid()->text(3, 1), QStringLiteral("D023N"));
+    }));
+    shell_->runCommand(cmd::QtDqtTable);
+    QCOMPARE(again.handled(), 1);
 }
 
 QTEST_MAIN(TableDialogsTest)
