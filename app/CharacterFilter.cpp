@@ -75,6 +75,8 @@ FilterVerdict filterCharacter(std::uint8_t mode, char32_t c, const FilterBoxStat
         return accept((c >= '0' && c <= '5') || c == '-' || c == '+');
     case filter::DigitsOrA:
         return digitsOrA(c, box, mayResend);
+    case filter::PrintableAscii:
+        return accept(c >= 0x20 && c <= 0x7E);
     default: // mode 1 and every mode outside the table
         return FilterVerdict::Accept;
     }

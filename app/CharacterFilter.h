@@ -12,7 +12,7 @@
 //   3  digits and '.'              20  digits 0-5, '-' and '+'
 //   5  digits, A-D (a-d turned), * #  21  digits, or a single A standing alone (a turned)
 //   6  hex digits (a-f turned)     any other mode: everything
-//   7  letters and digits (ASCII)
+//   7  letters and digits (ASCII)  30  printable ASCII, 0x20..0x7E (text the radio stores as typed)
 
 #include <cstdint>
 
@@ -31,6 +31,7 @@ inline constexpr std::uint8_t OneToFour = 9;
 inline constexpr std::uint8_t DigitsAStarHash = 10;
 inline constexpr std::uint8_t Offset = 20;
 inline constexpr std::uint8_t DigitsOrA = 21;
+inline constexpr std::uint8_t PrintableAscii = 30;
 } // namespace filter
 
 inline constexpr char32_t kBackspace = 8;

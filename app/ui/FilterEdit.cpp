@@ -48,28 +48,6 @@ bool swallowMiddleClickPaste(std::uint8_t mode, QLineEdit& edit, QMouseEvent* ev
     return true;
 }
 
-// Text an input method commits, through the filter one character at a time; a letter the
-// mode turns is taken in upper case.
-void filterCommit(std::uint8_t mode, QLineEdit& edit, QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (commit.isEmpty() || pasteAllowed(mode, edit))
-        return;
-    QString kept;
-    for (const char32_t c : commit.toUcs4()) {
-        switch (filterCharacter(mode, c, boxState(edit))) {
-        case FilterVerdict::Accept:
-            kept += QString::fromUcs4(&c, 1);
-            break;
-        case FilterVerdict::ResendUpper:
-            kept += QChar(static_cast<char16_t>(c - 'a' + 'A'));
-            break;
-        case FilterVerdict::Reject:
-            break;
-        }
-    }
-    event->setCommitString(kept, event->replacementStart(), event->replacementLength());
-}
-
 } // namespace
 
 char32_t typedCharacter(const QKeyEvent& event) {
@@ -92,6 +70,26 @@ char32_t typedCharacter(const QKeyEvent& event) {
     if (c < 0x20 || c == 0x7F)
         return 0;
     return c;
+}
+
+void filterInputMethodCommit(std::uint8_t mode, const QLineEdit& edit, QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty() || pasteAllowed(mode, edit))
+        return;
+    QString kept;
+    for (const char32_t c : commit.toUcs4()) {
+        switch (filterCharacter(mode, c, boxState(edit))) {
+        case FilterVerdict::Accept:
+            kept += QString::fromUcs4(&c, 1);
+            break;
+        case FilterVerdict::ResendUpper:
+            kept += QChar(static_cast<char16_t>(c - 'a' + 'A'));
+            break;
+        case FilterVerdict::Reject:
+            break;
+        }
+    }
+    event->setCommitString(kept, event->replacementStart(), event->replacementLength());
 }
 
 FilterEdit::FilterEdit(QWidget* parent) : QLineEdit(parent) {
@@ -136,7 +134,7 @@ void FilterEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FilterEdit::inputMethodEvent(QInputMethodEvent* event) {
-    filterCommit(mode_, *this, event);
+    filterInputMethodCommit(mode_, *this, event);
     QLineEdit::inputMethodEvent(event);
 }
 
@@ -150,7 +148,7 @@ void DigitEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DigitEdit::inputMethodEvent(QInputMethodEvent* event) {
-    filterCommit(filter::Digits, *this, event);
+    filterInputMethodCommit(filter::Digits, *this, event);
     QLineEdit::inputMethodEvent(event);
 }
 

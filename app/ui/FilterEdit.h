@@ -27,6 +27,12 @@ char32_t typedCharacter(const class QKeyEvent& event);
 // click is done. The focus-in handler of every edit box that takes typed values calls it.
 void selectAllOnFocusIn(QLineEdit& edit, const class QFocusEvent& event);
 
+// Text an input method commits, through the filter of `mode` one character at a time (a letter
+// the mode turns is taken in upper case); `edit` is the box it goes into. For boxes that are no
+// FilterEdit but take their characters through a mode.
+void filterInputMethodCommit(std::uint8_t mode, const QLineEdit& edit,
+                             class QInputMethodEvent* event);
+
 class FilterEdit : public QLineEdit {
     Q_OBJECT
 public:

@@ -68,6 +68,7 @@ TEST(CharacterFilter, EachModeAcceptsExactlyItsCharacters) {
         {11, printable(), ""},
         {20, "\b+-012345", ""},
         {21, "\b" + digits + "A", "a"},
+        {30, printable(), ""},
         {255, printable(), ""},
     };
     for (const auto& c : cases) {
@@ -112,4 +113,8 @@ TEST(CharacterFilter, NonAsciiCharactersPassOnlyInOpenModes) {
     EXPECT_EQ(filterCharacter(filter::All, U'\u00fc', {}), FilterVerdict::Accept);
     EXPECT_EQ(filterCharacter(filter::Alphanumeric, U'\u00fc', {}), FilterVerdict::Reject);
     EXPECT_EQ(filterCharacter(filter::Message, U'\u00fc', {}), FilterVerdict::Reject);
+    for (const char32_t c : {U'\u00fc', char32_t{0x7F}, char32_t{0x80}, char32_t{0xFF},
+                             char32_t{0x1F}, char32_t{'\t'}, U'\u20ac'})
+        EXPECT_EQ(filterCharacter(filter::PrintableAscii, c, {}), FilterVerdict::Reject)
+            << static_cast<unsigned>(c);
 }

@@ -1,17 +1,43 @@
 #include "editors/feature/ui/CEmbView.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
+#include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/FilterEdit.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
 
 using namespace feature;
+
+namespace {
+
+// The characters a line takes: those the radio stores as typed. A line holding any other
+// character would be stored empty, so they are refused as they come in.
+constexpr std::uint8_t kLineFilter = filter::PrintableAscii;
+
+// A key press that would put a character the radio cannot store into the line (with or
+// without Alt or AltGr held); control characters (Backspace, Ctrl+C ...) are not typed text.
+bool typesRefusedCharacter(const QKeyEvent& key) {
+    for (const char32_t c : key.text().toUcs4())
+        if (c >= 0x20 && filterCharacter(kLineFilter, c, {}) == FilterVerdict::Reject)
+            return true;
+    return false;
+}
+
+bool isPaste(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Paste) ||
+           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
 
 CEmbView::CEmbView(QWidget* parent)
     : EditorForm(kMessageHelpContext, parent), form_(globals().image) {
@@ -46,22 +72,38 @@ void CEmbView::showLines() {
 void CEmbView::commit() {
     if (!edited_)
         return;
-    // UTF-8: any character beyond ASCII becomes bytes of 0x80 and more, which empty the line.
+    // Typing takes only what the radio stores; a character beyond ASCII that still got in
+    // becomes bytes of 0x80 and more in UTF-8, which empty the line.
     form_.commit(lines_[0]->text().toUtf8().toStdString(),
                  lines_[1]->text().toUtf8().toStdString());
     showLines();
 }
 
 bool CEmbView::eventFilter(QObject* watched, QEvent* event) {
-    const bool isLine = watched == lines_[0] || watched == lines_[1];
-    if (isLine && event->type() == QEvent::KeyPress) {
+    auto* line =
+        watched == lines_[0] || watched == lines_[1] ? static_cast<QLineEdit*>(watched) : nullptr;
+    if (line == nullptr)
+        return EditorForm::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste) ||
-            (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier))
-            return true; // no paste
+        if (isPaste(*key) || typesRefusedCharacter(*key))
+            return true;
+        break;
     }
-    if (isLine && event->type() == QEvent::FocusOut)
+    case QEvent::InputMethod:
+        filterInputMethodCommit(kLineFilter, *line, static_cast<QInputMethodEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease: // the middle button pastes the X11 selection
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
+        break;
+    case QEvent::FocusOut:
         commit();
+        break;
+    default:
+        break;
+    }
     return EditorForm::eventFilter(watched, event);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/CharacterFilter.h"
 #include "app/ImageLayout.h"
 #include "editors/feature/EmbeddedMessageForm.h"
 #include "tests/editors/feature/FeatureTestSupport.h"
@@ -55,6 +56,24 @@ TEST(EmbeddedMessageForm, LinesShowUpToTheirFirstFF) {
     image.setByte(layout::kMessageLine1 + 3, 0xFF);
     EXPECT_EQ(form.line(0), "FIR");
     EXPECT_EQ(image.byte(layout::kMessageLine2 + 32), 0xFF); // line 2 stops at 0x33F
+}
+
+// The view refuses what its filter rejects so that a typed line is never stored empty: every
+// character the filter takes must be one the line stores as it is.
+TEST(EmbeddedMessageForm, EveryCharacterTheLineFilterTakesIsStored) {
+    int taken = 0;
+    for (char32_t c = 0; c < 0x100; ++c) {
+        if (c == kBackspace ||
+            filterCharacter(filter::PrintableAscii, c, {}) != FilterVerdict::Accept)
+            continue;
+        ++taken;
+        RadioImage image = test::blankImage();
+        EmbeddedMessageForm form(image);
+        const std::string line(32, static_cast<char>(c));
+        form.commit(line, "");
+        EXPECT_EQ(form.line(0), line) << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(taken, 0x7F - 0x20);
 }
 
 } // namespace

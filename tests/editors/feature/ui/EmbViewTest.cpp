@@ -1,7 +1,8 @@
 // Widget tests of the Embedded Message view: the Enter path, no paste, commit on Close while a
-// line still has the focus, non-ASCII text stored as an empty line.
+// line still has the focus, characters the radio cannot store refused as they come in.
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -30,7 +31,8 @@ private slots:
     void enterMovesFromLineToLineToClose();
     void nothingCanBePasted();
     void closeStoresTheFocusedLine();
-    void accentedTextStoresAnEmptyLine();
+    void unstorableCharactersAreNotTaken_data();
+    void unstorableCharactersAreNotTaken();
 
 private:
     test::MdiTestShell shell_;
@@ -75,14 +77,53 @@ void EmbViewTest::closeStoresTheFocusedLine() {
     QCOMPARE(storedLine(layout::kMessageLine2), std::string("TYPED"));
 }
 
-void EmbViewTest::accentedTextStoresAnEmptyLine() {
+void EmbViewTest::unstorableCharactersAreNotTaken_data() {
+    QTest::addColumn<QString>("typed");     // typed key by key
+    QTest::addColumn<QString>("altGr");     // typed with Ctrl+Alt held (AltGr on some systems)
+    QTest::addColumn<QString>("committed"); // committed by an input method
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("accented letter typed") << "CAF\u00C9 au lait"
+                                           << ""
+                                           << ""
+                                           << "CAF au lait";
+    QTest::newRow("euro sign with AltGr") << "5 "
+                                          << "\u20AC"
+                                          << ""
+                                          << "5 ";
+    QTest::newRow("input method") << ""
+                                  << ""
+                                  << "na\u00EFve ~\x7F"
+                                  << "nave ~";
+    QTest::newRow("every printable ASCII character") << " !/09:@AZ[`az{~"
+                                                     << "@"
+                                                     << " #"
+                                                     << " !/09:@AZ[`az{~@ #";
+}
+
+// The radio stores a line holding any other character as empty: the box never takes one, so
+// what the user sees is what is stored.
+void EmbViewTest::unstorableCharactersAreNotTaken() {
+    QFETCH(QString, typed);
+    QFETCH(QString, altGr);
+    QFETCH(QString, committed);
+    QFETCH(QString, kept);
     CEmbView view;
     test::showAndFocus(&view, view.line(0));
-    QTest::keyClicks(view.line(0), QString::fromUtf8("CAF\xC3\x89"));
+    for (QChar c : typed)
+        QTest::keyClicks(view.line(0), QString(c));
+    for (QChar c : altGr)
+        QTest::sendKeyEvent(QTest::Click, view.line(0), Qt::Key_E, QString(c),
+                            Qt::ControlModifier | Qt::AltModifier);
+    if (!committed.isEmpty()) {
+        QInputMethodEvent event;
+        event.setCommitString(committed);
+        QApplication::sendEvent(view.line(0), &event);
+    }
+    QCOMPARE(view.line(0)->text(), kept);
     view.line(1)->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view.line(1)));
-    QCOMPARE(globals().image.byte(layout::kMessageLine1), 0xFF);
-    QCOMPARE(view.line(0)->text(), QString());
+    QCOMPARE(QString::fromStdString(storedLine(layout::kMessageLine1)), kept);
+    QCOMPARE(view.line(0)->text(), kept);
 }
 
 QTEST_MAIN(EmbViewTest)
