@@ -257,6 +257,33 @@ TEST(LanguageFiles, FormatSpecifiersAndLineBreaksAgreeWithEnglish) {
     }
 }
 
+// The numbers with decimals in a text, in order ("1.0", "67,0" ...).
+std::vector<std::string> decimalNumbers(const std::string& text) {
+    static const std::regex number(R"(\d+[.,]\d+)");
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it)
+        found.push_back(it->str());
+    return found;
+}
+
+// The program writes numbers with a decimal point in every language, as the radio shows them
+// and as it shows and prints the numbers it formats itself (frequencies, tones, look-back
+// times): a number in a text is written as in English.
+TEST(LanguageFiles, DecimalNumbersAreWrittenAsInEnglish) {
+    const auto all = allTexts();
+    for (const auto& [id, english] : all[kEnglish]) {
+        const auto expected = decimalNumbers(english);
+        for (std::size_t l = 0; l < kLanguages.size(); ++l) {
+            const auto it = all[l].find(id);
+            if (it == all[l].end())
+                continue; // reported by the per-file test
+            EXPECT_EQ(decimalNumbers(it->second), expected)
+                << kLanguages[l].file << " " << id << " (" << nameOf(id) << ")";
+        }
+    }
+}
+
 TEST(LanguageFiles, EveryLanguageIsNamedInItsOwnLanguageInEveryFile) {
     const StringId ids[] = {StrId::LanguageDutch,  StrId::LanguageEnglish, StrId::LanguageFrench,
                             StrId::LanguageGerman, StrId::LanguageItalian, StrId::LanguageSpanish};

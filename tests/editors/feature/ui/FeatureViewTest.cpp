@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/ImageLayout.h"
 #include "app/ui/FilterEdit.h"
 #include "editors/feature/ui/CFeatureView.h"
+#include "editors/feature/ui/CScanView.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "tests/editors/feature/FakeTonePlayer.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
@@ -35,6 +37,7 @@ private slots:
     void typedTimeOutIsCorrectedWhenTheBoxIsLeft();
     void spinClickStepsAndSelectsTheText();
     void voxAndScramblerEnableTheirRows();
+    void decimalNumbersShowAPointInDutch();
     void hiddenRowsAreNotShown();
     void offTextIsShownWholeButTypingKeepsTheLimit();
     void previewTogglesPlayAndStop();
@@ -99,6 +102,37 @@ void FeatureViewTest::voxAndScramblerEnableTheirRows() {
     findControl<QCheckBox>(&again, 1280)->click();
     QVERIFY(!backup->isChecked() && !backup->isEnabled());
     QCOMPARE(globals().image.byte(layout::kFeatScramblerBackup), 1);
+}
+
+// Numbers with decimals show a point in every language, enabled or not, as the radio shows
+// them: the VOX delays (list texts of the language file) like the look-back times (texts of
+// the form model).
+void FeatureViewTest::decimalNumbersShowAPointInDutch() {
+    QVERIFY(globals().language.load(kRequiredStringIds, 1) == LanguageTable::Loaded);
+    QLocale::setDefault(QLocale(QLocale::Dutch));
+    const auto english = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    const QStringList delays{"0.5", "1.0", "1.5", "2.0", "2.5", "3.0"};
+    CFeatureView view(fakePlayer(&log_));
+    auto* delay = findControl<QComboBox>(&view, 1267);
+    QVERIFY(!delay->isEnabled());
+    QCOMPARE(delay->currentText(), QString("1.0"));
+    findControl<QCheckBox>(&view, 1266)->click(); // VOX on
+    QVERIFY(delay->isEnabled());
+    QStringList shown;
+    for (int i = 0; i < delay->count(); ++i)
+        shown << delay->itemText(i);
+    QCOMPARE(shown, delays);
+    delay->setCurrentIndex(2);
+    QCOMPARE(delay->currentText(), QString("1.5"));
+    test::saveScreenshot(&view, "optional-features-dutch");
+
+    globals().image.setByte(layout::kScanPriority, 1);
+    globals().image.setByte(layout::kScanLookBackA, 41);
+    CScanView scan;
+    auto* lookBack = findControl<FilterEdit>(&scan, 1052);
+    QVERIFY(lookBack->isEnabled());
+    QCOMPARE(lookBack->text(), QString("2.50"));
+    test::saveScreenshot(&scan, "scan-dutch");
 }
 
 void FeatureViewTest::hiddenRowsAreNotShown() {
