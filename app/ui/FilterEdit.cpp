@@ -64,7 +64,10 @@ char32_t typedCharacter(const QKeyEvent& event) {
     if (event.matches(QKeySequence::SelectAll))
         return 0x01;
     const QString text = event.text();
-    if (text.isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    // Ctrl or Alt alone make a shortcut, which types nothing; both together are AltGr on some
+    // systems, which types a character like any other key.
+    const auto mods = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (text.isEmpty() || (mods && mods != (Qt::ControlModifier | Qt::AltModifier)))
         return 0;
     const char32_t c = text.toUcs4().value(0);
     if (c < 0x20 || c == 0x7F)

@@ -60,6 +60,7 @@ private slots:
     void filterEditTypesWhatItsModeAccepts_data();
     void filterEditTypesWhatItsModeAccepts();
     void filterEditModeTwentyOneKeepsASingleA();
+    void altGrCharactersPassTheFilter();
     void filterEditSelectsAllOnFocusAndHasNoContextMenu();
     void filterEditBlocksPasteInRestrictedModes();
     void inputMethodTextPassesTheFilter_data();
@@ -105,6 +106,20 @@ void EditorFormTest::filterEditTypesWhatItsModeAccepts() {
     // Backspace works in every mode but 0.
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QCOMPARE(edit.text(), mode == 0 ? QString() : shown.left(shown.size() - 1));
+}
+
+// AltGr arrives as Ctrl+Alt on some systems; what it types is filtered like any character.
+void EditorFormTest::altGrCharactersPassTheFilter() {
+    FilterEdit edit;
+    edit.setMode(filter::Digits);
+    showAndFocus(&edit, &edit);
+    const auto altGr = [&](int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | Qt::AltModifier, text);
+        QApplication::sendEvent(&edit, &press);
+    };
+    altGr(Qt::Key_E, QString::fromUtf8("\u20AC"));
+    altGr(Qt::Key_7, QStringLiteral("7"));
+    QCOMPARE(edit.text(), QStringLiteral("7"));
 }
 
 void EditorFormTest::filterEditModeTwentyOneKeepsASingleA() {
