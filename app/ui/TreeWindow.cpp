@@ -11,6 +11,7 @@
 #include "app/ModelTable.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/SvgIcon.h"
 #include "app/ui/UiText.h"
@@ -34,7 +35,9 @@ TreeWindow::TreeWindow(Shell& shell, QWidget* parent)
     setControlId(tree_, kTreeId);
     tree_->setHeaderHidden(true);
     tree_->setIconSize(QSize(kIconSize, kIconSize));
+    // Not itemActivated: with some styles that comes with a single click.
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &TreeWindow::itemActivated);
+    tree_->installEventFilter(this);
 
     auto* close = makeButton(this, kCloseButtonId, StrId::CloseButton);
     auto* help = makeButton(this, kHelpButtonId, StrId::HelpButton);
@@ -74,6 +77,15 @@ void TreeWindow::fill() {
 
 int TreeWindow::commandOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, kCommandRole).toInt() : 0;
+}
+
+bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress &&
+        isPlainEnter(static_cast<const QKeyEvent&>(*event))) {
+        itemActivated(tree_->currentItem());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TreeWindow::itemActivated(QTreeWidgetItem* item) {

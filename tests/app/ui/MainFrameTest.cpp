@@ -75,6 +75,7 @@ private slots:
     void windowMenuComesWithTheFirstEditorAndGoesWithTheLast();
     void anEditorOpensAtMostOnce();
     void treeWindowOffersTheEditMenusEditors();
+    void treeWindowOpensAnEditorWithEnterNotWithOneClick();
     void commandsOfLaterPartsRunWhenRegistered();
     void closingAsksFirstAndStoresThePlacement();
     void placementIsRestoredOrMaximized_data();
@@ -217,6 +218,54 @@ void MainFrameTest::treeWindowOffersTheEditMenusEditors() {
     frame.runCommand(cmd::CloseAllWindows);
     QTRY_VERIFY(tree.isNull());
     QVERIFY(!globals().flags.treeWindowOpen);
+}
+
+void MainFrameTest::treeWindowOpensAnEditorWithEnterNotWithOneClick() {
+    MemorySettingsStore store;
+    CMainFrame frame(store, tsw::test::quietFrameOptions());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.runCommand(cmd::TreeView);
+    QTreeWidget* tree = frame.treeWindow()->tree();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.treeWindow()));
+    QApplication::setActiveWindow(frame.treeWindow());
+    tree->setFocus();
+    QTRY_VERIFY(tree->hasFocus());
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    const auto itemOf = [root](int command) {
+        for (int i = 0; i < root->childCount(); ++i)
+            if (TreeWindow::commandOf(root->child(i)) == command)
+                return root->child(i);
+        return static_cast<QTreeWidgetItem*>(nullptr);
+    };
+
+    // One click selects an item; it opens nothing.
+    QTreeWidgetItem* scan = itemOf(cmd::ScanInformation);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(scan).center());
+    QCOMPARE(tree->currentItem(), scan);
+    QCoreApplication::processEvents();
+    QCOMPARE(frame.openEditorCount(), 0);
+
+    // Return and the keypad's Enter open the current item's editor, as a double click does.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                              {Qt::Key_Enter, Qt::KeypadModifier}};
+    int opened = 0;
+    for (const auto& [key, modifiers] : keys) {
+        const int command = key == Qt::Key_Return ? cmd::KeyAssignment : cmd::TestFrequency;
+        tree->setCurrentItem(itemOf(command));
+        QApplication::setActiveWindow(frame.treeWindow());
+        tree->setFocus();
+        QTRY_VERIFY(tree->hasFocus());
+        QTest::keyClick(tree, key, modifiers);
+        QTRY_VERIFY(frame.openEditorOf(command));
+        QCOMPARE(frame.openEditorCount(), ++opened);
+    }
+    tree->setCurrentItem(root); // the root opens nothing
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(frame.openEditorCount(), opened);
+    QVERIFY(frame.treeWindow());
+    frame.runCommand(cmd::CloseAllWindows);
 }
 
 void MainFrameTest::commandsOfLaterPartsRunWhenRegistered() {
