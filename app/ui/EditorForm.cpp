@@ -128,6 +128,26 @@ void SpinButtons::step(int direction) {
     emit stepped(value_, direction);
 }
 
+void SpinButtons::setBuddy(QWidget* box) {
+    if (buddy_)
+        buddy_->removeEventFilter(this);
+    buddy_ = box;
+    if (box)
+        box->installEventFilter(this);
+}
+
+bool SpinButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        for (const auto& [k, direction] : {std::pair{Qt::Key_Up, +1}, std::pair{Qt::Key_Down, -1}})
+            if (keyIs(key, k, Qt::NoModifier)) {
+                step(direction);
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 EditorForm::EditorForm(int helpContext, QWidget* parent)
     : QWidget(parent), helpContext_(helpContext), body_(new QWidget(this)) {
     installKeyConventions();

@@ -9,7 +9,9 @@
 //    buildFormRows() (app/ui/FormBuilder.h). Tag every control with its id (setControlId):
 //    F1 on a control opens the topic of that id, else the form's.
 // 3. Use FilterEdit (app/ui/FilterEdit.h) for typed values, SpinButtons for spin buttons
-//    (their clicks step with wrap-around), numberOrOff() for fields whose 0 means "off".
+//    (their clicks step with wrap-around; give them their box with setBuddy() so that Up and
+//    Down in the box step too; the row builder does), numberOrOff() for fields whose 0 means
+//    "off".
 // 4. Register the editor in your .cpp so that the main frame can open it for its command:
 //        TSW_REGISTER_EDITOR(cmd::OptionalFeatures, [] { return new CFeatureView; });
 //    (app/ui/EditorRegistry.h). The main frame opens it at most once, wraps it in an
@@ -25,6 +27,7 @@
 //   presses the button. Override enterActsAsTab() to keep Enter for a control of your own.
 // - F1 opens the help topic of the focused control's id, else the form's context.
 
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -48,7 +51,8 @@ QString numberOrOff(int value);
 
 // A pair of up/down arrow buttons (the spin button beside an edit box). One click moves the
 // value by one step; up from the maximum wraps to the minimum, down from the minimum wraps to
-// the maximum. The up arrow always increases.
+// the maximum. The up arrow always increases. The buttons take no focus: the arrow keys Up and
+// Down in the buddy box are clicks on them (while they are enabled).
 class SpinButtons : public QWidget {
     Q_OBJECT
 public:
@@ -63,11 +67,18 @@ public:
     void step(int direction);
     QPushButton* upButton() const { return up_; }
     QPushButton* downButton() const { return down_; }
+    // The box the buttons step.
+    void setBuddy(QWidget* box);
+    QWidget* buddy() const { return buddy_; }
 
 signals:
     void stepped(int value, int direction);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QPointer<QWidget> buddy_;
     QPushButton* up_;
     QPushButton* down_;
     int min_ = 0;

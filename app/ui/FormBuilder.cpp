@@ -80,6 +80,7 @@ void addLabelled(BuiltRow& b, const FormRow& row, QGridLayout* grid, QWidget* pa
     }
     if (row.kind == RowKind::Number && row.spinId != 0) {
         b.spin = tagged(new SpinButtons(parent), row.spinId);
+        b.spin->setBuddy(b.edit); // Up and Down in the box step it
         grid->addWidget(b.spin, r, 2);
     }
 }

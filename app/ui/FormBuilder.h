@@ -15,6 +15,7 @@
 // What each kind creates (every control is tagged with its id, see setControlId):
 //   Hidden (0)  nothing: the view handles the field itself
 //   Number (2)  a label, a FilterEdit (mode 2, digits) as value, SpinButtons when spin id != 0
+//               (their buddy is the box: Up and Down in it are clicks on them)
 //   List   (3)  a label and a non-editable QComboBox
 //   Check  (4)  a QCheckBox carrying the label text (tagged with the value id, else the label id)
 //   Group  (7)  a QGroupBox titled with the label text; rows naming it as group go inside

@@ -60,6 +60,7 @@ ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
     destination_->setText(QString::fromStdString(form_.destinationText()));
     setControlId(destination_, kDestinationId);
     spin_ = new SpinButtons(this);
+    spin_->setBuddy(destination_);
     setControlId(spin_, kSpinId);
     copy_ = makeButton(this, kCopyButtonId, StrId::CopyButton);
     close_ = makeButton(this, 2, StrId::CloseButton);

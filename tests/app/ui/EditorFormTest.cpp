@@ -1,5 +1,5 @@
 // Widget tests of the form conventions: filtered typing, Enter as Tab, F1 by control id,
-// spin buttons, and the row builder.
+// spin buttons (clicked and stepped by the arrow keys), and the row builder.
 
 #include <QApplication>
 #include <QClipboard>
@@ -70,6 +70,7 @@ private slots:
     void f1OpensTheControlsTopicElseTheForms();
     void closeButtonClosesTheMdiChild();
     void spinButtonsWrap();
+    void arrowKeysInABoxStepItsSpinButtons();
     void rowBuilderCreatesTaggedControls();
 };
 
@@ -257,6 +258,47 @@ void EditorFormTest::spinButtonsWrap() {
     spin.downButton()->click(); // 1 -> 40
     spin.downButton()->click(); // 40 -> 39
     QCOMPARE(seen, (std::vector<int>{1, 40, 39}));
+}
+
+// Up and Down in a box with spin buttons are clicks on the buttons; in a list they stay the
+// list's own, and a box whose buttons are disabled does not step.
+void EditorFormTest::arrowKeysInABoxStepItsSpinButtons() {
+    const FormRow rows[] = {
+        {1009, 1239, 1240, 0, RowKind::Number},
+        {1231, 1267, 0, 0, RowKind::List},
+        {1356, 1357, 0, 0, RowKind::Number},
+    };
+    QWidget form;
+    const std::vector<BuiltRow> built = buildFormRows(&form, rows);
+    SpinButtons* spin = built[0].spin;
+    spin->setRange(1, 3);
+    spin->setValue(2);
+    std::vector<std::pair<int, int>> seen; // value, direction
+    QObject::connect(spin, &SpinButtons::stepped, [&](int v, int direction) {
+        seen.emplace_back(v, direction);
+        built[0].edit->setText(QString::number(v));
+    });
+    built[1].list->addItems({"one", "two", "three"});
+    built[1].list->setCurrentIndex(1);
+    showAndFocus(&form, built[0].edit);
+
+    QTest::keyClick(built[0].edit, Qt::Key_Up);
+    QTest::keyClick(built[0].edit, Qt::Key_Up);                       // 3 wraps to 1
+    QTest::keyClick(built[0].edit, Qt::Key_Down, Qt::KeypadModifier); // 1 wraps to 3
+    QTest::keyClick(built[0].edit, Qt::Key_Up, Qt::ControlModifier);  // not a step
+    QCOMPARE(seen, (std::vector<std::pair<int, int>>{{3, +1}, {1, +1}, {3, -1}}));
+    QCOMPARE(built[0].edit->text(), QString("3"));
+
+    spin->setEnabled(false);
+    QTest::keyClick(built[0].edit, Qt::Key_Up);
+    QCOMPARE(seen.size(), std::size_t{3});
+
+    built[1].list->setFocus();
+    QTRY_VERIFY(built[1].list->hasFocus());
+    QTest::keyClick(built[1].list, Qt::Key_Down);
+    QCOMPARE(built[1].list->currentIndex(), 2);
+    QTest::keyClick(built[2].edit, Qt::Key_Up); // no spin buttons: nothing happens
+    QCOMPARE(seen.size(), std::size_t{3});
 }
 
 void EditorFormTest::rowBuilderCreatesTaggedControls() {

@@ -1,5 +1,6 @@
 // Widget tests of the Optional Features view: what it adds to the form model (typing and
-// leaving a box, spin clicks, enabling, hidden rows, the preview toggle with a fake player).
+// leaving a box, spin clicks and arrow keys, enabling, hidden rows, the preview toggle with a fake
+// player).
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +36,8 @@ private slots:
     void initTestCase() { test::setUpGlobals(); }
     void init() { test::setUpGlobals(); }
     void typedTimeOutIsCorrectedWhenTheBoxIsLeft();
-    void spinClickStepsAndSelectsTheText();
+    void spinStepsAndSelectsTheText_data();
+    void spinStepsAndSelectsTheText();
     void voxAndScramblerEnableTheirRows();
     void decimalNumbersShowAPointInDutch();
     void hiddenRowsAreNotShown();
@@ -69,18 +71,37 @@ void FeatureViewTest::typedTimeOutIsCorrectedWhenTheBoxIsLeft() {
     QCOMPARE(globals().image.byte(layout::kFeatTotResetTime), 0x63);
 }
 
-void FeatureViewTest::spinClickStepsAndSelectsTheText() {
+void FeatureViewTest::spinStepsAndSelectsTheText_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("spin button click") << false;
+    QTest::newRow("arrow key in the box") << true;
+}
+
+// Up and Down in a box are clicks on its spin buttons.
+void FeatureViewTest::spinStepsAndSelectsTheText() {
+    QFETCH(bool, byKey);
     globals().image.setByte(layout::kFeatTimeOutTimer, 40);
     CFeatureView view(fakePlayer(&log_));
-    auto* spin = findControl<SpinButtons>(&view, 1240);
     auto* tot = findControl<FilterEdit>(&view, 1239);
+    auto* alert = findControl<FilterEdit>(&view, 1357);
+    test::showAndFocus(&view, tot);
+    const auto step = [&](FilterEdit* box, int spinId, int direction) {
+        if (!byKey) {
+            auto* spin = findControl<SpinButtons>(&view, spinId);
+            (direction > 0 ? spin->upButton() : spin->downButton())->click();
+            return;
+        }
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, direction > 0 ? Qt::Key_Up : Qt::Key_Down);
+    };
     QCOMPARE(tot->text(), QString("600"));
-    spin->upButton()->click();
+    step(tot, 1240, +1);
     QCOMPARE(tot->text(), QString("15"));
     QCOMPARE(tot->selectedText(), QString("15"));
     QCOMPARE(globals().image.byte(layout::kFeatTimeOutTimer), 1);
-    findControl<SpinButtons>(&view, 1305)->downButton()->click(); // calling alert 1 -> 10
-    QCOMPARE(findControl<FilterEdit>(&view, 1357)->text(), QString("10"));
+    step(alert, 1305, -1); // calling alert 1 -> 10
+    QCOMPARE(alert->text(), QString("10"));
 }
 
 void FeatureViewTest::voxAndScramblerEnableTheirRows() {
