@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -33,6 +36,15 @@ void sendTab(QWidget* w) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     QCoreApplication::sendEvent(w, &press);
     QCoreApplication::sendEvent(w, &release);
+}
+
+// Whether `w` is a control the user puts a value into (not a button or a tab bar).
+bool takesInput(const QWidget* w) {
+    if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w) ||
+        qobject_cast<const QTabBar*>(w))
+        return false;
+    const auto* edit = qobject_cast<const QLineEdit*>(w);
+    return !edit || !edit->isReadOnly();
 }
 
 // Enter as Tab inside editor forms, F1 context help everywhere.
@@ -164,6 +176,27 @@ EditorForm::EditorForm(int helpContext, QWidget* parent)
 
 bool EditorForm::enterActsAsTab(const QWidget* focus) const {
     return focus != close_ && focus != help_;
+}
+
+// A widget with a focus proxy (a tab control, a grid's frame) is passed over: the control it
+// hands the focus to stands in the tab order itself.
+QWidget* EditorForm::firstFocus() const {
+    for (QWidget* w = body_->nextInFocusChain(); w && w != body_; w = w->nextInFocusChain())
+        if (body_->isAncestorOf(w) && !w->focusProxy() && (w->focusPolicy() & Qt::TabFocus) &&
+            w->isEnabled() && w->isVisibleTo(this) && takesInput(w))
+            return w;
+    return nullptr;
+}
+
+// Without a choice of its own the MDI child would give the first control in the tab order,
+// the Close button, the focus, and Enter right after opening would close the window.
+void EditorForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (opened_)
+        return;
+    opened_ = true;
+    if (QWidget* first = firstFocus())
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorForm::requestClose() {

@@ -26,6 +26,10 @@
 // - Enter anywhere in the form moves the focus on like Tab, except on Close and Help, where it
 //   presses the button. Override enterActsAsTab() to keep Enter for a control of your own.
 // - F1 opens the help topic of the focused control's id, else the form's context.
+// - The window opens with the focus on firstFocus(): the first enabled input control of the
+//   body in the tab order (a grid, edit box, list or check box; no push button). Override it
+//   to choose another. When the window is activated again later, the MDI child gives the focus
+//   back to the control that had it.
 
 #include <QPointer>
 #include <QPushButton>
@@ -99,6 +103,8 @@ public:
 
     // Whether Enter on `focus` (a control of this form) moves the focus on like Tab.
     virtual bool enterActsAsTab(const QWidget* focus) const;
+    // The control that has the focus when the window opens; null leaves it to Qt.
+    virtual QWidget* firstFocus() const;
 
     // The Close button: asks the MDI child frame holding this form to close.
     void requestClose();
@@ -108,7 +114,11 @@ public:
 signals:
     void closeRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    bool opened_ = false; // shown once: from then on the focus is the user's
     int helpContext_;
     QWidget* body_;
     QPushButton* close_;

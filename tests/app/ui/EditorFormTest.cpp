@@ -1,5 +1,6 @@
 // Widget tests of the form conventions: filtered typing, Enter as Tab, F1 by control id,
-// spin buttons (clicked and stepped by the arrow keys), and the row builder.
+// spin buttons (clicked and stepped by the arrow keys), the row builder, and where the focus
+// goes when a form opens.
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <vector>
@@ -72,6 +74,8 @@ private slots:
     void spinButtonsWrap();
     void arrowKeysInABoxStepItsSpinButtons();
     void rowBuilderCreatesTaggedControls();
+    void formOpensWithTheFocusOnItsFirstInput();
+    void formGetsBackItsLastFocusWhenActivatedAgain();
 };
 
 void EditorFormTest::filterEditTypesWhatItsModeAccepts_data() {
@@ -320,6 +324,91 @@ void EditorFormTest::rowBuilderCreatesTaggedControls() {
     QVERIFY(!built[4].label && !built[4].value && !findControl(&form, 1030));
     QVERIFY(built[5].edit && !built[5].spin);
     QCOMPARE(built[2].label->buddy(), static_cast<QWidget*>(built[2].list));
+}
+
+namespace {
+
+// A form whose first controls are no input (a button), disabled or hidden.
+class ButtonFirstForm : public EditorForm {
+public:
+    ButtonFirstForm() : EditorForm(152) {
+        auto* layout = new QVBoxLayout(body());
+        button = new QPushButton("Play");
+        disabled = new FilterEdit;
+        disabled->setEnabled(false);
+        hidden = new FilterEdit;
+        list = new QComboBox;
+        last = new FilterEdit;
+        for (QWidget* w : {static_cast<QWidget*>(button), static_cast<QWidget*>(disabled),
+                           static_cast<QWidget*>(hidden), static_cast<QWidget*>(list),
+                           static_cast<QWidget*>(last)})
+            layout->addWidget(w);
+        hidden->hide();
+    }
+    QPushButton* button;
+    FilterEdit* disabled;
+    FilterEdit* hidden;
+    QComboBox* list;
+    FilterEdit* last;
+};
+
+// A form that names the control it opens with.
+class ChosenFocusForm : public ButtonFirstForm {
+public:
+    QWidget* firstFocus() const override { return last; }
+};
+
+QMdiSubWindow* openInArea(QMdiArea& area, EditorForm* form) {
+    QMdiSubWindow* sub = area.addSubWindow(form);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    return sub;
+}
+
+} // namespace
+
+void EditorFormTest::formOpensWithTheFocusOnItsFirstInput() {
+    QMdiArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QApplication::setActiveWindow(&area);
+    auto* form = new ButtonFirstForm;
+    openInArea(area, form);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->list));
+    // Enter on it moves on, it does not close the window.
+    QTest::keyClick(form->list, Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->last));
+    QCOMPARE(area.subWindowList().size(), 1);
+
+    auto* chosen = new ChosenFocusForm;
+    openInArea(area, chosen);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(chosen->last));
+
+    TestForm bare; // a form outside any MDI area
+    bare.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bare));
+    QApplication::setActiveWindow(&bare);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bare.first));
+}
+
+void EditorFormTest::formGetsBackItsLastFocusWhenActivatedAgain() {
+    QMdiArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QApplication::setActiveWindow(&area);
+    auto* form = new TestForm;
+    QMdiSubWindow* first = openInArea(area, form);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->first));
+    form->last->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->last));
+
+    auto* other = new TestForm;
+    QMdiSubWindow* second = openInArea(area, other);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(other->first));
+    area.setActiveSubWindow(first);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->last));
+    area.setActiveSubWindow(second); // and the other one keeps its own
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(other->first));
 }
 
 QTEST_MAIN(EditorFormTest)

@@ -1,5 +1,6 @@
 // Widget tests of the channel table: the lists laid over cells, the keyboard paths, one window
-// per editor, and the refreshes between the table, the channel edit window and the tone table.
+// per editor, where the focus is when the channel windows open, and the refreshes between the
+// table, the channel edit window and the tone table.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +13,12 @@
 #include "app/ui/CMainFrame.h"
 #include "editors/channel/ui/CChEditView.h"
 #include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/CTestFreqView.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "editors/channel/ui/QtDqtTableDialog.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
 #include "tests/support/ui/MdiTestShell.h"
+#include "tests/support/ui/ShellFixture.h"
 
 using namespace tsw;
 using namespace tsw::ui;
@@ -50,6 +53,7 @@ private slots:
     void editWindowCommitsRefreshTheTable();
     void toneTableCommitsRefreshBothWindows();
     void mainFrameOpensEachChannelWindowOnce();
+    void channelWindowsOpenWithTheFocusWhereTheKeysWork();
 
 private:
     enum CloseWay { CtrlF4, CloseButton, CloseAll, MainWindow };
@@ -344,6 +348,41 @@ void ChannelInfoViewTest::mainFrameOpensEachChannelWindowOnce() {
     info->requestClose();
     QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
     QVERIFY(frame.openEditorOf(cmd::TestFrequency));
+    frame.closeAllEditors();
+    QTRY_COMPARE(frame.openEditorCount(), 0);
+}
+
+// The table and the test frequencies open with the focus on their grid (Enter right after
+// opening opens a cell, it does not close the window); the channel edit window on its channel
+// number, where Up steps the channel as the spin button does.
+void ChannelInfoViewTest::channelWindowsOpenWithTheFocusWhereTheKeysWork() {
+    shell_.reset();
+    MemorySettingsStore settings;
+    CMainFrame::Options options;
+    options.showSplash = false;
+    CMainFrame frame(settings, options);
+    test::showActive(&frame);
+
+    frame.runCommand(cmd::ChannelInformation);
+    auto* info = qobject_cast<CChInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(info->grid()->table()));
+    test::screenshot(&frame, "channel-information-opened");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(info->frequencyList()->isVisible());
+    QCOMPARE(frame.openEditorCount(), 1);
+    QTest::keyClick(info->frequencyList(), Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(info->grid()->table()));
+
+    frame.runCommand(cmd::OpenChannelEdit);
+    auto* edit = qobject_cast<CChEditView*>(frame.openEditorOf(cmd::OpenChannelEdit));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit->channelNumber()));
+    QCOMPARE(edit->channelNumber()->text(), QStringLiteral("1"));
+    QTest::keyClick(edit->channelNumber(), Qt::Key_Up);
+    QCOMPARE(edit->channelNumber()->text(), QStringLiteral("2"));
+
+    frame.runCommand(cmd::TestFrequency);
+    auto* test = qobject_cast<CTestFreqView*>(frame.openEditorOf(cmd::TestFrequency));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(test->grid()->table()));
     frame.closeAllEditors();
     QTRY_COMPARE(frame.openEditorCount(), 0);
 }

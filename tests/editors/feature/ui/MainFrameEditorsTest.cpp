@@ -1,5 +1,6 @@
 // The feature editors opened through the main frame: from the Edit menu, from the tree window
-// and (DTMF, CrewLink) by their menu-less commands; each at most once.
+// and (DTMF, CrewLink) by their menu-less commands; each at most once, with the focus on its
+// first field.
 
 #include <QAction>
 #include <QMdiArea>
@@ -29,15 +30,22 @@ struct Editor {
     int command;
     const QMetaObject* view;
     bool inMenu;
+    int firstFocusId; // the control the window opens with the focus on; 0: see firstFocus()
 };
 const Editor kEditors[] = {
-    {cmd::OptionalFeatures, &CFeatureView::staticMetaObject, true},
-    {cmd::KeyAssignment, &CKeyView::staticMetaObject, true},
-    {cmd::ScanInformation, &CScanView::staticMetaObject, true},
-    {cmd::Dtmf, &CDtmfView::staticMetaObject, false},
-    {cmd::CrewLink, &CCrewLinkView::staticMetaObject, false},
-    {cmd::EmbeddedMessage, &CEmbView::staticMetaObject, true},
+    {cmd::OptionalFeatures, &CFeatureView::staticMetaObject, true, 1239}, // time-out timer
+    {cmd::KeyAssignment, &CKeyView::staticMetaObject, true, feature::kKeyPf1ListId},
+    {cmd::ScanInformation, &CScanView::staticMetaObject, true, 1048}, // priority
+    {cmd::Dtmf, &CDtmfView::staticMetaObject, false, 1067},           // speed
+    {cmd::CrewLink, &CCrewLinkView::staticMetaObject, false, 1103},   // own fleet
+    {cmd::EmbeddedMessage, &CEmbView::staticMetaObject, true, 0},     // the first line
 };
+
+QWidget* firstFocus(const Editor& e, EditorForm* form) {
+    if (e.firstFocusId != 0)
+        return findControl(form, e.firstFocusId);
+    return static_cast<CEmbView*>(form)->line(0);
+}
 
 int framesShowing(const CMainFrame& frame, const QMetaObject* view) {
     int n = 0;
@@ -66,6 +74,7 @@ void MainFrameEditorsTest::eachEditorOpensOnceFromItsCommand() {
     frame.setPrompt(&prompt_);
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QApplication::setActiveWindow(&frame);
     for (const Editor& e : kEditors) {
         QAction* item = frame.action(e.command);
         QCOMPARE(item != nullptr, e.inMenu);
@@ -77,7 +86,13 @@ void MainFrameEditorsTest::eachEditorOpensOnceFromItsCommand() {
             QCoreApplication::processEvents();
         }
         QCOMPARE(framesShowing(frame, e.view), 1);
-        QCOMPARE(frame.openEditorOf(e.command)->metaObject(), e.view);
+        EditorForm* form = frame.openEditorOf(e.command);
+        QCOMPARE(form->metaObject(), e.view);
+        QWidget* expected = firstFocus(e, form);
+        QVERIFY(expected);
+        QTRY_COMPARE(QApplication::focusWidget(), expected);
+        if (e.command == cmd::OptionalFeatures)
+            test::saveScreenshot(&frame, "optional-features-opened");
     }
     QCOMPARE(frame.openEditorCount(), 6);
     frame.closeAllEditors();
