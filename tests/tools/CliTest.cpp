@@ -221,8 +221,7 @@ TEST_F(CliRun, FileCommands) {
 
     EXPECT_EQ(run({"show", path("n.dat")}), 0);
     const std::string shown = out.str();
-    EXPECT_NE(shown.find("1   446.00625  446.00625  (10)    94.8"), std::string::npos)
-        << shown;
+    EXPECT_NE(shown.find("1   446.00625  446.00625  (10)    94.8"), std::string::npos) << shown;
     EXPECT_NE(shown.find("13  446.04375  446.04375  (27)    D132N"), std::string::npos);
     EXPECT_NE(shown.find("Squelch Level:"), std::string::npos);
     EXPECT_NE(shown.find("PF2 Key:  Talk Around"), std::string::npos);
