@@ -2,7 +2,7 @@
 // Which window or action each menu command opens. Editors and dialogs of every part register
 // here from their own .cpp file; the main frame looks the command up when it is chosen.
 //
-//   TSW_REGISTER_EDITOR(cmd::ScanInformation, [] { return new CScanView; });
+//   TSW_REGISTER_EDITOR(cmd::ScanInformation, [] { return new ScanView; });
 //   TSW_REGISTER_COMMAND(cmd::ReadFromRadio, [](Shell& shell) { ... });
 //
 // An editor is an EditorForm shown in an MDI child (at most one per command, counted, closed

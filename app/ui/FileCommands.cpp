@@ -6,7 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
-#include "app/ui/CCustomFileDlg.h"
+#include "app/ui/DataFileDialog.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 
@@ -78,7 +78,7 @@ FileCommands::OpenResult FileCommands::load(const QString& path) {
 
 void FileCommands::open() {
     globals().flags.fileActivity = true;
-    CCustomFileDlg dialog(CCustomFileDlg::Kind::Open, dataDirectory(), QString(), shell_.window());
+    DataFileDialog dialog(DataFileDialog::Kind::Open, dataDirectory(), QString(), shell_.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (load(dialog.chosenPath()) == OpenResult::CannotOpen)
@@ -105,7 +105,7 @@ void FileCommands::save() {
 }
 
 std::optional<QString> FileCommands::askSavePath() {
-    CCustomFileDlg dialog(CCustomFileDlg::Kind::Save, dataDirectory(),
+    DataFileDialog dialog(DataFileDialog::Kind::Save, dataDirectory(),
                           fromStd(globals().currentFileName), shell_.window());
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return std::nullopt;

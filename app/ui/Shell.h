@@ -1,5 +1,5 @@
 #pragma once
-// What windows of every part may ask of the main window. CMainFrame implements it; without a
+// What windows of every part may ask of the main window. MainWindow implements it; without a
 // main window (a widget test of one editor) shell() answers with a stand-in that does nothing
 // and asks questions with message boxes.
 

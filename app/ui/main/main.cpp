@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQb5812App.h"
+#include "app/ui/Application.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/main/StartupProbe.h"
 
 int main(int argc, char** argv) {
@@ -12,11 +12,11 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("TALVERN"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tsw::ui::CQb5812App app(tsw::ui::CQb5812App::parseCommandLine(QApplication::arguments()));
+    tsw::ui::Application app(tsw::ui::Application::parseCommandLine(QApplication::arguments()));
     if (!app.initInstance())
         return app.exitCode();
-    QObject::connect(app.mainFrame(), &tsw::ui::CMainFrame::closed, &qtApp,
+    QObject::connect(app.mainWindow(), &tsw::ui::MainWindow::closed, &qtApp,
                      &QCoreApplication::quit);
-    tsw::probe::armStartupProbe(app.mainFrame()); // benchmarks only
+    tsw::probe::armStartupProbe(app.mainWindow()); // benchmarks only
     return app.exitInstance(QApplication::exec());
 }

@@ -2,48 +2,48 @@
 
 #include <QPointer>
 
-#include "editors/channel/ui/CChEditView.h"
-#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/ChannelEditView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 
 namespace tsw::ui {
 namespace {
-QPointer<CChInfoView>& infoSlot() {
-    static QPointer<CChInfoView> view;
+QPointer<ChannelInfoView>& infoSlot() {
+    static QPointer<ChannelInfoView> view;
     return view;
 }
-QPointer<CChEditView>& editSlot() {
-    static QPointer<CChEditView> view;
+QPointer<ChannelEditView>& editSlot() {
+    static QPointer<ChannelEditView> view;
     return view;
 }
 } // namespace
 
-CChInfoView* channelInfoView() {
+ChannelInfoView* channelInfoView() {
     return infoSlot().data();
 }
-CChEditView* channelEditView() {
+ChannelEditView* channelEditView() {
     return editSlot().data();
 }
-void setChannelInfoView(CChInfoView* view) {
+void setChannelInfoView(ChannelInfoView* view) {
     infoSlot() = view;
 }
-void setChannelEditView(CChEditView* view) {
+void setChannelEditView(ChannelEditView* view) {
     editSlot() = view;
 }
 
 void showSelectedChannelInEditWindow() {
-    if (CChEditView* edit = channelEditView())
+    if (ChannelEditView* edit = channelEditView())
         edit->showChannel();
 }
 
 void refreshChannelRow(int channel) {
-    if (CChInfoView* info = channelInfoView()) {
+    if (ChannelInfoView* info = channelInfoView()) {
         info->updateCaption();
         info->refreshRow(channel);
     }
 }
 
 void refreshAllChannelWindows() {
-    if (CChInfoView* info = channelInfoView()) {
+    if (ChannelInfoView* info = channelInfoView()) {
         info->updateCaption();
         info->refreshTable();
     }

@@ -5,14 +5,14 @@
 
 namespace tsw::ui {
 
-class CChInfoView;
-class CChEditView;
+class ChannelInfoView;
+class ChannelEditView;
 
-CChInfoView* channelInfoView(); // null when the channel table is not open
-CChEditView* channelEditView(); // null when the channel edit window is not open
+ChannelInfoView* channelInfoView(); // null when the channel table is not open
+ChannelEditView* channelEditView(); // null when the channel edit window is not open
 
-void setChannelInfoView(CChInfoView* view); // the view itself, when created
-void setChannelEditView(CChEditView* view);
+void setChannelInfoView(ChannelInfoView* view); // the view itself, when created
+void setChannelEditView(ChannelEditView* view);
 
 // After a channel changed in one window: the channel edit window shows the selected channel
 // again; the channel table rewrites the channel's row (and its caption).

@@ -14,7 +14,7 @@
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ChannelRecord.h"
-#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/ToneList.h"
 
@@ -102,7 +102,7 @@ void ChannelCopyDialog::copy() {
     const int result = form_.Copy();
     if (result == 1) {
         refreshAllChannelWindows();
-        if (CChInfoView* info = channelInfoView())
+        if (ChannelInfoView* info = channelInfoView())
             info->showRow(form_.destination());
     } else if (result == 0) {
         shell().prompt().ask(errorPrompt(StrId::ChannelMemoryFull));

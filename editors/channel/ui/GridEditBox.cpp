@@ -8,22 +8,22 @@
 #include "app/ui/FilterEdit.h"
 #include "app/ui/KeyTests.h"
 #include "editors/channel/GridKeys.h"
-#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
 
-GridEditBox::GridEditBox(CMSFlexGrid* grid, FilterEdit* edit, Commit commit, Options options)
+GridEditBox::GridEditBox(TableGrid* grid, FilterEdit* edit, Commit commit, Options options)
     : QObject(grid), grid_(grid), edit_(edit), commit_(std::move(commit)), options_(options) {
     edit_->hide();
     grid_->table()->installEventFilter(this);
     edit_->installEventFilter(this);
-    connect(grid_, &CMSFlexGrid::clicked, this, [this](int row, int col) {
+    connect(grid_, &TableGrid::clicked, this, [this](int row, int col) {
         if (isOpen())
             this->commit(false);
         grid_->setCurrentCell(row, col);
         open(grid_->text(row, col));
     });
-    connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
+    connect(grid_, &TableGrid::scrolled, this, [this] {
         if (isOpen())
             this->commit(false);
     });

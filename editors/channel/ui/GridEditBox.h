@@ -13,7 +13,7 @@ class QKeyEvent;
 
 namespace tsw::ui {
 
-class CMSFlexGrid;
+class TableGrid;
 class FilterEdit;
 
 class GridEditBox : public QObject {
@@ -28,7 +28,7 @@ public:
         bool wrapOnEnter = false; // Enter in the last column goes on to the next row
     };
 
-    GridEditBox(CMSFlexGrid* grid, FilterEdit* edit, Commit commit, Options options);
+    GridEditBox(TableGrid* grid, FilterEdit* edit, Commit commit, Options options);
 
     bool isOpen() const;
     void open(const QString& text);
@@ -42,7 +42,7 @@ private:
     bool gridKey(const QKeyEvent& key);
     bool editKey(const QKeyEvent& key);
 
-    CMSFlexGrid* grid_;
+    TableGrid* grid_;
     FilterEdit* edit_;
     Commit commit_;
     Options options_;

@@ -13,8 +13,8 @@
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
-#include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/channel/ui/GridEditBox.h"
+#include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
 
@@ -37,7 +37,7 @@ MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globa
     cancel_ = makeButton(this, 2, StrId::Cancel);
     connect(ok_, &QPushButton::clicked, this, &MemoryMapDialog::apply);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(grid_, &CMSFlexGrid::currentCellChanged, this, [this](int row, int col) {
+    connect(grid_, &TableGrid::currentCellChanged, this, [this](int row, int col) {
         offset_->setText(fromStd(MemoryMapForm::offsetText(row, col)));
     });
 
@@ -55,7 +55,7 @@ MemoryMapDialog::MemoryMapDialog(QWidget* parent) : QDialog(parent), form_(globa
 }
 
 void MemoryMapDialog::createGrid() {
-    grid_ = new CMSFlexGrid(this);
+    grid_ = new TableGrid(this);
     setControlId(grid_->table(), kGridId);
     edit_ = new FilterEdit(this);
     edit_->setMode(filter::Hex);
@@ -72,7 +72,7 @@ void MemoryMapDialog::createGrid() {
                                        edit_->fontMetrics().height() + 4));
     grid_->setRowHeightTwips(0,
                              std::max(MemoryMapForm::kHeaderRowHeight, grid_->rowHeightTwips(1)));
-    grid_->alignCells([](int, int) { return CMSFlexGrid::kAlignCentre; });
+    grid_->alignCells([](int, int) { return TableGrid::kAlignCentre; });
     grid_->setRedraw(true);
     GridEditBox::Options options;
     options.lastRow = MemoryMapForm::kDataRows;

@@ -12,7 +12,7 @@
 
 namespace tsw::ui {
 
-class CMSFlexGrid;
+class TableGrid;
 class GridEditBox;
 
 class MemoryMapDialog : public QDialog {
@@ -25,7 +25,7 @@ public:
 
     explicit MemoryMapDialog(QWidget* parent = nullptr);
 
-    CMSFlexGrid* grid() const { return grid_; }
+    TableGrid* grid() const { return grid_; }
     FilterEdit* editBox() const { return edit_; }
     QLabel* offsetLabel() const { return offset_; }
     QPushButton* okButton() const { return ok_; }
@@ -37,7 +37,7 @@ private:
     void apply();
 
     MemoryMapForm form_;
-    CMSFlexGrid* grid_ = nullptr;
+    TableGrid* grid_ = nullptr;
     FilterEdit* edit_ = nullptr;
     GridEditBox* editBox_ = nullptr;
     QLabel* offset_ = nullptr;

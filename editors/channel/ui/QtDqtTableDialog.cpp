@@ -16,8 +16,8 @@
 #include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
-#include "editors/channel/ui/CMSFlexGrid.h"
 #include "editors/channel/ui/ChannelWindows.h"
+#include "editors/channel/ui/TableGrid.h"
 #include "editors/channel/ui/ToneList.h"
 
 namespace tsw::ui {
@@ -28,7 +28,7 @@ TSW_REGISTER_COMMAND(cmd::QtDqtTable, [](Shell& shell) {
 });
 
 namespace {
-constexpr int kEntryAlignment = CMSFlexGrid::kAlignLeftCentre;
+constexpr int kEntryAlignment = TableGrid::kAlignLeftCentre;
 constexpr int kVisibleRows = 19;
 
 } // namespace
@@ -57,7 +57,7 @@ QtDqtTableDialog::~QtDqtTableDialog() {
 }
 
 void QtDqtTableDialog::createGrid() {
-    grid_ = new CMSFlexGrid(this);
+    grid_ = new TableGrid(this);
     setControlId(grid_->table(), kGridId);
     list_ = new QComboBox(this);
     makeToneList(list_);
@@ -68,9 +68,9 @@ void QtDqtTableDialog::createGrid() {
     grid_->setRowHeightPixels(list_->minimumSizeHint().height() + 2);
     grid_->setShape(QtDqtTableForm::kRows, QtDqtTableForm::kColumnWidths);
     grid_->alignCells(
-        [](int r, int c) { return r > 0 && c == 1 ? kEntryAlignment : CMSFlexGrid::kAlignCentre; });
-    connect(grid_, &CMSFlexGrid::clicked, this, &QtDqtTableDialog::editEntry);
-    connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
+        [](int r, int c) { return r > 0 && c == 1 ? kEntryAlignment : TableGrid::kAlignCentre; });
+    connect(grid_, &TableGrid::clicked, this, &QtDqtTableDialog::editEntry);
+    connect(grid_, &TableGrid::scrolled, this, [this] {
         if (list_->isVisible())
             commitEntry();
     });

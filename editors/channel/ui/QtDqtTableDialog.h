@@ -11,7 +11,7 @@
 
 namespace tsw::ui {
 
-class CMSFlexGrid;
+class TableGrid;
 
 class QtDqtTableDialog : public QDialog {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     explicit QtDqtTableDialog(QWidget* parent = nullptr);
     ~QtDqtTableDialog() override;
 
-    CMSFlexGrid* grid() const { return grid_; }
+    TableGrid* grid() const { return grid_; }
     QComboBox* toneList() const { return list_; }
     QPushButton* closeButton() const { return close_; }
 
@@ -41,7 +41,7 @@ private:
     void cancelEntry();
 
     QtDqtTableForm form_;
-    CMSFlexGrid* grid_ = nullptr;
+    TableGrid* grid_ = nullptr;
     QComboBox* list_ = nullptr;
     QPushButton* close_ = nullptr;
     bool busy_ = false;

@@ -8,13 +8,13 @@
 #include "app/CharacterFilter.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/UiText.h"
-#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/TableGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
 
 namespace tsw::ui {
 
 CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
-    : QWidget(parent), columns_(std::move(columns)), rows_(rows), grid_(new CMSFlexGrid(this)),
+    : QWidget(parent), columns_(std::move(columns)), rows_(rows), grid_(new TableGrid(this)),
       editor_(new FilterEdit(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,11 +25,11 @@ CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
     for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
         grid_->setColumnWidthTwips(c, columns_[static_cast<std::size_t>(c)].twips);
         grid_->setText(0, c, uiText(columns_[static_cast<std::size_t>(c)].header));
-        grid_->setAlignment(0, c, CMSFlexGrid::kAlignCentre);
+        grid_->setAlignment(0, c, TableGrid::kAlignCentre);
     }
     for (int r = 1; r <= rows; ++r) {
         grid_->setText(r, 0, QString::number(r));
-        grid_->setAlignment(r, 0, CMSFlexGrid::kAlignCentre);
+        grid_->setAlignment(r, 0, TableGrid::kAlignCentre);
     }
     grid_->widenColumnsToFit();
     grid_->setFixedSize(grid_->sizeForRows(rows));

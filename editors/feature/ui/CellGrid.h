@@ -1,5 +1,5 @@
 #pragma once
-// The code tables of the DTMF and CrewLink forms: the shared grid (CMSFlexGrid) with its
+// The code tables of the DTMF and CrewLink forms: the shared grid (TableGrid) with its
 // header row and a number column, and a filtered edit box laid over the current cell. Cells
 // are never edited in place: the owner rebuilds a cell's text after each commit.
 //
@@ -19,7 +19,7 @@ class QTableWidget;
 
 namespace tsw::ui {
 
-class CMSFlexGrid;
+class TableGrid;
 class FilterEdit;
 
 class CellGrid : public QWidget {
@@ -42,7 +42,7 @@ public:
     void setCellText(int row, int column, const QString& text);
     QString cellText(int row, int column) const;
 
-    CMSFlexGrid* flexGrid() const { return grid_; }
+    TableGrid* flexGrid() const { return grid_; }
     QTableWidget* table() const; // takes the keys and the focus
     FilterEdit* editor() const { return editor_; }
     bool editing() const;
@@ -68,7 +68,7 @@ private:
 
     std::vector<Column> columns_;
     int rows_;
-    CMSFlexGrid* grid_;
+    TableGrid* grid_;
     FilterEdit* editor_;
     int editRow_ = -1;
     int editColumn_ = -1;

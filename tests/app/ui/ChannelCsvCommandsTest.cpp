@@ -10,9 +10,9 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/ChannelCsvCommands.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelRecord.h"
@@ -42,7 +42,7 @@ private:
     }
     QTemporaryDir dir_;
     MemorySettingsStore store_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 };
 
 void ChannelCsvCommandsTest::initTestCase() {
@@ -53,7 +53,7 @@ void ChannelCsvCommandsTest::initTestCase() {
 void ChannelCsvCommandsTest::init() {
     QVERIFY(tsw::test::loadTestLanguage(2));
     tsw::test::resetGlobals(dir_.path());
-    frame_ = std::make_unique<CMainFrame>(store_, tsw::test::quietFrameOptions());
+    frame_ = std::make_unique<MainWindow>(store_, tsw::test::quietFrameOptions());
     frame_->show();
 }
 

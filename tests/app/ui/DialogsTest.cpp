@@ -10,8 +10,8 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/LanguageSetupDialog.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/ModelInfoDialog.h"
 #include "app/ui/UiText.h"
@@ -96,7 +96,7 @@ void DialogsTest::enterMovesBetweenTheLists() {
 
 void DialogsTest::modelInformationThroughTheMenu() {
     MemorySettingsStore store;
-    CMainFrame frame(store, tsw::test::quietFrameOptions());
+    MainWindow frame(store, tsw::test::quietFrameOptions());
     globals().image.setByte(layout::kBandCode, 0x93);
     DialogScript script;
     script.on<ModelInfoDialog>([](ModelInfoDialog* d) {
@@ -115,14 +115,14 @@ void DialogsTest::languageSetupReloadsAndReopensTheEditors() {
     tsw::test::ScriptedPrompt prompt;
     HelpSystem help(prompt, currentHelpTexts);
     help.setHelpFile(dir_.filePath("tsw62m_e.qch"));
-    CMainFrame::Options o = tsw::test::quietFrameOptions();
+    MainWindow::Options o = tsw::test::quietFrameOptions();
     o.help = &help;
     std::vector<int> loaded;
     o.reloadLanguage = [&loaded](int code) {
         loaded.push_back(code);
         return tsw::test::loadTestLanguage(code);
     };
-    CMainFrame frame(store, o);
+    MainWindow frame(store, o);
     const QPointer<EditorForm> channels = frame.openEditor(cmd::ChannelInformation);
     frame.openEditor(cmd::ScanInformation);
     const QString englishFile = frame.menu(MenuId::File)->title();
@@ -151,10 +151,10 @@ void DialogsTest::languageSetupReloadsAndReopensTheEditors() {
 
 void DialogsTest::languageSetupCancelChangesNothing() {
     MemorySettingsStore store;
-    CMainFrame::Options o = tsw::test::quietFrameOptions();
+    MainWindow::Options o = tsw::test::quietFrameOptions();
     bool reloaded = false;
     o.reloadLanguage = [&reloaded](int) { return reloaded = true; };
-    CMainFrame frame(store, o);
+    MainWindow frame(store, o);
     frame.openEditor(cmd::ScanInformation);
     DialogScript script;
     script.cancel();

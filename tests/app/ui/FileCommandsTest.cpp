@@ -9,8 +9,8 @@
 #include "app/CommandIds.h"
 #include "app/DataFile.h"
 #include "app/ImageLayout.h"
-#include "app/ui/CCustomFileDlg.h"
-#include "app/ui/CMainFrame.h"
+#include "app/ui/DataFileDialog.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/UiText.h"
 #include "tests/support/TestSupport.h"
@@ -60,7 +60,7 @@ private:
     QString path(const QString& name) const { return dir_.filePath(name); }
     QTemporaryDir dir_;
     MemorySettingsStore store_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 };
 
 void FileCommandsTest::initTestCase() {
@@ -71,7 +71,7 @@ void FileCommandsTest::initTestCase() {
 void FileCommandsTest::init() {
     QVERIFY(tsw::test::loadTestLanguage(2));
     tsw::test::resetGlobals(dir_.path());
-    frame_ = std::make_unique<CMainFrame>(store_, tsw::test::quietFrameOptions());
+    frame_ = std::make_unique<MainWindow>(store_, tsw::test::quietFrameOptions());
     globals().dataDirectory = dir_.path().toStdString() + "/";
     frame_->show();
 }
@@ -102,7 +102,7 @@ void FileCommandsTest::openReplacesTheImageAndReopensTheChannelEditor() {
 void FileCommandsTest::openPreviewsTheEmbeddedMessage() {
     // The preview's rules are the data file's; here: choosing a file shows its two lines.
     QVERIFY(datafile::writeDataFile(path("msg.dat").toStdString(), sampleImage()));
-    CCustomFileDlg dialog(CCustomFileDlg::Kind::Open, dir_.path(), QString(), nullptr);
+    DataFileDialog dialog(DataFileDialog::Kind::Open, dir_.path(), QString(), nullptr);
     QCOMPARE(dialog.nameFilters(), QStringList{plainText(StrId::DataFileFilter)});
     dialog.show();
     dialog.selectFile(path("msg.dat"));
@@ -237,7 +237,7 @@ void FileCommandsTest::newAsksAndResetsKeepingTheIdentity() {
 
 void FileCommandsTest::closingWithChangesCanSaveFirst() {
     globals().image.setByte(0x020, 0x77);
-    QSignalSpy closed(frame_.get(), &CMainFrame::closed);
+    QSignalSpy closed(frame_.get(), &MainWindow::closed);
     {
         DialogScript script; // Yes, Yes, then the save dialog is cancelled: stay open
         script.pressOnMessageBox(QMessageBox::Yes).pressOnMessageBox(QMessageBox::Yes).cancel();

@@ -13,9 +13,9 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/Settings.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/EditorFrame.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/Modules.h"
 #include "app/ui/UiText.h"
 #include "tests/support/ui/ModalAnswerer.h"
@@ -27,7 +27,7 @@ using namespace tsw::ui;
 namespace {
 
 // The Print entry in the window menu of the open editor of `command`; null without one.
-QAction* printEntry(const CMainFrame& frame, int command) {
+QAction* printEntry(const MainWindow& frame, int command) {
     for (QMdiSubWindow* w : frame.mdiArea()->subWindowList()) {
         auto* editor = qobject_cast<EditorFrame*>(w);
         if (!editor || editor->command() != command || !w->systemMenu())
@@ -66,9 +66,9 @@ void PrintModuleTest::withoutTheModuleTheCommandEndsQuietly() {
     QTemporaryDir empty;
     globals().programDirectory = empty.path().toStdString();
     MemorySettingsStore settings;
-    CMainFrame::Options options;
+    MainWindow::Options options;
     options.showSplash = false;
-    CMainFrame frame(settings, options);
+    MainWindow frame(settings, options);
     int dialogs = 0;
     test::ModalAnswerer answer([&dialogs](QWidget* modal) {
         ++dialogs;
@@ -84,9 +84,9 @@ void PrintModuleTest::withoutTheModuleTheCommandEndsQuietly() {
 void PrintModuleTest::printPreviewLoadsTheModuleAndRuns() {
     globals().programDirectory = TSW_BIN_DIR;
     MemorySettingsStore settings;
-    CMainFrame::Options options;
+    MainWindow::Options options;
     options.showSplash = false;
-    CMainFrame frame(settings, options);
+    MainWindow frame(settings, options);
     bool previewShown = false;
     bool closeWithoutAskingWhileShown = false;
     test::ModalAnswerer answer([&](QWidget* modal) {
@@ -142,7 +142,7 @@ void PrintModuleTest::editorWindowMenuHasPrintForPrintedSections() {
     QFETCH(int, command);
     QFETCH(bool, printed);
     MemorySettingsStore settings;
-    CMainFrame frame(settings, test::quietFrameOptions());
+    MainWindow frame(settings, test::quietFrameOptions());
     frame.runCommand(command);
     QVERIFY(frame.openEditorOf(command));
     QCOMPARE(printEntry(frame, command) != nullptr, printed);
@@ -150,7 +150,7 @@ void PrintModuleTest::editorWindowMenuHasPrintForPrintedSections() {
 
 void PrintModuleTest::editorPrintEntryOpensThePrintDialog() {
     MemorySettingsStore settings;
-    CMainFrame frame(settings, test::quietFrameOptions());
+    MainWindow frame(settings, test::quietFrameOptions());
     frame.resize(640, 480);
     frame.show();
     frame.runCommand(cmd::ScanInformation);

@@ -9,10 +9,10 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/DataFile.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQb5812App.h"
+#include "app/ui/Application.h"
 #include "app/ui/Help.h"
 #include "app/ui/IniSettingsStore.h"
+#include "app/ui/MainWindow.h"
 #include "tests/support/ui/DialogScript.h"
 #include "tests/support/ui/ShellFixture.h"
 
@@ -90,7 +90,7 @@ void StartupTest::settingsAreReadWithTheirDefaultsAndWrittenBack() {
     QFETCH(QString, helpLetter);
     home_->writeIni("[Backup]\nLastModel=11:22:33:44:5:66:77:88\n" + ini);
     {
-        CQb5812App app(testStartOptions());
+        Application app(testStartOptions());
         QVERIFY(app.initInstance());
         const AppGlobals& g = globals();
         QCOMPARE(g.languageCode, language);
@@ -110,9 +110,9 @@ void StartupTest::settingsAreReadWithTheirDefaultsAndWrittenBack() {
 
 void StartupTest::startUpShowsTheChannelEditorAtTheStoredPlacement() {
     home_->writeIni("[Backup]\nLanguage=2\nLastWinPos=0:1:-1:-1:-1:-1:30:40:830:640\n");
-    CQb5812App app(testStartOptions());
+    Application app(testStartOptions());
     QVERIFY(app.initInstance());
-    CMainFrame* frame = app.mainFrame();
+    MainWindow* frame = app.mainWindow();
     QVERIFY(frame->isVisible());
     QVERIFY(!frame->isMaximized());
     QCOMPARE(frame->geometry(), QRect(30, 40, 800, 600));
@@ -129,16 +129,16 @@ void StartupTest::aFileOnTheCommandLineIsOpened() {
     image.setByte(0x300, 'A');
     QVERIFY(datafile::writeDataFile(file.toStdString(), image));
     StartOptions options = testStartOptions();
-    options.files = CQb5812App::parseCommandLine({"tsw62m", "-x", file}).files;
+    options.files = Application::parseCommandLine({"tsw62m", "-x", file}).files;
     QCOMPARE(options.files, QStringList{file});
-    CQb5812App app(options);
+    Application app(options);
     QVERIFY(app.initInstance());
     QVERIFY(globals().image == image);
     QCOMPARE(globals().currentFileName, std::string("today.dat"));
     QCOMPARE(globals().dataDirectory, home_->path().toStdString() + "/");
-    QVERIFY(app.mainFrame()->isMaximized()); // no stored placement
-    QTRY_VERIFY(app.mainFrame()->openEditorOf(cmd::ChannelInformation));
-    QCOMPARE(app.mainFrame()->mdiArea()->subWindowList().size(), 1);
+    QVERIFY(app.mainWindow()->isMaximized()); // no stored placement
+    QTRY_VERIFY(app.mainWindow()->openEditorOf(cmd::ChannelInformation));
+    QCOMPARE(app.mainWindow()->mdiArea()->subWindowList().size(), 1);
     app.exitInstance(0);
     QVERIFY(home_->readIni().contains("Directry=" + home_->path() + "/"));
 }
@@ -162,7 +162,7 @@ void StartupTest::languageFileFailuresEndTheProgram() {
         tsw::test::writeTextFile(programDir.filePath("tsw62m_e.lng"), fileText);
     StartOptions options = testStartOptions();
     options.programDirectory = programDir.path();
-    CQb5812App app(options);
+    Application app(options);
     DialogScript script;
     script.pressOnMessageBox(QMessageBox::Ok);
     QVERIFY(!app.initInstance());
@@ -171,7 +171,7 @@ void StartupTest::languageFileFailuresEndTheProgram() {
     QCOMPARE(script.messages()[0].caption, QString("TSW-62M"));
     QCOMPARE(script.messages()[0].icon, QMessageBox::Critical);
     QCOMPARE(app.exitCode(), 1);
-    QVERIFY(!app.mainFrame());
+    QVERIFY(!app.mainWindow());
     QCOMPARE(app.exitInstance(0), 1);
     QVERIFY(!home_->readIni().contains("ComPort")); // nothing written
 }

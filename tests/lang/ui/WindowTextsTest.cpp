@@ -33,9 +33,9 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/Settings.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/MessagePrompt.h"
 #include "app/ui/QtLanguage.h"
 #include "app/ui/help/HelpWindow.h"
@@ -170,9 +170,9 @@ private slots:
     void textsFitTheirControls();
 
 private:
-    void lookAtEditors(CMainFrame& frame, Looker& looker);
-    void lookAtCopyDialogs(CMainFrame& frame, Looker& looker);
-    void lookAtDialogs(CMainFrame& frame, Looker& looker);
+    void lookAtEditors(MainWindow& frame, Looker& looker);
+    void lookAtCopyDialogs(MainWindow& frame, Looker& looker);
+    void lookAtDialogs(MainWindow& frame, Looker& looker);
     void lookAtModal(QWidget* modal, const QString& name, Looker& looker);
     void lookAtTuningDialogs(TestModeDialog* testMode, Looker& looker);
     void lookAtHelp(int code, Looker& looker);
@@ -266,7 +266,7 @@ void WindowTextsTest::textsFitTheirControls() {
 
     MemorySettingsStore settings;
     test::ScriptedPrompt prompt;
-    CMainFrame frame(settings, CMainFrame::Options{false, nullptr, {}});
+    MainWindow frame(settings, MainWindow::Options{false, nullptr, {}});
     frame.setPrompt(&prompt);
     frame.resize(1280, 1000);
     frame.show();
@@ -306,7 +306,7 @@ void WindowTextsTest::textsFitTheirControls() {
 }
 
 // Each editor in its own MDI child as it first opens, and each tab of a tabbed editor.
-void WindowTextsTest::lookAtEditors(CMainFrame& frame, Looker& looker) {
+void WindowTextsTest::lookAtEditors(MainWindow& frame, Looker& looker) {
     for (const Window& e : kEditors) {
         frame.runCommand(e.command);
         QCoreApplication::processEvents();
@@ -328,7 +328,7 @@ void WindowTextsTest::lookAtEditors(CMainFrame& frame, Looker& looker) {
 }
 
 // The three copy dialogs of Channel Edit, shown without their event loop.
-void WindowTextsTest::lookAtCopyDialogs(CMainFrame& frame, Looker& looker) {
+void WindowTextsTest::lookAtCopyDialogs(MainWindow& frame, Looker& looker) {
     QDialog* dialogs[] = {new ChannelCopyDialog(&frame), new FrequencyCopyDialog(&frame),
                           new QtDqtCopyDialog(&frame)};
     const char* names[] = {"channel-copy", "frequency-copy", "qtdqt-copy"};
@@ -341,7 +341,7 @@ void WindowTextsTest::lookAtCopyDialogs(CMainFrame& frame, Looker& looker) {
 }
 
 // The modal dialogs: looked at while they run, then cancelled.
-void WindowTextsTest::lookAtDialogs(CMainFrame& frame, Looker& looker) {
+void WindowTextsTest::lookAtDialogs(MainWindow& frame, Looker& looker) {
     for (const Window& d : kDialogs) {
         QString name = QString::fromLatin1(d.name);
         test::ModalAnswerer answerer([&](QWidget* modal) {

@@ -13,11 +13,11 @@
 
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQb5812App.h"
+#include "app/ui/Application.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/StatusPanes.h"
-#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 #include "link/ReadBackup.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/ProgressBar.h"
@@ -103,7 +103,7 @@ void TransferDialogTest::initTestCase() {
     // The commands and the channel table as the program has them (it links them whole).
     ui::registerCommand(cmd::ReadFromRadio, ui::runReadFromRadio);
     ui::registerCommand(cmd::WriteToRadio, ui::runWriteToRadio);
-    ui::registerEditor(cmd::ChannelInformation, [] { return new ui::CChInfoView; });
+    ui::registerEditor(cmd::ChannelInformation, [] { return new ui::ChannelInfoView; });
 }
 
 void TransferDialogTest::init() {
@@ -122,10 +122,10 @@ void TransferDialogTest::readAndWriteThroughTheProgramMenu() {
         QStringLiteral("[Backup]\nLanguage=2\nComPort=1\nDirectry=%1/\n[Ports]\nCOM1=%2\n")
             .arg(QString::fromStdString(dir_->file("data").string()),
                  QString::fromStdString(radio.port())));
-    ui::CQb5812App app(testStartOptions());
+    ui::Application app(testStartOptions());
     QVERIFY(app.initInstance());
     app.skipSettingsAtExit();
-    ui::CMainFrame* frame = app.mainFrame();
+    ui::MainWindow* frame = app.mainWindow();
     QTRY_VERIFY(frame->openEditorOf(cmd::ChannelInformation));
     QCOMPARE(frame->statusPanes()->portPane()->text(), QString("COM1"));
     // A guarded pointer: the reopened table may be built where the closed one stood.

@@ -11,10 +11,10 @@
 #include "app/CommandIds.h"
 #include "app/DefaultImage.h"
 #include "app/Settings.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
+#include "app/ui/MainWindow.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintJob.h"
 #include "print/ui/PrintOutListDialog.h"
@@ -54,7 +54,7 @@ private slots:
     void selectAllAndAllClearTouchOfferedBoxesOnly();
     void helpAndPrintSetup();
     void printCommandPrintsTheCheckedSectionsAndCancelNothing();
-    void mainFrameRunsPreviewAndKeepsTheChannelEditShut();
+    void mainWindowRunsPreviewAndKeepsTheChannelEditShut();
 
 private:
     test::TempDir dir_;
@@ -151,11 +151,11 @@ void PrintDialogsTest::printCommandPrintsTheCheckedSectionsAndCancelNothing() {
 
 // While the preview (every section: six single pages, four channel pages) is open, the channel
 // edit window stays shut; afterwards it opens again.
-void PrintDialogsTest::mainFrameRunsPreviewAndKeepsTheChannelEditShut() {
+void PrintDialogsTest::mainWindowRunsPreviewAndKeepsTheChannelEditShut() {
     MemorySettingsStore settings;
-    tsw::ui::CMainFrame::Options options;
+    tsw::ui::MainWindow::Options options;
     options.showSplash = false;
-    tsw::ui::CMainFrame frame(settings, options);
+    tsw::ui::MainWindow frame(settings, options);
     int opened = 0;
     tsw::ui::registerEditor(cmd::OpenChannelEdit, [&opened] {
         ++opened;

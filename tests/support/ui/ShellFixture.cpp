@@ -42,8 +42,8 @@ void resetGlobals(const QString& dataDirectory) {
         g.dataDirectory += '/';
 }
 
-ui::CMainFrame::Options quietFrameOptions() {
-    ui::CMainFrame::Options o;
+ui::MainWindow::Options quietFrameOptions() {
+    ui::MainWindow::Options o;
     o.showSplash = false;
     return o;
 }

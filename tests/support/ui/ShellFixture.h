@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQb5812App.h"
+#include "app/ui/Application.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
+#include "app/ui/MainWindow.h"
 
 namespace tsw::test {
 
@@ -22,7 +22,7 @@ bool loadTestLanguage(int code);
 void resetGlobals(const QString& dataDirectory);
 
 // A main frame without its splash window.
-ui::CMainFrame::Options quietFrameOptions();
+ui::MainWindow::Options quietFrameOptions();
 // Start-up from the build's program directory, without the splash window.
 ui::StartOptions testStartOptions();
 

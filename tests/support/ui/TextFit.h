@@ -14,7 +14,7 @@ namespace tsw::test {
 // "QLabel 'Squelch Level': needs 96 px, has 80".
 QStringList cutTexts(const QWidget* root);
 
-// A readable name of a widget for failure messages ("CFeatureView/QComboBox#1239").
+// A readable name of a widget for failure messages ("OptionalFeaturesView/QComboBox#1239").
 QString describe(const QWidget* w);
 
 } // namespace tsw::test

@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "app/CommandIds.h"
-#include "editors/channel/ui/CChEditView.h"
-#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/ChannelEditView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
 #include "tests/support/ui/MdiTestShell.h"
@@ -30,8 +30,8 @@ private slots:
         test::showActive(&shell_->mainWindow());
         shell_->runCommand(cmd::ChannelInformation);
         shell_->runCommand(cmd::OpenChannelEdit);
-        info_ = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
-        edit_ = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+        info_ = qobject_cast<ChannelInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+        edit_ = qobject_cast<ChannelEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
         QVERIFY(info_ && edit_);
     }
     void cleanup() { shell_.reset(); }
@@ -53,8 +53,8 @@ private:
         edit_->channelNumber()->setFocus();
     }
     std::unique_ptr<test::MdiTestShell> shell_;
-    CChInfoView* info_ = nullptr;
-    CChEditView* edit_ = nullptr;
+    ChannelInfoView* info_ = nullptr;
+    ChannelEditView* edit_ = nullptr;
 };
 
 void ChannelEditViewTest::showsTheChannelAndDisablesAnEmptyOne() {
@@ -177,9 +177,9 @@ void ChannelEditViewTest::closingKeepsWhatWasTypedIntoAList_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cell"); // the channel table's cell afterwards
     QTest::addColumn<int>("column");
-    QTest::newRow("receive") << CChEditView::kReceiveListId << "446.1"
+    QTest::newRow("receive") << ChannelEditView::kReceiveListId << "446.1"
                              << "446.10000" << 1;
-    QTest::newRow("decode") << CChEditView::kDecodeListId << "d023n"
+    QTest::newRow("decode") << ChannelEditView::kDecodeListId << "d023n"
                             << "(13)    D023N" << 2;
 }
 

@@ -10,12 +10,12 @@
 
 #include "app/CommandIds.h"
 #include "app/Settings.h"
-#include "app/ui/CMainFrame.h"
-#include "editors/channel/ui/CChEditView.h"
-#include "editors/channel/ui/CChInfoView.h"
-#include "editors/channel/ui/CTestFreqView.h"
+#include "app/ui/MainWindow.h"
+#include "editors/channel/ui/ChannelEditView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "editors/channel/ui/QtDqtTableDialog.h"
+#include "editors/channel/ui/TestFrequencyView.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
 #include "tests/support/ui/MdiTestShell.h"
 #include "tests/support/ui/ShellFixture.h"
@@ -52,11 +52,11 @@ private slots:
     void editWindowFollowsTheTableAndClosesWithIt();
     void editWindowCommitsRefreshTheTable();
     void toneTableCommitsRefreshBothWindows();
-    void mainFrameOpensEachChannelWindowOnce();
+    void mainWindowOpensEachChannelWindowOnce();
     void channelWindowsOpenWithTheFocusWhereTheKeysWork();
 
 private:
-    enum CloseWay { CtrlF4, CloseButton, CloseAll, MainWindow };
+    enum CloseWay { CtrlF4, CloseButton, CloseAll, CloseMainWindow };
     // Closes the editor window of `form` the way given; Ctrl+F4 goes to the focused control.
     void closeWindow(EditorForm* form, CloseWay way) {
         switch (way) {
@@ -69,14 +69,14 @@ private:
         case CloseAll:
             shell_->closeAllEditors();
             break;
-        case MainWindow:
+        case CloseMainWindow:
             shell_->mainWindow().close();
             break;
         }
     }
-    CChInfoView* openTable() {
+    ChannelInfoView* openTable() {
         shell_->runCommand(cmd::ChannelInformation);
-        auto* view = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+        auto* view = qobject_cast<ChannelInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
         if (view)
             view->grid()->table()->setFocus();
         return view;
@@ -85,7 +85,7 @@ private:
 };
 
 void ChannelInfoViewTest::listsOverCellsCommitOnEnterAndEscape() {
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     test::clickCell(view->grid(), 3, 1);
     QComboBox* list = view->frequencyList();
     QTRY_VERIFY(list->hasFocus());
@@ -111,7 +111,7 @@ void ChannelInfoViewTest::listsOverCellsCommitOnEnterAndEscape() {
 
 void ChannelInfoViewTest::emptyChannelOpensOnlyTheFrequencyList() {
     test::resetImage(4);
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     QCOMPARE(view->freeArea()->text(), QStringLiteral("192"));
     view->grid()->setCurrentCell(6, 3);
     QTest::keyClick(view->grid()->table(), Qt::Key_Return);
@@ -127,7 +127,7 @@ void ChannelInfoViewTest::emptyChannelOpensOnlyTheFrequencyList() {
 }
 
 void ChannelInfoViewTest::arrowKeysWrapBetweenRows() {
-    CMSFlexGrid* grid = openTable()->grid();
+    TableGrid* grid = openTable()->grid();
     grid->setCurrentCell(2, 5);
     QTest::keyClick(grid->table(), Qt::Key_Right);
     QCOMPARE(std::pair(grid->currentRow(), grid->currentCol()), std::pair(3, 1));
@@ -152,7 +152,7 @@ void ChannelInfoViewTest::insertAndDeleteKeys() {
     QFETCH(int, modifiers);
     QFETCH(bool, insert);
     test::resetImage(10);
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     const RadioImage before = globals().image;
     test::clickCell(view->grid(), 4, 0 + 1);
     QTRY_VERIFY(view->frequencyList()->isVisible());
@@ -170,7 +170,7 @@ void ChannelInfoViewTest::insertAndDeleteKeys() {
 
 void ChannelInfoViewTest::copyKeysOpenChannelCopyForAChannelInUse() {
     test::resetImage(5);
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     for (auto [key, modifier] :
          {std::pair{Qt::Key_F3, Qt::ShiftModifier}, std::pair{Qt::Key_E, Qt::ControlModifier}}) {
         ModalAnswerer answer(onDialog<ChannelCopyDialog>());
@@ -187,7 +187,7 @@ void ChannelInfoViewTest::copyKeysOpenChannelCopyForAChannelInUse() {
 }
 
 void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     view->grid()->setCurrentCell(2, 2);
     QTest::keyClick(view->grid()->table(), Qt::Key_D, Qt::NoModifier); // "d" typed
     QComboBox* tones = view->toneList();
@@ -212,7 +212,7 @@ void ChannelInfoViewTest::typedToneKeyOpensTheToneList() {
 
 // Typing over a cell replaces its tone, as in every other edit box; Ctrl+A selects all again.
 void ChannelInfoViewTest::toneListOpensWithItsTextSelected() {
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     view->grid()->setCurrentCell(6, 2);
     QTest::keyClick(view->grid()->table(), Qt::Key_Return);
     QComboBox* tones = view->toneList();
@@ -237,13 +237,13 @@ void ChannelInfoViewTest::closingTheWindowCommitsTheOpenList_data() {
     QTest::newRow("frequency, Ctrl+F4") << 1 << int(CtrlF4);
     QTest::newRow("tone, Close") << 2 << int(CloseButton);
     QTest::newRow("frequency, Close All") << 1 << int(CloseAll);
-    QTest::newRow("tone, main window") << 2 << int(MainWindow);
+    QTest::newRow("tone, main window") << 2 << int(CloseMainWindow);
 }
 
 void ChannelInfoViewTest::closingTheWindowCommitsTheOpenList() {
     QFETCH(int, column);
     QFETCH(int, way);
-    QPointer<CChInfoView> view = openTable();
+    QPointer<ChannelInfoView> view = openTable();
     view->grid()->setCurrentCell(6, column);
     QTest::keyClick(view->grid()->table(), Qt::Key_Return);
     QComboBox* list = column == 1 ? view->frequencyList() : view->toneList();
@@ -262,11 +262,11 @@ void ChannelInfoViewTest::closingTheWindowCommitsTheOpenList() {
 }
 
 void ChannelInfoViewTest::editWindowFollowsTheTableAndClosesWithIt() {
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     QTest::mouseClick(view->channelEditButton(), Qt::LeftButton);
     QTRY_VERIFY(shell_->openEditorOf(cmd::OpenChannelEdit));
     QCOMPARE(shell_->posted, std::vector<int>{cmd::OpenChannelEdit});
-    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    auto* edit = qobject_cast<ChannelEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
     QCOMPARE(edit->channelNumber()->text(), QStringLiteral("1"));
     test::clickCell(view->grid(), 7, 3);
     QTRY_COMPARE(edit->channelNumber()->text(), QStringLiteral("7"));
@@ -282,9 +282,9 @@ void ChannelInfoViewTest::editWindowFollowsTheTableAndClosesWithIt() {
 }
 
 void ChannelInfoViewTest::editWindowCommitsRefreshTheTable() {
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     shell_->runCommand(cmd::OpenChannelEdit);
-    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    auto* edit = qobject_cast<ChannelEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
     QVERIFY(edit);
     edit->channelNumber()->setFocus();
     edit->channelNumber()->selectAll();
@@ -303,9 +303,9 @@ void ChannelInfoViewTest::editWindowCommitsRefreshTheTable() {
 
 void ChannelInfoViewTest::toneTableCommitsRefreshBothWindows() {
     globals().image.setByte(chByte(3, layout::kChTableIndex), 7);
-    CChInfoView* view = openTable();
+    ChannelInfoView* view = openTable();
     shell_->runCommand(cmd::OpenChannelEdit);
-    auto* edit = qobject_cast<CChEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
+    auto* edit = qobject_cast<ChannelEditView*>(shell_->openEditorOf(cmd::OpenChannelEdit));
     channelEditorState().selectedChannel = 3;
     edit->showChannel();
     bool done = false;
@@ -328,21 +328,21 @@ void ChannelInfoViewTest::toneTableCommitsRefreshBothWindows() {
     QCOMPARE(edit->decodeList()->itemText(7), QStringLiteral("(07)    D023N"));
 }
 
-void ChannelInfoViewTest::mainFrameOpensEachChannelWindowOnce() {
+void ChannelInfoViewTest::mainWindowOpensEachChannelWindowOnce() {
     shell_.reset();
     MemorySettingsStore settings;
-    CMainFrame::Options options;
+    MainWindow::Options options;
     options.showSplash = false;
-    CMainFrame frame(settings, options);
+    MainWindow frame(settings, options);
     test::showActive(&frame);
     for (int command : {cmd::ChannelInformation, cmd::OpenChannelEdit, cmd::TestFrequency})
         for (int twice = 0; twice < 2; ++twice)
             frame.runCommand(command);
     QCOMPARE(frame.mdiArea()->subWindowList().size(), 3);
     QCOMPARE(frame.openEditorCount(), 3);
-    QVERIFY(qobject_cast<CChEditView*>(frame.openEditorOf(cmd::OpenChannelEdit)));
+    QVERIFY(qobject_cast<ChannelEditView*>(frame.openEditorOf(cmd::OpenChannelEdit)));
     QVERIFY(channelEditorState().channelInfoOpen);
-    auto* info = qobject_cast<CChInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
+    auto* info = qobject_cast<ChannelInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
     QVERIFY(info->grid()->sizeForRows(16).height() <= info->grid()->height()); // no scrolling
     // The channel edit window closes with the channel table.
     info->requestClose();
@@ -358,13 +358,13 @@ void ChannelInfoViewTest::mainFrameOpensEachChannelWindowOnce() {
 void ChannelInfoViewTest::channelWindowsOpenWithTheFocusWhereTheKeysWork() {
     shell_.reset();
     MemorySettingsStore settings;
-    CMainFrame::Options options;
+    MainWindow::Options options;
     options.showSplash = false;
-    CMainFrame frame(settings, options);
+    MainWindow frame(settings, options);
     test::showActive(&frame);
 
     frame.runCommand(cmd::ChannelInformation);
-    auto* info = qobject_cast<CChInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
+    auto* info = qobject_cast<ChannelInfoView*>(frame.openEditorOf(cmd::ChannelInformation));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(info->grid()->table()));
     test::screenshot(&frame, "channel-information-opened");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -374,14 +374,14 @@ void ChannelInfoViewTest::channelWindowsOpenWithTheFocusWhereTheKeysWork() {
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(info->grid()->table()));
 
     frame.runCommand(cmd::OpenChannelEdit);
-    auto* edit = qobject_cast<CChEditView*>(frame.openEditorOf(cmd::OpenChannelEdit));
+    auto* edit = qobject_cast<ChannelEditView*>(frame.openEditorOf(cmd::OpenChannelEdit));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit->channelNumber()));
     QCOMPARE(edit->channelNumber()->text(), QStringLiteral("1"));
     QTest::keyClick(edit->channelNumber(), Qt::Key_Up);
     QCOMPARE(edit->channelNumber()->text(), QStringLiteral("2"));
 
     frame.runCommand(cmd::TestFrequency);
-    auto* test = qobject_cast<CTestFreqView*>(frame.openEditorOf(cmd::TestFrequency));
+    auto* test = qobject_cast<TestFrequencyView*>(frame.openEditorOf(cmd::TestFrequency));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(test->grid()->table()));
     frame.closeAllEditors();
     QTRY_COMPARE(frame.openEditorCount(), 0);

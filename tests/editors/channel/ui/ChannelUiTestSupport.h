@@ -10,7 +10,7 @@
 #include "app/AppGlobals.h"
 #include "app/LanguageLoader.h"
 #include "editors/channel/ChannelEditorState.h"
-#include "editors/channel/ui/CMSFlexGrid.h"
+#include "editors/channel/ui/TableGrid.h"
 #include "tests/editors/channel/ChannelFormTestSupport.h"
 #include "tests/support/ui/ModalAnswerer.h"
 
@@ -31,7 +31,7 @@ inline void resetImage(int firstEmpty = layout::kChannelCount) {
 }
 
 // Clicks the data cell (row, col) of a grid, as the user would.
-inline void clickCell(ui::CMSFlexGrid* grid, int row, int col) {
+inline void clickCell(ui::TableGrid* grid, int row, int col) {
     QTableWidget* table = grid->table();
     const QRect rect = table->visualRect(table->model()->index(row - 1, col - 1));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());

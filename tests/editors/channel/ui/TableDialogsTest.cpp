@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "app/CommandIds.h"
-#include "editors/channel/ui/CChInfoView.h"
+#include "editors/channel/ui/ChannelInfoView.h"
 #include "editors/channel/ui/MemoryMapDialog.h"
 #include "editors/channel/ui/QtDqtTableDialog.h"
 #include "tests/editors/channel/ui/ChannelUiTestSupport.h"
@@ -41,7 +41,7 @@ private:
 
 void TableDialogsTest::memoryMapShowsTheOffsetOfTheCurrentCell() {
     MemoryMapDialog dialog(shell_->window());
-    CMSFlexGrid* grid = dialog.grid();
+    TableGrid* grid = dialog.grid();
     QCOMPARE(grid->currentRow(), 64);
     QCOMPARE(dialog.offsetLabel()->text(), QStringLiteral("0000"));
     grid->setCurrentCell(1, 16);
@@ -55,7 +55,7 @@ void TableDialogsTest::memoryMapOkRewritesTheImageAndReopensTheTable() {
     shell_->runCommand(cmd::ChannelInformation);
     const RadioImage before = globals().image;
     ModalAnswerer answer(test::onDialog<MemoryMapDialog>([](MemoryMapDialog* dialog) {
-        CMSFlexGrid* grid = dialog->grid();
+        TableGrid* grid = dialog->grid();
         grid->setCurrentCell(63, 1); // offset 0x010
         QTest::keyClick(grid->table(), Qt::Key_7);
         QTest::keyClick(dialog->editBox(), Qt::Key_Return); // "7" -> 07, one cell right
@@ -78,7 +78,7 @@ void TableDialogsTest::memoryMapOkRewritesTheImageAndReopensTheTable() {
     QVERIFY(globals().flags.memoryMapApplied);
     QCOMPARE(shell_->posted, std::vector<int>{cmd::ChannelInformation});
     QTRY_VERIFY(shell_->openEditorOf(cmd::ChannelInformation));
-    auto* info = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+    auto* info = qobject_cast<ChannelInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
     QCOMPARE(info->grid()->text(1, 1), QStringLiteral("446.00607"));
 }
 
@@ -98,7 +98,7 @@ void TableDialogsTest::memoryMapCancelLeavesTheImage() {
 void TableDialogsTest::toneTableEnterCommitsAndEscapeCancels() {
     globals().image.setByte(layout::channelOffset(5) + layout::kChTableIndex, 3);
     shell_->runCommand(cmd::ChannelInformation);
-    auto* info = qobject_cast<CChInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
+    auto* info = qobject_cast<ChannelInfoView*>(shell_->openEditorOf(cmd::ChannelInformation));
     ModalAnswerer answer(test::onDialog<QtDqtTableDialog>([](QtDqtTableDialog* dialog) {
         dialog->grid()->setCurrentCell(3, 1);
         QTest::keyClick(dialog->grid()->table(), Qt::Key_Return);

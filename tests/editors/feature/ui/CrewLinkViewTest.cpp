@@ -6,8 +6,8 @@
 
 #include "app/ImageLayout.h"
 #include "app/ui/FilterEdit.h"
-#include "editors/feature/ui/CCrewLinkView.h"
 #include "editors/feature/ui/CellGrid.h"
+#include "editors/feature/ui/CrewLinkView.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
 
@@ -27,7 +27,7 @@ private:
 };
 
 void CrewLinkViewTest::ownFleetFillsInTheOwnId() {
-    CCrewLinkView view; // default image: no own fleet, no own ID
+    CrewLinkView view; // default image: no own fleet, no own ID
     auto* fleet = findControl<FilterEdit>(&view, 1103);
     auto* id = findControl<FilterEdit>(&view, 1105);
     QCOMPARE(fleet->text(), QString());
@@ -45,7 +45,7 @@ void CrewLinkViewTest::ownFleetFillsInTheOwnId() {
 }
 
 void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
-    CCrewLinkView view;
+    CrewLinkView view;
     view.tabs()->setCurrentIndex(1);
     CellGrid* grid = view.grid();
     test::showAndFocus(&view, grid->table());
@@ -78,7 +78,7 @@ void CrewLinkViewTest::tableCellsEditWithEnterAndMoveOn() {
 }
 
 void CrewLinkViewTest::ctrlTabSwitchesTabs() {
-    CCrewLinkView view;
+    CrewLinkView view;
     test::showAndFocus(&view, findControl<FilterEdit>(&view, 1103));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(view.tabs()->currentIndex(), 1);

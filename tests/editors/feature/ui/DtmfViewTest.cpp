@@ -7,8 +7,8 @@
 
 #include "app/ImageLayout.h"
 #include "app/ui/FilterEdit.h"
-#include "editors/feature/ui/CDtmfView.h"
 #include "editors/feature/ui/CellGrid.h"
+#include "editors/feature/ui/DtmfView.h"
 #include "editors/feature/ui/FieldBinder.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
 
@@ -30,7 +30,7 @@ private:
 };
 
 void DtmfViewTest::ctrlTabWrapsAroundTheTabs() {
-    CDtmfView view;
+    DtmfView view;
     auto* speed = findControl<FilterEdit>(&view, 1067);
     test::showAndFocus(&view, speed);
     QCOMPARE(view.tabs()->count(), 3);
@@ -46,7 +46,7 @@ void DtmfViewTest::ctrlTabWrapsAroundTheTabs() {
 }
 
 void DtmfViewTest::shortIdCodeIsRefusedAndRefocused() {
-    CDtmfView view;
+    DtmfView view;
     view.tabs()->setCurrentIndex(1);
     auto* id = findControl<FilterEdit>(&view, 1086);
     QCOMPARE(id->text(), QString("000"));
@@ -62,7 +62,7 @@ void DtmfViewTest::shortIdCodeIsRefusedAndRefocused() {
 }
 
 void DtmfViewTest::clearingTheStunCodeDisablesStunType() {
-    CDtmfView view;
+    DtmfView view;
     view.tabs()->setCurrentIndex(1);
     auto* code = findControl<FilterEdit>(&view, 1351);
     auto* type = findControl<QComboBox>(&view, 1350);
@@ -81,7 +81,7 @@ void DtmfViewTest::clearingTheStunCodeDisablesStunType() {
 
 void DtmfViewTest::dKeyMeansNoDCode() {
     globals().image.setByte(layout::kDtmfDCodeAssignment, 5);
-    CDtmfView view;
+    DtmfView view;
     auto* dcode = findControl<FilterEdit>(&view, 1079);
     QCOMPARE(dcode->text(), QString("5s"));
     test::showAndFocus(&view, dcode);
@@ -93,7 +93,7 @@ void DtmfViewTest::dKeyMeansNoDCode() {
 }
 
 void DtmfViewTest::codeGridEditsWithEnterTypingAndEscape() {
-    CDtmfView view;
+    DtmfView view;
     view.tabs()->setCurrentIndex(2);
     CellGrid* grid = view.grid();
     test::showAndFocus(&view, grid->table());

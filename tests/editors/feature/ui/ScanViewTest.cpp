@@ -6,7 +6,7 @@
 
 #include "app/ImageLayout.h"
 #include "app/ui/FilterEdit.h"
-#include "editors/feature/ui/CScanView.h"
+#include "editors/feature/ui/ScanView.h"
 #include "tests/editors/feature/ui/FeatureUiSupport.h"
 
 using namespace tsw;
@@ -24,7 +24,7 @@ private:
 };
 
 void ScanViewTest::priorityEnablesChannelAndLookBack() {
-    CScanView view; // default image: priority 0
+    ScanView view; // default image: priority 0
     auto* priority = findControl<QComboBox>(&view, 1048);
     auto* channel = findControl<FilterEdit>(&view, 1050);
     auto* lookBackA = findControl<FilterEdit>(&view, 1052);
@@ -47,7 +47,7 @@ void ScanViewTest::unprogrammedPriorityChannelIsRefused() {
     globals().image.setByte(layout::kScanPriority, 1);
     globals().image.setByte(layout::kPriorityChannel, 4);
     globals().image.setByte(layout::channelOffset(15), 0xFF); // channel 16 empty
-    CScanView view;
+    ScanView view;
     auto* channel = findControl<FilterEdit>(&view, 1050);
     test::showAndFocus(&view, channel);
     test::typeAndLeave(channel, "20");

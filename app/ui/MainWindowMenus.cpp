@@ -1,0 +1,255 @@
+// The main frame's menus, toolbar, model bar and status bar, and their texts.
+
+#include <QAction>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/CommandIds.h"
+#include "app/ModelTable.h"
+#include "app/ui/Help.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/MdiClient.h"
+#include "app/ui/ModelDisplay.h"
+#include "app/ui/StatusPanes.h"
+#include "app/ui/SvgIcon.h"
+#include "app/ui/UiText.h"
+
+namespace tsw::ui {
+namespace {
+
+struct ToolButton {
+    int command; // 0: a separator
+    const char* icon;
+};
+
+constexpr ToolButton kToolButtons[] = {
+    {cmd::FileNew, ":/icons/new.svg"},
+    {cmd::FileOpen, ":/icons/open.svg"},
+    {cmd::FileSave, ":/icons/save.svg"},
+    {0, nullptr},
+    {cmd::FilePrint, ":/icons/print.svg"},
+    {0, nullptr},
+    {cmd::ReadFromRadio, ":/icons/read.svg"},
+    {cmd::WriteToRadio, ":/icons/write.svg"},
+    {0, nullptr},
+    {cmd::ChannelInformation, ":/icons/channels.svg"},
+    {cmd::TreeView, ":/icons/tree.svg"},
+    {0, nullptr},
+    {cmd::HelpTopics, ":/icons/help.svg"},
+};
+
+const char* iconOf(int command) {
+    for (const auto& b : kToolButtons)
+        if (b.command == command)
+            return b.icon;
+    return nullptr;
+}
+
+std::span<const MenuListEntry> listOf(MenuId id) {
+    return id == MenuId::Edit ? editMenuList() : programMenuList();
+}
+
+// Tiles the visible, not minimized children one above another (horizontal) or side by side.
+void tile(QMdiArea* area, bool horizontal) {
+    QList<QMdiSubWindow*> subs;
+    for (QMdiSubWindow* s : area->subWindowList())
+        if (s->isVisible() && !s->isMinimized())
+            subs << s;
+    if (subs.isEmpty())
+        return;
+    const QRect r = area->viewport()->rect();
+    const int n = static_cast<int>(subs.size());
+    for (int i = 0; i < n; ++i) {
+        subs[i]->showNormal();
+        if (horizontal)
+            subs[i]->setGeometry(0, r.height() * i / n, r.width(), r.height() / n);
+        else
+            subs[i]->setGeometry(r.width() * i / n, 0, r.width() / n, r.height());
+    }
+}
+
+// Lines the minimized children up along the bottom edge.
+void arrangeIcons(QMdiArea* area) {
+    int x = 0;
+    const int bottom = area->viewport()->height();
+    for (QMdiSubWindow* s : area->subWindowList()) {
+        if (!s->isMinimized())
+            continue;
+        s->move(x, bottom - s->height());
+        x += s->width();
+    }
+}
+
+} // namespace
+
+QAction* MainWindow::makeAction(int command) {
+    auto* a = new QAction(this);
+    a->setData(command);
+    if (const std::string_view keys = commandShortcut(command); !keys.empty())
+        a->setShortcut(QKeySequence(QString::fromLatin1(keys.data(), keys.size())));
+    if (const char* icon = iconOf(command))
+        a->setIcon(svgIcon(QString::fromLatin1(icon)));
+    if (command == cmd::ViewToolbar || command == cmd::ViewStatusBar)
+        a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+    actions_[command] = a;
+    return a;
+}
+
+void MainWindow::createMenus() {
+    for (const MenuDef& menu : mainMenus()) {
+        QMenu* m = menuBar()->addMenu(QString());
+        menus_[menu.id] = m;
+        m->installEventFilter(this);
+        for (const CommandItem& item : menu.items) {
+            if (item.isSeparator())
+                m->addSeparator();
+            else
+                m->addAction(makeAction(item.command));
+        }
+        connect(m, &QMenu::aboutToShow, this, &MainWindow::refreshMenus);
+    }
+    for (MenuId id : {MenuId::Edit, MenuId::Program})
+        for (const MenuListEntry& e : listOf(id))
+            if (!e.isSeparator())
+                makeAction(e.command);
+    connect(menus_[MenuId::Window], &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+}
+
+void MainWindow::rebuildListMenu(MenuId id) {
+    QMenu* m = menus_[id];
+    m->clear(); // the actions belong to the frame and survive
+    for (const MenuListEntry& e : listOf(id)) {
+        if (e.isSeparator()) {
+            m->addSeparator();
+            continue;
+        }
+        QAction* a = actions_[e.command];
+        a->setText(uiText(e.textId));
+        m->addAction(a);
+    }
+}
+
+void MainWindow::fillWindowMenu() {
+    QMenu* m = menus_[MenuId::Window];
+    for (QAction* a : m->actions())
+        if (a->property("tswWindowEntry").toBool())
+            delete a;
+    const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+    if (subs.isEmpty())
+        return;
+    m->addSeparator()->setProperty("tswWindowEntry", true);
+    int n = 0;
+    for (QMdiSubWindow* s : subs) {
+        QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(++n).arg(s->windowTitle()));
+        a->setProperty("tswWindowEntry", true);
+        a->setCheckable(true);
+        a->setChecked(s == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, mdi_, [this, s] { mdi_->setActiveSubWindow(s); });
+    }
+}
+
+void MainWindow::updateWindowMenuPresence() {
+    menus_[MenuId::Window]->menuAction()->setVisible(count_.value() > 0);
+}
+
+void MainWindow::refreshMenus() {
+    for (const MenuDef& menu : mainMenus()) {
+        menus_[menu.id]->setTitle(uiText(menu.title));
+        for (const CommandItem& item : menu.items)
+            if (!item.isSeparator())
+                actions_[item.command]->setText(uiText(item.text));
+    }
+    rebuildListMenu(MenuId::Edit);
+    rebuildListMenu(MenuId::Program);
+    actions_[cmd::ViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
+    actions_[cmd::ViewStatusBar]->setChecked(!statusBar()->isHidden());
+    updateWindowMenuPresence();
+}
+
+void MainWindow::createToolBar() {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(24, 24));
+    for (const auto& b : kToolButtons) {
+        if (b.command == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_[b.command]);
+    }
+}
+
+void MainWindow::createModelBar() {
+    addToolBarBreak();
+    modelBar_ = addToolBar(QString());
+    modelBar_->setObjectName(QStringLiteral("modelBar"));
+    modelBar_->setMovable(false);
+    modelBar_->toggleViewAction()->setVisible(false);
+    modelDisplay_ = new ModelDisplay(modelBar_);
+    modelBar_->addWidget(modelDisplay_);
+}
+
+void MainWindow::createStatusBar() {
+    statusPanes_ = new StatusPanes(statusBar());
+}
+
+QAction* MainWindow::action(int command) const {
+    auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::menu(MenuId id) const {
+    auto it = menus_.find(id);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void MainWindow::retranslate() {
+    refreshMenus();
+    refreshModelDisplay();
+    for (QMdiSubWindow* s : mdi_->subWindowList())
+        if (QWidget* w = s->widget())
+            s->setWindowTitle(w->windowTitle());
+}
+
+bool MainWindow::arrange(int command) {
+    switch (command) {
+    case cmd::Cascade:
+        mdi_->cascadeSubWindows();
+        return true;
+    case cmd::TileHorizontally:
+        tile(mdi_, true);
+        return true;
+    case cmd::TileVertically:
+        tile(mdi_, false);
+        return true;
+    case cmd::ArrangeIcons:
+        arrangeIcons(mdi_);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// F1 on an open menu: the topic of the highlighted command.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
+        if (auto* m = qobject_cast<QMenu*>(watched)) {
+            const QAction* a = m->activeAction();
+            const int command = a ? a->data().toInt() : 0;
+            m->close();
+            if (command)
+                showHelp(commandHelpContext(command));
+            else
+                showDefaultHelp();
+            return true;
+        }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tsw::ui

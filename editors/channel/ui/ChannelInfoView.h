@@ -1,0 +1,82 @@
+#pragma once
+// The channel information window: the table of all 16 channels (form template 150), opened by
+// the Channel Information command and shown first at every start. A click or Enter on a cell
+// lays a list over it; the list's commit writes the channel at once. Shift+F3/Ctrl+E copies
+// the selected channel, Shift+F9/Ctrl+I inserts an empty channel, Ctrl+D deletes one.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/ui/EditorForm.h"
+#include "app/ui/EditorFrame.h"
+#include "editors/channel/ChannelInfoForm.h"
+
+class QComboBox;
+
+namespace tsw::ui {
+
+class TableGrid;
+
+class ChannelInfoView : public EditorForm {
+    Q_OBJECT
+public:
+    static constexpr int kTemplate = 150;
+    static constexpr int kFrequencyListId = 1361;
+    static constexpr int kToneListId = 1258;
+    static constexpr int kFlagListId = 1259;
+    static constexpr int kFreeAreaId = 1141;
+    static constexpr int kChannelEditButtonId = 1144;
+
+    explicit ChannelInfoView(QWidget* parent = nullptr);
+    ~ChannelInfoView() override;
+
+    TableGrid* grid() const { return grid_; }
+    QComboBox* frequencyList() const { return frequencyList_; }
+    QComboBox* toneList() const { return toneList_; }
+    QComboBox* flagList() const { return flagList_; }
+    QLabel* freeArea() const { return freeArea_; }
+    QPushButton* channelEditButton() const { return channelEdit_; }
+
+    // Refreshes asked for by the other channel windows.
+    void refreshRow(int channel); // the row's cells and the free area
+    void refreshTable();          // every row
+    void updateCaption();
+    void showRow(int channel); // scrolls the row into view
+
+    bool enterActsAsTab(const QWidget* focus) const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void createGrid();
+    void createOverlays();
+    void createFooter();
+    void openCellEditor(int row, int column);
+    QWidget* openOverlay() const;
+    void commitOverlay(bool closing);
+    void closeOverlay();
+    void afterChannelChange();
+    bool handleCommandKey(const QKeyEvent& key);
+    bool handleGridKey(QKeyEvent& key);
+    bool handleOverlayKey(QWidget* overlay, const QKeyEvent& key);
+    void copyChannel();
+    void insertOrDelete(bool insert);
+
+    ChannelInfoForm form_;
+    TableGrid* grid_ = nullptr;
+    QComboBox* frequencyList_ = nullptr;
+    QComboBox* toneList_ = nullptr;
+    QComboBox* flagList_ = nullptr;
+    QLabel* freeArea_ = nullptr;
+    QPushButton* channelEdit_ = nullptr;
+    int overlayColumn_ = 0;
+    bool filling_ = false;    // set while an overlay is prepared: its signals are not commits
+    bool committing_ = false; // a commit hides the list, whose focus loss must not commit again
+};
+
+// The frame of the channel information window is the shell's editor frame.
+using CChInfoFrm = EditorFrame;
+
+} // namespace tsw::ui

@@ -1,0 +1,24 @@
+#pragma once
+// The Scan editor (form 154): the rows of kScanFieldTable bound to ScanForm.
+
+#include "app/ui/EditorForm.h"
+#include "app/ui/EditorFrame.h"
+#include "editors/feature/ScanForm.h"
+
+namespace tsw::ui {
+
+class FieldBinder;
+using CScanFrm = EditorFrame;
+
+class ScanView : public EditorForm {
+    Q_OBJECT
+public:
+    explicit ScanView(QWidget* parent = nullptr);
+    FieldBinder& binder() const { return *binder_; }
+
+private:
+    feature::ScanForm form_;
+    FieldBinder* binder_ = nullptr;
+};
+
+} // namespace tsw::ui
