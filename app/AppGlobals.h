@@ -19,7 +19,6 @@ struct AppGlobals {
     RadioImage image;
     RadioImage savedCopy;     // the image as last opened, saved, read or reset
     RadioImage memoryMapWork; // second work buffer, written by the memory map
-    std::array<std::uint8_t, 48> spareWork48{};
     ModelIdentity identity{};
     int modelIndex = 0;
     bool narrowStepsOnly = false; // handed to the frequency parser

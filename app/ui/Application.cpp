@@ -57,7 +57,6 @@ StartOptions Application::parseCommandLine(const QStringList& arguments) {
 void Application::prepareData() {
     AppGlobals& g = globals();
     g.memoryMapWork.fill(0xFF);
-    g.spareWork48.fill(0xFF);
     ModelIdentity identity{};
     parseIdentityText(kDefaultIdentityText, identity);
     g.modelIndex = lookupModel(identity);

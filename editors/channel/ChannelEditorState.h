@@ -8,8 +8,6 @@ inline constexpr int kNoChannelSelected = 255;
 
 struct ChannelEditorState {
     int selectedChannel = 0; // 0..15, kNoChannelSelected for none
-    int bank = 0;            // always 0 on this radio
-    int currentChannel = 0;  // the channel of the last FormatChannelField call
 
     bool channelInfoOpen = false;    // the channel table window is open
     bool skipListRefill = false;     // the next FillTable refills no list

@@ -99,13 +99,13 @@ ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state, b
 
 std::string ChannelInfoForm::frequencyCellText(int channel) const {
     std::string text;
-    FormatChannelField(image_, state_, channel, kFieldFrequency, text, lookup_);
+    FormatChannelField(image_, channel, kFieldFrequency, text, lookup_);
     return NumberedFrequencyText(text, lookup_);
 }
 
 std::string ChannelInfoForm::toneCellText(int channel) const {
     std::string text;
-    if (FormatChannelField(image_, state_, channel, kFieldTone, text, lookup_) < 0)
+    if (FormatChannelField(image_, channel, kFieldTone, text, lookup_) < 0)
         return {};
     const int index = image_.byte(channelField(channel, kChTableIndex));
     if (index >= 1 && index <= kQtDqtTableEntries)
@@ -115,7 +115,7 @@ std::string ChannelInfoForm::toneCellText(int channel) const {
 
 std::string ChannelInfoForm::flagCellText(int channel, int field) const {
     std::string text;
-    FormatChannelField(image_, state_, channel, field, text, lookup_);
+    FormatChannelField(image_, channel, field, text, lookup_);
     return text;
 }
 

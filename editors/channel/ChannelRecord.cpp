@@ -181,11 +181,10 @@ int LookupChoiceText(int code, std::span<const Choice> choices) {
     return -1;
 }
 
-int FormatChannelField(const RadioImage& image, ChannelEditorState& state, int channel, int field,
-                       std::string& text, const TextLookup& lookup) {
+int FormatChannelField(const RadioImage& image, int channel, int field, std::string& text,
+                       const TextLookup& lookup) {
     if (IsChannelEmpty(image, channel))
         return -1;
-    state.currentChannel = channel;
     const std::size_t base = channelOffset(channel);
     switch (field) {
     case kFieldFrequency:

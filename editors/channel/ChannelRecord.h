@@ -83,10 +83,10 @@ enum ChannelField : int {
 };
 
 // The text of one field of a channel: -1 (text untouched) for an empty channel. Otherwise
-// the channel becomes state.currentChannel, `text` receives the field's text (receive
+// `text` receives the field's text (receive
 // frequency, decode tone, or the flag's choice text; an unknown field leaves it alone) and 0
 // is returned.
-int FormatChannelField(const RadioImage& image, ChannelEditorState& state, int channel, int field,
-                       std::string& text, const TextLookup& lookup = tr);
+int FormatChannelField(const RadioImage& image, int channel, int field, std::string& text,
+                       const TextLookup& lookup = tr);
 
 } // namespace tsw

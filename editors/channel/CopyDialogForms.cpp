@@ -52,7 +52,7 @@ FrequencyCopyForm::FrequencyCopyForm(RadioImage& image, ChannelEditorState& stat
 
 std::string FrequencyCopyForm::receiveText() const {
     std::string text;
-    FormatChannelField(image_, state_, state_.selectedChannel, kFieldFrequency, text, lookup_);
+    FormatChannelField(image_, state_.selectedChannel, kFieldFrequency, text, lookup_);
     return text;
 }
 

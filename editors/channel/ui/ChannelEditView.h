@@ -7,7 +7,6 @@
 #include <QComboBox>
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "app/ui/FilterEdit.h"
 #include "editors/channel/ChannelEditForm.h"
 
@@ -71,8 +70,5 @@ private:
     QCheckBox* compander_ = nullptr;
     bool filling_ = false;
 };
-
-// The frame of the channel edit window is the shell's editor frame.
-using CChildFrame = EditorFrame;
 
 } // namespace tsw::ui

@@ -52,7 +52,6 @@ ChannelInfoView::ChannelInfoView(QWidget* parent)
       form_(globals().image, channelEditorState(), globals().narrowStepsOnly) {
     ChannelEditorState& state = channelEditorState();
     state.selectedChannel = 0;
-    state.bank = 0;
     state.channelInfoOpen = true;
     createGrid();
     createOverlays();

@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "editors/channel/ChannelInfoForm.h"
 
 class QComboBox;
@@ -75,8 +74,5 @@ private:
     bool filling_ = false;    // set while an overlay is prepared: its signals are not commits
     bool committing_ = false; // a commit hides the list, whose focus loss must not commit again
 };
-
-// The frame of the channel information window is the shell's editor frame.
-using CChInfoFrm = EditorFrame;
 
 } // namespace tsw::ui

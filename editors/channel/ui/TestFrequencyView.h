@@ -5,7 +5,6 @@
 // reminds the user first.
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "app/ui/FilterEdit.h"
 #include "editors/channel/TestFrequencyForm.h"
 
@@ -42,8 +41,5 @@ private:
     GridEditBox* editBox_ = nullptr;
     QWidget* watchedFrame_ = nullptr;
 };
-
-// The frame of the test frequency window is the shell's editor frame.
-using CTestFreqFrame = EditorFrame;
 
 } // namespace tsw::ui

@@ -2,13 +2,10 @@
 // The CrewLink editor (form 156): tab 0 holds the rows of kCrewLinkFieldTable bound to
 // CrewLinkForm, tab 1 the fleet/ID table of eight entries.
 
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/CrewLinkForm.h"
 #include "editors/feature/ui/TabbedGridForm.h"
 
 namespace tsw::ui {
-
-using CCrewLinkFrm = EditorFrame;
 
 class CrewLinkView : public TabbedGridForm {
     Q_OBJECT

@@ -2,13 +2,10 @@
 // The DTMF editor (form 155): three tabs, the rows of kDtmfFieldTable bound to DtmfForm on the
 // first two and the grid of eight DTMF codes on the third.
 
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/DtmfForm.h"
 #include "editors/feature/ui/TabbedGridForm.h"
 
 namespace tsw::ui {
-
-using CDTMFFrm = EditorFrame;
 
 class DtmfView : public TabbedGridForm {
     Q_OBJECT

@@ -5,12 +5,9 @@
 #include <array>
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/EmbeddedMessageForm.h"
 
 namespace tsw::ui {
-
-using CEmbFrm = EditorFrame;
 
 class EmbeddedMessageView : public EditorForm {
     Q_OBJECT

@@ -5,13 +5,10 @@
 #include <QComboBox>
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/KeyForm.h"
 #include "editors/feature/ui/RadioPicture.h"
 
 namespace tsw::ui {
-
-using CKeyFrm = EditorFrame;
 
 class KeyAssignmentView : public EditorForm {
     Q_OBJECT

@@ -6,15 +6,12 @@
 #include <memory>
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/CallTonePreview.h"
 #include "editors/feature/FeatureForm.h"
 
 namespace tsw::ui {
 
 class FieldBinder;
-using CFeatureFrm = EditorFrame;
-
 class OptionalFeaturesView : public EditorForm {
     Q_OBJECT
 public:

@@ -2,14 +2,11 @@
 // The Scan editor (form 154): the rows of kScanFieldTable bound to ScanForm.
 
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorFrame.h"
 #include "editors/feature/ScanForm.h"
 
 namespace tsw::ui {
 
 class FieldBinder;
-using CScanFrm = EditorFrame;
-
 class ScanView : public EditorForm {
     Q_OBJECT
 public:
