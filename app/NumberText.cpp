@@ -18,7 +18,7 @@ int readDecimal(const std::string& text) {
 
 } // namespace
 
-int ClampNumberText(std::string& text, int max, int min, int step) {
+int clampNumberText(std::string& text, int max, int min, int step) {
     int value = readDecimal(text);
     if (min > max)
         return value;
@@ -33,7 +33,7 @@ int ClampNumberText(std::string& text, int max, int min, int step) {
     return value;
 }
 
-int StepValue(int value, int max, int min, int step, int direction) {
+int stepValue(int value, int max, int min, int step, int direction) {
     if (direction > 0)
         return value >= max ? min : value + step;
     if (direction < 0)
@@ -41,7 +41,7 @@ int StepValue(int value, int max, int min, int step, int direction) {
     return value;
 }
 
-bool TrimTrailingSpaces(std::string& text, int length) {
+bool trimTrailingSpaces(std::string& text, int length) {
     std::size_t n = static_cast<std::size_t>(length & 0xFF);
     if (n > text.size())
         n = text.size();
@@ -94,7 +94,7 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-std::string CurrentTimeText() {
+std::string currentTimeText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

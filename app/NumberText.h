@@ -16,19 +16,19 @@ namespace tsw {
 // read and the text is left alone. Otherwise the value is clamped to [min, max], rounded
 // toward zero to a multiple of `step` when it is not one already (a step below 1 counts as 1),
 // written back into `text` as a plain decimal number and returned.
-int ClampNumberText(std::string& text, int max, int min, int step);
+int clampNumberText(std::string& text, int max, int min, int step);
 
 // One click of a spin control. direction > 0: value >= max wraps to min, else value + step;
 // direction < 0: value <= min wraps to max, else value - step; direction 0: value unchanged.
-int StepValue(int value, int max, int min, int step, int direction);
+int stepValue(int value, int max, int min, int step, int direction);
 
 // Looks at the first `length` characters of `text` (length taken modulo 256, and never more
 // than the text holds). When they end in a run of spaces the text is cut at the first space of
 // that run and true is returned; otherwise the text is unchanged and false is returned.
-bool TrimTrailingSpaces(std::string& text, int length);
+bool trimTrailingSpaces(std::string& text, int length);
 
 // The local time of day in the C library's "%X" form.
-std::string CurrentTimeText();
+std::string currentTimeText();
 
 // '0' to '9'.
 constexpr bool isDecimalDigit(char32_t c) {

@@ -22,81 +22,81 @@ CommPort::~CommPort() {
         device_.close();
 }
 
-int CommPort::Open() {
-    const bool opened = device_.open(DevicePath());
+int CommPort::open() {
+    const bool opened = device_.open(devicePath());
     open_ = 1; // counts as open whatever the result; the caller closes on failure
     if (!opened)
         return 0;
-    if (!ApplyQueueSizes())
+    if (!applyQueueSizes())
         return 0;
-    if (!ApplyLineSettings())
+    if (!applyLineSettings())
         return 0;
-    return ApplyTimeouts();
+    return applyTimeouts();
 }
 
-int CommPort::Close() {
+int CommPort::close() {
     const bool closed = device_.close();
     open_ = 0;
     return closed ? 1 : 0;
 }
 
-int CommPort::SetOpen(int wanted) {
+int CommPort::setOpen(int wanted) {
     const int state = wanted != 0 ? 1 : 0;
     if (open_ == state)
         return 1;
-    return state == 1 ? Open() : Close();
+    return state == 1 ? open() : close();
 }
 
-int CommPort::SetPortNumber(std::uint8_t number) {
+int CommPort::setPortNumber(std::uint8_t number) {
     if (number != 0) {
         portNumber_ = number;
         devicePath_.clear();
     }
     if (!open_)
         return 1;
-    Close();
-    return Open();
+    close();
+    return open();
 }
 
-int CommPort::SetLineSettings(std::string_view settings) {
+int CommPort::setLineSettings(std::string_view settings) {
     lineSettings_ = withoutSpaces(settings);
     if (!open_)
         return 1;
-    return ApplyLineSettings();
+    return applyLineSettings();
 }
 
-int CommPort::SetReadTimeout(std::uint32_t ms) {
+int CommPort::setReadTimeout(std::uint32_t ms) {
     readTimeoutConstant_ = ms;
     if (!open_)
         return 1;
-    return ApplyTimeouts();
+    return applyTimeouts();
 }
 
-int CommPort::SetInQueueSize(std::uint16_t size) {
+int CommPort::setInQueueSize(std::uint16_t size) {
     inQueueSize_ = size;
-    return open_ ? ApplyQueueSizes() : 1;
+    return open_ ? applyQueueSizes() : 1;
 }
 
-int CommPort::SetOutQueueSize(std::uint16_t size) {
+int CommPort::setOutQueueSize(std::uint16_t size) {
     outQueueSize_ = size;
-    return open_ ? ApplyQueueSizes() : 1;
+    return open_ ? applyQueueSizes() : 1;
 }
 
-int CommPort::SendBytes(const std::uint8_t* data, std::uint16_t count) {
+int CommPort::sendBytes(const std::uint8_t* data, std::uint16_t count) {
     device_.purgeReceive();
     return device_.write(data, count) ? 1 : 0;
 }
 
-int CommPort::SendString(std::string_view text) {
-    return SendBytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+int CommPort::sendString(std::string_view text) {
+    return sendBytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                      static_cast<std::uint16_t>(text.size()));
 }
 
-int CommPort::SendByte(std::uint8_t byte) {
-    return SendBytes(&byte, 1);
+int CommPort::sendByte(std::uint8_t byte) {
+    return sendBytes(&byte, 1);
 }
 
-int CommPort::ReceiveBytes(std::uint8_t* buffer, std::uint16_t count) {
+int CommPort::receiveBytes(std::uint8_t* buffer, std::uint16_t count) {
     // One read with a total time-out, taken in slices so the GUI's clock can repaint.
     const std::uint32_t total = readTimeoutMultiplier_ * count + readTimeoutConstant_;
     const std::uint32_t start = clock_.tickMs();
@@ -120,39 +120,39 @@ int CommPort::ReceiveBytes(std::uint8_t* buffer, std::uint16_t count) {
     return !failed && got >= count ? 1 : 0;
 }
 
-int CommPort::PurgeReceive() {
+int CommPort::purgeReceive() {
     device_.purgeReceive();
     return 1;
 }
 
-int CommPort::BytesWaiting() {
+int CommPort::bytesWaiting() {
     return device_.bytesWaiting();
 }
 
-int CommPort::IsSerialDevice() {
-    Delay(10);
+int CommPort::isSerialDevice() {
+    delay(10);
     const bool serial = device_.isSerialDevice();
-    Delay(10);
+    delay(10);
     return serial ? 1 : 0;
 }
 
-void CommPort::Delay(std::uint32_t ms) {
+void CommPort::delay(std::uint32_t ms) {
     clock_.sleepMs(ms);
 }
 
-void CommPort::SetDevicePath(std::string path) {
+void CommPort::setDevicePath(std::string path) {
     devicePath_ = std::move(path);
 }
 
-void CommPort::SetPortResolver(PortResolver resolver) {
+void CommPort::setPortResolver(PortResolver resolver) {
     resolver_ = std::move(resolver);
 }
 
-std::string CommPort::PortName() const {
+std::string CommPort::portName() const {
     return devicePath_.empty() ? comName(portNumber_) : devicePath_;
 }
 
-std::string CommPort::DevicePath() const {
+std::string CommPort::devicePath() const {
     if (!devicePath_.empty())
         return devicePath_;
     return resolver_ ? resolver_(portNumber_) : std::string{};
@@ -162,7 +162,7 @@ LineSettings CommPort::currentLineSettings() const {
     return parseLineSettings(lineSettings_).value_or(LineSettings{});
 }
 
-int CommPort::ApplyLineSettings() {
+int CommPort::applyLineSettings() {
     const auto settings = parseLineSettings(lineSettings_);
     if (!settings)
         return 0;
@@ -170,11 +170,11 @@ int CommPort::ApplyLineSettings() {
 }
 
 // The time-outs live in this object; each receive hands its total to the device.
-int CommPort::ApplyTimeouts() {
+int CommPort::applyTimeouts() {
     return device_.isOpen() ? 1 : 0;
 }
 
-int CommPort::ApplyQueueSizes() {
+int CommPort::applyQueueSizes() {
     return device_.setQueueSizes(inQueueSize_, outQueueSize_) ? 1 : 0;
 }
 

@@ -28,35 +28,35 @@ public:
     CommPort(const CommPort&) = delete;
     CommPort& operator=(const CommPort&) = delete;
 
-    int Open();
-    int Close();
-    int SetOpen(int wanted);
+    int open();
+    int close();
+    int setOpen(int wanted);
     // 0 keeps the number; an open port is closed and opened again in any case.
-    int SetPortNumber(std::uint8_t number);
-    int SetLineSettings(std::string_view settings);
-    int SetReadTimeout(std::uint32_t ms);
-    int SetInQueueSize(std::uint16_t size);
-    int SetOutQueueSize(std::uint16_t size);
-    int SendBytes(const std::uint8_t* data, std::uint16_t count);
-    int SendString(std::string_view text);
-    int SendByte(std::uint8_t byte);
-    int ReceiveBytes(std::uint8_t* buffer, std::uint16_t count);
-    int PurgeReceive();
-    int BytesWaiting();
-    int IsSerialDevice();
-    void Delay(std::uint32_t ms);
+    int setPortNumber(std::uint8_t number);
+    int setLineSettings(std::string_view settings);
+    int setReadTimeout(std::uint32_t ms);
+    int setInQueueSize(std::uint16_t size);
+    int setOutQueueSize(std::uint16_t size);
+    int sendBytes(const std::uint8_t* data, std::uint16_t count);
+    int sendString(std::string_view text);
+    int sendByte(std::uint8_t byte);
+    int receiveBytes(std::uint8_t* buffer, std::uint16_t count);
+    int purgeReceive();
+    int bytesWaiting();
+    int isSerialDevice();
+    void delay(std::uint32_t ms);
 
     // Port naming. A device path set here is opened instead of "COM<n>" until the next
-    // SetPortNumber with a number other than 0.
-    void SetDevicePath(std::string path);
-    void SetPortResolver(PortResolver resolver);
+    // setPortNumber with a number other than 0.
+    void setDevicePath(std::string path);
+    void setPortResolver(PortResolver resolver);
     // "COM<n>", or the device path when one is set.
-    std::string PortName() const;
+    std::string portName() const;
     // The device path that Open uses (empty when the name maps to nothing).
-    std::string DevicePath() const;
+    std::string devicePath() const;
     // Why the last Open failed at the device.
-    OpenError LastOpenError() const { return device_.lastOpenError(); }
-    std::string LastOpenErrorText() const { return device_.lastErrorText(); }
+    OpenError lastOpenError() const { return device_.lastOpenError(); }
+    std::string lastOpenErrorText() const { return device_.lastErrorText(); }
 
     bool isOpen() const { return open_ != 0; }
     std::uint8_t portNumber() const { return portNumber_; }
@@ -71,9 +71,9 @@ protected:
     Clock& clock_;
 
 private:
-    int ApplyLineSettings();
-    int ApplyTimeouts();
-    int ApplyQueueSizes();
+    int applyLineSettings();
+    int applyTimeouts();
+    int applyQueueSizes();
 
     int open_ = 0;
     std::uint32_t readTimeoutMultiplier_ = 0;

@@ -12,76 +12,76 @@ namespace {
 
 // A description of why the device did not open, for the message under the port's text.
 std::string openFailureDetail(const SerialLink& link) {
-    const std::string reason = link.LastOpenErrorText();
-    const std::string path = link.DevicePath();
+    const std::string reason = link.lastOpenErrorText();
+    const std::string path = link.devicePath();
     if (path.empty())
-        return "\n\n" + link.PortName();
+        return "\n\n" + link.portName();
     return "\n\n" + path + (reason.empty() ? "" : ": " + reason);
 }
 
 } // namespace
 
-int SerialLink::OpenPortForConnection() {
+int SerialLink::openPortForConnection() {
     g_.flags.portOpenFailed = false;
-    if (SetOpen(1) == 1)
+    if (setOpen(1) == 1)
         return 0;
     const std::string detail = openFailureDetail(*this);
-    SetOpen(0);
+    setOpen(0);
     g_.flags.portOpenFailed = true;
-    Ask(StrId::PortOpenFailed, StrId::ErrorCaption, PromptIcon::Stop, PromptButtons::Ok,
+    ask(StrId::PortOpenFailed, StrId::ErrorCaption, PromptIcon::Stop, PromptButtons::Ok,
         PromptAnswer::Ok, detail);
     return 1;
 }
 
-bool SerialLink::SecondHandshakeRead() {
-    SetReadTimeout(500);
+bool SerialLink::secondHandshakeRead() {
+    setReadTimeout(500);
     std::uint8_t byte = 0;
-    return ReceiveBytes(&byte, 1) == 1 && byte == wire::kAck;
+    return receiveBytes(&byte, 1) == 1 && byte == wire::kAck;
 }
 
-int SerialLink::EnterProgramMode() {
+int SerialLink::enterProgramMode() {
     const std::uint32_t rememberedTimeout = readTimeoutConstant();
     const std::string& settings = lineSettings();
     const std::size_t comma = settings.find(',');
     const std::string tail = comma == std::string::npos ? std::string{} : settings.substr(comma);
 
     for (std::size_t attempt = 0; attempt < kSearchBauds.size(); ++attempt) {
-        SetLineSettings(std::string(kSearchBauds[attempt]) + tail);
-        if (SendString(wire::kProgramHandshake) != 1) {
-            SetReadTimeout(rememberedTimeout);
+        setLineSettings(std::string(kSearchBauds[attempt]) + tail);
+        if (sendString(wire::kProgramHandshake) != 1) {
+            setReadTimeout(rememberedTimeout);
             return 1;
         }
-        SetReadTimeout(attempt == 0 ? 500 : 100);
+        setReadTimeout(attempt == 0 ? 500 : 100);
         std::uint8_t byte = 0;
-        const bool received = ReceiveBytes(&byte, 1) == 1;
+        const bool received = receiveBytes(&byte, 1) == 1;
         bool found = false;
         if (attempt == 0)
-            found = received && (byte == wire::kAck || SecondHandshakeRead());
+            found = received && (byte == wire::kAck || secondHandshakeRead());
         else
-            found = received && byte == wire::kSyn && SecondHandshakeRead();
+            found = received && byte == wire::kSyn && secondHandshakeRead();
         if (found) {
-            SetReadTimeout(kConnectionTimeoutsMs[attempt]);
+            setReadTimeout(kConnectionTimeoutsMs[attempt]);
             return 0;
         }
     }
-    SetReadTimeout(rememberedTimeout);
+    setReadTimeout(rememberedTimeout);
     return 1;
 }
 
-int SerialLink::ReadIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity) {
-    Delay(50);
+int SerialLink::readIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity) {
+    delay(50);
     const std::uint8_t request = wire::kIdentityRequest;
-    return DataReply({&request, 1}, identity);
+    return dataReply({&request, 1}, identity);
 }
 
-void SerialLink::AbandonConnection() {
+void SerialLink::abandonConnection() {
     g_.flags.readingFromRadio = false;
     g_.flags.writingToRadio = false;
-    SendByte(wire::kEnd);
-    SetOpen(0);
+    sendByte(wire::kEnd);
+    setOpen(0);
 }
 
-int SerialLink::CheckModel(std::span<const std::uint8_t, wire::kIdentitySize> identity) {
+int SerialLink::checkModel(std::span<const std::uint8_t, wire::kIdentitySize> identity) {
     radioModelCode.assign(identity.begin(), identity.begin() + layout::kModelCodeLength);
     radioTypeByte = identity[5];
 
@@ -95,10 +95,10 @@ int SerialLink::CheckModel(std::span<const std::uint8_t, wire::kIdentitySize> id
         }
     }
     if (!known) {
-        if (Ask(StrId::UnsupportedRadioModel, StrId::ErrorCaption, PromptIcon::Stop,
+        if (ask(StrId::UnsupportedRadioModel, StrId::ErrorCaption, PromptIcon::Stop,
                 PromptButtons::RetryCancel, PromptAnswer::Retry) == PromptAnswer::Retry)
             return 1;
-        AbandonConnection();
+        abandonConnection();
         return 2;
     }
     if (g_.flags.writingToRadio) {
@@ -106,9 +106,9 @@ int SerialLink::CheckModel(std::span<const std::uint8_t, wire::kIdentitySize> id
         for (std::size_t i = 0; i < layout::kModelCodeLength; ++i)
             same = same && g_.image.byte(layout::kModelCode + i) == identity[i];
         if (!same &&
-            Ask(StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
+            ask(StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
                 PromptButtons::OkCancel, PromptAnswer::Cancel) != PromptAnswer::Ok) {
-            AbandonConnection();
+            abandonConnection();
             clearTransferFlags(g_.flags);
             return 2;
         }
@@ -116,35 +116,35 @@ int SerialLink::CheckModel(std::span<const std::uint8_t, wire::kIdentitySize> id
     return 0;
 }
 
-int SerialLink::LeaveProgramMode() {
+int SerialLink::leaveProgramMode() {
     const std::uint8_t end = wire::kEnd;
-    return SendAndAck({&end, 1});
+    return sendAndAck({&end, 1});
 }
 
-PromptAnswer SerialLink::AskRetry() {
-    const PromptAnswer a = Ask(StrId::RadioLinkFailed, StrId::ErrorCaption, PromptIcon::Stop,
+PromptAnswer SerialLink::askRetry() {
+    const PromptAnswer a = ask(StrId::RadioLinkFailed, StrId::ErrorCaption, PromptIcon::Stop,
                                PromptButtons::RetryCancel, PromptAnswer::Retry);
     return a == PromptAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }
 
-void SerialLink::ClosingSteps(ConnectionMode mode, bool afterTransfer) {
+void SerialLink::closingSteps(ConnectionMode mode, bool afterTransfer) {
     if (mode == ConnectionMode::Read && afterTransfer)
-        Delay(250);
+        delay(250);
     g_.flags.readingFromRadio = false;
     g_.flags.writingToRadio = false;
-    LeaveProgramMode();
+    leaveProgramMode();
     clearTransferFlags(g_.flags);
-    SetOpen(0);
+    setOpen(0);
 }
 
-int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& transferStep) {
+int SerialLink::runConnection(ConnectionMode mode, const std::function<int()>& transferStep) {
     const auto setModeFlag = [&] {
         (mode == ConnectionMode::Read ? g_.flags.readingFromRadio : g_.flags.writingToRadio) = true;
     };
     // A connection whose port does not open ends with the mode flag cleared: left set, it
     // would make the next transfer dialog open with every button disabled.
     const auto portOpened = [&] {
-        if (OpenPortForConnection() == 0)
+        if (openPortForConnection() == 0)
             return true;
         g_.flags.readingFromRadio = false;
         g_.flags.writingToRadio = false;
@@ -153,9 +153,9 @@ int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& t
     setModeFlag();
     if (!portOpened())
         return 1;
-    while (EnterProgramMode() != 0) {
-        if (AskRetry() != PromptAnswer::Retry) {
-            ClosingSteps(mode, false);
+    while (enterProgramMode() != 0) {
+        if (askRetry() != PromptAnswer::Retry) {
+            closingSteps(mode, false);
             return 1;
         }
         setModeFlag();
@@ -165,15 +165,15 @@ int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& t
     bool transferRan = false;
     while (true) {
         std::array<std::uint8_t, wire::kIdentitySize> identity{};
-        if (ReadIdentity(identity) != 0) {
-            if (AskRetry() != PromptAnswer::Retry) {
-                ClosingSteps(mode, transferRan);
+        if (readIdentity(identity) != 0) {
+            if (askRetry() != PromptAnswer::Retry) {
+                closingSteps(mode, transferRan);
                 return 1;
             }
             g_.flags.retrying = true;
             continue;
         }
-        const int check = CheckModel(identity);
+        const int check = checkModel(identity);
         if (check == 1) {
             g_.flags.retrying = true;
             continue;
@@ -182,11 +182,11 @@ int SerialLink::RunConnection(ConnectionMode mode, const std::function<int()>& t
             return 1;
         transferRan = true;
         if (transferStep() == 0) {
-            ClosingSteps(mode, true);
+            closingSteps(mode, true);
             return 0;
         }
-        if (AskRetry() != PromptAnswer::Retry) {
-            ClosingSteps(mode, true);
+        if (askRetry() != PromptAnswer::Retry) {
+            closingSteps(mode, true);
             return 1;
         }
         g_.flags.retrying = true;

@@ -25,22 +25,22 @@ enum class Step { Done, Cancelled, Abandoned };
 // Handshake, identity and model check; a failed handshake or identity retries the handshake.
 Step identify(SerialLink& link) {
     while (true) {
-        if (link.EnterProgramMode() != 0) {
-            if (link.AskRetry() == PromptAnswer::Retry)
+        if (link.enterProgramMode() != 0) {
+            if (link.askRetry() == PromptAnswer::Retry)
                 continue;
             return Step::Cancelled;
         }
         std::array<std::uint8_t, wire::kIdentitySize> identity{};
-        bool identified = link.ReadIdentity(identity) == 0;
+        bool identified = link.readIdentity(identity) == 0;
         while (identified) {
-            const int check = link.CheckModel(identity);
+            const int check = link.checkModel(identity);
             if (check == 0)
                 return Step::Done;
             if (check == 2)
                 return Step::Abandoned;
-            identified = link.ReadIdentity(identity) == 0;
+            identified = link.readIdentity(identity) == 0;
         }
-        if (link.AskRetry() != PromptAnswer::Retry)
+        if (link.askRetry() != PromptAnswer::Retry)
             return Step::Cancelled;
     }
 }
@@ -49,7 +49,7 @@ Step identify(SerialLink& link) {
 template <typename Reading>
 bool withRetry(SerialLink& link, Reading reading) {
     while (reading() != 0)
-        if (link.AskRetry() != PromptAnswer::Retry)
+        if (link.askRetry() != PromptAnswer::Retry)
             return false;
     return true;
 }
@@ -71,10 +71,10 @@ parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block) {
     return data;
 }
 
-int SerialLink::ReadRadioInfo(std::span<std::uint8_t, 32> data) {
+int SerialLink::readRadioInfo(std::span<std::uint8_t, 32> data) {
     std::array<std::uint8_t, kInfoBlockSize> block{};
     static constexpr std::array<std::uint8_t, 3> kCommand{'N', 'R', 'K'};
-    if (DataReply(kCommand, block) != 0)
+    if (dataReply(kCommand, block) != 0)
         return 1;
     const auto parsed = parseInfoBlock(block);
     if (!parsed)
@@ -83,33 +83,33 @@ int SerialLink::ReadRadioInfo(std::span<std::uint8_t, 32> data) {
     return 0;
 }
 
-int SerialLink::ReadVersion(std::span<std::uint8_t, 10> version) {
+int SerialLink::readVersion(std::span<std::uint8_t, 10> version) {
     const std::uint8_t command = 'P';
-    return DataReply({&command, 1}, version);
+    return dataReply({&command, 1}, version);
 }
 
-bool RunRadioInformation(SerialLink& link) {
-    if (link.OpenPortForConnection() != 0)
+bool runRadioInformation(SerialLink& link) {
+    if (link.openPortForConnection() != 0)
         return false;
     const Step step = identify(link);
     if (step == Step::Abandoned)
         return false; // the end command was sent and the port closed by the model check
     bool shown = false;
     if (step == Step::Done) {
-        link.Globals().flags.tuningModeActive = false;
+        link.globals().flags.tuningModeActive = false;
         std::array<std::uint8_t, kInfoDataSize> data{};
         std::array<std::uint8_t, kVersionSize> version{};
-        if (withRetry(link, [&] { return link.ReadRadioInfo(data); })) {
+        if (withRetry(link, [&] { return link.readRadioInfo(data); })) {
             std::copy_n(data.begin(), 16, link.radioInfoText.begin());
             std::copy_n(data.begin() + 16, 12, link.radioInfoSerial.begin());
-            if (withRetry(link, [&] { return link.ReadVersion(version); })) {
+            if (withRetry(link, [&] { return link.readVersion(version); })) {
                 link.radioVersion = version;
                 shown = true;
             }
         }
     }
-    link.LeaveProgramMode();
-    link.SetOpen(0);
+    link.leaveProgramMode();
+    link.setOpen(0);
     return shown;
 }
 

@@ -26,7 +26,7 @@ parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block);
 
 // The Radio Information command's connection. True when every reading succeeded and the
 // dialog is to be shown (the readings are then in the link's radioInfo fields).
-bool RunRadioInformation(SerialLink& link);
+bool runRadioInformation(SerialLink& link);
 
 // ---- Dialog texts ---------------------------------------------------------------------------
 // "HX-" and the model code with every letter H removed ("H5520" -> "HX-5520").

@@ -60,57 +60,57 @@ public:
     SerialLink(SerialDevice& device, Clock& clock, UserPrompt& prompt, AppGlobals& globals);
 
     // Texts come from the language table unless a lookup is set (tests, fallbacks).
-    void SetTextLookup(TextLookup lookup) { lookup_ = std::move(lookup); }
-    std::string Text(StringId id) const;
-    TextLookup Texts() const {
-        return [this](StringId id) { return Text(id); };
+    void setTextLookup(TextLookup lookup) { lookup_ = std::move(lookup); }
+    std::string text(StringId id) const;
+    TextLookup texts() const {
+        return [this](StringId id) { return text(id); };
     }
-    AppGlobals& Globals() { return g_; }
-    UserPrompt& Prompter() { return prompt_; }
-    Clock& ClockSource() { return clock_; }
+    AppGlobals& globals() { return g_; }
+    UserPrompt& prompter() { return prompt_; }
+    Clock& clockSource() { return clock_; }
 
     // ---- Programming connection ----------------------------------------------------------
-    int OpenPortForConnection();
-    int EnterProgramMode();
-    int ReadIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity);
+    int openPortForConnection();
+    int enterProgramMode();
+    int readIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity);
     // 0 accepted, 1 read the identity again, 2 abandoned (end sent, port closed).
-    int CheckModel(std::span<const std::uint8_t, wire::kIdentitySize> identity);
-    int LeaveProgramMode();
-    PromptAnswer AskRetry();
+    int checkModel(std::span<const std::uint8_t, wire::kIdentitySize> identity);
+    int leaveProgramMode();
+    PromptAnswer askRetry();
     // The connection frame of a transfer around `transferStep` (0 success, 1 failure).
     // Returns 0 when the transfer step succeeded, 1 otherwise.
-    int RunConnection(ConnectionMode mode, const std::function<int()>& transferStep);
+    int runConnection(ConnectionMode mode, const std::function<int()>& transferStep);
 
     // ---- Reply waits ----------------------------------------------------------------------
     // Polls every 5 ms until exactly n bytes are waiting (more is no match): sets dataReady,
     // or replyTimedOut when the budget is spent. The budget is at least 60 polls and at least
     // twice the wire time of n bytes at the line's current baud rate.
-    void WaitForBytes(int n);
+    void waitForBytes(int n);
     // True for an acknowledgement: 0x06, or 0x15 while acceptNak is set.
-    bool WaitAck();
-    int WaitBudgetPolls(int n) const;
-    int LastWaitingCount() const { return lastWaitingCount_; }
+    bool waitAck();
+    int waitBudgetPolls(int n) const;
+    int lastWaitingCount() const { return lastWaitingCount_; }
 
     // ---- Test mode and tuning -------------------------------------------------------------
-    int EnterTuningMode();
-    int ReadTuningData(std::span<std::uint8_t, TuningValues::kBlockSize> block);
+    int enterTuningMode();
+    int readTuningData(std::span<std::uint8_t, TuningValues::kBlockSize> block);
     // The radio's last reply may be 0x06 or 0x15; both count.
-    int ReadTestChannel(std::uint8_t channel, std::span<std::uint8_t, 8> record);
-    int SelectSignalling(std::uint8_t number);
-    int SetPtt(bool on);
-    int SetBandwidth(bool wide);
-    int SelectTuningItem(std::uint8_t itemCode);
-    int SetTuningValue(std::uint8_t itemCode, std::uint8_t value);
-    int StoreTuningValue(std::uint8_t itemCode);
-    int ReadMeter(std::uint8_t readingCode, std::uint8_t& reading);
+    int readTestChannel(std::uint8_t channel, std::span<std::uint8_t, 8> record);
+    int selectSignalling(std::uint8_t number);
+    int setPtt(bool on);
+    int setBandwidth(bool wide);
+    int selectTuningItem(std::uint8_t itemCode);
+    int setTuningValue(std::uint8_t itemCode, std::uint8_t value);
+    int storeTuningValue(std::uint8_t itemCode);
+    int readMeter(std::uint8_t readingCode, std::uint8_t& reading);
     // The raw end command 0x45, no reply awaited.
-    void SendEnd();
+    void sendEnd();
     // Stores a tuning data block as the current and the initial tuning values.
-    void StoreTuningBlock(std::span<const std::uint8_t, TuningValues::kBlockSize> block);
+    void storeTuningBlock(std::span<const std::uint8_t, TuningValues::kBlockSize> block);
 
     // ---- Radio information ----------------------------------------------------------------
-    int ReadRadioInfo(std::span<std::uint8_t, 32> data);
-    int ReadVersion(std::span<std::uint8_t, 10> version);
+    int readRadioInfo(std::span<std::uint8_t, 32> data);
+    int readVersion(std::span<std::uint8_t, 10> version);
 
     // State kept from the last identity check, information block and tuning data.
     std::string radioModelCode;
@@ -121,13 +121,13 @@ public:
     TuningValues tuning;
 
 private:
-    PromptAnswer Ask(StringId text, StringId caption, PromptIcon icon, PromptButtons buttons,
+    PromptAnswer ask(StringId text, StringId caption, PromptIcon icon, PromptButtons buttons,
                      PromptAnswer defaultAnswer, const std::string& extra = {});
-    bool SecondHandshakeRead();
-    void ClosingSteps(ConnectionMode mode, bool afterTransfer);
-    void AbandonConnection();
-    int SendAndAck(std::span<const std::uint8_t> command);
-    int DataReply(std::span<const std::uint8_t> command, std::span<std::uint8_t> reply,
+    bool secondHandshakeRead();
+    void closingSteps(ConnectionMode mode, bool afterTransfer);
+    void abandonConnection();
+    int sendAndAck(std::span<const std::uint8_t> command);
+    int dataReply(std::span<const std::uint8_t> command, std::span<std::uint8_t> reply,
                   bool nakAccepted = false);
 
     UserPrompt& prompt_;

@@ -8,54 +8,54 @@ namespace tsw {
 
 // ---- Commands ---------------------------------------------------------------------------------
 
-int SerialLink::EnterTuningMode() {
-    if (SendString(wire::kTuningHandshake) != 1)
+int SerialLink::enterTuningMode() {
+    if (sendString(wire::kTuningHandshake) != 1)
         return 1;
     std::uint8_t reply = 0;
-    return ReceiveBytes(&reply, 1) == 1 && reply == wire::kAck ? 0 : 1;
+    return receiveBytes(&reply, 1) == 1 && reply == wire::kAck ? 0 : 1;
 }
 
-int SerialLink::ReadTuningData(std::span<std::uint8_t, TuningValues::kBlockSize> block) {
+int SerialLink::readTuningData(std::span<std::uint8_t, TuningValues::kBlockSize> block) {
     const std::uint8_t command = 0x05;
-    return DataReply({&command, 1}, block);
+    return dataReply({&command, 1}, block);
 }
 
-int SerialLink::ReadTestChannel(std::uint8_t channel, std::span<std::uint8_t, 8> record) {
+int SerialLink::readTestChannel(std::uint8_t channel, std::span<std::uint8_t, 8> record) {
     const std::array<std::uint8_t, 2> command{0x10, channel};
-    return DataReply(command, record, true);
+    return dataReply(command, record, true);
 }
 
-int SerialLink::SelectSignalling(std::uint8_t number) {
+int SerialLink::selectSignalling(std::uint8_t number) {
     const std::array<std::uint8_t, 2> command{0x11, number};
-    return SendAndAck(command);
+    return sendAndAck(command);
 }
 
-int SerialLink::SetPtt(bool on) {
+int SerialLink::setPtt(bool on) {
     const std::array<std::uint8_t, 2> command{0x08, static_cast<std::uint8_t>(on ? 0x0D : 0x0E)};
-    if (SendBytes(command.data(), command.size()) != 1)
+    if (sendBytes(command.data(), command.size()) != 1)
         return 1;
-    SetReadTimeout(800);
+    setReadTimeout(800);
     std::uint8_t reply = 0;
-    const bool received = ReceiveBytes(&reply, 1) == 1;
-    SetReadTimeout(500);
+    const bool received = receiveBytes(&reply, 1) == 1;
+    setReadTimeout(500);
     return received && reply == wire::kAck ? 0 : 1;
 }
 
-int SerialLink::SetBandwidth(bool wide) {
+int SerialLink::setBandwidth(bool wide) {
     const std::uint8_t command = wide ? 0x46 : 0x47;
-    return SendAndAck({&command, 1});
+    return sendAndAck({&command, 1});
 }
 
-int SerialLink::SelectTuningItem(std::uint8_t itemCode) {
+int SerialLink::selectTuningItem(std::uint8_t itemCode) {
     const std::array<std::uint8_t, 2> command{itemCode, 0x0D};
-    return SendAndAck(command);
+    return sendAndAck(command);
 }
 
-void SerialLink::SendEnd() {
-    SendByte(wire::kEnd);
+void SerialLink::sendEnd() {
+    sendByte(wire::kEnd);
 }
 
-void SerialLink::StoreTuningBlock(std::span<const std::uint8_t, TuningValues::kBlockSize> block) {
+void SerialLink::storeTuningBlock(std::span<const std::uint8_t, TuningValues::kBlockSize> block) {
     for (std::size_t i = 0; i < block.size(); ++i) {
         tuning.current[i] = block[i];
         tuning.initial[i] = block[i];
@@ -70,15 +70,15 @@ enum class Entry { Done, Failed, Abandoned };
 
 Entry identify(SerialLink& link) {
     std::array<std::uint8_t, wire::kIdentitySize> identity{};
-    if (link.ReadIdentity(identity) != 0)
+    if (link.readIdentity(identity) != 0)
         return Entry::Failed;
     while (true) {
-        const int check = link.CheckModel(identity);
+        const int check = link.checkModel(identity);
         if (check == 0)
             return Entry::Done;
         if (check == 2)
             return Entry::Abandoned;
-        if (link.ReadIdentity(identity) != 0)
+        if (link.readIdentity(identity) != 0)
             return Entry::Failed;
     }
 }
@@ -87,7 +87,7 @@ bool readTestChannels(SerialLink& link, TestChannelTable& table) {
     for (int ch = 1; ch <= kTestChannelCount; ++ch) {
         std::span<std::uint8_t, kTestChannelRecordSize> record(
             table.data() + (ch - 1) * kTestChannelRecordSize, kTestChannelRecordSize);
-        if (link.ReadTestChannel(static_cast<std::uint8_t>(ch), record) != 0)
+        if (link.readTestChannel(static_cast<std::uint8_t>(ch), record) != 0)
             return false;
     }
     return true;
@@ -95,16 +95,16 @@ bool readTestChannels(SerialLink& link, TestChannelTable& table) {
 
 // Steps from the handshake to the comparison of the test channels.
 Entry enterAndCompare(SerialLink& link) {
-    auto& g = link.Globals();
-    if (link.EnterTuningMode() != 0)
+    auto& g = link.globals();
+    if (link.enterTuningMode() != 0)
         return Entry::Failed;
     const Entry identified = identify(link);
     if (identified != Entry::Done)
         return identified;
     std::array<std::uint8_t, TuningValues::kBlockSize> block{};
-    if (link.ReadTuningData(block) != 0)
+    if (link.readTuningData(block) != 0)
         return Entry::Failed;
-    link.StoreTuningBlock(block);
+    link.storeTuningBlock(block);
     TestChannelTable table{};
     g.flags.acceptNak = true;
     const bool read = readTestChannels(link, table);
@@ -119,23 +119,23 @@ Entry enterAndCompare(SerialLink& link) {
 
 } // namespace
 
-void RunTestMode(SerialLink& link, TestModeUi& ui) {
-    auto& flags = link.Globals().flags;
+void runTestMode(SerialLink& link, TestModeUi& ui) {
+    auto& flags = link.globals().flags;
     flags.testModeRequested = true;
     ui.createDialog();
     const auto leave = [&] {
         flags.testModeRequested = false;
-        link.SetOpen(0);
+        link.setOpen(0);
         ui.destroyDialog();
     };
     while (true) {
         if (flags.tuningModeActive) {
             const std::array<std::uint8_t, 2> release{wire::kEnd, wire::kEnd};
-            link.SendBytes(release.data(), release.size());
-            link.Delay(kReleasePauseMs);
+            link.sendBytes(release.data(), release.size());
+            link.delay(kReleasePauseMs);
         }
         flags.tuningModeActive = false;
-        if (link.OpenPortForConnection() != 0)
+        if (link.openPortForConnection() != 0)
             return leave();
         const Entry entry = enterAndCompare(link);
         if (entry == Entry::Abandoned)
@@ -143,10 +143,10 @@ void RunTestMode(SerialLink& link, TestModeUi& ui) {
         if (entry == Entry::Done && !flags.testChannelsDiffer) {
             ui.runDialog();
         } else if (entry == Entry::Done) {
-            link.PurgeReceive();
-            link.SendEnd();
-            link.Prompter().ask(errorPrompt(StrId::TestChannelsDiffer, link.Texts()));
-        } else if (link.AskRetry() == PromptAnswer::Retry) {
+            link.purgeReceive();
+            link.sendEnd();
+            link.prompter().ask(errorPrompt(StrId::TestChannelsDiffer, link.texts()));
+        } else if (link.askRetry() == PromptAnswer::Retry) {
             flags.tuningModeActive = true;
         }
         if (!flags.tuningModeActive)
@@ -156,95 +156,95 @@ void RunTestMode(SerialLink& link, TestModeUi& ui) {
 
 // ---- Dialog commands --------------------------------------------------------------------------
 
-bool TestModeSession::Run(const std::function<int()>& command, bool doneWhenLost,
+bool TestModeSession::run(const std::function<int()>& command, bool doneWhenLost,
                           OnCancel onCancel) {
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     while (command() != 0) {
         if (flags.linkLost && doneWhenLost)
             return true;
-        if (link_.AskRetry() == PromptAnswer::Retry)
+        if (link_.askRetry() == PromptAnswer::Retry)
             continue;
         flags.linkLost = true;
         if (onCancel == OnCancel::ReleaseAndClose)
-            link_.SendEnd();
+            link_.sendEnd();
         closeRequested_ = true;
         return false;
     }
     return true;
 }
 
-bool TestModeSession::SwitchPttOffFirst() {
-    auto& flags = link_.Globals().flags;
+bool TestModeSession::switchPttOffFirst() {
+    auto& flags = link_.globals().flags;
     if (!flags.pttOn)
         return true;
-    if (!Run([&] { return link_.SetPtt(false); }, true, OnCancel::JustClose))
+    if (!run([&] { return link_.setPtt(false); }, true, OnCancel::JustClose))
         return false;
     flags.pttOn = false;
     return true;
 }
 
-bool TestModeSession::SelectTestChannel(std::uint8_t channel) {
-    if (!SwitchPttOffFirst())
+bool TestModeSession::selectTestChannel(std::uint8_t channel) {
+    if (!switchPttOffFirst())
         return false;
     std::array<std::uint8_t, kTestChannelRecordSize> record{};
-    return Run([&] { return link_.ReadTestChannel(channel, record); }, true, OnCancel::JustClose);
+    return run([&] { return link_.readTestChannel(channel, record); }, true, OnCancel::JustClose);
 }
 
-bool TestModeSession::SelectSignalling(std::uint8_t number) {
-    if (!SwitchPttOffFirst())
+bool TestModeSession::selectSignalling(std::uint8_t number) {
+    if (!switchPttOffFirst())
         return false;
-    return Run([&] { return link_.SelectSignalling(number); }, true, OnCancel::JustClose);
+    return run([&] { return link_.selectSignalling(number); }, true, OnCancel::JustClose);
 }
 
-bool TestModeSession::TogglePtt() {
-    auto& flags = link_.Globals().flags;
+bool TestModeSession::togglePtt() {
+    auto& flags = link_.globals().flags;
     const bool on = !flags.pttOn;
-    if (!Run([&] { return link_.SetPtt(on); }, true, OnCancel::JustClose))
+    if (!run([&] { return link_.setPtt(on); }, true, OnCancel::JustClose))
         return false;
     flags.pttOn = on;
     return true;
 }
 
-bool TestModeSession::SetWide() {
-    if (!SwitchPttOffFirst() ||
-        !Run([&] { return link_.SetBandwidth(true); }, false, OnCancel::ReleaseAndClose))
+bool TestModeSession::setWide() {
+    if (!switchPttOffFirst() ||
+        !run([&] { return link_.setBandwidth(true); }, false, OnCancel::ReleaseAndClose))
         return false;
-    link_.Globals().flags.wideSelected = true;
+    link_.globals().flags.wideSelected = true;
     return true;
 }
 
-bool TestModeSession::SetNarrow() {
-    if (!SwitchPttOffFirst() ||
-        !Run([&] { return link_.SetBandwidth(false); }, false, OnCancel::ReleaseAndClose))
+bool TestModeSession::setNarrow() {
+    if (!switchPttOffFirst() ||
+        !run([&] { return link_.setBandwidth(false); }, false, OnCancel::ReleaseAndClose))
         return false;
-    link_.Globals().flags.wideSelected = false;
+    link_.globals().flags.wideSelected = false;
     return true;
 }
 
-bool TestModeSession::OpenTuningItem(std::uint8_t itemCode) {
-    if (!SwitchPttOffFirst() || !ReadAndStoreTuning())
+bool TestModeSession::openTuningItem(std::uint8_t itemCode) {
+    if (!switchPttOffFirst() || !readAndStoreTuning())
         return false;
     itemCode_ = itemCode;
-    return Run([&] { return link_.SelectTuningItem(itemCode); }, false, OnCancel::ReleaseAndClose);
+    return run([&] { return link_.selectTuningItem(itemCode); }, false, OnCancel::ReleaseAndClose);
 }
 
-bool TestModeSession::ReadTuningForPrint() {
-    return SwitchPttOffFirst() && ReadAndStoreTuning();
+bool TestModeSession::readTuningForPrint() {
+    return switchPttOffFirst() && readAndStoreTuning();
 }
 
-bool TestModeSession::ReadAndStoreTuning() {
+bool TestModeSession::readAndStoreTuning() {
     std::array<std::uint8_t, TuningValues::kBlockSize> block{};
-    if (!Run([&] { return link_.ReadTuningData(block); }, false, OnCancel::ReleaseAndClose))
+    if (!run([&] { return link_.readTuningData(block); }, false, OnCancel::ReleaseAndClose))
         return false;
-    link_.StoreTuningBlock(block);
+    link_.storeTuningBlock(block);
     return true;
 }
 
-void TestModeSession::Close(std::uint8_t signalling) {
-    if (SwitchPttOffFirst())
-        Run([&] { return link_.SelectSignalling(signalling); }, true, OnCancel::JustClose);
-    link_.PurgeReceive();
-    link_.SendEnd();
+void TestModeSession::close(std::uint8_t signalling) {
+    if (switchPttOffFirst())
+        run([&] { return link_.selectSignalling(signalling); }, true, OnCancel::JustClose);
+    link_.purgeReceive();
+    link_.sendEnd();
 }
 
 } // namespace tsw

@@ -25,7 +25,7 @@ public:
 };
 
 // The Test Mode command, from the release of a radio left in tuning mode to the closed port.
-void RunTestMode(SerialLink& link, TestModeUi& ui);
+void runTestMode(SerialLink& link, TestModeUi& ui);
 
 // The radio's 16 test channels as read in the entry sequence (128 bytes).
 using TestChannelTable = std::array<std::uint8_t, kTestChannelCount * kTestChannelRecordSize>;
@@ -38,28 +38,28 @@ public:
     explicit TestModeSession(SerialLink& link) : link_(link) {}
 
     // Each returns true when the command was done (or taken as done).
-    bool SelectTestChannel(std::uint8_t channel);
-    bool SelectSignalling(std::uint8_t number);
-    bool TogglePtt(); // the new state is in the pttOn flag
-    bool SetWide();
-    bool SetNarrow();
+    bool selectTestChannel(std::uint8_t channel);
+    bool selectSignalling(std::uint8_t number);
+    bool togglePtt(); // the new state is in the pttOn flag
+    bool setWide();
+    bool setNarrow();
     // Reads and stores the tuning data, then selects the item in the radio.
-    bool OpenTuningItem(std::uint8_t itemCode);
+    bool openTuningItem(std::uint8_t itemCode);
     // Reads and stores the tuning data for printing (the transmitter off first).
-    bool ReadTuningForPrint();
+    bool readTuningForPrint();
     // Every control but PTT starts with this: a transmitter that is on is switched off (the
     // pttOn flag follows). False when the user gave up.
-    bool SwitchPttOffFirst();
+    bool switchPttOffFirst();
     // The Close button: the current signalling again, then the end command.
-    void Close(std::uint8_t signalling);
+    void close(std::uint8_t signalling);
 
     bool closeRequested() const { return closeRequested_; }
     std::uint8_t selectedItemCode() const { return itemCode_; }
 
 private:
     enum class OnCancel { JustClose, ReleaseAndClose };
-    bool Run(const std::function<int()>& command, bool doneWhenLost, OnCancel onCancel);
-    bool ReadAndStoreTuning();
+    bool run(const std::function<int()>& command, bool doneWhenLost, OnCancel onCancel);
+    bool readAndStoreTuning();
 
     SerialLink& link_;
     bool closeRequested_ = false;

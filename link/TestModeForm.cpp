@@ -27,11 +27,11 @@ TestChannelFrequencies testChannelFrequencies(const RadioImage& image, int chann
         return {};
     const std::size_t base = layout::testFrequencyOffset(channel - 1);
     TestChannelFrequencies out;
-    out.rx = FormatFrequency(ReadFrequencyBytes(image, base));
+    out.rx = formatFrequency(readFrequencyBytes(image, base));
     if (image.byte(base + kTxOffset) == 0xFF)
         out.tx = text(StrId::ProgramMenuSecondText);
     else
-        out.tx = FormatFrequency(ReadFrequencyBytes(image, base + kTxOffset));
+        out.tx = formatFrequency(readFrequencyBytes(image, base + kTxOffset));
     return out;
 }
 

@@ -94,25 +94,25 @@ readReplyData(std::span<const std::uint8_t, kReadReplySize> reply, std::size_t r
 
 // ---- Read ---------------------------------------------------------------------------------
 
-int Transfer::ReadImageFromRadio(TransferProgress& progress) {
-    auto& flags = link_.Globals().flags;
+int Transfer::readImageFromRadio(TransferProgress& progress) {
+    auto& flags = link_.globals().flags;
     flags.readingFromRadio = true;
     flags.retrying = false;
-    const int r = link_.RunConnection(ConnectionMode::Read, [&] { return ReadStep(progress); });
+    const int r = link_.runConnection(ConnectionMode::Read, [&] { return readStep(progress); });
     return r == 0 ? 1 : 0;
 }
 
-bool Transfer::ReadFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress) {
-    auto& flags = link_.Globals().flags;
+bool Transfer::readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress) {
+    auto& flags = link_.globals().flags;
     const std::array<std::uint8_t, 4> frame{wire::kReadCommand, high, low, kReadFrameLength};
-    link_.PurgeReceive();
-    if (link_.SendBytes(frame.data(), frame.size()) != 1)
+    link_.purgeReceive();
+    if (link_.sendBytes(frame.data(), frame.size()) != 1)
         return false;
-    link_.WaitForBytes(kReadReplySize);
+    link_.waitForBytes(kReadReplySize);
     if (!flags.dataReady || flags.replyTimedOut)
         return false;
     std::array<std::uint8_t, kReadReplySize> reply{};
-    if (link_.ReceiveBytes(reply.data(), kReadReplySize) != 1)
+    if (link_.receiveBytes(reply.data(), kReadReplySize) != 1)
         return false;
     const std::size_t room = kImageSize - static_cast<std::size_t>(receivedCount_);
     const auto data = readReplyData(reply, room);
@@ -121,14 +121,14 @@ bool Transfer::ReadFrame(std::uint8_t high, std::uint8_t low, TransferProgress& 
     std::copy(data->begin(), data->end(), receiveBuffer_.begin() + receivedCount_);
     receivedCount_ += static_cast<int>(data->size());
     progress.setProgressPos(receivedCount_);
-    link_.PurgeReceive();
-    if (link_.SendByte(wire::kAck) != 1)
+    link_.purgeReceive();
+    if (link_.sendByte(wire::kAck) != 1)
         return false;
-    return link_.WaitAck();
+    return link_.waitAck();
 }
 
-int Transfer::ReadStep(TransferProgress& progress) {
-    if (!link_.Globals().flags.retrying) {
+int Transfer::readStep(TransferProgress& progress) {
+    if (!link_.globals().flags.retrying) {
         progress.setProgressPos(0);
         progress.setProgressRange(0, static_cast<int>(kImageSize));
     }
@@ -139,7 +139,7 @@ int Transfer::ReadStep(TransferProgress& progress) {
     for (int frame = 0; frame < kReadFrameCount; ++frame) {
         const auto high = static_cast<std::uint8_t>(frame / 4);
         const auto low = static_cast<std::uint8_t>((frame % 4) * kReadFrameLength);
-        if (!ReadFrame(high, low, progress))
+        if (!readFrame(high, low, progress))
             return 1;
     }
     // Short replies would leave part of the buffer unfilled: such a read is not complete.
@@ -148,16 +148,16 @@ int Transfer::ReadStep(TransferProgress& progress) {
 
 // ---- Write --------------------------------------------------------------------------------
 
-int Transfer::WriteImageToRadio(TransferProgress& progress) {
-    auto& flags = link_.Globals().flags;
+int Transfer::writeImageToRadio(TransferProgress& progress) {
+    auto& flags = link_.globals().flags;
     flags.writingToRadio = true;
     flags.retrying = false;
-    const int r = link_.RunConnection(ConnectionMode::Write, [&] { return WriteStep(progress); });
+    const int r = link_.runConnection(ConnectionMode::Write, [&] { return writeStep(progress); });
     return r == 0 ? 1 : 0;
 }
 
-bool Transfer::WriteOneFrame(const WriteFrame& f) {
-    const RadioImage& image = link_.Globals().image;
+bool Transfer::writeOneFrame(const WriteFrame& f) {
+    const RadioImage& image = link_.globals().image;
     std::array<std::uint8_t, 4 + kWriteFrameLength> frame{};
     frame[0] = wire::kWriteCommand;
     frame[1] = static_cast<std::uint8_t>(f.address >> 8);
@@ -165,21 +165,21 @@ bool Transfer::WriteOneFrame(const WriteFrame& f) {
     frame[3] = f.length;
     for (std::size_t i = 0; i < f.length; ++i)
         frame[4 + i] = image.byte(f.address + i);
-    return link_.SendBytes(frame.data(), static_cast<std::uint16_t>(4 + f.length)) == 1;
+    return link_.sendBytes(frame.data(), static_cast<std::uint16_t>(4 + f.length)) == 1;
 }
 
-int Transfer::WriteStep(TransferProgress& progress) {
-    if (!link_.Globals().flags.retrying) {
+int Transfer::writeStep(TransferProgress& progress) {
+    if (!link_.globals().flags.retrying) {
         progress.setProgressPos(0);
         progress.setProgressRange(0, static_cast<int>(kImageSize));
     }
     progress.setProgressRange(0, kWriteProgressMax);
     progress.enableButtons(false);
     for (const WriteFrame& f : writeFrames()) {
-        if (!WriteOneFrame(f))
+        if (!writeOneFrame(f))
             return 1;
         progress.setProgressPos(f.address);
-        if (!link_.WaitAck())
+        if (!link_.waitAck())
             return 1;
     }
     return 0;

@@ -80,17 +80,17 @@ public:
     explicit Transfer(SerialLink& link) : link_(link) {}
 
     // Each runs the whole connection; 1 on success, 0 otherwise.
-    int ReadImageFromRadio(TransferProgress& progress);
-    int WriteImageToRadio(TransferProgress& progress);
+    int readImageFromRadio(TransferProgress& progress);
+    int writeImageToRadio(TransferProgress& progress);
 
     const std::array<std::uint8_t, kImageSize>& receiveBuffer() const { return receiveBuffer_; }
     int receivedCount() const { return receivedCount_; }
 
 private:
-    int ReadStep(TransferProgress& progress);
-    int WriteStep(TransferProgress& progress);
-    bool ReadFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress);
-    bool WriteOneFrame(const WriteFrame& frame);
+    int readStep(TransferProgress& progress);
+    int writeStep(TransferProgress& progress);
+    bool readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress);
+    bool writeOneFrame(const WriteFrame& frame);
 
     SerialLink& link_;
     std::array<std::uint8_t, kImageSize> receiveBuffer_{};

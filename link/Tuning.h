@@ -30,26 +30,26 @@ public:
     // Each command waits for its acknowledgement; a missing one asks to retry (Retry sends
     // it again; Cancel sends the end command and asks the dialog to close). Once the user
     // has given up, further missing acknowledgements are not asked about again.
-    bool SetValue(std::uint8_t value);
+    bool setValue(std::uint8_t value);
     // OK: the value, then store it.
-    bool Ok(std::uint8_t value);
+    bool ok(std::uint8_t value);
     // Cancel: the initial value back, then store it.
-    bool Cancel();
+    bool cancel();
     // Cancel of a dialog that sends its value as it changes: as Cancel once a value has been
     // sent, nothing at all before.
-    bool CancelIfChanged();
+    bool cancelIfChanged();
     // Stores the value the radio holds now (the tabbed dialog's OK).
-    bool Store();
+    bool store();
     // The transmitter of the tabbed dialog; the pttOn flag follows the radio.
-    bool SetPtt(bool on);
+    bool setPtt(bool on);
 
     enum class Tick { Idle, Reading, Failed };
     // One timer tick: only while measuring and no other command is under way (waiting for its
     // acknowledgement or its Retry question), one meter reading. On a missing reading the
-    // caller stops the timer and calls MeterRetry().
-    Tick MeterTick(bool measuring, std::uint8_t& reading);
+    // caller stops the timer and calls meterRetry().
+    Tick meterTick(bool measuring, std::uint8_t& reading);
     // After a missing reading: true to start the timer again, false when the dialog closes.
-    bool MeterRetry();
+    bool meterRetry();
 
     bool closeRequested() const { return closeRequested_; }
     bool gaveUp() const { return gaveUp_; }
@@ -58,7 +58,7 @@ public:
     bool commandUnderWay() const { return commandsUnderWay_ > 0; }
 
 private:
-    bool Acknowledged(const std::function<int()>& command);
+    bool acknowledged(const std::function<int()>& command);
 
     SerialLink& link_;
     std::uint8_t itemCode_;

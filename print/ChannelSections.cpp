@@ -62,7 +62,7 @@ struct TableColumn {
 std::vector<int> channelsOfPage(const RadioImage& image, int subPage) {
     std::vector<int> used;
     for (int ch = 0; ch < layout::kChannelCount; ++ch)
-        if (!IsChannelEmpty(image, ch))
+        if (!isChannelEmpty(image, ch))
             used.push_back(ch);
     if (used.empty())
         return subPage == 0 ? std::vector<int>{0} : std::vector<int>{};
@@ -74,11 +74,11 @@ std::vector<int> channelsOfPage(const RadioImage& image, int subPage) {
 }
 
 int channelPageOf(const RadioImage& image, int channel) {
-    if (IsChannelEmpty(image, channel))
+    if (isChannelEmpty(image, channel))
         return 0;
     int before = 0;
     for (int ch = 0; ch < channel; ++ch)
-        if (!IsChannelEmpty(image, ch))
+        if (!isChannelEmpty(image, ch))
             ++before;
     return before / kChannelsPerPrintPage;
 }

@@ -51,7 +51,7 @@ std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape
     if (m & printsel::QtDqtTable)
         add(PrintSection::QtDqtTable);
     if (m & printsel::ChannelInformation) {
-        const int used = CountUsedChannels(image);
+        const int used = countUsedChannels(image);
         const int count = used <= kChannelsPerPrintPage
                               ? 1
                               : (used + kChannelsPerPrintPage - 1) / kChannelsPerPrintPage;

@@ -71,9 +71,9 @@ void addTestChannels(PrintItems& items, double x, double line,
         const std::size_t offset = layout::testFrequencyOffset(t);
         items.push_back(textItem(x + kChannelColumns[0], at, std::to_string(t + 1)));
         items.push_back(textItem(x + kChannelColumns[1], at,
-                                 FormatFrequency(ReadFrequencyBytes(copy, offset))));
+                                 formatFrequency(readFrequencyBytes(copy, offset))));
         items.push_back(textItem(x + kChannelColumns[2], at,
-                                 FormatFrequency(ReadFrequencyBytes(copy, offset + 4))));
+                                 formatFrequency(readFrequencyBytes(copy, offset + 4))));
     }
 }
 

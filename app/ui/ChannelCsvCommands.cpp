@@ -46,7 +46,7 @@ std::string refusalText(const CsvImportResult& result) {
             text += "\n" + tr(StrId::CsvProblemMore);
             break;
         }
-        text += "\n" + FormatCsvProblem(problem);
+        text += "\n" + formatCsvProblem(problem);
     }
     return text;
 }
@@ -63,7 +63,7 @@ void importChannelsCsv(Shell& shell) {
         return;
     }
     AppGlobals& g = globals();
-    const CsvImportResult result = ImportChannelsCsv(*contents, g.image, g.narrowStepsOnly);
+    const CsvImportResult result = importChannelsCsv(*contents, g.image, g.narrowStepsOnly);
     if (!result.imported()) {
         showError(shell, refusalText(result), StrId::CsvImportRefused);
         return;
@@ -76,7 +76,7 @@ void exportChannelsCsv(Shell& shell) {
     const auto path = askCsvPath(shell, StrId::MenuFileExportCsv, true);
     if (!path)
         return;
-    const std::string csv = ExportChannelsCsv(globals().image);
+    const std::string csv = exportChannelsCsv(globals().image);
     const FileWriteResult r = writeFileAtomically(
         toStd(*path), {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()});
     if (!r)

@@ -136,7 +136,7 @@ void SpinButtons::setRange(int min, int max) {
 }
 
 void SpinButtons::step(int direction) {
-    value_ = StepValue(value_, max_, min_, step_, direction);
+    value_ = stepValue(value_, max_, min_, step_, direction);
     emit stepped(value_, direction);
 }
 

@@ -21,7 +21,7 @@
 //    dialog parent, the prompt for questions) is in app/ui/Shell.h.
 //
 // What the base does for you:
-// - Close (control 1005, string 1001071) and Help (control 1004, string 1001073) buttons at the
+// - close (control 1005, string 1001071) and Help (control 1004, string 1001073) buttons at the
 //   bottom right; Close asks the MDI child frame to close (closeRequested() is emitted first).
 // - Enter anywhere in the form moves the focus on like Tab, except on Close and Help, where it
 //   presses the button. Override enterActsAsTab() to keep Enter for a control of your own.

@@ -41,7 +41,7 @@ inline constexpr std::size_t kMaxCsvBytes = 1024 * 1024;
 inline constexpr std::size_t kMaxCsvProblems = 100;
 
 // The header line and one row per channel in use, lines ended by CR LF.
-std::string ExportChannelsCsv(const RadioImage& image);
+std::string exportChannelsCsv(const RadioImage& image);
 
 // One reason why a file cannot be imported.
 struct CsvProblem {
@@ -62,9 +62,9 @@ struct CsvImportResult {
 // is left alone. Columns are found by name (any order, any subset that has Frequency; unknown
 // columns ignored); without a Location column the rows fill channels 1, 2, ... in order.
 // Nothing is changed unless the whole file is acceptable.
-CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly);
+CsvImportResult importChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly);
 
 // The problem as a sentence of the user's language.
-std::string FormatCsvProblem(const CsvProblem& problem, const TextLookup& lookup = tr);
+std::string formatCsvProblem(const CsvProblem& problem, const TextLookup& lookup = tr);
 
 } // namespace tsw

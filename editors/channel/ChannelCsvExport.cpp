@@ -14,24 +14,24 @@ using Row = std::vector<std::string>;
 
 // The nine-character frequency text with a sixth decimal.
 std::string mhzText(const FrequencyBytes& bytes) {
-    const std::string text = FormatFrequency(bytes);
+    const std::string text = formatFrequency(bytes);
     return text.empty() ? text : text + "0";
 }
 
 // The tone texts never need the off text: only tones that are on are written.
 std::string dqtCode(ToneWord word) {
-    return FormatTone(word, &noText).substr(1, 3); // "D023N" -> "023"
+    return formatTone(word, &noText).substr(1, 3); // "D023N" -> "023"
 }
 
 char polarityOf(ToneWord word) {
-    return IsDqtTone(word) && IsInvertedDqt(word) ? kPolarityInverted : kPolarityNormal;
+    return isDqtTone(word) && isInvertedDqt(word) ? kPolarityInverted : kPolarityNormal;
 }
 
 enum class Side { Off, Qt, Dqt };
 Side sideOf(ToneWord word) {
     if (word == kToneOff)
         return Side::Off;
-    return IsDqtTone(word) ? Side::Dqt : Side::Qt;
+    return isDqtTone(word) ? Side::Dqt : Side::Qt;
 }
 
 bool sameDqt(ToneWord a, ToneWord b) {
@@ -50,10 +50,10 @@ void writeTones(Row& row, ToneWord rx, ToneWord tx) {
         return;
     if (rxSide == Side::Off && txSide == Side::Qt) {
         row[kTone] = kToneQt;
-        row[kRToneFreq] = FormatTone(tx, &noText);
+        row[kRToneFreq] = formatTone(tx, &noText);
     } else if (rxSide == Side::Qt && txSide == Side::Qt && rx == tx) {
         row[kTone] = kToneSquelch;
-        row[kRToneFreq] = row[kCToneFreq] = FormatTone(tx, &noText);
+        row[kRToneFreq] = row[kCToneFreq] = formatTone(tx, &noText);
     } else if (rxSide == Side::Dqt && txSide == Side::Dqt && sameDqt(rx, tx)) {
         row[kTone] = kToneDqt;
         row[kDtcsCode] = row[kRxDtcsCode] = dqtCode(tx);
@@ -62,11 +62,11 @@ void writeTones(Row& row, ToneWord rx, ToneWord tx) {
         row[kCrossMode] = std::string(crossSide(txSide)) + std::string(kCrossArrow) +
                           std::string(crossSide(rxSide));
         if (txSide == Side::Qt)
-            row[kRToneFreq] = FormatTone(tx, &noText);
+            row[kRToneFreq] = formatTone(tx, &noText);
         if (txSide == Side::Dqt)
             row[kDtcsCode] = dqtCode(tx);
         if (rxSide == Side::Qt)
-            row[kCToneFreq] = FormatTone(rx, &noText);
+            row[kCToneFreq] = formatTone(rx, &noText);
         if (rxSide == Side::Dqt)
             row[kRxDtcsCode] = dqtCode(rx);
     }
@@ -77,7 +77,7 @@ std::string stepText(const RadioImage& image, int channel, const FrequencyBytes&
     if (step > kStep6250Hz) {
         // A step that failed to parse: show the step the frequency fits.
         FrequencyBytes unused{};
-        step = ParseFrequency(FormatFrequency(rx), unused, false);
+        step = parseFrequency(formatFrequency(rx), unused, false);
     }
     return std::string(kStepTexts[step >= 0 && step <= kStep6250Hz ? step : kStep6250Hz]);
 }
@@ -87,7 +87,7 @@ std::string commentText(const RadioImage& image, int channel) {
         image.flag(layout::channelField(channel, layout::kChFlags12), layout::kChCompanderMask);
     const bool beatShift =
         image.flag(layout::channelField(channel, layout::kChFlags13), layout::kChBeatShiftMask);
-    const bool scanAdd = GetBitmapB(image, channel) == 1;
+    const bool scanAdd = getBitmapB(image, channel) == 1;
     std::string text;
     text += std::string(kCompanderKey) + (compander ? "=on" : "=off");
     text += std::string(kCommentSeparator) + std::string(kScanAddKey) + (scanAdd ? "=yes" : "=no");
@@ -100,12 +100,12 @@ Row channelRow(const RadioImage& image, int channel) {
     Row row(kColumnCount);
     row[kLocation] = std::to_string(channel + 1);
     const FrequencyBytes rx =
-        ReadFrequencyBytes(image, layout::channelField(channel, layout::kChRxFreq));
+        readFrequencyBytes(image, layout::channelField(channel, layout::kChRxFreq));
     const FrequencyBytes tx =
-        ReadFrequencyBytes(image, layout::channelField(channel, layout::kChTxFreq));
+        readFrequencyBytes(image, layout::channelField(channel, layout::kChTxFreq));
     row[kFrequency] = mhzText(rx);
     row[kOffset] = scaledText(0, 6);
-    if (IsNoFrequency(tx)) {
+    if (isNoFrequency(tx)) {
         row[kDuplex] = kDuplexOff;
     } else if (tx != rx) {
         row[kDuplex] = kDuplexSplit;
@@ -125,10 +125,10 @@ Row channelRow(const RadioImage& image, int channel) {
 
 } // namespace
 
-std::string ExportChannelsCsv(const RadioImage& image) {
+std::string exportChannelsCsv(const RadioImage& image) {
     std::string text = csv::joinRecord(Row(kColumnNames.begin(), kColumnNames.end()));
     for (int channel = 0; channel < layout::kChannelCount; ++channel)
-        if (!IsChannelEmpty(image, channel))
+        if (!isChannelEmpty(image, channel))
             text += csv::joinRecord(channelRow(image, channel));
     return text;
 }

@@ -203,12 +203,12 @@ std::optional<int> Importer::location(const csv::Record& record) {
 std::optional<int> Importer::checkFrequency(int row, long long hz) {
     const std::string text = signedMhzText(hz);
     FrequencyBytes bytes{};
-    const int step = hz <= 0 ? -1 : ParseFrequency(text, bytes, narrow_);
+    const int step = hz <= 0 ? -1 : parseFrequency(text, bytes, narrow_);
     if (step < 0) {
         add(row, StrId::CsvProblemFrequency, text);
         return std::nullopt;
     }
-    const auto storedTens = parseScaled(FormatFrequency(bytes), 5);
+    const auto storedTens = parseScaled(formatFrequency(bytes), 5);
     if (!storedTens || *storedTens * 10 != hz) {
         add(row, StrId::CsvProblemFrequencyStep, text);
         return std::nullopt;
@@ -279,7 +279,7 @@ std::optional<ToneWord> Importer::qtTone(const csv::Record& record, Column colum
         add(record.line, StrId::CsvProblemTone, text);
         return std::nullopt;
     }
-    return ParseTone(scaledText(*tenths, 1), &noText);
+    return parseTone(scaledText(*tenths, 1), &noText);
 }
 
 // side 0: transmit (first polarity letter), 1: receive.
@@ -305,7 +305,7 @@ std::optional<ToneWord> Importer::dqtTone(const csv::Record& record, Column colu
         return std::nullopt;
     std::string text = "D" + std::string(3 - code.size(), '0') + std::string(code);
     text += polarity[static_cast<std::size_t>(side)] == kPolarityInverted ? 'I' : 'N';
-    return ParseTone(text, &noText);
+    return parseTone(text, &noText);
 }
 
 std::optional<ToneWord> Importer::crossSide(const csv::Record& record, std::string_view side,
@@ -397,10 +397,10 @@ int tableIndexOf(const RadioImage& image, ToneWord tone) {
 void store(RadioImage& image, const PlannedChannel& p, bool narrowStepsOnly) {
     const int ch = p.channel;
     const auto at = [ch](std::size_t field) { return layout::channelField(ch, field); };
-    WriteFrequency(image, ch, FrequencyTarget::Receive, scaledText(p.rxHz, kMhzDecimals),
+    writeFrequency(image, ch, FrequencyTarget::Receive, scaledText(p.rxHz, kMhzDecimals),
                    narrowStepsOnly);
     if (p.txHz)
-        WriteFrequency(image, ch, FrequencyTarget::Transmit, scaledText(*p.txHz, kMhzDecimals),
+        writeFrequency(image, ch, FrequencyTarget::Transmit, scaledText(*p.txHz, kMhzDecimals),
                        narrowStepsOnly);
     const auto step = static_cast<std::uint8_t>(p.step);
     image.setBits(at(layout::kChSteps), layout::kChTxStepMask, step);
@@ -412,13 +412,13 @@ void store(RadioImage& image, const PlannedChannel& p, bool narrowStepsOnly) {
     if (p.rx == p.tx && p.rx != kToneOff)
         image.setByte(at(layout::kChTableIndex),
                       static_cast<std::uint8_t>(tableIndexOf(image, p.rx)));
-    SetChannelBit(image, layout::kBitmapA, ch, true);
-    SetBitmapB(image, ch, p.scanAdd ? 1 : 0);
+    setChannelBit(image, layout::kBitmapA, ch, true);
+    setBitmapB(image, ch, p.scanAdd ? 1 : 0);
 }
 
 } // namespace
 
-CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly) {
+CsvImportResult importChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly) {
     Importer importer(narrowStepsOnly);
     importer.run(text);
     CsvImportResult result;
@@ -427,7 +427,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool
         return result;
     RadioImage work = image;
     for (int channel = 0; channel < layout::kChannelCount; ++channel)
-        ClearChannel(work, channel);
+        clearChannel(work, channel);
     for (const auto& planned : importer.plan)
         store(work, planned, narrowStepsOnly);
     image = work;
@@ -435,7 +435,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, RadioImage& image, bool
     return result;
 }
 
-std::string FormatCsvProblem(const CsvProblem& problem, const TextLookup& lookup) {
+std::string formatCsvProblem(const CsvProblem& problem, const TextLookup& lookup) {
     const std::string pattern = lookup(problem.text);
     if (problem.row > 0)
         return fillTemplate(pattern, {std::to_string(problem.row), problem.detail});

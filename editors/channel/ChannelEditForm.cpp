@@ -18,7 +18,7 @@ ChannelEditForm::ChannelEditForm(RadioImage& image, ChannelEditorState& state, b
     : image_(image), state_(state), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
 std::string ChannelEditForm::channelNumberText() const {
-    return IsValidChannel(state_.selectedChannel) ? std::to_string(state_.selectedChannel + 1)
+    return isValidChannel(state_.selectedChannel) ? std::to_string(state_.selectedChannel + 1)
                                                   : std::string{};
 }
 
@@ -27,7 +27,7 @@ std::string ChannelEditForm::captionText() const {
 }
 
 bool ChannelEditForm::fieldsEnabled() const {
-    return !IsChannelEmpty(image_, state_.selectedChannel);
+    return !isChannelEmpty(image_, state_.selectedChannel);
 }
 
 bool ChannelEditForm::hasTransmitFrequency() const {
@@ -41,26 +41,26 @@ bool ChannelEditForm::companderEnabled() const {
 std::string ChannelEditForm::receiveText() const {
     if (!fieldsEnabled())
         return {};
-    return FormatFrequency(ReadFrequencyBytes(image_, channelOffset(state_.selectedChannel)));
+    return formatFrequency(readFrequencyBytes(image_, channelOffset(state_.selectedChannel)));
 }
 
 std::string ChannelEditForm::transmitText() const {
     if (!fieldsEnabled())
         return {};
-    return FormatFrequency(
-        ReadFrequencyBytes(image_, channelOffset(state_.selectedChannel) + kChTxFreq));
+    return formatFrequency(
+        readFrequencyBytes(image_, channelOffset(state_.selectedChannel) + kChTxFreq));
 }
 
 std::string ChannelEditForm::decodeToneText() const {
     if (!fieldsEnabled())
         return {};
-    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
+    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
 }
 
 std::string ChannelEditForm::encodeToneText() const {
     if (!fieldsEnabled())
         return {};
-    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
+    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
 }
 
 bool ChannelEditForm::beatShift() const {
@@ -76,8 +76,8 @@ bool ChannelEditForm::compander() const {
 int ChannelEditForm::bitmapBIndex() const {
     if (!fieldsEnabled())
         return -1;
-    const int stored = GetBitmapB(image_, state_.selectedChannel);
-    const auto choices = ChoiceTable(kFieldBitmapB);
+    const int stored = getBitmapB(image_, state_.selectedChannel);
+    const auto choices = choiceTable(kFieldBitmapB);
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].code == stored)
             return static_cast<int>(i);
@@ -89,12 +89,12 @@ std::vector<std::string> ChannelEditForm::frequencyListEntries() const {
 }
 
 std::vector<std::string> ChannelEditForm::toneListEntries() const {
-    return ChannelToneListEntries(image_, state_, lookup_);
+    return channelToneListEntries(image_, state_, lookup_);
 }
 
 std::vector<std::string> ChannelEditForm::bitmapBEntries() const {
     std::vector<std::string> entries;
-    for (const Choice& choice : ChoiceTable(kFieldBitmapB))
+    for (const Choice& choice : choiceTable(kFieldBitmapB))
         entries.push_back(lookup_(choice.text));
     return entries;
 }
@@ -105,43 +105,43 @@ int ChannelEditForm::toneEntryIndex(const std::string& toneText) const {
     if (fieldsEnabled()) {
         const int index = image_.byte(channelOffset(state_.selectedChannel) + kChTableIndex);
         if (index >= 1 && index < static_cast<int>(entries.size()) &&
-            ToneTextOfEntry(entries[index], lookup_) == toneText)
+            toneTextOfEntry(entries[index], lookup_) == toneText)
             return index;
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string text = ToneTextOfEntry(entries[i], lookup_);
+        const std::string text = toneTextOfEntry(entries[i], lookup_);
         if (text == toneText || (text.empty() && toneText == lookup_(StrId::OffText)))
             return static_cast<int>(i);
     }
     return -1;
 }
 
-void ChannelEditForm::CommitChannelNumber(std::string& text) {
-    state_.selectedChannel = ClampNumberText(text, kChannelCount, 1, 1) - 1;
+void ChannelEditForm::commitChannelNumber(std::string& text) {
+    state_.selectedChannel = clampNumberText(text, kChannelCount, 1, 1) - 1;
 }
 
-void ChannelEditForm::StepChannel(int direction) {
-    const int current = IsValidChannel(state_.selectedChannel) ? state_.selectedChannel : 0;
-    state_.selectedChannel = StepValue(current, kLastChannel, 0, 1, direction);
+void ChannelEditForm::stepChannel(int direction) {
+    const int current = isValidChannel(state_.selectedChannel) ? state_.selectedChannel : 0;
+    state_.selectedChannel = stepValue(current, kLastChannel, 0, 1, direction);
 }
 
-bool ChannelEditForm::CommitReceive(std::string_view text) {
+bool ChannelEditForm::commitReceive(std::string_view text) {
     text = text.substr(0, kReceiveTextMax);
     if (text == receiveText())
         return false;
     const RadioImage before = image_;
     const int channel = state_.selectedChannel;
-    WriteFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
-    WriteFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
+    writeFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
+    writeFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
     return !(before == image_);
 }
 
-bool ChannelEditForm::CommitTransmit(std::string_view text) {
+bool ChannelEditForm::commitTransmit(std::string_view text) {
     text = text.substr(0, kReceiveTextMax);
     if (text == transmitText())
         return false;
     const RadioImage before = image_;
-    WriteFrequency(image_, state_.selectedChannel, FrequencyTarget::Transmit, text,
+    writeFrequency(image_, state_.selectedChannel, FrequencyTarget::Transmit, text,
                    narrowStepsOnly_);
     return !(before == image_);
 }
@@ -149,18 +149,18 @@ bool ChannelEditForm::CommitTransmit(std::string_view text) {
 bool ChannelEditForm::commitTone(std::size_t field, std::string_view entryText) {
     if (!fieldsEnabled())
         return false;
-    const ToneWord word = ParseTone(ToneTextOfEntry(entryText, lookup_), lookup_);
+    const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
     const std::size_t at = channelOffset(state_.selectedChannel) + field;
     const bool changed = image_.word(at) != word;
     image_.setWord(at, word);
     return changed;
 }
 
-bool ChannelEditForm::CommitDecodeTone(std::string_view entryText) {
+bool ChannelEditForm::commitDecodeTone(std::string_view entryText) {
     return commitTone(kChDecodeTone, entryText);
 }
 
-bool ChannelEditForm::CommitEncodeTone(std::string_view entryText) {
+bool ChannelEditForm::commitEncodeTone(std::string_view entryText) {
     return commitTone(kChEncodeTone, entryText);
 }
 
@@ -173,22 +173,22 @@ bool ChannelEditForm::setFlag(std::size_t field, std::uint8_t mask, bool on) {
     return changed;
 }
 
-bool ChannelEditForm::SetBeatShift(bool on) {
+bool ChannelEditForm::setBeatShift(bool on) {
     return setFlag(kChFlags13, kChBeatShiftMask, on);
 }
 
-bool ChannelEditForm::SetCompander(bool on) {
+bool ChannelEditForm::setCompander(bool on) {
     if (!companderEnabled())
         return false;
     return setFlag(kChFlags12, kChCompanderMask, on);
 }
 
-bool ChannelEditForm::CommitBitmapB(int index) {
-    const auto choices = ChoiceTable(kFieldBitmapB);
+bool ChannelEditForm::commitBitmapB(int index) {
+    const auto choices = choiceTable(kFieldBitmapB);
     if (!fieldsEnabled() || index < 0 || index >= static_cast<int>(choices.size()))
         return false;
-    const int before = GetBitmapB(image_, state_.selectedChannel);
-    SetBitmapB(image_, state_.selectedChannel, choices[static_cast<std::size_t>(index)].code);
+    const int before = getBitmapB(image_, state_.selectedChannel);
+    setBitmapB(image_, state_.selectedChannel, choices[static_cast<std::size_t>(index)].code);
     return before != choices[static_cast<std::size_t>(index)].code;
 }
 

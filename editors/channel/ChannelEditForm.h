@@ -57,19 +57,19 @@ public:
 
     // Channel number box losing the focus: the text is clamped to 1..16 and rewritten; the
     // channel becomes the selected channel.
-    void CommitChannelNumber(std::string& text);
+    void commitChannelNumber(std::string& text);
     // One spin click, wrapping from 16 to 1 and from 1 to 16.
-    void StepChannel(int direction);
+    void stepChannel(int direction);
 
     // Commits; each returns whether the image changed. A receive text also becomes the
     // transmit frequency (the pair moves together); an unchanged text changes nothing.
-    bool CommitReceive(std::string_view text);
-    bool CommitTransmit(std::string_view text);
-    bool CommitDecodeTone(std::string_view entryText);
-    bool CommitEncodeTone(std::string_view entryText);
-    bool SetBeatShift(bool on);
-    bool SetCompander(bool on);
-    bool CommitBitmapB(int index);
+    bool commitReceive(std::string_view text);
+    bool commitTransmit(std::string_view text);
+    bool commitDecodeTone(std::string_view entryText);
+    bool commitEncodeTone(std::string_view entryText);
+    bool setBeatShift(bool on);
+    bool setCompander(bool on);
+    bool commitBitmapB(int index);
 
     // Which copy dialogs may open for the selected channel.
     bool canOpenChannelCopy() const;

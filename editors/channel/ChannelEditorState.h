@@ -14,7 +14,7 @@ struct ChannelEditorState {
     bool insertInProgress = false;   // set around an insert
     bool tableEditingActive = false; // tone lists hold the full tone choice list
     bool tableListOpen = false;      // the QT/DQT table's tone list is shown
-    bool channelCopyPending = false; // set by a copy request, cleared by CopyChannel
+    bool channelCopyPending = false; // set by a copy request, cleared by copyChannel
     bool copyOpenedFromEdit = false; // the QT/DQT copy dialog came from the channel edit window
     bool messageShown = false;       // an editor has shown a message for the current action
 };

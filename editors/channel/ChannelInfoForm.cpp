@@ -35,27 +35,27 @@ int fieldOfColumn(int column) {
 
 } // namespace
 
-bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std::string_view text,
+bool writeFrequency(RadioImage& image, int channel, FrequencyTarget target, std::string_view text,
                     bool narrowStepsOnly) {
-    if (!IsValidChannel(channel))
+    if (!isValidChannel(channel))
         return false;
     const bool receive = target == FrequencyTarget::Receive;
     FrequencyBytes bytes{0xFF, 0xFF, 0xFF, 0xFF};
-    const int step = text.empty() ? -1 : ParseFrequency(text, bytes, narrowStepsOnly);
+    const int step = text.empty() ? -1 : parseFrequency(text, bytes, narrowStepsOnly);
     if (receive && step < 0) {
         // No receive frequency means no channel: clear the whole record so that nothing of
         // it comes back when a frequency is chosen again.
-        ClearChannel(image, channel);
+        clearChannel(image, channel);
         return true;
     }
-    if (IsChannelEmpty(image, channel)) {
+    if (isChannelEmpty(image, channel)) {
         if (!receive)
             return false;
-        InitNewChannel(image, channel);
+        initNewChannel(image, channel);
     }
     if (step < 0)
         bytes = {0xFF, 0xFF, 0xFF, 0xFF};
-    WriteFrequencyBytes(image, channelField(channel, receive ? kChRxFreq : kChTxFreq), bytes);
+    writeFrequencyBytes(image, channelField(channel, receive ? kChRxFreq : kChTxFreq), bytes);
     if (receive) {
         image.setBits(channelField(channel, kChSteps), kChTxStepMask,
                       static_cast<std::uint8_t>(step));
@@ -65,7 +65,7 @@ bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
     return true;
 }
 
-std::string ToneTextOfEntry(std::string_view entry, const TextLookup& lookup) {
+std::string toneTextOfEntry(std::string_view entry, const TextLookup& lookup) {
     if (entry == lookup(StrId::OffText))
         return {};
     if (!hasNumberedPrefix(entry))
@@ -75,21 +75,21 @@ std::string ToneTextOfEntry(std::string_view entry, const TextLookup& lookup) {
     return std::string(entry.substr(kNumberedTonePrefix));
 }
 
-int TableIndexOfEntry(std::string_view entry) {
+int tableIndexOfEntry(std::string_view entry) {
     if (!hasNumberedPrefix(entry))
         return 0;
     const int index = (entry[1] - '0') * 10 + (entry[2] - '0');
     return index >= 1 && index <= kQtDqtTableEntries ? index : 0;
 }
 
-std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
+std::vector<std::string> channelToneListEntries(const RadioImage& image,
                                                 const ChannelEditorState& state,
                                                 const TextLookup& lookup) {
     if (state.tableEditingActive)
-        return ToneChoiceList();
+        return toneChoiceList();
     std::vector<std::string> entries{lookup(StrId::OffText)};
     for (int i = 0; i < kQtDqtTableEntries; ++i)
-        entries.push_back(numberedTone(i + 1, FormatTableTone(image, i, lookup)));
+        entries.push_back(numberedTone(i + 1, formatTableTone(image, i, lookup)));
     return entries;
 }
 
@@ -99,13 +99,13 @@ ChannelInfoForm::ChannelInfoForm(RadioImage& image, ChannelEditorState& state, b
 
 std::string ChannelInfoForm::frequencyCellText(int channel) const {
     std::string text;
-    FormatChannelField(image_, channel, kFieldFrequency, text, lookup_);
-    return NumberedFrequencyText(text, lookup_);
+    formatChannelField(image_, channel, kFieldFrequency, text, lookup_);
+    return numberedFrequencyText(text, lookup_);
 }
 
 std::string ChannelInfoForm::toneCellText(int channel) const {
     std::string text;
-    if (FormatChannelField(image_, channel, kFieldTone, text, lookup_) < 0)
+    if (formatChannelField(image_, channel, kFieldTone, text, lookup_) < 0)
         return {};
     const int index = image_.byte(channelField(channel, kChTableIndex));
     if (index >= 1 && index <= kQtDqtTableEntries)
@@ -115,7 +115,7 @@ std::string ChannelInfoForm::toneCellText(int channel) const {
 
 std::string ChannelInfoForm::flagCellText(int channel, int field) const {
     std::string text;
-    FormatChannelField(image_, channel, field, text, lookup_);
+    formatChannelField(image_, channel, field, text, lookup_);
     return text;
 }
 
@@ -138,7 +138,7 @@ std::string ChannelInfoForm::cellText(int row, int column) const {
 }
 
 std::string ChannelInfoForm::freeAreaText() const {
-    return std::to_string((kChannelCount - CountUsedChannels(image_)) *
+    return std::to_string((kChannelCount - countUsedChannels(image_)) *
                           static_cast<int>(kChannelSize));
 }
 
@@ -161,27 +161,27 @@ bool ChannelInfoForm::isCentred(int row, int column) {
 std::vector<std::string> ChannelInfoForm::frequencyListEntries() const {
     std::vector<std::string> entries;
     for (int k = 0; k <= kFixedFrequencyCount; ++k)
-        entries.push_back(NumberedFixedFrequency(k, lookup_));
+        entries.push_back(numberedFixedFrequency(k, lookup_));
     return entries;
 }
 
 std::vector<std::string> ChannelInfoForm::toneListEntries() const {
-    return ChannelToneListEntries(image_, state_, lookup_);
+    return channelToneListEntries(image_, state_, lookup_);
 }
 
 void ChannelInfoForm::selectChannel(int channel) {
-    if (IsValidChannel(channel))
+    if (isValidChannel(channel))
         state_.selectedChannel = channel;
 }
 
-CellEditor ChannelInfoForm::OpenCellEditor(int row, int column) {
+CellEditor ChannelInfoForm::openCellEditor(int row, int column) {
     CellEditor editor;
     if (row < 1 || row >= kRows || column < 1 || column > kLastDataColumn)
         return editor;
     const int channel = row - 1;
     editor.channelChanged = channel != state_.selectedChannel;
     state_.selectedChannel = channel;
-    if (IsChannelEmpty(image_, channel))
+    if (isChannelEmpty(image_, channel))
         column = 1; // only a frequency can be entered into an empty channel
     editor.row = row;
     editor.column = column;
@@ -217,8 +217,8 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     else if (column == kFieldBeatShift)
         stored = image_.bits(channelField(channel, kChFlags13), kChBeatShiftMask);
     else
-        stored = GetBitmapB(image_, channel);
-    for (const Choice& choice : ChoiceTable(fieldOfColumn(column))) {
+        stored = getBitmapB(image_, channel);
+    for (const Choice& choice : choiceTable(fieldOfColumn(column))) {
         if (choice.code == stored)
             editor.selectedIndex = static_cast<int>(editor.entries.size());
         editor.entries.push_back(lookup_(choice.text));
@@ -228,9 +228,9 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     return editor;
 }
 
-bool ChannelInfoForm::CommitFrequency(std::string_view listText) {
+bool ChannelInfoForm::commitFrequency(std::string_view listText) {
     const int channel = state_.selectedChannel;
-    if (!IsValidChannel(channel))
+    if (!isValidChannel(channel))
         return false;
     listText = listText.substr(0, kFrequencyListTextMax);
     // No entry chosen (the stored frequency is none of the list's), or the entry the cell
@@ -244,41 +244,41 @@ bool ChannelInfoForm::CommitFrequency(std::string_view listText) {
     if (text == lookup_(StrId::OffText))
         text.clear();
     const RadioImage before = image_;
-    WriteFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
-    WriteFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
+    writeFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
+    writeFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
     return !(before == image_);
 }
 
-bool ChannelInfoForm::ToneSelectionChanged(std::string_view entryText) {
+bool ChannelInfoForm::toneSelectionChanged(std::string_view entryText) {
     const int channel = state_.selectedChannel;
-    if (IsChannelEmpty(image_, channel))
+    if (isChannelEmpty(image_, channel))
         return false;
-    const ToneWord word = ParseTone(ToneTextOfEntry(entryText, lookup_), lookup_);
+    const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
     const std::size_t at = channelField(channel, kChEncodeTone);
     const bool changed = image_.word(at) != word;
     image_.setWord(at, word);
     return changed;
 }
 
-bool ChannelInfoForm::CommitTone(std::string_view listText) {
+bool ChannelInfoForm::commitTone(std::string_view listText) {
     const int channel = state_.selectedChannel;
-    if (IsChannelEmpty(image_, channel))
+    if (isChannelEmpty(image_, channel))
         return false;
     listText = listText.substr(0, kToneListTextMax);
     if (listText == toneCellText(channel))
         return false; // unchanged: a decode tone set apart from the encode tone survives
     const RadioImage before = image_;
-    const ToneWord word = ParseTone(ToneTextOfEntry(listText, lookup_), lookup_);
+    const ToneWord word = parseTone(toneTextOfEntry(listText, lookup_), lookup_);
     image_.setByte(channelField(channel, kChTableIndex),
-                   static_cast<std::uint8_t>(TableIndexOfEntry(listText)));
+                   static_cast<std::uint8_t>(tableIndexOfEntry(listText)));
     image_.setWord(channelField(channel, kChDecodeTone), word);
     image_.setWord(channelField(channel, kChEncodeTone), word);
     return !(before == image_);
 }
 
-bool ChannelInfoForm::CommitFlag(int column, int code) {
+bool ChannelInfoForm::commitFlag(int column, int code) {
     const int channel = state_.selectedChannel;
-    if (IsChannelEmpty(image_, channel) || (code != 0 && code != 1))
+    if (isChannelEmpty(image_, channel) || (code != 0 && code != 1))
         return false;
     const RadioImage before = image_;
     const auto value = static_cast<std::uint8_t>(code);
@@ -287,30 +287,30 @@ bool ChannelInfoForm::CommitFlag(int column, int code) {
     else if (column == kFieldBeatShift)
         image_.setBits(channelField(channel, kChFlags13), kChBeatShiftMask, value);
     else if (column == kFieldBitmapB)
-        SetBitmapB(image_, channel, code);
+        setBitmapB(image_, channel, code);
     return !(before == image_);
 }
 
-bool ChannelInfoForm::InsertChannel() {
+bool ChannelInfoForm::insertChannel() {
     state_.insertInProgress = true;
-    const bool changed = !InsertChannelAt(image_, state_).empty();
+    const bool changed = !insertChannelAt(image_, state_).empty();
     state_.insertInProgress = false;
     if (changed)
         image_.setByte(kPriorityChannel, kNoPriorityChannel);
     return changed;
 }
 
-bool ChannelInfoForm::DeleteChannel() {
+bool ChannelInfoForm::deleteChannel() {
     const RadioImage before = image_;
-    DeleteChannelAt(image_, state_.selectedChannel);
+    deleteChannelAt(image_, state_.selectedChannel);
     if (before == image_)
         return false;
     image_.setByte(kPriorityChannel, kNoPriorityChannel);
     return true;
 }
 
-bool ChannelInfoForm::RequestCopy() {
-    if (IsChannelEmpty(image_, state_.selectedChannel))
+bool ChannelInfoForm::requestCopy() {
+    if (isChannelEmpty(image_, state_.selectedChannel))
         return false;
     state_.channelCopyPending = true;
     state_.skipListRefill = true;

@@ -6,7 +6,7 @@
 //   column 2  table index and decode tone   column 5  beat shift flag  (record byte 13 bit 6)
 //
 // Cells are never edited in place: a click or Enter opens a list over the cell (what it holds
-// and which entry it selects is decided by OpenCellEditor) and the list's commit writes the
+// and which entry it selects is decided by openCellEditor) and the list's commit writes the
 // record at once. The form keeps no copy of the image: every text is read from it when asked.
 
 #include <string>
@@ -23,23 +23,23 @@ namespace tsw {
 enum class FrequencyTarget { Receive, Transmit };
 
 // Writes a frequency text into a channel. Receive: an empty text, or one that does not parse,
-// empties the channel (ClearChannel); a receive write into an empty channel first prepares it
-// (InitNewChannel); the step index goes into both step fields of byte 14. Transmit: refused
+// empties the channel (clearChannel); a receive write into an empty channel first prepares it
+// (initNewChannel); the step index goes into both step fields of byte 14. Transmit: refused
 // (false) for an empty channel; a text that does not parse stores no frequency (FF FF FF FF);
 // byte 14 is left alone.
-bool WriteFrequency(RadioImage& image, int channel, FrequencyTarget target, std::string_view text,
+bool writeFrequency(RadioImage& image, int channel, FrequencyTarget target, std::string_view text,
                     bool narrowStepsOnly);
 
 // The text of a numbered list entry after its prefix ("(01)    67.0" -> "67.0"); a text that
 // carries no numbered prefix is returned whole. The off entry gives an empty text.
-std::string ToneTextOfEntry(std::string_view entry, const TextLookup& lookup = tr);
+std::string toneTextOfEntry(std::string_view entry, const TextLookup& lookup = tr);
 // The table number of a numbered tone entry ("(05)    D023N" -> 5); 0 for any other text.
-int TableIndexOfEntry(std::string_view entry);
+int tableIndexOfEntry(std::string_view entry);
 
 // The entries of a channel's tone list: the off text, then the 38 table entries numbered
 // "(01)    67.0" .. "(38)    ..."; the full tone choice list while the QT/DQT table is being
 // edited.
-std::vector<std::string> ChannelToneListEntries(const RadioImage& image,
+std::vector<std::string> channelToneListEntries(const RadioImage& image,
                                                 const ChannelEditorState& state,
                                                 const TextLookup& lookup = tr);
 
@@ -79,21 +79,21 @@ public:
     // table is being edited.
     std::vector<std::string> toneListEntries() const;
 
-    CellEditor OpenCellEditor(int row, int column);
+    CellEditor openCellEditor(int row, int column);
 
     // Commits of the overlay lists for the selected channel. Each returns whether the image
     // changed.
-    bool CommitFrequency(std::string_view listText);
-    bool ToneSelectionChanged(std::string_view entryText); // stores the encode tone only
-    bool CommitTone(std::string_view listText);
-    bool CommitFlag(int column, int code);
+    bool commitFrequency(std::string_view listText);
+    bool toneSelectionChanged(std::string_view entryText); // stores the encode tone only
+    bool commitTone(std::string_view listText);
+    bool commitFlag(int column, int code);
 
     // Keyboard commands on the selected channel. Insert and delete return whether the table
     // changed; a change also clears the priority channel (the numbers moved under it).
-    bool InsertChannel();
-    bool DeleteChannel();
+    bool insertChannel();
+    bool deleteChannel();
     // Shift+F3 / Ctrl+E: whether the channel copy dialog opens (only for a channel in use).
-    bool RequestCopy();
+    bool requestCopy();
 
     int selectedChannel() const { return state_.selectedChannel; }
     void selectChannel(int channel);

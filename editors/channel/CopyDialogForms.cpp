@@ -24,23 +24,23 @@ std::string ChannelCopyForm::destinationText() const {
     return std::to_string(destination_ + 1);
 }
 
-void ChannelCopyForm::CommitDestination(std::string& text) {
-    destination_ = ClampNumberText(text, kChannelCount, 1, 1) - 1;
+void ChannelCopyForm::commitDestination(std::string& text) {
+    destination_ = clampNumberText(text, kChannelCount, 1, 1) - 1;
 }
 
-std::string ChannelCopyForm::StepDestination(const std::string& text, int direction) {
+std::string ChannelCopyForm::stepDestination(const std::string& text, int direction) {
     std::string scratch = text;
     // Reads the number without clamping (min above max), then counts anything past 17 as 17.
-    const int typed = std::min(ClampNumberText(scratch, 0, 1, 1), kChannelCount + 1);
-    const int value = StepValue(typed, kChannelCount, 1, 1, direction);
+    const int typed = std::min(clampNumberText(scratch, 0, 1, 1), kChannelCount + 1);
+    const int value = stepValue(typed, kChannelCount, 1, 1, direction);
     destination_ = std::clamp(value, 1, kChannelCount) - 1;
     return std::to_string(destination_ + 1);
 }
 
-int ChannelCopyForm::Copy() {
+int ChannelCopyForm::copy() {
     state_.channelCopyPending = true;
     state_.skipListRefill = true;
-    const int result = CopyChannel(image_, state_, source_, destination_);
+    const int result = copyChannel(image_, state_, source_, destination_);
     if (result != 1)
         state_.channelCopyPending = false;
     return result;
@@ -52,12 +52,12 @@ FrequencyCopyForm::FrequencyCopyForm(RadioImage& image, ChannelEditorState& stat
 
 std::string FrequencyCopyForm::receiveText() const {
     std::string text;
-    FormatChannelField(image_, state_.selectedChannel, kFieldFrequency, text, lookup_);
+    formatChannelField(image_, state_.selectedChannel, kFieldFrequency, text, lookup_);
     return text;
 }
 
-bool FrequencyCopyForm::Commit(std::string_view text) {
-    return WriteFrequency(image_, state_.selectedChannel, FrequencyTarget::Transmit,
+bool FrequencyCopyForm::commit(std::string_view text) {
+    return writeFrequency(image_, state_.selectedChannel, FrequencyTarget::Transmit,
                           text.substr(0, kCommitTextMax), narrowStepsOnly_);
 }
 
@@ -65,19 +65,19 @@ QtDqtCopyForm::QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextL
     : image_(image), state_(state), lookup_(std::move(lookup)) {}
 
 std::string QtDqtCopyForm::decodeToneText() const {
-    if (IsChannelEmpty(image_, state_.selectedChannel))
+    if (isChannelEmpty(image_, state_.selectedChannel))
         return {};
-    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
+    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
 }
 
 std::string QtDqtCopyForm::encodeToneText() const {
-    if (IsChannelEmpty(image_, state_.selectedChannel))
+    if (isChannelEmpty(image_, state_.selectedChannel))
         return {};
-    return FormatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
+    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
 }
 
 std::vector<std::string> QtDqtCopyForm::toneListEntries() const {
-    return ChannelToneListEntries(image_, state_, lookup_);
+    return channelToneListEntries(image_, state_, lookup_);
 }
 
 int QtDqtCopyForm::encodeEntryIndex() const {
@@ -85,12 +85,12 @@ int QtDqtCopyForm::encodeEntryIndex() const {
     return form.toneEntryIndex(encodeToneText());
 }
 
-bool QtDqtCopyForm::Commit(std::string_view listText) {
+bool QtDqtCopyForm::commit(std::string_view listText) {
     const int channel = state_.selectedChannel;
-    if (IsChannelEmpty(image_, channel))
+    if (isChannelEmpty(image_, channel))
         return false;
     // The list's entries carry a numbered prefix: the tone is the text after it.
-    const ToneWord word = ParseTone(ToneTextOfEntry(listText, lookup_), lookup_);
+    const ToneWord word = parseTone(toneTextOfEntry(listText, lookup_), lookup_);
     const std::size_t at = channelOffset(channel) + kChEncodeTone;
     const bool changed = image_.word(at) != word;
     image_.setWord(at, word);

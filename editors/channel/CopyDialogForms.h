@@ -29,13 +29,13 @@ public:
     std::string destinationText() const; // 1-based
 
     // The destination box losing the focus: clamped to 1..16 and rewritten.
-    void CommitDestination(std::string& text);
+    void commitDestination(std::string& text);
     // One spin click on the destination box's text, wrapping between 1 and 16; returns the
     // new text.
-    std::string StepDestination(const std::string& text, int direction);
+    std::string stepDestination(const std::string& text, int direction);
 
     // Copy: 1 copied, -1 onto itself (nothing happens), 0 failed (the caller reports it).
-    int Copy();
+    int copy();
 
 private:
     RadioImage& image_;
@@ -55,7 +55,7 @@ public:
 
     std::string receiveText() const; // shown read-only and put into the edit box
     // OK: the text becomes the channel's transmit frequency. Returns whether it was stored.
-    bool Commit(std::string_view text);
+    bool commit(std::string_view text);
 
 private:
     RadioImage& image_;
@@ -75,7 +75,7 @@ public:
     std::string encodeToneText() const;
     // OK: the chosen (or typed) tone becomes the channel's encode tone. Returns whether the
     // image changed.
-    bool Commit(std::string_view listText);
+    bool commit(std::string_view listText);
 
 private:
     RadioImage& image_;

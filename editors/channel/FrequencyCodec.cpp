@@ -57,27 +57,27 @@ char nibbleChar(unsigned nibble) {
 
 } // namespace
 
-FrequencyBytes ReadFrequencyBytes(const RadioImage& image, std::size_t offset) {
+FrequencyBytes readFrequencyBytes(const RadioImage& image, std::size_t offset) {
     FrequencyBytes bytes{};
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = image.byte(offset + i);
     return bytes;
 }
 
-void WriteFrequencyBytes(RadioImage& image, std::size_t offset, const FrequencyBytes& bytes) {
+void writeFrequencyBytes(RadioImage& image, std::size_t offset, const FrequencyBytes& bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i)
         image.setByte(offset + i, bytes[i]);
 }
 
-bool IsNoFrequency(const FrequencyBytes& bytes) {
+bool isNoFrequency(const FrequencyBytes& bytes) {
     const auto all = [&](std::uint8_t v) {
         return std::all_of(bytes.begin(), bytes.end(), [v](std::uint8_t b) { return b == v; });
     };
     return all(0xFF) || all(0x00);
 }
 
-std::string FormatFrequency(const FrequencyBytes& bytes) {
-    if (IsNoFrequency(bytes))
+std::string formatFrequency(const FrequencyBytes& bytes) {
+    if (isNoFrequency(bytes))
         return {};
     std::string text;
     text.reserve(kFrequencyTextLength);
@@ -90,7 +90,7 @@ std::string FormatFrequency(const FrequencyBytes& bytes) {
     return text;
 }
 
-int ParseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsOnly) {
+int parseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsOnly) {
     long hz = parseHz(text);
     if (hz < kLowestHz || hz > kHighestHz)
         return -1; // covers empty and zero (no frequency) as well as what no nine digits hold
@@ -106,18 +106,18 @@ int ParseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsO
     return step;
 }
 
-std::string NumberedFixedFrequency(int k, const TextLookup& lookup) {
+std::string numberedFixedFrequency(int k, const TextLookup& lookup) {
     if (k < 1 || k > kFixedFrequencyCount)
         return "(0)     " + lookup(StrId::OffText);
     return "(" + std::to_string(k) + ")     " + std::string(kFixedFrequencies[k - 1]);
 }
 
-std::string NumberedFrequencyText(std::string_view text, const TextLookup& lookup) {
+std::string numberedFrequencyText(std::string_view text, const TextLookup& lookup) {
     if (text.empty())
-        return NumberedFixedFrequency(0, lookup);
+        return numberedFixedFrequency(0, lookup);
     const auto found = std::find(kFixedFrequencies.begin(), kFixedFrequencies.end(), text);
     if (found != kFixedFrequencies.end())
-        return NumberedFixedFrequency(static_cast<int>(found - kFixedFrequencies.begin()) + 1,
+        return numberedFixedFrequency(static_cast<int>(found - kFixedFrequencies.begin()) + 1,
                                       lookup);
     return std::string(text);
 }

@@ -36,13 +36,13 @@ inline constexpr std::array<std::string_view, kFixedFrequencyCount> kFixedFreque
     "446.00625", "446.01875", "446.03125", "446.04375",
     "446.05625", "446.06875", "446.08125", "446.09375"};
 
-FrequencyBytes ReadFrequencyBytes(const RadioImage& image, std::size_t offset);
-void WriteFrequencyBytes(RadioImage& image, std::size_t offset, const FrequencyBytes& bytes);
-bool IsNoFrequency(const FrequencyBytes& bytes); // all 0xFF or all 0x00
+FrequencyBytes readFrequencyBytes(const RadioImage& image, std::size_t offset);
+void writeFrequencyBytes(RadioImage& image, std::size_t offset, const FrequencyBytes& bytes);
+bool isNoFrequency(const FrequencyBytes& bytes); // all 0xFF or all 0x00
 
 // The nine-character text, or an empty text for no frequency. Each nibble gives one digit
 // (a nibble above 9 shows as a hex letter), most significant first, the point after three.
-std::string FormatFrequency(const FrequencyBytes& bytes);
+std::string formatFrequency(const FrequencyBytes& bytes);
 
 // Reads the text as MHz and stores the packed frequency in `out`. Returns the step index
 // (kStep2500Hz .. kStep6250Hz), or -1 with `out` untouched for an empty text, zero, or a
@@ -50,12 +50,12 @@ std::string FormatFrequency(const FrequencyBytes& bytes);
 // The Hz value is rounded to the nearest Hz; the steps 6250, 5000 and (unless
 // narrowStepsOnly) 2500 Hz are tried in that order and the first that divides it is taken;
 // when none does, it is truncated to a multiple of 6250 Hz (narrowStepsOnly) or 5000 Hz.
-int ParseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsOnly);
+int parseFrequency(std::string_view text, FrequencyBytes& out, bool narrowStepsOnly);
 
 // "(k)     446.0xxxx" for the k-th fixed frequency (k = 1..8); "(0)     " + the off text for
 // an empty text; any other text unchanged.
-std::string NumberedFrequencyText(std::string_view text, const TextLookup& lookup = tr);
+std::string numberedFrequencyText(std::string_view text, const TextLookup& lookup = tr);
 // The numbered form of fixed frequency k (1..8), or the off entry for k = 0.
-std::string NumberedFixedFrequency(int k, const TextLookup& lookup = tr);
+std::string numberedFixedFrequency(int k, const TextLookup& lookup = tr);
 
 } // namespace tsw

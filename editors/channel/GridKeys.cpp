@@ -2,7 +2,7 @@
 
 namespace tsw {
 
-std::optional<GridCell> WrapArrowKey(bool right, GridCell at, int lastRow, int lastColumn) {
+std::optional<GridCell> wrapArrowKey(bool right, GridCell at, int lastRow, int lastColumn) {
     if (right && at.column == lastColumn && at.row < lastRow && at.row >= 1)
         return GridCell{at.row + 1, 1};
     if (!right && at.column == 1 && at.row > 1 && at.row <= lastRow)
@@ -10,7 +10,7 @@ std::optional<GridCell> WrapArrowKey(bool right, GridCell at, int lastRow, int l
     return std::nullopt;
 }
 
-char32_t ToneInputCharacter(char32_t ch) {
+char32_t toneInputCharacter(char32_t ch) {
     if (ch == 8 || ch == '.' || (ch >= '0' && ch <= '9'))
         return ch;
     if (ch == 'd' || ch == 'i' || ch == 'n')

@@ -13,7 +13,7 @@ bool isHexDigit(char c) {
 
 MemoryMapForm::MemoryMapForm(const RadioImage& image) {
     for (std::size_t offset = 0; offset < kImageSize; ++offset)
-        cells_[offset] = FormatHex(image.byte(offset), 2);
+        cells_[offset] = formatHex(image.byte(offset), 2);
 }
 
 bool MemoryMapForm::isDataCell(int row, int column) {
@@ -28,7 +28,7 @@ std::size_t MemoryMapForm::offsetOf(int row, int column) {
 std::string MemoryMapForm::offsetText(int row, int column) {
     if (!isDataCell(row, column))
         return {};
-    return FormatHex(static_cast<int>(offsetOf(row, column)), 4);
+    return formatHex(static_cast<int>(offsetOf(row, column)), 4);
 }
 
 std::string MemoryMapForm::cellText(int row, int column) const {
@@ -37,9 +37,9 @@ std::string MemoryMapForm::cellText(int row, int column) const {
     if (row == 0 && column == 0)
         return {};
     if (row == 0)
-        return "__" + FormatHex(column - 1, 1);
+        return "__" + formatHex(column - 1, 1);
     if (column == 0)
-        return "   " + FormatHex(kDataRows - row, 3) + "_";
+        return "   " + formatHex(kDataRows - row, 3) + "_";
     return cells_[offsetOf(row, column)];
 }
 
@@ -65,10 +65,10 @@ std::string MemoryMapForm::commitCell(int row, int column, std::string_view type
 
 void MemoryMapForm::applyTo(RadioImage& image) const {
     for (std::size_t offset = 0; offset < kImageSize; ++offset)
-        image.setByte(offset, ParseHexCell(cells_[offset]));
+        image.setByte(offset, parseHexCell(cells_[offset]));
 }
 
-std::string MemoryMapForm::FormatHex(int value, int digits) {
+std::string MemoryMapForm::formatHex(int value, int digits) {
     const char* format = "%02X";
     if (digits == 1)
         format = "%01X";
@@ -81,7 +81,7 @@ std::string MemoryMapForm::FormatHex(int value, int digits) {
     return buffer;
 }
 
-std::uint8_t MemoryMapForm::ParseHexCell(std::string_view text) {
+std::uint8_t MemoryMapForm::parseHexCell(std::string_view text) {
     unsigned value = 0;
     for (char raw : text) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(raw)));

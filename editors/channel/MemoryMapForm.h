@@ -54,10 +54,10 @@ public:
     void applyTo(RadioImage& image) const;
 
     // "%01X", "%03X", "%04X" for 1, 3 and 4 digits, "%02X" for anything else.
-    static std::string FormatHex(int value, int digits);
+    static std::string formatHex(int value, int digits);
     // Sum of digit x 16^position over the upper-cased characters, rightmost first; letters
     // count from 10 (A) upward, other characters by their distance from '0'. Kept to 8 bits.
-    static std::uint8_t ParseHexCell(std::string_view text);
+    static std::uint8_t parseHexCell(std::string_view text);
 
 private:
     std::array<std::string, kImageSize> cells_;

@@ -35,14 +35,14 @@ std::string QtDqtTableForm::cellText(int row, int column) const {
         return {};
     if (column == 0)
         return std::to_string(row);
-    return FormatTableTone(image_, row - 1, lookup_);
+    return formatTableTone(image_, row - 1, lookup_);
 }
 
 const std::vector<std::string>& QtDqtTableForm::toneListEntries() const {
-    return ToneChoiceList();
+    return toneChoiceList();
 }
 
-TableEntryEditor QtDqtTableForm::EditTableEntry(int row, int column) {
+TableEntryEditor QtDqtTableForm::editTableEntry(int row, int column) {
     TableEntryEditor editor;
     if (!isEntryCell(row, column))
         return editor;
@@ -58,7 +58,7 @@ TableEntryEditor QtDqtTableForm::EditTableEntry(int row, int column) {
     return editor;
 }
 
-TableEntryCommit QtDqtTableForm::CommitTableEntry(int row, int column, std::string_view listText) {
+TableEntryCommit QtDqtTableForm::commitTableEntry(int row, int column, std::string_view listText) {
     TableEntryCommit result;
     result.cellText = cellText(row, column);
     if (!isEntryCell(row, column) || !state_.tableListOpen)
@@ -69,7 +69,7 @@ TableEntryCommit QtDqtTableForm::CommitTableEntry(int row, int column, std::stri
         return result;
     if (text.empty() || text == "0")
         text = lookup_(StrId::OffText);
-    const ToneWord word = ParseTone(text, lookup_);
+    const ToneWord word = parseTone(text, lookup_);
     image_.setWord(qtDqtEntryOffset(row), word);
     for (int channel = 0; channel < kChannelCount; ++channel) {
         if (image_.byte(channelOffset(channel) + kChTableIndex) != row)
@@ -83,7 +83,7 @@ TableEntryCommit QtDqtTableForm::CommitTableEntry(int row, int column, std::stri
     return result;
 }
 
-void QtDqtTableForm::CancelTableEntry() {
+void QtDqtTableForm::cancelTableEntry() {
     state_.tableListOpen = false;
 }
 

@@ -47,12 +47,12 @@ public:
     std::string cellText(int row, int column) const;
     const std::vector<std::string>& toneListEntries() const;
 
-    TableEntryEditor EditTableEntry(int row, int column);
+    TableEntryEditor editTableEntry(int row, int column);
     // Commits the list text for the entry of `row`; only while the list is open. A text equal
     // to the entry's own text changes nothing; "0" or an empty text turns the entry off.
-    TableEntryCommit CommitTableEntry(int row, int column, std::string_view listText);
+    TableEntryCommit commitTableEntry(int row, int column, std::string_view listText);
     // Closes the list without a commit (the grid scrolled with no list open, or Escape).
-    void CancelTableEntry();
+    void cancelTableEntry();
 
 private:
     RadioImage& image_;

@@ -31,7 +31,7 @@ std::string TestFrequencyForm::cellText(int row, int column) const {
         return std::to_string(row);
     if (!isDataCell(row, column))
         return {};
-    return FormatFrequency(ReadFrequencyBytes(image_, offsetOf(row, column)));
+    return formatFrequency(readFrequencyBytes(image_, offsetOf(row, column)));
 }
 
 std::string TestFrequencyForm::commitCell(int row, int column, std::string_view typed) {
@@ -39,11 +39,11 @@ std::string TestFrequencyForm::commitCell(int row, int column, std::string_view 
         return cellText(row, column);
     const std::size_t offset = offsetOf(row, column);
     if (typed.empty()) {
-        WriteFrequencyBytes(image_, offset, {0xFF, 0xFF, 0xFF, 0xFF});
+        writeFrequencyBytes(image_, offset, {0xFF, 0xFF, 0xFF, 0xFF});
     } else {
         FrequencyBytes bytes{};
-        if (ParseFrequency(typed, bytes, narrowStepsOnly_) >= 0)
-            WriteFrequencyBytes(image_, offset, bytes);
+        if (parseFrequency(typed, bytes, narrowStepsOnly_) >= 0)
+            writeFrequencyBytes(image_, offset, bytes);
     }
     return cellText(row, column);
 }

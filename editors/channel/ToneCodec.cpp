@@ -30,14 +30,14 @@ char clampOctal(char c) {
 
 std::vector<std::string> dqtList(char suffix) {
     std::vector<std::string> list;
-    for (const auto& code : DqtCodeList())
+    for (const auto& code : dqtCodeList())
         list.push_back("D" + code + suffix);
     return list;
 }
 
 } // namespace
 
-void NormalizeToneText(std::string& text) {
+void normalizeToneText(std::string& text) {
     if (text.empty())
         return;
     if (text[0] != 'D') {
@@ -52,42 +52,42 @@ void NormalizeToneText(std::string& text) {
         text[4] = 'N';
 }
 
-std::string FormatTone(ToneWord word, const TextLookup& lookup) {
+std::string formatTone(ToneWord word, const TextLookup& lookup) {
     if (word == kToneOff)
         return lookup(StrId::OffText);
-    if (!IsDqtTone(word))
+    if (!isDqtTone(word))
         return tenthsText(word);
     std::string text = "D";
     for (int shift = 6; shift >= 0; shift -= 3)
         text += static_cast<char>('0' + ((word >> shift) & 7));
-    text += IsInvertedDqt(word) ? 'I' : 'N';
+    text += isInvertedDqt(word) ? 'I' : 'N';
     return text;
 }
 
-ToneWord ParseTone(std::string_view text, const TextLookup& lookup) {
+ToneWord parseTone(std::string_view text, const TextLookup& lookup) {
     std::string normal(text);
     if (normal == lookup(StrId::OffText))
         normal.clear();
-    NormalizeToneText(normal);
+    normalizeToneText(normal);
     if (normal.empty())
         return kToneOff;
     if (normal[0] != 'D')
         return static_cast<ToneWord>(readTenths(normal));
     const unsigned code =
         static_cast<unsigned>((normal[1] - '0') << 6 | (normal[2] - '0') << 3 | (normal[3] - '0'));
-    return MakeDqtWord(code, normal[4] == 'I');
+    return makeDqtWord(code, normal[4] == 'I');
 }
 
-std::string FormatTableTone(const RadioImage& image, int index, const TextLookup& lookup) {
+std::string formatTableTone(const RadioImage& image, int index, const TextLookup& lookup) {
     if (index < 0 || index >= layout::kQtDqtTableEntries)
         return {};
     const ToneWord word = image.word(layout::qtDqtEntryOffset(index + 1));
     if (word == kTableEntryOff)
         return lookup(StrId::OffText);
-    return FormatTone(word, lookup);
+    return formatTone(word, lookup);
 }
 
-const std::vector<std::string>& QtToneList() {
+const std::vector<std::string>& qtToneList() {
     static const std::vector<std::string> list = {
         "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
         "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
@@ -96,7 +96,7 @@ const std::vector<std::string>& QtToneList() {
     return list;
 }
 
-const std::vector<std::string>& DqtCodeList() {
+const std::vector<std::string>& dqtCodeList() {
     static const std::vector<std::string> list = {
         "023", "025", "026", "031", "032", "043", "047", "051", "054", "065", "071", "072",
         "073", "074", "114", "115", "116", "125", "131", "132", "134", "143", "152", "155",
@@ -108,21 +108,21 @@ const std::vector<std::string>& DqtCodeList() {
     return list;
 }
 
-const std::vector<std::string>& DqtNormalList() {
+const std::vector<std::string>& dqtNormalList() {
     static const std::vector<std::string> list = dqtList('N');
     return list;
 }
 
-const std::vector<std::string>& DqtInvertedList() {
+const std::vector<std::string>& dqtInvertedList() {
     static const std::vector<std::string> list = dqtList('I');
     return list;
 }
 
-const std::vector<std::string>& ToneChoiceList() {
+const std::vector<std::string>& toneChoiceList() {
     static const std::vector<std::string> list = [] {
-        std::vector<std::string> all = QtToneList();
-        all.insert(all.end(), DqtNormalList().begin(), DqtNormalList().end());
-        all.insert(all.end(), DqtInvertedList().begin(), DqtInvertedList().end());
+        std::vector<std::string> all = qtToneList();
+        all.insert(all.end(), dqtNormalList().begin(), dqtNormalList().end());
+        all.insert(all.end(), dqtInvertedList().begin(), dqtInvertedList().end());
         return all;
     }();
     return list;

@@ -30,14 +30,14 @@ inline constexpr ToneWord kDqtCodeMask = 0x01FF;     // bits 0-8
 inline constexpr int kQtLowestTenths = 670;          // 67.0 Hz
 inline constexpr int kQtHighestTenths = 2541;        // 254.1 Hz
 
-constexpr bool IsDqtTone(ToneWord word) {
+constexpr bool isDqtTone(ToneWord word) {
     return word != kToneOff && (word & kDqtFlag) != 0;
 }
-constexpr bool IsInvertedDqt(ToneWord word) {
+constexpr bool isInvertedDqt(ToneWord word) {
     return (word & kDqtInvertedFlag) != 0;
 }
 // The word the parser makes for octal code `code` (0..0777).
-constexpr ToneWord MakeDqtWord(unsigned code, bool inverted) {
+constexpr ToneWord makeDqtWord(unsigned code, bool inverted) {
     return static_cast<ToneWord>((code & kDqtCodeMask) | kDqtParserBit | kDqtFlag |
                                  (inverted ? kDqtInvertedFlag : 0));
 }
@@ -45,24 +45,24 @@ constexpr ToneWord MakeDqtWord(unsigned code, bool inverted) {
 // Rewrites a typed tone text into its standard form, in place: empty stays empty; a text
 // starting with "D" becomes "D" + three octal digits (each clamped to 0..7) + "N" or "I";
 // any other text is read as Hz to one decimal, clamped to 67.0..254.1 and written "%.1f".
-void NormalizeToneText(std::string& text);
+void normalizeToneText(std::string& text);
 
 // The text of a tone word: the off text, "%.1f" Hz, or "D023N".
-std::string FormatTone(ToneWord word, const TextLookup& lookup = tr);
+std::string formatTone(ToneWord word, const TextLookup& lookup = tr);
 
 // The tone word of a text: the off text and an empty text give 0xFFFF; other texts are
-// normalised first (NormalizeToneText), so every text gives some tone.
-ToneWord ParseTone(std::string_view text, const TextLookup& lookup = tr);
+// normalised first (normalizeToneText), so every text gives some tone.
+ToneWord parseTone(std::string_view text, const TextLookup& lookup = tr);
 
 // Entry index+1 (index 0..37) of the QT/DQT table: 0x00FF and 0xFFFF show the off text.
 // An index outside the table gives an empty text.
-std::string FormatTableTone(const RadioImage& image, int index, const TextLookup& lookup = tr);
+std::string formatTableTone(const RadioImage& image, int index, const TextLookup& lookup = tr);
 
 // The fixed lists of tone texts.
-const std::vector<std::string>& QtToneList();      // 39 tones, 67.0 .. 250.3 Hz
-const std::vector<std::string>& DqtCodeList();     // 83 codes, "023" .. "754"
-const std::vector<std::string>& DqtNormalList();   // "D023N" .. "D754N"
-const std::vector<std::string>& DqtInvertedList(); // "D023I" .. "D754I"
-const std::vector<std::string>& ToneChoiceList();  // QT, DQT N, DQT I: 205 entries
+const std::vector<std::string>& qtToneList();      // 39 tones, 67.0 .. 250.3 Hz
+const std::vector<std::string>& dqtCodeList();     // 83 codes, "023" .. "754"
+const std::vector<std::string>& dqtNormalList();   // "D023N" .. "D754N"
+const std::vector<std::string>& dqtInvertedList(); // "D023I" .. "D754I"
+const std::vector<std::string>& toneChoiceList();  // QT, DQT N, DQT I: 205 entries
 
 } // namespace tsw

@@ -16,13 +16,13 @@ int listIndexOf(std::span<const ListEntry> entries, int code) {
 
 int readNumber(std::string_view text) {
     std::string copy(text);
-    return ClampNumberText(copy, INT_MAX, 0, 1);
+    return clampNumberText(copy, INT_MAX, 0, 1);
 }
 
 int stepWrapped(int value, int min, int max, int step, int direction) {
     if (direction != 0 && (value < min || value > max))
         return direction > 0 ? min : max;
-    return StepValue(value, max, min, step, direction);
+    return stepValue(value, max, min, step, direction);
 }
 
 std::string readCharacters(const RadioImage& image, std::size_t offset, std::size_t length) {

@@ -117,8 +117,8 @@ void Differ::channels() {
 
 void Differ::channel(int ch) {
     const std::size_t base = layout::channelOffset(ch);
-    const bool emptyA = IsChannelEmpty(a_, ch);
-    const bool emptyB = IsChannelEmpty(b_, ch);
+    const bool emptyA = isChannelEmpty(a_, ch);
+    const bool emptyB = isChannelEmpty(b_, ch);
     if (emptyA && emptyB)
         return;
     const std::string name = numbered(StrId::ChannelLabel, ch + 1);
@@ -126,19 +126,19 @@ void Differ::channel(int ch) {
     // A field of an empty channel shows nothing; a frequency shows the off text.
     const auto show = [&](auto&& valueOf) {
         return [&, valueOf](const RadioImage& image) -> std::string {
-            return IsChannelEmpty(image, ch) ? std::string() : valueOf(image);
+            return isChannelEmpty(image, ch) ? std::string() : valueOf(image);
         };
     };
     const auto frequency = [&](std::size_t at) {
         return [&, at](const RadioImage& image) {
-            const std::string f = FormatFrequency(ReadFrequencyBytes(image, base + at));
+            const std::string f = formatFrequency(readFrequencyBytes(image, base + at));
             return f.empty() ? off : f;
         };
     };
     const auto tone = [&](std::size_t at) {
         return show([&, at](const RadioImage& image) {
             const ToneWord word = image.word(base + at);
-            return word == kToneOff ? off : FormatTone(word, &noText);
+            return word == kToneOff ? off : formatTone(word, &noText);
         });
     };
     const auto flag = [&](std::size_t at, std::uint8_t mask) {
@@ -148,7 +148,7 @@ void Differ::channel(int ch) {
     };
     field(path(name, StrId::RxFrequencyLabel), base + layout::kChRxFreq, 4,
           [&](const RadioImage& image) {
-              return IsChannelEmpty(image, ch) ? off : frequency(layout::kChRxFreq)(image);
+              return isChannelEmpty(image, ch) ? off : frequency(layout::kChRxFreq)(image);
           });
     field(path(name, StrId::TxFrequencyLabel), base + layout::kChTxFreq, 4,
           show(frequency(layout::kChTxFreq)));
@@ -165,7 +165,7 @@ void Differ::channel(int ch) {
           flag(layout::kChFlags12, layout::kChCompanderMask), layout::kChCompanderMask);
     field(path(name, StrId::ScanAddLabel), layout::kBitmapB + static_cast<std::size_t>(ch / 8), 1,
           show([&](const RadioImage& image) {
-              return label(GetBitmapB(image, ch) == 1 ? StrId::BitmapBOn : StrId::BitmapBOff);
+              return label(getBitmapB(image, ch) == 1 ? StrId::BitmapBOn : StrId::BitmapBOff);
           }),
           static_cast<std::uint8_t>(1u << (ch % 8)));
     field(path(name, StrId::BeatShiftLabel), base + layout::kChFlags13, 1,
@@ -233,7 +233,7 @@ void Differ::tables() {
             const StringId id = side.first;
             const std::size_t offset = layout::testFrequencyOffset(i) + side.second;
             field(path(name, id), offset, 4, [&](const RadioImage& image) {
-                const std::string f = FormatFrequency(ReadFrequencyBytes(image, offset));
+                const std::string f = formatFrequency(readFrequencyBytes(image, offset));
                 return f.empty() ? label(StrId::OffText) : f;
             });
         }
@@ -243,7 +243,7 @@ void Differ::tables() {
               [&](const RadioImage& image) {
                   const ToneWord word = image.word(layout::qtDqtEntryOffset(entry));
                   return word == kToneOff || word == kTableEntryOff ? label(StrId::OffText)
-                                                                    : FormatTone(word, &noText);
+                                                                    : formatTone(word, &noText);
               });
     for (int line = 0; line < 2; ++line)
         field(numbered(StrId::TitleEmbeddedMessage, line + 1),
@@ -280,7 +280,7 @@ void Differ::offsets() {
 
 } // namespace
 
-std::vector<DiffLine> DiffImages(const RadioImage& a, const RadioImage& b, const TextLookup& text) {
+std::vector<DiffLine> diffImages(const RadioImage& a, const RadioImage& b, const TextLookup& text) {
     return Differ(a, b, text).run();
 }
 

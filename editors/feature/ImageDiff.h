@@ -29,6 +29,6 @@ struct DiffLine {
 
 // Channels first, then the settings editors, the tables and the model identity, then the
 // bytes listed by offset in ascending order. Empty when the images are equal.
-std::vector<DiffLine> DiffImages(const RadioImage& a, const RadioImage& b, const TextLookup& text);
+std::vector<DiffLine> diffImages(const RadioImage& a, const RadioImage& b, const TextLookup& text);
 
 } // namespace tsw::feature

@@ -17,7 +17,7 @@ void runRadioInformation(Shell& shell) {
         return;
     RadioLink::Busy busy(radio);
     SerialLink& link = radio.link();
-    if (!RunRadioInformation(link))
+    if (!runRadioInformation(link))
         return;
     RadioInfoDialog dialog(link, shell.window());
     dialog.exec();

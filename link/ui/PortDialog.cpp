@@ -84,25 +84,25 @@ void PortDialog::probe(SerialLink& link) {
     const std::uint8_t remembered = link.portNumber();
     for (int n = 1; n <= kPortDialogPorts; ++n) {
         const auto k = static_cast<std::size_t>(n - 1);
-        link.SetPortNumber(static_cast<std::uint8_t>(n));
-        const std::string path = link.DevicePath();
+        link.setPortNumber(static_cast<std::uint8_t>(n));
+        const std::string path = link.devicePath();
         const QString shown = path.empty() ? plainText(StrId::PortNoDevice) : fromStd(path);
         devices_[k]->setText(
             devices_[k]->fontMetrics().elidedText(shown, Qt::ElideMiddle, kDeviceTextWidth));
         devices_[k]->setToolTip(shown);
-        link.Delay(50);
-        bool usable = !path.empty() && link.SetOpen(1) == 1;
+        link.delay(50);
+        bool usable = !path.empty() && link.setOpen(1) == 1;
         if (usable) {
-            link.Delay(10);
-            usable = link.IsSerialDevice() == 1;
-            link.Delay(10);
+            link.delay(10);
+            usable = link.isSerialDevice() == 1;
+            link.delay(10);
         }
-        link.SetOpen(0);
+        link.setOpen(0);
         buttons_[k]->setEnabled(usable);
         if (usable && n == remembered)
             buttons_[k]->setChecked(true);
     }
-    link.SetPortNumber(remembered);
+    link.setPortNumber(remembered);
 }
 
 int PortDialog::checkedPort() const {

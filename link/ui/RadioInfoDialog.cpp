@@ -43,7 +43,7 @@ QLabel* makeField(QWidget* parent, int id, const QString& text) {
 RadioInfoDialog::RadioInfoDialog(SerialLink& link, QWidget* parent) : QDialog(parent) {
     setUpDialog(this, kDialog);
     setWindowTitle(plainText(StrId::TitleRadioInformation));
-    const TextLookup text = link.Texts();
+    const TextLookup text = link.texts();
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     model_ = makeField(this, kModelField, fromStd(modelTypeText(link.radioModelCode)));

@@ -30,8 +30,8 @@ RadioLink& RadioLink::instance() {
 }
 
 RadioLink::RadioLink() : parts_(std::make_unique<Parts>()) {
-    parts_->link.SetPortResolver([this](int n) { return devicePathOf(n); });
-    parts_->link.SetPortNumber(static_cast<std::uint8_t>(globals().portNumber));
+    parts_->link.setPortResolver([this](int n) { return devicePathOf(n); });
+    parts_->link.setPortNumber(static_cast<std::uint8_t>(globals().portNumber));
 }
 
 RadioLink::~RadioLink() = default;
@@ -40,7 +40,7 @@ SerialLink& RadioLink::link() {
     SerialLink& l = parts_->link;
     const int wanted = globals().portNumber;
     if (!l.isOpen() && wanted >= 1 && wanted <= kMaxPortNumber && l.portNumber() != wanted)
-        l.SetPortNumber(static_cast<std::uint8_t>(wanted));
+        l.setPortNumber(static_cast<std::uint8_t>(wanted));
     return l;
 }
 
@@ -67,7 +67,7 @@ void RadioLink::setPortNumber(int portNumber) {
     if (portNumber < 1 || portNumber > kMaxPortNumber)
         return;
     globals().portNumber = portNumber;
-    parts_->link.SetPortNumber(static_cast<std::uint8_t>(portNumber));
+    parts_->link.setPortNumber(static_cast<std::uint8_t>(portNumber));
     shell().refreshPortPane();
 }
 

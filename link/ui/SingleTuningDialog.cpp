@@ -39,7 +39,7 @@ SingleTuningDialog::SingleTuningDialog(SerialLink& link, const TuningItem& item,
 }
 
 void SingleTuningDialog::createControls(SerialLink& link, int testChannel) {
-    const RadioImage& image = link.Globals().image;
+    const RadioImage& image = link.globals().image;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tuningFrequencyRow(this, image, testChannel));
     layout->addLayout(createValueRows());
@@ -108,7 +108,7 @@ void SingleTuningDialog::accept() {
         return;
     meter_->stop(); // nothing of the meter may come between the commands
     finishing_ = true;
-    adjustment_.Ok(typedTuningValue(value_->text()));
+    adjustment_.ok(typedTuningValue(value_->text()));
     QDialog::done(QDialog::Accepted);
 }
 
@@ -118,7 +118,7 @@ void SingleTuningDialog::reject() {
         return;
     meter_->stop();
     finishing_ = true;
-    adjustment_.Cancel();
+    adjustment_.cancel();
     QDialog::done(QDialog::Rejected);
 }
 

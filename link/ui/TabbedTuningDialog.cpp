@@ -39,7 +39,7 @@ TabbedTuningDialog::TabbedTuningDialog(SerialLink& link, const TuningItem& item,
     setWindowTitle(plainText(item.caption));
     tabs_ = new QTabWidget(this);
     setControlId(tabs_, kTabs);
-    tabs_->addTab(createItemPage(link.Globals().image, testChannel), plainText(item.caption));
+    tabs_->addTab(createItemPage(link.globals().image, testChannel), plainText(item.caption));
     tabs_->addTab(createMeterPage(), plainText(StrId::TuningMeterTab));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(createTopRow());
@@ -181,7 +181,7 @@ void TabbedTuningDialog::changeValue(int value) {
         return;
     const ScopedCount scope(sending_);
     value_ = value;
-    adjustment_.SetValue(static_cast<std::uint8_t>(value));
+    adjustment_.setValue(static_cast<std::uint8_t>(value));
     if (adjustment_.closeRequested()) {
         finishing_ = true;
         meter_->stop();
@@ -197,9 +197,9 @@ void TabbedTuningDialog::pttClicked() {
     if (busy())
         return;
     const ScopedCount scope(sending_);
-    const bool on = !link_.Globals().flags.pttOn;
-    adjustment_.SetPtt(on);
-    ptt_->setChecked(link_.Globals().flags.pttOn);
+    const bool on = !link_.globals().flags.pttOn;
+    adjustment_.setPtt(on);
+    ptt_->setChecked(link_.globals().flags.pttOn);
     if (adjustment_.closeRequested()) {
         finishing_ = true;
         meter_->stop();
@@ -233,11 +233,11 @@ void TabbedTuningDialog::finish(int result, bool store) {
     finishing_ = true;
     const ScopedCount scope(sending_);
     bool ok = true;
-    if (link_.Globals().flags.pttOn)
-        ok = adjustment_.SetPtt(false);
+    if (link_.globals().flags.pttOn)
+        ok = adjustment_.setPtt(false);
     if (ok)
-        store ? adjustment_.Store() : adjustment_.CancelIfChanged();
-    ptt_->setChecked(link_.Globals().flags.pttOn);
+        store ? adjustment_.store() : adjustment_.cancelIfChanged();
+    ptt_->setChecked(link_.globals().flags.pttOn);
     QDialog::done(result);
 }
 

@@ -6,7 +6,7 @@
 // items that transmit) and the coarse value (1173, 0..31 with the spin button 1174: the value
 // in steps of 8).
 //
-// Every change of the value is sent at once (SetTuningValue); OK stores it (StoreTuningValue);
+// Every change of the value is sent at once (setTuningValue); OK stores it (storeTuningValue);
 // Cancel puts the initial value back and stores it, but only when a value was sent: the
 // place of these items' starting values in the tuning block is not certain, so an untouched
 // item is left as the radio holds it. The transmitter is switched off before the dialog closes.

@@ -23,7 +23,7 @@ public:
     void runDialog() override {
         if (!dialog_)
             createDialog();
-        auto& flags = link_.Globals().flags;
+        auto& flags = link_.globals().flags;
         // The test mode works with the test frequencies: a change of them needs a write.
         flags.testFrequencyInUse = true;
         if (dialog_->prepare())
@@ -48,11 +48,11 @@ void runTestModeCommand(Shell& shell) {
         return;
     RadioLink::Busy busy(radio);
     SerialLink& link = radio.link();
-    link.Globals().flags.fileActivity = true;
+    link.globals().flags.fileActivity = true;
     DialogTestModeUi ui(link, shell.window());
-    RunTestMode(link, ui);
-    if (link.Globals().flags.testChannelsDiffer)
-        link.Globals().flags.testFrequencyInUse = true;
+    runTestMode(link, ui);
+    if (link.globals().flags.testChannelsDiffer)
+        link.globals().flags.testFrequencyInUse = true;
 }
 
 TSW_REGISTER_COMMAND(cmd::TestMode, runTestModeCommand);

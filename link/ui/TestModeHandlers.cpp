@@ -55,7 +55,7 @@ void setAdjustmentRunner(AdjustmentRunner runner) {
 
 bool TestModeDialog::prepare() {
     const ScopedCount scope(busy_);
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     // The radio has just entered its tuning mode: its transmitter is off, the link is fresh.
     flags.pttOn = false;
     flags.linkLost = false;
@@ -67,8 +67,8 @@ bool TestModeDialog::prepare() {
     channel_->blockSignals(false);
     signalling_->blockSignals(false);
     setHelpContext(items_, cmd::TestMode);
-    const bool sent = session_.SelectTestChannel(static_cast<std::uint8_t>(sel.testChannel)) &&
-                      session_.SelectSignalling(static_cast<std::uint8_t>(sel.signalling));
+    const bool sent = session_.selectTestChannel(static_cast<std::uint8_t>(sel.testChannel)) &&
+                      session_.selectSignalling(static_cast<std::uint8_t>(sel.signalling));
     showChannel();
     showSignalling();
     showTransmitter();
@@ -77,7 +77,7 @@ bool TestModeDialog::prepare() {
 
 void TestModeDialog::showChannel() {
     const auto f =
-        testChannelFrequencies(link_.Globals().image, testModeSelection().testChannel, &tsw::tr);
+        testChannelFrequencies(link_.globals().image, testModeSelection().testChannel, &tsw::tr);
     field(kRxFrequency)->setText(fromStd(f.rx));
     field(kTxFrequency)->setText(fromStd(f.tx));
 }
@@ -90,7 +90,7 @@ void TestModeDialog::showSignalling() {
 }
 
 void TestModeDialog::showTransmitter() {
-    const bool on = link_.Globals().flags.pttOn;
+    const bool on = link_.globals().flags.pttOn;
     button(kPtt)->setChecked(on);
     for (int id : kTxLamps)
         indicator(id)->setVisible(on);
@@ -119,7 +119,7 @@ void TestModeDialog::channelChanged(int index) {
     if (finished_ || index < 0)
         return;
     testModeSelection().testChannel = index + 1;
-    session_.SelectTestChannel(static_cast<std::uint8_t>(index + 1));
+    session_.selectTestChannel(static_cast<std::uint8_t>(index + 1));
     showChannel();
     afterCommand();
 }
@@ -129,7 +129,7 @@ void TestModeDialog::signallingChanged(int index) {
     if (finished_ || index < 0)
         return;
     testModeSelection().signalling = index + 1;
-    session_.SelectSignalling(static_cast<std::uint8_t>(index + 1));
+    session_.selectSignalling(static_cast<std::uint8_t>(index + 1));
     showSignalling();
     afterCommand();
 }
@@ -138,7 +138,7 @@ void TestModeDialog::pttClicked() {
     const ScopedCount scope(busy_);
     if (finished_)
         return;
-    session_.TogglePtt();
+    session_.togglePtt();
     afterCommand();
 }
 
@@ -146,7 +146,7 @@ void TestModeDialog::wideClicked() {
     const ScopedCount scope(busy_);
     if (finished_)
         return;
-    if (session_.SetWide()) {
+    if (session_.setWide()) {
         indicator(kWideLamp)->show();
         indicator(kNarrowLamp)->hide();
     }
@@ -157,7 +157,7 @@ void TestModeDialog::narrowClicked() {
     const ScopedCount scope(busy_);
     if (finished_)
         return;
-    if (session_.SetNarrow()) {
+    if (session_.setNarrow()) {
         indicator(kWideLamp)->hide();
         indicator(kNarrowLamp)->show();
     }
@@ -180,7 +180,7 @@ void TestModeDialog::openTuningItem() {
     if (finished_ || row < 0 || items_->selectedItems().isEmpty())
         return;
     const TuningItem& item = kTuningItems.at(static_cast<std::size_t>(row));
-    if (!session_.OpenTuningItem(item.code)) {
+    if (!session_.openTuningItem(item.code)) {
         afterCommand();
         return;
     }
@@ -192,7 +192,7 @@ void TestModeDialog::openTuningItem() {
     showTransmitter();
     if (gaveUp) {
         // The adjustment dialog released the radio: the test mode is over.
-        link_.Globals().flags.linkLost = true;
+        link_.globals().flags.linkLost = true;
         finishLost();
         return;
     }
@@ -205,20 +205,20 @@ void TestModeDialog::printClicked() {
         return;
     // The transmitter goes off before anything else, the question included: it must not
     // stay keyed while the box waits for an answer.
-    session_.SwitchPttOffFirst();
+    session_.switchPttOffFirst();
     if (!afterCommand())
         return;
     Prompt ask = textPrompt(StrId::PrintTuningDataQuestion, StrId::PrintCaption,
-                            PromptIcon::Question, link_.Texts());
+                            PromptIcon::Question, link_.texts());
     ask.buttons = PromptButtons::OkCancel;
     ask.defaultAnswer = PromptAnswer::Cancel;
-    if (link_.Prompter().ask(ask) != PromptAnswer::Ok)
+    if (link_.prompter().ask(ask) != PromptAnswer::Ok)
         return;
-    const bool read = session_.ReadTuningForPrint();
+    const bool read = session_.readTuningForPrint();
     if (!afterCommand() || !read)
         return;
     // The radio's test channels equal the image's: the dialog opens only then.
-    const auto& image = link_.Globals().image;
+    const auto& image = link_.globals().image;
     const std::span<const std::uint8_t> channels = image.bytes().subspan(
         layout::kTestFrequencies, layout::kTestFrequencySize * layout::kTestFrequencyCount);
     const TuningPrinter& printer = tuningPrinter();
@@ -228,11 +228,11 @@ void TestModeDialog::printClicked() {
         return;
     Prompt done;
     done.textId = StrId::TuningDataPrinted;
-    done.text = link_.Text(StrId::TuningDataPrinted);
+    done.text = link_.text(StrId::TuningDataPrinted);
     done.captionId = StrId::PrintCaption;
-    done.caption = link_.Text(StrId::PrintCaption);
+    done.caption = link_.text(StrId::PrintCaption);
     done.icon = PromptIcon::Information;
-    link_.Prompter().ask(done);
+    link_.prompter().ask(done);
 }
 
 void TestModeDialog::closeClicked() {
@@ -240,7 +240,7 @@ void TestModeDialog::closeClicked() {
     if (finished_)
         return;
     finished_ = true;
-    session_.Close(static_cast<std::uint8_t>(testModeSelection().signalling));
+    session_.close(static_cast<std::uint8_t>(testModeSelection().signalling));
     showTransmitter();
     QDialog::done(QDialog::Accepted);
 }

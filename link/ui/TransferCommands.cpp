@@ -38,7 +38,7 @@ void runTransfer(Shell& shell, bool SharedFlags::*request) {
         return;
     RadioLink::Busy busy(radio);
     SerialLink& link = radio.link();
-    auto& flags = link.Globals().flags;
+    auto& flags = link.globals().flags;
     // Nothing talks to the radio now: a mode flag still set is left over from a failure.
     flags.readingFromRadio = false;
     flags.writingToRadio = false;
@@ -65,8 +65,8 @@ void runWriteToRadio(Shell& shell) {
     if (QWidget* focus = QApplication::focusWidget())
         focus->clearFocus();
     SerialLink& link = radio.link();
-    if (const auto refusal = checkBeforeWriting(link.Globals().image)) {
-        link.Prompter().ask(refusalPrompt(*refusal, link.Texts()));
+    if (const auto refusal = checkBeforeWriting(link.globals().image)) {
+        link.prompter().ask(refusalPrompt(*refusal, link.texts()));
         return;
     }
     runTransfer(shell, &SharedFlags::writeRequested);

@@ -32,7 +32,7 @@ constexpr int kHelpId = 9;
 
 TransferDialog::TransferDialog(SerialLink& link, ImageWindows& windows, QWidget* parent)
     : QDialog(parent), link_(link), windows_(windows), transfer_(link) {
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     reading_ = flags.readRequested;
     setUpDialog(this, reading_ ? cmd::ReadFromRadio : cmd::WriteToRadio);
     createControls();
@@ -93,15 +93,15 @@ void TransferDialog::repaintNow() {
 void TransferDialog::inform(StringId text) {
     Prompt p;
     p.textId = text;
-    p.text = link_.Text(text);
+    p.text = link_.text(text);
     p.icon = PromptIcon::Information;
-    link_.Prompter().ask(p);
+    link_.prompter().ask(p);
 }
 
 bool TransferDialog::runWrite() {
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     flags.transferRunning = true;
-    const int result = transfer_.WriteImageToRadio(*this);
+    const int result = transfer_.writeImageToRadio(*this);
     flags.transferRunning = false;
     // Also after a port that would not open: a flag left set would lock the next dialog.
     flags.writingToRadio = false;
@@ -116,13 +116,13 @@ bool TransferDialog::runWrite() {
 }
 
 bool TransferDialog::runRead() {
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     flags.transferRunning = true;
-    const int result = transfer_.ReadImageFromRadio(*this);
+    const int result = transfer_.readImageFromRadio(*this);
     if (result == 1) {
         discardPendingInput();
         inform(StrId::ReadComplete);
-        applySuccessfulRead(link_.Globals(), transfer_.receiveBuffer(), windows_);
+        applySuccessfulRead(link_.globals(), transfer_.receiveBuffer(), windows_);
         keepBackup();
     }
     flags.readingFromRadio = false;
@@ -133,7 +133,7 @@ bool TransferDialog::runRead() {
 void TransferDialog::keepBackup() {
     RadioImage read;
     read.copyFrom(transfer_.receiveBuffer());
-    const auto& g = link_.Globals();
+    const auto& g = link_.globals();
     // The program's own data folder is not the user's after a system-wide install: the
     // backup then goes to the user's application data folder.
     const std::string fallback =
@@ -145,9 +145,9 @@ void TransferDialog::keepBackup() {
         return;
     }
     Prompt p = textPrompt(StrId::ReadBackupFailed, StrId::ConfirmCaption, PromptIcon::Exclamation,
-                          link_.Texts());
+                          link_.texts());
     p.text = fillTemplate(p.text, {saved.failureText()});
-    link_.Prompter().ask(p);
+    link_.prompter().ask(p);
 }
 
 void TransferDialog::start() {
@@ -155,7 +155,7 @@ void TransferDialog::start() {
         return;
     running_ = true;
     enableButtons(false);
-    auto& flags = link_.Globals().flags;
+    auto& flags = link_.globals().flags;
     if (flags.writeRequested)
         succeeded_ = runWrite();
     if (flags.readRequested)

@@ -1,6 +1,6 @@
 #pragma once
 // The dialog in which Read from Radio and Write to Radio run (dialog 166): a progress bar
-// (1176), the start button (1), Cancel (2) and Help (9). The transfer starts when the user
+// (1176), the start button (1), cancel (2) and Help (9). The transfer starts when the user
 // presses the start button; while it runs the buttons are disabled and the dialog cannot be
 // closed. After a complete read the image is replaced, the windows reopen on it and a backup
 // of what the radio held is kept; the dialog closes whatever the outcome.

@@ -23,7 +23,7 @@ void TuningMeter::tick() {
         return;
     inTick_ = true;
     std::uint8_t value = 0;
-    switch (adjustment_.MeterTick(measuring_, value)) {
+    switch (adjustment_.meterTick(measuring_, value)) {
     case TuningAdjustment::Tick::Idle:
         break;
     case TuningAdjustment::Tick::Reading:
@@ -32,7 +32,7 @@ void TuningMeter::tick() {
         break;
     case TuningAdjustment::Tick::Failed:
         timer_.stop();
-        if (adjustment_.MeterRetry()) {
+        if (adjustment_.meterRetry()) {
             emit retried(last_);
             timer_.start();
         } else {

@@ -30,7 +30,7 @@ TEST(NumberText, ClampNumberTextClampsRoundsAndRewrites) {
     };
     for (const auto& c : cases) {
         std::string text = c.in;
-        EXPECT_EQ(ClampNumberText(text, c.max, c.min, c.step), c.value) << c.in;
+        EXPECT_EQ(clampNumberText(text, c.max, c.min, c.step), c.value) << c.in;
         EXPECT_EQ(text, c.out) << c.in;
     }
 }
@@ -46,11 +46,11 @@ TEST(NumberText, StepValueWraps) {
         {3, 100, 0, 5, -2, -2}, {17, 16, 1, 1, 1, 1},   {1, 16, 1, 1, -1, 16},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(StepValue(c.value, c.max, c.min, c.step, c.direction), c.result)
+        EXPECT_EQ(stepValue(c.value, c.max, c.min, c.step, c.direction), c.result)
             << c.value << " dir " << c.direction;
 }
 
-TEST(NumberText, TrimTrailingSpaces) {
+TEST(NumberText, trimTrailingSpaces) {
     struct Case {
         std::string in;
         int length;
@@ -71,7 +71,7 @@ TEST(NumberText, TrimTrailingSpaces) {
     };
     for (const auto& c : cases) {
         std::string text = c.in;
-        EXPECT_EQ(TrimTrailingSpaces(text, c.length), c.trimmed) << '"' << c.in << '"';
+        EXPECT_EQ(trimTrailingSpaces(text, c.length), c.trimmed) << '"' << c.in << '"';
         EXPECT_EQ(text, c.out) << '"' << c.in << '"';
     }
 }

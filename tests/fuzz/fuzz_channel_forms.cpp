@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     map.applyTo(image);
     const std::size_t at = MemoryMapForm::offsetOf(10, 3);
     checkOnlyChanged(before, image, at, at + 1);
-    check(MemoryMapForm::FormatHex(image.byte(at), 2) == cell);
-    (void)MemoryMapForm::ParseHexCell(text);
+    check(MemoryMapForm::formatHex(image.byte(at), 2) == cell);
+    (void)MemoryMapForm::parseHexCell(text);
 
     image = before;
     TestFrequencyForm test(image, (seed & 1) != 0, &offText);
@@ -70,13 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ChannelEditorState state;
         state.selectedChannel = channel;
         ChannelInfoForm info(image, state, (seed & 2) != 0, &offText);
-        info.CommitFrequency(text);
-        info.CommitTone(text);
-        info.ToneSelectionChanged(text);
+        info.commitFrequency(text);
+        info.commitTone(text);
+        info.toneSelectionChanged(text);
         ChannelEditForm edit(image, state, (seed & 2) != 0, &offText);
-        edit.CommitReceive(text);
-        edit.CommitTransmit(text);
-        edit.CommitEncodeTone(text);
+        edit.commitReceive(text);
+        edit.commitTransmit(text);
+        edit.commitEncodeTone(text);
         const std::size_t record = layout::channelOffset(channel);
         for (std::size_t i = 0; i < kImageSize; ++i)
             if ((i < record || i >= record + layout::kChannelSize) && i != layout::kBitmapA &&
@@ -87,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image = before;
     ChannelEditorState state;
     QtDqtTableForm table(image, state, &offText);
-    table.EditTableEntry(7, 1);
-    table.CommitTableEntry(7, 1, text);
+    table.editTableEntry(7, 1);
+    table.commitTableEntry(7, 1, text);
     for (std::size_t i = 0; i < kImageSize; ++i) {
         const bool entry = i == layout::qtDqtEntryOffset(7) || i == layout::qtDqtEntryOffset(7) + 1;
         const bool tones = i >= layout::kChannelBase && i < layout::kChannelEnd &&

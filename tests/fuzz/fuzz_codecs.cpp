@@ -25,30 +25,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const bool narrow : {false, true}) {
         tsw::FrequencyBytes out{0xFF, 0xFF, 0xFF, 0xFF};
-        const int step = tsw::ParseFrequency(text, out, narrow);
+        const int step = tsw::parseFrequency(text, out, narrow);
         check(step >= -1 && step <= tsw::kStep6250Hz);
         if (step >= 0) {
-            const std::string shown = tsw::FormatFrequency(out);
+            const std::string shown = tsw::formatFrequency(out);
             check(shown.size() == tsw::kFrequencyTextLength);
             tsw::FrequencyBytes again{};
-            check(tsw::ParseFrequency(shown, again, narrow) >= 0 && again == out);
+            check(tsw::parseFrequency(shown, again, narrow) >= 0 && again == out);
         }
     }
 
     std::string tone = text;
-    tsw::NormalizeToneText(tone);
+    tsw::normalizeToneText(tone);
     std::string twice = tone;
-    tsw::NormalizeToneText(twice);
+    tsw::normalizeToneText(twice);
     check(twice == tone);
-    const tsw::ToneWord word = tsw::ParseTone(text, &offText);
-    check(tsw::ParseTone(tsw::FormatTone(word, &offText), &offText) == word);
+    const tsw::ToneWord word = tsw::parseTone(text, &offText);
+    check(tsw::parseTone(tsw::formatTone(word, &offText), &offText) == word);
 
     if (size >= 4) {
         const tsw::FrequencyBytes bytes{data[0], data[1], data[2], data[3]};
-        const std::string shown = tsw::FormatFrequency(bytes);
+        const std::string shown = tsw::formatFrequency(bytes);
         check(shown.empty() || shown.size() == tsw::kFrequencyTextLength);
     }
     if (size >= 2)
-        (void)tsw::FormatTone(static_cast<tsw::ToneWord>(data[0] | data[1] << 8), &offText);
+        (void)tsw::formatTone(static_cast<tsw::ToneWord>(data[0] | data[1] << 8), &offText);
     return 0;
 }

@@ -44,20 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool narrow = size > 0 && (data[0] & 1) != 0;
 
     tsw::RadioImage image = original;
-    const auto result = tsw::ImportChannelsCsv(text, image, narrow);
+    const auto result = tsw::importChannelsCsv(text, image, narrow);
     if (!result.imported()) {
         check(image == original);
         check(result.problems.size() <= tsw::kMaxCsvProblems + 1);
         for (const auto& problem : result.problems)
-            check(!tsw::FormatCsvProblem(problem, &noText).empty());
+            check(!tsw::formatCsvProblem(problem, &noText).empty());
         return 0;
     }
     for (std::size_t offset = 0; offset < tsw::kImageSize; ++offset)
         check(channelData(offset) || image.byte(offset) == original.byte(offset));
 
-    const std::string exported = tsw::ExportChannelsCsv(image);
+    const std::string exported = tsw::exportChannelsCsv(image);
     tsw::RadioImage again = image;
-    check(tsw::ImportChannelsCsv(exported, again, narrow).imported());
+    check(tsw::importChannelsCsv(exported, again, narrow).imported());
     check(again == image);
     return 0;
 }

@@ -136,13 +136,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static AppGlobals g;
     g.flags = SharedFlags{};
     SerialLink link(device, clock, prompt, g);
-    link.SetDevicePath("/dev/fuzz");
-    link.SetTextLookup([](StringId) { return std::string("t"); });
+    link.setDevicePath("/dev/fuzz");
+    link.setTextLookup([](StringId) { return std::string("t"); });
     switch (op) {
     case 0: {
         Transfer t(link);
         TransferProgress progress;
-        if (t.ReadImageFromRadio(progress) == 1) {
+        if (t.readImageFromRadio(progress) == 1) {
             ImageWindows windows;
             applySuccessfulRead(g, t.receiveBuffer(), windows);
         }
@@ -151,11 +151,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 1: {
         Transfer t(link);
         TransferProgress progress;
-        t.WriteImageToRadio(progress);
+        t.writeImageToRadio(progress);
         break;
     }
     case 2:
-        if (RunRadioInformation(link)) {
+        if (runRadioInformation(link)) {
             (void)serialNumberText(link.radioInfoText, link.radioInfoSerial);
             (void)versionText(link.radioVersion);
             (void)modelTypeText(link.radioModelCode);
@@ -163,19 +163,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case 3: {
         NoDialog ui;
-        RunTestMode(link, ui);
+        runTestMode(link, ui);
         break;
     }
     case 4: {
-        link.Open();
+        link.open();
         TuningAdjustment adj(link, kBatteryLevelItem, kBatteryLevelItem, 1);
         std::uint8_t reading = 0;
-        adj.MeterTick(true, reading);
-        adj.Ok(reading);
+        adj.meterTick(true, reading);
+        adj.ok(reading);
         TestModeSession s(link);
-        s.TogglePtt();
-        s.SelectTestChannel(3);
-        s.OpenTuningItem(0x61);
+        s.togglePtt();
+        s.selectTestChannel(3);
+        s.openTuningItem(0x61);
         break;
     }
     default:

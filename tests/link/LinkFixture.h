@@ -48,8 +48,8 @@ inline std::string idText(StringId id) {
 // identity, and the program's image equal to the radio's.
 struct LinkRig {
     LinkRig() {
-        link.SetTextLookup(idText);
-        link.SetPortResolver([](int n) { return "/dev/fake" + std::to_string(n); });
+        link.setTextLookup(idText);
+        link.setPortResolver([](int n) { return "/dev/fake" + std::to_string(n); });
         for (std::size_t i = 0; i < radio.identity.size(); ++i)
             radio.image.setByte(layout::kIdentity + i, radio.identity[i]);
         g.image = radio.image;

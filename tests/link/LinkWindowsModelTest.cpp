@@ -81,15 +81,15 @@ TEST(TestModeForm, OneSignallingPerNamePairAndSixteenChannels) {
 struct TabbedAdjustment : test::LinkFixture {};
 
 TEST_F(TabbedAdjustment, StoreAndTransmitterCommands) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     radio.mode = test::FakeRadio::Mode::Tuning;
     TuningAdjustment power(link, 0x66, kTabbedMeterReading, 0x20);
     const auto from = writes().size();
-    EXPECT_TRUE(power.SetPtt(true));
+    EXPECT_TRUE(power.setPtt(true));
     EXPECT_TRUE(g.flags.pttOn);
-    EXPECT_TRUE(power.SetPtt(false));
+    EXPECT_TRUE(power.setPtt(false));
     EXPECT_FALSE(g.flags.pttOn);
-    EXPECT_TRUE(power.Store());
+    EXPECT_TRUE(power.store());
     const auto w = writes();
     const std::vector<Bytes> expected{{0x08, 0x0D}, {0x08, 0x0E}, {0x66, 0x0E}};
     EXPECT_EQ(std::vector<Bytes>(w.begin() + static_cast<long>(from), w.end()), expected);

@@ -45,8 +45,8 @@ TEST_F(ProgramConnection, BaudSearchFindsTheRadioOnlyWithTheRepliesOfItsRate) {
         LinkRig r;
         r.radio.baud = c.baud;
         r.radio.style = c.style;
-        ASSERT_EQ(r.link.Open(), 1);
-        EXPECT_EQ(r.link.EnterProgramMode(), c.result) << c.baud;
+        ASSERT_EQ(r.link.open(), 1);
+        EXPECT_EQ(r.link.enterProgramMode(), c.result) << c.baud;
         EXPECT_EQ(r.link.lineSettings(), c.settings) << c.baud;
         EXPECT_EQ(r.link.readTimeoutConstant(), c.timeout) << c.baud;
         EXPECT_EQ(writeBauds(r.device), c.tried) << c.baud;
@@ -57,41 +57,41 @@ TEST_F(ProgramConnection, BaudSearchFindsTheRadioOnlyWithTheRepliesOfItsRate) {
 
 TEST_F(ProgramConnection, BaudSearchWaitsFiveHundredThenOneHundredMilliseconds) {
     radio.baud = 300; // never found
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     const auto start = clock.now();
-    EXPECT_EQ(link.EnterProgramMode(), 1);
+    EXPECT_EQ(link.enterProgramMode(), 1);
     EXPECT_EQ(clock.now() - start, 500u + 4 * 100u);
 }
 
 TEST_F(ProgramConnection, BaudSearchKeepsTheTailOfTheLineSettings) {
-    link.SetLineSettings("9600, E, 7, 1");
+    link.setLineSettings("9600, E, 7, 1");
     EXPECT_EQ(link.lineSettings(), "9600,E,7,1");
     radio.baud = 2400;
     radio.style = FakeRadio::HandshakeStyle::SynThenAck;
-    ASSERT_EQ(link.Open(), 1);
-    EXPECT_EQ(link.EnterProgramMode(), 0);
+    ASSERT_EQ(link.open(), 1);
+    EXPECT_EQ(link.enterProgramMode(), 0);
     EXPECT_EQ(link.lineSettings(), "2400,E,7,1");
     EXPECT_EQ(device.settings.parity, Parity::Even);
     EXPECT_EQ(device.settings.dataBits, 7);
 }
 
 TEST_F(ProgramConnection, AFailedSendEndsTheSearchAtOnce) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     device.failWrite = true;
-    link.SetReadTimeout(777);
-    EXPECT_EQ(link.EnterProgramMode(), 1);
+    link.setReadTimeout(777);
+    EXPECT_EQ(link.enterProgramMode(), 1);
     EXPECT_EQ(link.readTimeoutConstant(), 777u);
     EXPECT_EQ(link.lineSettings(), "9600,N,8,2");
     EXPECT_EQ(clock.now(), 0u);
 }
 
 TEST_F(ProgramConnection, IdentityIsAskedAfterFiftyMillisecondsAndAcknowledged) {
-    ASSERT_EQ(link.Open(), 1);
-    ASSERT_EQ(link.EnterProgramMode(), 0);
+    ASSERT_EQ(link.open(), 1);
+    ASSERT_EQ(link.enterProgramMode(), 0);
     const auto before = clock.now();
     const std::size_t firstNew = device.writes().size();
     std::array<std::uint8_t, 8> id{};
-    EXPECT_EQ(link.ReadIdentity(id), 0);
+    EXPECT_EQ(link.readIdentity(id), 0);
     EXPECT_EQ(std::vector<std::uint8_t>(id.begin(), id.end()), radio.identity);
     const auto w = device.writes();
     ASSERT_EQ(w.size(), firstNew + 2);
@@ -129,10 +129,10 @@ TEST_F(ProgramConnection, IdentityFailsWhenShortOrNotAcknowledged) {
     for (const auto& c : cases) {
         LinkRig r;
         r.radio.filter = c.filter;
-        ASSERT_EQ(r.link.Open(), 1);
-        ASSERT_EQ(r.link.EnterProgramMode(), 0);
+        ASSERT_EQ(r.link.open(), 1);
+        ASSERT_EQ(r.link.enterProgramMode(), 0);
         std::array<std::uint8_t, 8> id{};
-        EXPECT_EQ(r.link.ReadIdentity(id), 1) << c.what;
+        EXPECT_EQ(r.link.readIdentity(id), 1) << c.what;
     }
 }
 
@@ -162,7 +162,7 @@ TEST_F(ProgramConnection, CheckModelOutcomes) {
         LinkRig r;
         r.radio.baud = 300; // silent: the fake radio takes no part here
         r.prompt.answers.assign(c.answers.begin(), c.answers.end());
-        ASSERT_EQ(r.link.Open(), 1);
+        ASSERT_EQ(r.link.open(), 1);
         r.g.flags.writingToRadio = c.writing;
         r.g.flags.readingFromRadio = !c.writing;
         r.g.flags.retrying = true;
@@ -172,7 +172,7 @@ TEST_F(ProgramConnection, CheckModelOutcomes) {
         std::array<std::uint8_t, 8> id{};
         std::copy_n(c.code, 5, id.begin());
         id[5] = 0x92;
-        EXPECT_EQ(r.link.CheckModel(id), c.result) << c.code << c.writing;
+        EXPECT_EQ(r.link.checkModel(id), c.result) << c.code << c.writing;
         EXPECT_EQ(r.prompt.askedIds(), c.asked) << c.code;
         EXPECT_EQ(r.link.radioModelCode, c.code);
         EXPECT_EQ(r.link.radioTypeByte, 0x92u);
@@ -208,17 +208,17 @@ TEST_F(ProgramConnection, PromptsCarryTheirCaptionsIconsAndButtons) {
     };
     prompt.answers = {PromptAnswer::Retry, PromptAnswer::Ok, PromptAnswer::Cancel,
                       PromptAnswer::Ok};
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     std::array<std::uint8_t, 8> id{'X', '5', '5', '2', '0', 0, 0, 0};
-    link.CheckModel(id);
+    link.checkModel(id);
     g.flags.writingToRadio = true;
     g.image.setByte(layout::kModelCode, 'Q');
     id[0] = 'H';
-    link.CheckModel(id);
-    link.AskRetry();
-    link.SetOpen(0);
+    link.checkModel(id);
+    link.askRetry();
+    link.setOpen(0);
     device.failOpen = true;
-    link.OpenPortForConnection();
+    link.openPortForConnection();
     ASSERT_EQ(prompt.asked.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         const Prompt& p = prompt.asked[i];
@@ -236,25 +236,25 @@ TEST_F(ProgramConnection, APortThatCannotBeOpenedSaysWhyAndIsClosedAgain) {
     device.failOpen = true;
     device.openError = OpenError::PermissionDenied;
     prompt.answers = {PromptAnswer::Ok};
-    EXPECT_EQ(link.OpenPortForConnection(), 1);
+    EXPECT_EQ(link.openPortForConnection(), 1);
     EXPECT_TRUE(g.flags.portOpenFailed);
     EXPECT_FALSE(link.isOpen());
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text, "<3380007>\n\n/dev/fake1: Permission denied");
-    EXPECT_EQ(link.LastOpenError(), OpenError::PermissionDenied);
+    EXPECT_EQ(link.lastOpenError(), OpenError::PermissionDenied);
 
     device.failOpen = false;
-    EXPECT_EQ(link.OpenPortForConnection(), 0);
+    EXPECT_EQ(link.openPortForConnection(), 0);
     EXPECT_FALSE(g.flags.portOpenFailed);
-    EXPECT_EQ(link.OpenPortForConnection(), 0); // already open: nothing more happens
+    EXPECT_EQ(link.openPortForConnection(), 0); // already open: nothing more happens
     EXPECT_EQ(device.openCount, 2);
 }
 
 TEST_F(ProgramConnection, LeavingProgramModeWantsAnAcknowledgement) {
-    ASSERT_EQ(link.Open(), 1);
-    ASSERT_EQ(link.EnterProgramMode(), 0);
-    EXPECT_EQ(link.LeaveProgramMode(), 0);
+    ASSERT_EQ(link.open(), 1);
+    ASSERT_EQ(link.enterProgramMode(), 0);
+    EXPECT_EQ(link.leaveProgramMode(), 0);
     EXPECT_EQ(device.writes().back(), Bytes{0x45});
     EXPECT_EQ(radio.mode, FakeRadio::Mode::Idle);
-    EXPECT_EQ(link.LeaveProgramMode(), 1); // an idle radio does not answer
+    EXPECT_EQ(link.leaveProgramMode(), 1); // an idle radio does not answer
 }

@@ -7,7 +7,7 @@ using namespace tsw::test;
 
 struct RadioInfoTest : LinkFixture {
     RadioInfoTest() {
-        link.SetDevicePath("/dev/fake");
+        link.setDevicePath("/dev/fake");
         const std::string text = "ABCDEFGHIJKLWXYZ";
         const std::string serial = "SN-0012/3456";
         radio.infoData.assign(text.begin(), text.end());
@@ -18,7 +18,7 @@ struct RadioInfoTest : LinkFixture {
 };
 
 TEST_F(RadioInfoTest, ReadsIdentityBlockAndVersionInOneConnection) {
-    ASSERT_TRUE(RunRadioInformation(link));
+    ASSERT_TRUE(runRadioInformation(link));
     const std::vector<Bytes> expected{
         bytesOf("PROGRAM"), {0x02}, {0x06}, bytesOf("NRK"), {0x06}, {'P'}, {0x06}, {0x45}};
     EXPECT_EQ(writes(), expected);
@@ -53,8 +53,8 @@ TEST_F(RadioInfoTest, ABadBlockIsAFailedReading) {
                 c.change(reply);
         };
         r.prompt.answers = {PromptAnswer::Retry};
-        r.link.SetDevicePath("/dev/fake");
-        EXPECT_TRUE(RunRadioInformation(r.link)) << c.what; // the retry reads it again
+        r.link.setDevicePath("/dev/fake");
+        EXPECT_TRUE(runRadioInformation(r.link)) << c.what; // the retry reads it again
         EXPECT_EQ(r.prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
         EXPECT_EQ(r.link.radioInfoText[0], 'A');
     }
@@ -66,7 +66,7 @@ TEST_F(RadioInfoTest, CancelEndsTheConnectionWithoutTheDialog) {
             r.clear();
     };
     prompt.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(RunRadioInformation(link));
+    EXPECT_FALSE(runRadioInformation(link));
     EXPECT_EQ(writes().back(), Bytes{0x45});
     EXPECT_FALSE(link.isOpen());
 }
@@ -78,7 +78,7 @@ TEST_F(RadioInfoTest, FailedIdentityRetriesTheHandshake) {
             r.clear();
     };
     prompt.answers = {PromptAnswer::Retry};
-    EXPECT_TRUE(RunRadioInformation(link));
+    EXPECT_TRUE(runRadioInformation(link));
     const auto w = writes();
     EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 2);
 }
@@ -86,7 +86,7 @@ TEST_F(RadioInfoTest, FailedIdentityRetriesTheHandshake) {
 TEST_F(RadioInfoTest, UnknownModelAbandonsAtOnce) {
     radio.identity[0] = 'Z';
     prompt.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(RunRadioInformation(link));
+    EXPECT_FALSE(runRadioInformation(link));
     const auto w = writes();
     EXPECT_EQ(w.back(), Bytes{0x45});
     EXPECT_EQ(std::count(w.begin(), w.end(), Bytes{0x45}), 1);

@@ -24,7 +24,7 @@ struct CountingUi : TestModeUi {
 
 struct TestModeTest : LinkFixture {
     TestModeTest() {
-        link.SetDevicePath("/dev/fake");
+        link.setDevicePath("/dev/fake");
         for (std::size_t i = 0; i < 128; ++i)
             g.image.setByte(layout::kTestFrequencies + i, static_cast<std::uint8_t>(i));
         radio.testChannels.assign(g.image.bytes().begin() + layout::kTestFrequencies,
@@ -39,7 +39,7 @@ TEST_F(TestModeTest, MatchingTestChannelsOpenTheDialog) {
     bool nakSeenDuringEntry = false;
     ui.during = [&] { nakSeenDuringEntry = g.flags.acceptNak; };
     radio.nakAfterTestChannel = true; // a NAK ends a test channel reading as well as an ACK
-    RunTestMode(link, ui);
+    runTestMode(link, ui);
     EXPECT_EQ(ui.runs, 1);
     EXPECT_EQ(ui.destroyed, 1);
     EXPECT_FALSE(nakSeenDuringEntry);
@@ -60,7 +60,7 @@ TEST_F(TestModeTest, MatchingTestChannelsOpenTheDialog) {
 TEST_F(TestModeTest, OneDifferingTestChannelByteReleasesTheRadioInstead) {
     radio.testChannels[77] ^= 0x01;
     prompt.answers = {PromptAnswer::Ok};
-    RunTestMode(link, ui);
+    runTestMode(link, ui);
     EXPECT_EQ(ui.runs, 0);
     EXPECT_TRUE(g.flags.testChannelsDiffer);
     EXPECT_EQ(writes().back(), Bytes{0x45});
@@ -78,7 +78,7 @@ TEST_F(TestModeTest, RetryReleasesTheRadioWaitsASecondAndStartsAgain) {
             reply.clear();
     };
     prompt.answers = {PromptAnswer::Retry};
-    RunTestMode(link, ui);
+    runTestMode(link, ui);
     EXPECT_EQ(ui.runs, 1);
     const auto w = writes();
     ASSERT_GE(w.size(), 3u);
@@ -103,7 +103,7 @@ TEST_F(TestModeTest, AFailureAmongTheTestChannelsNeverLeavesNakAccepted) {
             reply.clear();
     };
     prompt.answers = {PromptAnswer::Cancel};
-    RunTestMode(link, ui);
+    runTestMode(link, ui);
     EXPECT_EQ(ui.runs, 0);
     EXPECT_EQ(prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed});
     EXPECT_FALSE(g.flags.acceptNak);
@@ -116,26 +116,26 @@ TEST_F(TestModeTest, NakAnywhereElseIsAFailure) {
             reply = {0x15}; // the ACK after the tuning data
     };
     prompt.answers = {PromptAnswer::Cancel};
-    RunTestMode(link, ui);
+    runTestMode(link, ui);
     EXPECT_EQ(ui.runs, 0);
     EXPECT_EQ(prompt.asked.size(), 1u);
 }
 
 TEST_F(TestModeTest, DialogCommandsSendTheirBytes) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     radio.mode = FakeRadio::Mode::Tuning;
     TestModeSession s(link);
     const auto from = writes().size();
-    EXPECT_TRUE(s.SelectSignalling(3));
-    EXPECT_TRUE(s.TogglePtt());
+    EXPECT_TRUE(s.selectSignalling(3));
+    EXPECT_TRUE(s.togglePtt());
     EXPECT_TRUE(g.flags.pttOn);
     EXPECT_EQ(link.readTimeoutConstant(), 500u);
-    EXPECT_TRUE(s.SetWide()); // transmitting: the transmitter goes off first
+    EXPECT_TRUE(s.setWide()); // transmitting: the transmitter goes off first
     EXPECT_FALSE(g.flags.pttOn);
     EXPECT_TRUE(g.flags.wideSelected);
-    EXPECT_TRUE(s.SetNarrow());
-    EXPECT_TRUE(s.OpenTuningItem(0x61));
-    s.Close(3);
+    EXPECT_TRUE(s.setNarrow());
+    EXPECT_TRUE(s.openTuningItem(0x61));
+    s.close(3);
     const auto w = writes();
     const std::vector<Bytes> expected{{0x11, 3}, {0x08, 0x0D}, {0x08, 0x0E}, {0x46},    {0x47},
                                       {0x05},    {0x06},       {0x61, 0x0D}, {0x11, 3}, {0x45}};
@@ -150,21 +150,21 @@ TEST(TestModeSessionTest, EveryCommandButPttSwitchesTheTransmitterOffFirst) {
         std::vector<Bytes> sent; // after the transmitter is off
     };
     const std::vector<Case> cases = {
-        {"channel", [](TestModeSession& s) { s.SelectTestChannel(2); }, {{0x10, 2}, {0x06}}},
-        {"signalling", [](TestModeSession& s) { s.SelectSignalling(4); }, {{0x11, 4}}},
-        {"wide", [](TestModeSession& s) { s.SetWide(); }, {{0x46}}},
-        {"narrow", [](TestModeSession& s) { s.SetNarrow(); }, {{0x47}}},
+        {"channel", [](TestModeSession& s) { s.selectTestChannel(2); }, {{0x10, 2}, {0x06}}},
+        {"signalling", [](TestModeSession& s) { s.selectSignalling(4); }, {{0x11, 4}}},
+        {"wide", [](TestModeSession& s) { s.setWide(); }, {{0x46}}},
+        {"narrow", [](TestModeSession& s) { s.setNarrow(); }, {{0x47}}},
         {"tuning item",
-         [](TestModeSession& s) { s.OpenTuningItem(0x1C); },
+         [](TestModeSession& s) { s.openTuningItem(0x1C); },
          {{0x05}, {0x06}, {0x1C, 0x0D}}},
-        {"print", [](TestModeSession& s) { s.ReadTuningForPrint(); }, {{0x05}, {0x06}}},
-        {"close", [](TestModeSession& s) { s.Close(1); }, {{0x11, 1}, {0x45}}},
+        {"print", [](TestModeSession& s) { s.readTuningForPrint(); }, {{0x05}, {0x06}}},
+        {"close", [](TestModeSession& s) { s.close(1); }, {{0x11, 1}, {0x45}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkRig rig;
-        rig.link.SetDevicePath("/dev/fake");
-        ASSERT_EQ(rig.link.Open(), 1);
+        rig.link.setDevicePath("/dev/fake");
+        ASSERT_EQ(rig.link.open(), 1);
         rig.radio.mode = FakeRadio::Mode::Tuning;
         rig.g.flags.pttOn = true;
         TestModeSession s(rig.link);
@@ -180,32 +180,32 @@ TEST(TestModeSessionTest, EveryCommandButPttSwitchesTheTransmitterOffFirst) {
 }
 
 TEST_F(TestModeTest, PttWaitsEightHundredMillisecondsThenKeepsFiveHundred) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     const auto start = clock.now();
-    EXPECT_EQ(link.SetPtt(true), 1); // the radio is not in tuning mode: no answer
+    EXPECT_EQ(link.setPtt(true), 1); // the radio is not in tuning mode: no answer
     EXPECT_EQ(clock.now() - start, 800u);
     EXPECT_EQ(link.readTimeoutConstant(), 500u);
 }
 
 TEST_F(TestModeTest, CancelInsideTheDialogLosesTheLinkAndLaterFailuresAreNotAsked) {
-    ASSERT_EQ(link.Open(), 1); // the radio never answers
+    ASSERT_EQ(link.open(), 1); // the radio never answers
     TestModeSession s(link);
     prompt.answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
-    EXPECT_FALSE(s.SetWide());
+    EXPECT_FALSE(s.setWide());
     EXPECT_TRUE(s.closeRequested());
     EXPECT_TRUE(g.flags.linkLost);
     auto w = writes();
     EXPECT_EQ(std::count(w.begin(), w.end(), Bytes{0x46}), 2);
     EXPECT_EQ(w.back(), Bytes{0x45}); // Wide releases the radio before closing
     // Channel, signalling and PTT commands now count as done without a question.
-    EXPECT_TRUE(s.SelectTestChannel(2));
-    EXPECT_TRUE(s.SelectSignalling(2));
-    EXPECT_TRUE(s.TogglePtt());
+    EXPECT_TRUE(s.selectTestChannel(2));
+    EXPECT_TRUE(s.selectSignalling(2));
+    EXPECT_TRUE(s.togglePtt());
     EXPECT_EQ(prompt.asked.size(), 2u);
 }
 
 TEST_F(TestModeTest, TuningAdjustmentCommands) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     radio.mode = FakeRadio::Mode::Tuning;
     link.tuning.initial[54] = 0x31;
     const auto index = initialTuningIndex(kBatteryLevelItem);
@@ -213,11 +213,11 @@ TEST_F(TestModeTest, TuningAdjustmentCommands) {
     TuningAdjustment battery(link, kBatteryLevelItem, kBatteryLevelItem,
                              static_cast<std::uint8_t>(link.tuning.initial[*index]));
     const auto from = writes().size();
-    EXPECT_TRUE(battery.Ok(200));
-    EXPECT_TRUE(battery.Cancel());
+    EXPECT_TRUE(battery.ok(200));
+    EXPECT_TRUE(battery.cancel());
     std::uint8_t reading = 0;
-    EXPECT_EQ(battery.MeterTick(false, reading), TuningAdjustment::Tick::Idle);
-    EXPECT_EQ(battery.MeterTick(true, reading), TuningAdjustment::Tick::Reading);
+    EXPECT_EQ(battery.meterTick(false, reading), TuningAdjustment::Tick::Idle);
+    EXPECT_EQ(battery.meterTick(true, reading), TuningAdjustment::Tick::Reading);
     EXPECT_EQ(reading, 0x77);
     EXPECT_EQ(link.readTimeoutConstant(), 300u);
     const auto w = writes();
@@ -230,7 +230,7 @@ TEST_F(TestModeTest, TuningAdjustmentCommands) {
 }
 
 TEST_F(TestModeTest, AMissingAcknowledgementIsAskedAboutUntilTheUserGivesUp) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     radio.mode = FakeRadio::Mode::Tuning;
     int drops = 1;
     radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
@@ -241,30 +241,30 @@ TEST_F(TestModeTest, AMissingAcknowledgementIsAskedAboutUntilTheUserGivesUp) {
     };
     TuningAdjustment vox(link, kVox1Item, kVox1Item, 10);
     prompt.answers = {PromptAnswer::Retry};
-    EXPECT_TRUE(vox.SetValue(5)); // the second try is acknowledged
+    EXPECT_TRUE(vox.setValue(5)); // the second try is acknowledged
     auto w = writes();
     EXPECT_EQ(std::count(w.begin(), w.end(), Bytes({kVox1Item, 0x20, 5})), 2);
     drops = 1;
     prompt.answers = {PromptAnswer::Cancel};
     const auto start = clock.now();
-    EXPECT_FALSE(vox.SetValue(6));
+    EXPECT_FALSE(vox.setValue(6));
     EXPECT_GE(clock.now() - start, 300u); // the missing ACK took the 60-poll wait
     EXPECT_TRUE(vox.closeRequested());
     EXPECT_EQ(writes().back(), Bytes{0x45});
     radio.mode = FakeRadio::Mode::Idle;
-    EXPECT_FALSE(vox.SetValue(7)); // given up: not asked again
+    EXPECT_FALSE(vox.setValue(7)); // given up: not asked again
     EXPECT_EQ(prompt.asked.size(), 2u);
 }
 
 TEST_F(TestModeTest, AMissingMeterReadingStopsAndAsks) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     TuningAdjustment vox(link, kVox10Item, kVox10Item, 10);
     std::uint8_t reading = 0;
     const auto start = clock.now();
-    EXPECT_EQ(vox.MeterTick(true, reading), TuningAdjustment::Tick::Failed);
+    EXPECT_EQ(vox.meterTick(true, reading), TuningAdjustment::Tick::Failed);
     EXPECT_EQ(clock.now() - start, 300u);
     prompt.answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
-    EXPECT_TRUE(vox.MeterRetry());
-    EXPECT_FALSE(vox.MeterRetry());
+    EXPECT_TRUE(vox.meterRetry());
+    EXPECT_FALSE(vox.meterRetry());
     EXPECT_EQ(writes().back(), Bytes{0x45});
 }

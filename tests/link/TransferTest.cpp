@@ -50,9 +50,9 @@ bool isWriteFrame(const std::vector<std::uint8_t>& w) {
 } // namespace
 
 struct TransferTest : LinkFixture {
-    TransferTest() { link.SetDevicePath("/dev/fake"); }
-    int read() { return transfer.ReadImageFromRadio(progress); }
-    int write() { return transfer.WriteImageToRadio(progress); }
+    TransferTest() { link.setDevicePath("/dev/fake"); }
+    int read() { return transfer.readImageFromRadio(progress); }
+    int write() { return transfer.writeImageToRadio(progress); }
     Transfer transfer{link};
     RecordingProgress progress;
 };
@@ -127,7 +127,7 @@ TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
 }
 
 TEST_F(TransferTest, WaitForBytesWantsTheExactCount) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     struct Case {
         std::size_t waiting;
         int asked;
@@ -136,14 +136,14 @@ TEST_F(TransferTest, WaitForBytesWantsTheExactCount) {
     const Case cases[] = {
         {68, 68, true}, {69, 68, false}, {67, 68, false}, {1, 1, true}, {2, 1, false}};
     for (const auto& c : cases) {
-        link.PurgeReceive();
+        link.purgeReceive();
         device.deliver(Bytes(c.waiting, 0x57));
         const auto start = clock.now();
-        link.WaitForBytes(c.asked);
+        link.waitForBytes(c.asked);
         EXPECT_EQ(g.flags.dataReady, c.ready) << c.waiting;
         EXPECT_EQ(g.flags.replyTimedOut, !c.ready) << c.waiting;
         EXPECT_EQ(clock.now() - start, c.ready ? 0u : 300u) << c.waiting; // 60 polls of 5 ms
-        EXPECT_EQ(link.LastWaitingCount(), static_cast<int>(c.waiting));
+        EXPECT_EQ(link.lastWaitingCount(), static_cast<int>(c.waiting));
     }
 }
 
@@ -160,13 +160,13 @@ TEST_F(TransferTest, WaitBudgetCoversTwiceTheWireTimeAtSlowRates) {
         {"1200,N,8,2", 1, 60},
     };
     for (const auto& c : cases) {
-        link.SetLineSettings(c.settings);
-        EXPECT_EQ(link.WaitBudgetPolls(c.bytes), c.polls) << c.settings;
+        link.setLineSettings(c.settings);
+        EXPECT_EQ(link.waitBudgetPolls(c.bytes), c.polls) << c.settings;
     }
 }
 
 TEST_F(TransferTest, WaitAckTakesNakOnlyWhenAllowed) {
-    ASSERT_EQ(link.Open(), 1);
+    ASSERT_EQ(link.open(), 1);
     struct Case {
         std::vector<std::uint8_t> reply;
         bool acceptNak;
@@ -180,9 +180,9 @@ TEST_F(TransferTest, WaitAckTakesNakOnlyWhenAllowed) {
     for (const auto& c : cases) {
         g.flags.acceptNak = c.acceptNak;
         g.flags.ackMissing = false;
-        link.PurgeReceive();
+        link.purgeReceive();
         device.deliver(c.reply, 12);
-        EXPECT_EQ(link.WaitAck(), c.ack);
+        EXPECT_EQ(link.waitAck(), c.ack);
         EXPECT_EQ(g.flags.dataReady, c.ack);
         EXPECT_EQ(g.flags.ackMissing, c.missing);
     }
@@ -195,10 +195,10 @@ TEST_F(TransferTest, ReadAtTheSlowRatesCompletes) {
         r.radio.baud = baud;
         r.radio.style = FakeRadio::HandshakeStyle::SynThenAck;
         r.radio.image = radioPattern();
-        r.link.SetDevicePath("/dev/fake");
+        r.link.setDevicePath("/dev/fake");
         Transfer t(r.link);
         RecordingProgress p;
-        EXPECT_EQ(t.ReadImageFromRadio(p), 1) << baud;
+        EXPECT_EQ(t.readImageFromRadio(p), 1) << baud;
         EXPECT_TRUE(std::equal(t.receiveBuffer().begin(), t.receiveBuffer().end(),
                                r.radio.image.bytes().begin()));
     }
@@ -224,10 +224,10 @@ TEST_F(TransferTest, AFaultyReplyFailsTheReadAndCancelClosesTheConnection) {
         };
         const RadioImage before = r.g.image;
         r.prompt.answers = {PromptAnswer::Cancel};
-        r.link.SetDevicePath("/dev/fake");
+        r.link.setDevicePath("/dev/fake");
         Transfer t(r.link);
         RecordingProgress progress;
-        EXPECT_EQ(t.ReadImageFromRadio(progress), 0) << c.what;
+        EXPECT_EQ(t.readImageFromRadio(progress), 0) << c.what;
         EXPECT_EQ(r.prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
         const auto w = r.writes();
         EXPECT_EQ(w.back(), Bytes{0x45}) << c.what;

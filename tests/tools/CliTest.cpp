@@ -269,7 +269,7 @@ TEST_F(CliRun, ImportWritesTheResultOnlyWhenTheWholeListIsGood) {
     EXPECT_EQ(readBytes(path("a.dat")), before);
     RadioImage b;
     ASSERT_EQ(datafile::readDataFile(path("b.dat"), b), datafile::ReadResult::Ok);
-    EXPECT_EQ(CountUsedChannels(b), 1);
+    EXPECT_EQ(countUsedChannels(b), 1);
     EXPECT_EQ(b.word(layout::channelOffset(1) + layout::kChEncodeTone), 670);
 
     writeText(path("bad.csv"), "Location,Frequency\n2,446.05625\n17,446.00625\n3,4460\n");

@@ -60,18 +60,18 @@ int saveDataFile(CliEnvironment& env, const std::string& path, const RadioImage&
 // The link on the named port: COM<n> through the mapping and the present devices, or a path.
 void selectPort(SerialLink& link, const std::string& port, CliEnvironment& env) {
     if (isDevicePath(port)) {
-        link.SetDevicePath(port);
+        link.setDevicePath(port);
         return;
     }
-    link.SetPortResolver(
+    link.setPortResolver(
         [&env](int n) { return resolveComPort(n, env.portMapping, env.listDevices()); });
-    link.SetPortNumber(static_cast<std::uint8_t>(*parseComName(port)));
+    link.setPortNumber(static_cast<std::uint8_t>(*parseComName(port)));
 }
 
 struct Session {
     Session(const CliArgs& args, CliEnvironment& env)
         : prompt(env.err, args.retries, args.yes), link(env.device, env.clock, prompt, globals()) {
-        link.SetTextLookup(text);
+        link.setTextLookup(text);
         selectPort(link, args.port, env);
     }
     CliPrompt prompt;
@@ -82,7 +82,7 @@ int runRead(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;
-    if (transfer.ReadImageFromRadio(progress) != 1)
+    if (transfer.readImageFromRadio(progress) != 1)
         return fail(env, "nothing was read; " + args.output + " is unchanged");
     ImageWindows noWindows;
     applySuccessfulRead(globals(), transfer.receiveBuffer(), noWindows);
@@ -102,7 +102,7 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;
-    if (transfer.WriteImageToRadio(progress) != 1)
+    if (transfer.writeImageToRadio(progress) != 1)
         return fail(env, "the write did not complete");
     env.out << text(StrId::WriteComplete) << "\n";
     return kSuccess;
@@ -111,7 +111,7 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
 int runInfo(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     SerialLink& link = s.link;
-    if (!RunRadioInformation(link))
+    if (!runRadioInformation(link))
         return fail(env, "no radio information was read");
     env.out << label(StrId::ModelTypeLabel) << ": " << modelTypeText(link.radioModelCode) << "\n";
     env.out << label(StrId::FrequencyLabel) << ": " << frequencyText(link.radioTypeByte, text)

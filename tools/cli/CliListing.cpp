@@ -30,7 +30,7 @@ std::size_t displayWidth(const std::string& text) {
 }
 
 std::string frequencyAt(const RadioImage& image, std::size_t offset) {
-    return FormatFrequency(ReadFrequencyBytes(image, offset));
+    return formatFrequency(readFrequencyBytes(image, offset));
 }
 
 void printChannels(std::ostream& out, const RadioImage& source) {

@@ -67,10 +67,10 @@ int runExportCsv(const CliArgs& args, CliEnvironment& env) {
     const std::string output =
         args.output.empty() ? std::filesystem::path(args.file).replace_extension(".csv").string()
                             : args.output;
-    const std::string csv = ExportChannelsCsv(*image);
+    const std::string csv = exportChannelsCsv(*image);
     if (!writeBytes(env, output, {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()}))
         return kFailure;
-    env.out << "wrote " << CountUsedChannels(*image) << " channels to " << output << "\n";
+    env.out << "wrote " << countUsedChannels(*image) << " channels to " << output << "\n";
     return kSuccess;
 }
 
@@ -84,10 +84,10 @@ int runImportCsv(const CliArgs& args, CliEnvironment& env) {
     if (!image)
         return kFailure;
     const std::string output = args.output.empty() ? args.into : args.output;
-    const CsvImportResult result = ImportChannelsCsv(*csv, *image, narrowStepsOf(*image));
+    const CsvImportResult result = importChannelsCsv(*csv, *image, narrowStepsOf(*image));
     if (!result.imported()) {
         for (const CsvProblem& problem : result.problems)
-            env.err << args.file << ": " << FormatCsvProblem(problem, &text) << "\n";
+            env.err << args.file << ": " << formatCsvProblem(problem, &text) << "\n";
         complain(env, args.file + " was not imported; " + output + " is unchanged");
         return kFailure;
     }
@@ -103,7 +103,7 @@ int runDiff(const CliArgs& args, CliEnvironment& env) {
     const auto b = readImage(env, args.secondFile);
     if (!a || !b)
         return kDiffTrouble;
-    const auto lines = feature::DiffImages(*a, *b, [](StringId id) { return label(id); });
+    const auto lines = feature::diffImages(*a, *b, [](StringId id) { return label(id); });
     if (lines.empty()) {
         env.out << text(StrId::DiffNoDifferences) << "\n";
         return kDiffEqual;

@@ -94,7 +94,7 @@ void ChannelEditView::createFields() {
 void ChannelEditView::connectFields() {
     connect(number_, &QLineEdit::editingFinished, this, &ChannelEditView::commitChannelNumber);
     connect(spin_, &SpinButtons::stepped, this, [this](int, int direction) {
-        form_.StepChannel(direction);
+        form_.stepChannel(direction);
         showChannel();
         refreshChannelRow(form_.channel());
     });
@@ -104,11 +104,11 @@ void ChannelEditView::connectFields() {
         connect(list, &QComboBox::activated, this,
                 [this, list](int index) { commitTone(list, list->itemText(index)); });
     connect(beatShift_, &QCheckBox::clicked, this,
-            [this](bool on) { afterCommit(form_.SetBeatShift(on)); });
+            [this](bool on) { afterCommit(form_.setBeatShift(on)); });
     connect(compander_, &QCheckBox::clicked, this,
-            [this](bool on) { afterCommit(form_.SetCompander(on)); });
+            [this](bool on) { afterCommit(form_.setCompander(on)); });
     connect(bitmapB_, &QComboBox::activated, this,
-            [this](int index) { afterCommit(form_.CommitBitmapB(index)); });
+            [this](int index) { afterCommit(form_.commitBitmapB(index)); });
 }
 
 void ChannelEditView::showChannel() {
@@ -161,7 +161,7 @@ void ChannelEditView::commitChannelNumber() {
         return;
     number_->setModified(false);
     std::string text = number_->text().toStdString();
-    form_.CommitChannelNumber(text);
+    form_.commitChannelNumber(text);
     showChannel();
     refreshChannelRow(form_.channel());
 }
@@ -170,14 +170,14 @@ void ChannelEditView::commitFrequency(QComboBox* list) {
     if (filling_ || list->currentText() == list->property("shownText").toString())
         return;
     const std::string text = list->currentText().toStdString();
-    afterCommit(list == receive_ ? form_.CommitReceive(text) : form_.CommitTransmit(text));
+    afterCommit(list == receive_ ? form_.commitReceive(text) : form_.commitTransmit(text));
 }
 
 void ChannelEditView::commitTone(QComboBox* list, const QString& text) {
     if (filling_ || text == list->property("shownText").toString())
         return;
     const std::string entry = text.toStdString();
-    afterCommit(list == decode_ ? form_.CommitDecodeTone(entry) : form_.CommitEncodeTone(entry));
+    afterCommit(list == decode_ ? form_.commitDecodeTone(entry) : form_.commitEncodeTone(entry));
 }
 
 void ChannelEditView::afterCommit(bool changed) {

@@ -116,7 +116,7 @@ void ChannelInfoView::createOverlays() {
     connect(toneList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (filling_ || index < 0 || !toneList_->isVisible())
             return;
-        if (form_.ToneSelectionChanged(toneList_->itemText(index).toStdString()))
+        if (form_.toneSelectionChanged(toneList_->itemText(index).toStdString()))
             showSelectedChannelInEditWindow();
     });
     connect(flagList_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -192,7 +192,7 @@ QWidget* ChannelInfoView::openOverlay() const {
 void ChannelInfoView::openCellEditor(int row, int column) {
     if (openOverlay())
         commitOverlay(true);
-    const CellEditor editor = form_.OpenCellEditor(row, column);
+    const CellEditor editor = form_.openCellEditor(row, column);
     if (editor.kind == CellEditor::Kind::None)
         return;
     grid_->setCurrentCell(editor.row, editor.column);
@@ -212,7 +212,7 @@ void ChannelInfoView::openCellEditor(int row, int column) {
     // The tone goes in before the list takes the focus, which selects the list's text.
     if (list == toneList_)
         showToneInList(toneList_, editor.selectedIndex, fromStd(editor.text));
-    grid_->ShowListOverCellByIndex(list, editor.selectedIndex, true);
+    grid_->showListOverCellByIndex(list, editor.selectedIndex, true);
     filling_ = false;
     if (editor.channelChanged)
         afterChannelChange();
@@ -230,13 +230,13 @@ void ChannelInfoView::commitOverlay(bool closing) {
     committing_ = true;
     bool changed = false;
     if (overlay == frequencyList_) {
-        changed = form_.CommitFrequency(frequencyList_->currentText().toStdString());
+        changed = form_.commitFrequency(frequencyList_->currentText().toStdString());
     } else if (overlay == toneList_) {
-        changed = form_.CommitTone(toneList_->currentText().toStdString());
+        changed = form_.commitTone(toneList_->currentText().toStdString());
     } else {
         const QVariant code = flagList_->currentData();
         if (code.isValid())
-            changed = form_.CommitFlag(overlayColumn_, code.toInt());
+            changed = form_.commitFlag(overlayColumn_, code.toInt());
     }
     if (closing)
         closeOverlay();
@@ -249,7 +249,7 @@ void ChannelInfoView::commitOverlay(bool closing) {
 void ChannelInfoView::closeOverlay() {
     if (QWidget* overlay = openOverlay()) {
         filling_ = true;
-        grid_->HideEditor(overlay, true);
+        grid_->hideEditor(overlay, true);
         filling_ = false;
     }
 }
@@ -305,11 +305,11 @@ bool ChannelInfoView::handleGridKey(QKeyEvent& key) {
         openCellEditor(grid_->currentRow(), grid_->currentCol());
         return true;
     }
-    if (grid_->WrapArrowKeys(key.key(), kLastRow, ChannelInfoForm::kLastDataColumn))
+    if (grid_->wrapArrowKeys(key.key(), kLastRow, ChannelInfoForm::kLastDataColumn))
         return true;
     const QString text = key.text();
     if (grid_->currentCol() == 2 && text.size() == 1 && text[0].unicode() > 32) {
-        const char32_t accepted = ToneInputCharacter(text[0].unicode());
+        const char32_t accepted = toneInputCharacter(text[0].unicode());
         openCellEditor(grid_->currentRow(), 2);
         if (accepted != 0 && toneList_->isVisible()) {
             toneList_->setEditText(QString(QChar(static_cast<char16_t>(accepted))));
@@ -331,7 +331,7 @@ bool ChannelInfoView::handleOverlayKey(QWidget* overlay, const QKeyEvent& key) {
 void ChannelInfoView::copyChannel() {
     if (openOverlay())
         commitOverlay(true);
-    if (!form_.RequestCopy())
+    if (!form_.requestCopy())
         return;
     ChannelCopyDialog dialog(window());
     dialog.exec();
@@ -341,7 +341,7 @@ void ChannelInfoView::copyChannel() {
 void ChannelInfoView::insertOrDelete(bool insert) {
     if (openOverlay())
         commitOverlay(true);
-    const bool changed = insert ? form_.InsertChannel() : form_.DeleteChannel();
+    const bool changed = insert ? form_.insertChannel() : form_.deleteChannel();
     if (!changed)
         return;
     refreshTable();

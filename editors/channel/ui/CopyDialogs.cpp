@@ -81,12 +81,12 @@ ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
     connect(help_, &QPushButton::clicked, this, [] { showHelp(kDestinationId); });
     connect(destination_, &QLineEdit::editingFinished, this, [this] {
         std::string typed = destination_->text().toStdString();
-        form_.CommitDestination(typed);
+        form_.commitDestination(typed);
         destination_->setText(QString::fromStdString(typed));
     });
     connect(spin_, &SpinButtons::stepped, this, [this](int, int direction) {
         const std::string typed = destination_->text().toStdString();
-        destination_->setText(QString::fromStdString(form_.StepDestination(typed, direction)));
+        destination_->setText(QString::fromStdString(form_.stepDestination(typed, direction)));
     });
     for (QWidget* w : {static_cast<QWidget*>(destination_), static_cast<QWidget*>(copy_),
                        static_cast<QWidget*>(close_), static_cast<QWidget*>(help_)})
@@ -97,9 +97,9 @@ ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
 
 void ChannelCopyDialog::copy() {
     std::string typed = destination_->text().toStdString();
-    form_.CommitDestination(typed);
+    form_.commitDestination(typed);
     destination_->setText(QString::fromStdString(typed));
-    const int result = form_.Copy();
+    const int result = form_.copy();
     if (result == 1) {
         refreshAllChannelWindows();
         if (ChannelInfoView* info = channelInfoView())
@@ -159,7 +159,7 @@ FrequencyCopyDialog::FrequencyCopyDialog(QWidget* parent)
 }
 
 void FrequencyCopyDialog::commit() {
-    form_.Commit(edit_->text().toStdString());
+    form_.commit(edit_->text().toStdString());
     refreshChannelRow(channelEditorState().selectedChannel);
     accept();
 }
@@ -199,7 +199,7 @@ QtDqtCopyDialog::QtDqtCopyDialog(QWidget* parent)
 }
 
 void QtDqtCopyDialog::commit() {
-    form_.Commit(list_->currentText().toStdString());
+    form_.commit(list_->currentText().toStdString());
     refreshChannelRow(channelEditorState().selectedChannel);
     if (channelEditorState().copyOpenedFromEdit)
         refreshAllChannelWindows();

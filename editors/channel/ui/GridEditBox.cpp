@@ -34,7 +34,7 @@ bool GridEditBox::isOpen() const {
 }
 
 void GridEditBox::open(const QString& text) {
-    grid_->ShowEditorOverCell(edit_, text, true);
+    grid_->showEditorOverCell(edit_, text, true);
 }
 
 void GridEditBox::commit(bool moveRight) {
@@ -44,7 +44,7 @@ void GridEditBox::commit(bool moveRight) {
     const int row = grid_->currentRow();
     const int col = grid_->currentCol();
     const QString shown = commit_(row, col, edit_->text());
-    grid_->HideEditor(edit_, true);
+    grid_->hideEditor(edit_, true);
     grid_->setText(row, col, shown);
     grid_->table()->setFocus(Qt::OtherFocusReason);
     busy_ = false;
@@ -61,7 +61,7 @@ void GridEditBox::cancel() {
         return;
     busy_ = true;
     const QString kept = grid_->keptText();
-    grid_->HideEditor(edit_, true);
+    grid_->hideEditor(edit_, true);
     grid_->setText(grid_->currentRow(), grid_->currentCol(), kept);
     grid_->table()->setFocus(Qt::OtherFocusReason);
     busy_ = false;
@@ -88,7 +88,7 @@ bool GridEditBox::gridKey(const QKeyEvent& key) {
         open(grid_->text(grid_->currentRow(), grid_->currentCol()));
         return true;
     }
-    if (grid_->WrapArrowKeys(key.key(), options_.lastRow, options_.lastCol))
+    if (grid_->wrapArrowKeys(key.key(), options_.lastRow, options_.lastCol))
         return true;
     const QString text = key.text();
     if (text.size() == 1 && text[0].unicode() >= 33 && text[0].unicode() < 0x7F &&

@@ -89,12 +89,12 @@ void QtDqtTableDialog::editEntry(int row, int col) {
     if (list_->isVisible())
         commitEntry();
     grid_->setCurrentCell(row, col);
-    const TableEntryEditor editor = form_.EditTableEntry(row, col);
+    const TableEntryEditor editor = form_.editTableEntry(row, col);
     if (!editor.open)
         return;
     // The tone goes in before the list takes the focus, which selects the list's text.
     showToneInList(list_, editor.selectedIndex, fromStd(editor.text));
-    grid_->ShowListOverCellByIndex(list_, editor.selectedIndex, true);
+    grid_->showListOverCellByIndex(list_, editor.selectedIndex, true);
 }
 
 void QtDqtTableDialog::commitEntry() {
@@ -103,8 +103,8 @@ void QtDqtTableDialog::commitEntry() {
     busy_ = true;
     const int row = grid_->currentRow();
     const TableEntryCommit result =
-        form_.CommitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
-    grid_->HideEditor(list_, true);
+        form_.commitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
+    grid_->hideEditor(list_, true);
     grid_->setText(row, grid_->currentCol(), fromStd(result.cellText));
     grid_->table()->setFocus(Qt::OtherFocusReason);
     busy_ = false;
@@ -118,8 +118,8 @@ void QtDqtTableDialog::cancelEntry() {
     if (!list_->isVisible())
         return;
     busy_ = true;
-    form_.CancelTableEntry();
-    grid_->HideEditor(list_, true);
+    form_.cancelTableEntry();
+    grid_->hideEditor(list_, true);
     grid_->setText(grid_->currentRow(), grid_->currentCol(), grid_->keptText());
     grid_->table()->setFocus(Qt::OtherFocusReason);
     busy_ = false;
@@ -157,7 +157,7 @@ bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
         editEntry(grid_->currentRow(), grid_->currentCol());
         return true;
     } else if (watched == grid_->table() &&
-               grid_->WrapArrowKeys(key.key(), QtDqtTableForm::kRows - 1, 1)) {
+               grid_->wrapArrowKeys(key.key(), QtDqtTableForm::kRows - 1, 1)) {
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -270,7 +270,7 @@ void TableGrid::ensureVisible(int row, int col) {
         table_->scrollToItem(table_->item(row - 1, std::max(1, col) - 1));
 }
 
-QRect TableGrid::CellRect() const {
+QRect TableGrid::cellRect() const {
     if (currentRow_ < 1 || currentCol_ < 1)
         return {};
     const QRect inViewport =
@@ -292,36 +292,36 @@ bool TableGrid::placeOverCell(QWidget* overlay, const QRect& rect, bool focus) {
     return true;
 }
 
-bool TableGrid::ShowEditorOverCell(QLineEdit* editor, const QString& text, bool focus) {
+bool TableGrid::showEditorOverCell(QLineEdit* editor, const QString& text, bool focus) {
     if (currentRow_ < 1 || currentCol_ < 1)
         return false;
     editor->setText(text);
     editor->selectAll();
-    return placeOverCell(editor, CellRect().adjusted(kInset, kInset, -kInset, -kInset), focus);
+    return placeOverCell(editor, cellRect().adjusted(kInset, kInset, -kInset, -kInset), focus);
 }
 
-bool TableGrid::ShowListOverCell(QComboBox* list, const QString& text, bool focus) {
+bool TableGrid::showListOverCell(QComboBox* list, const QString& text, bool focus) {
     if (currentRow_ < 1 || currentCol_ < 1)
         return false;
     const int index = list->findText(text, Qt::MatchExactly);
     list->setCurrentIndex(index);
     if (index < 0 && list->isEditable())
         list->setEditText(text);
-    return ShowListOverCellByIndex(list, index, focus);
+    return showListOverCellByIndex(list, index, focus);
 }
 
-bool TableGrid::ShowListOverCellByIndex(QComboBox* list, int index, bool focus) {
+bool TableGrid::showListOverCellByIndex(QComboBox* list, int index, bool focus) {
     if (currentRow_ < 1 || currentCol_ < 1)
         return false;
     if (index >= 0 || !list->isEditable())
         list->setCurrentIndex(index);
-    QRect rect = CellRect().adjusted(kInset, kInset, -kInset, -kInset);
+    QRect rect = cellRect().adjusted(kInset, kInset, -kInset, -kInset);
     // A list needs its own height to show its text; it may reach over the next row.
     rect.setHeight(std::max(rect.height(), list->minimumSizeHint().height()));
     return placeOverCell(list, rect, focus);
 }
 
-void TableGrid::HideEditor(QWidget* editor, bool clear) {
+void TableGrid::hideEditor(QWidget* editor, bool clear) {
     const bool hadFocus = editor->hasFocus() || editor->isAncestorOf(QApplication::focusWidget());
     editor->hide();
     if (clear) {
@@ -338,11 +338,11 @@ void TableGrid::HideEditor(QWidget* editor, bool clear) {
         table_->setFocus(Qt::OtherFocusReason);
 }
 
-bool TableGrid::WrapArrowKeys(int key, int lastRow, int lastCol) {
+bool TableGrid::wrapArrowKeys(int key, int lastRow, int lastCol) {
     if (key != Qt::Key_Left && key != Qt::Key_Right)
         return false;
     const auto to =
-        WrapArrowKey(key == Qt::Key_Right, {currentRow_, currentCol_}, lastRow, lastCol);
+        wrapArrowKey(key == Qt::Key_Right, {currentRow_, currentCol_}, lastRow, lastCol);
     if (!to)
         return false;
     setCurrentCell(to->row, to->column);

@@ -2,7 +2,7 @@
 // The grid of the table editors: rows and columns of text cells with a fixed header row 0 and
 // a fixed header column 0, sizes in twips, a current cell and click and scroll notifications.
 // Cells are never edited in place: the editors lay an edit box or a drop-down list over the
-// current cell (ShowEditorOverCell, ShowListOverCell) and rebuild the cell's text afterwards.
+// current cell (showEditorOverCell, showListOverCell) and rebuild the cell's text afterwards.
 //
 // Row 0 is the table's column header, column 0 its row header, cell (0, 0) the corner; rows
 // and columns count from 0 as in the editors' tables, so cell (r, c) with r, c >= 1 is a data
@@ -76,20 +76,20 @@ public:
     void ensureVisible(int row, int col);
 
     // The current cell in the parent's coordinates, inflated by 2 pixels each way.
-    QRect CellRect() const;
+    QRect cellRect() const;
     // Lays the edit box over the current cell with `text` selected; false (nothing shown) on
     // the header row or column. The cell's text is kept (keptText) and the cell emptied.
-    bool ShowEditorOverCell(QLineEdit* editor, const QString& text, bool focus);
+    bool showEditorOverCell(QLineEdit* editor, const QString& text, bool focus);
     // The same for a drop-down list: the entry equal to `text` is selected, else none (and an
     // editable list gets `text` typed in).
-    bool ShowListOverCell(QComboBox* list, const QString& text, bool focus);
-    bool ShowListOverCellByIndex(QComboBox* list, int index, bool focus);
+    bool showListOverCell(QComboBox* list, const QString& text, bool focus);
+    bool showListOverCellByIndex(QComboBox* list, int index, bool focus);
     // Hides the overlay (optionally emptying it) and gives the focus back to the grid.
-    void HideEditor(QWidget* editor, bool clear);
+    void hideEditor(QWidget* editor, bool clear);
     const QString& keptText() const { return kept_; }
     // Right arrow in the last column to column 1 of the next row, Left arrow in column 1 to the
     // last column of the previous row (never past the first or last row). True when it wrapped.
-    bool WrapArrowKeys(int key, int lastRow, int lastCol);
+    bool wrapArrowKeys(int key, int lastRow, int lastCol);
 
 signals:
     void clicked(int row, int col);

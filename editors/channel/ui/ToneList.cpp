@@ -26,7 +26,7 @@ void ToneEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const char32_t accepted = ToneInputCharacter(typed);
+    const char32_t accepted = toneInputCharacter(typed);
     if (accepted != 0)
         insert(QString(QChar(static_cast<char16_t>(accepted))));
     event->accept();

@@ -83,7 +83,7 @@ void CellGrid::openEditor(const QString& text) {
     editor_->setMode(def.mode);
     editor_->setMaxLength(def.limit > 0 ? def.limit : 32767);
     editor_->setFont(def.fixedPitch ? fixedPitchFont() : font());
-    grid_->ShowEditorOverCell(editor_, text, true);
+    grid_->showEditorOverCell(editor_, text, true);
     editor_->deselect();
     editor_->end(false);
 }
@@ -92,7 +92,7 @@ void CellGrid::closeEditor(bool restore) {
     closing_ = true;
     if (restore)
         grid_->setText(editRow_ + 1, editColumn_, grid_->keptText());
-    grid_->HideEditor(editor_, true);
+    grid_->hideEditor(editor_, true);
     closing_ = false;
 }
 

@@ -64,7 +64,7 @@ void ChannelCsvCommandsTest::cleanup() {
 }
 
 void ChannelCsvCommandsTest::exportWritesTheChannelListWhereTheUserChose() {
-    ClearChannel(globals().image, 4);
+    clearChannel(globals().image, 4);
     markSaved(globals());
     QString proposed;
     QStringList filters;
@@ -91,7 +91,7 @@ void ChannelCsvCommandsTest::exportWritesTheChannelListWhereTheUserChose() {
     QVERIFY(choose.done());
     QFile f(path("plan.csv"));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll().toStdString(), ExportChannelsCsv(globals().image));
+    QCOMPARE(f.readAll().toStdString(), exportChannelsCsv(globals().image));
     QVERIFY(!hasUnsavedChanges(globals()));
 }
 
@@ -103,8 +103,8 @@ void ChannelCsvCommandsTest::importReplacesTheChannelsAndMarksTheImageChanged() 
     script.chooseFile(path("plan.csv"));
     frame_->action(cmd::FileImportCsv)->trigger(); // the menu entry
     QVERIFY(script.done());
-    QCOMPARE(CountUsedChannels(globals().image), 2);
-    QVERIFY(!IsChannelEmpty(globals().image, 1) && !IsChannelEmpty(globals().image, 8));
+    QCOMPARE(countUsedChannels(globals().image), 2);
+    QVERIFY(!isChannelEmpty(globals().image, 1) && !isChannelEmpty(globals().image, 8));
     QVERIFY(hasUnsavedChanges(globals()));
     QTRY_VERIFY(frame_->openEditorOf(cmd::ChannelInformation));
     QTRY_COMPARE(frame_->openEditorCount(), 1); // the key editor was closed

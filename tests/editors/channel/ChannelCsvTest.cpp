@@ -22,10 +22,10 @@ constexpr ToneWord qt(int tenths) {
     return static_cast<ToneWord>(tenths);
 }
 constexpr ToneWord dqtN(unsigned octal) {
-    return MakeDqtWord(octal, false);
+    return makeDqtWord(octal, false);
 }
 constexpr ToneWord dqtI(unsigned octal) {
-    return MakeDqtWord(octal, true);
+    return makeDqtWord(octal, true);
 }
 
 struct Channel {
@@ -45,31 +45,31 @@ std::size_t at(int channel, std::size_t field) {
 void setChannel(RadioImage& image, int ch, const Channel& c) {
     FrequencyBytes rx{0xFF, 0xFF, 0xFF, 0xFF};
     FrequencyBytes tx{0xFF, 0xFF, 0xFF, 0xFF};
-    const int step = ParseFrequency(c.rx, rx, false);
+    const int step = parseFrequency(c.rx, rx, false);
     if (!c.tx.empty())
-        ParseFrequency(c.tx, tx, false);
-    WriteFrequencyBytes(image, at(ch, layout::kChRxFreq), rx);
-    WriteFrequencyBytes(image, at(ch, layout::kChTxFreq), tx);
+        parseFrequency(c.tx, tx, false);
+    writeFrequencyBytes(image, at(ch, layout::kChRxFreq), rx);
+    writeFrequencyBytes(image, at(ch, layout::kChTxFreq), tx);
     image.setWord(at(ch, layout::kChDecodeTone), c.decode);
     image.setWord(at(ch, layout::kChEncodeTone), c.encode);
     image.setByte(at(ch, layout::kChFlags12), c.compander ? 0x01 : 0x00);
     image.setByte(at(ch, layout::kChFlags13), c.beatShift ? 0x40 : 0x00);
     image.setByte(at(ch, layout::kChSteps), static_cast<std::uint8_t>(step << 6 | step << 4));
     image.setByte(at(ch, layout::kChTableIndex), 0);
-    SetChannelBit(image, layout::kBitmapA, ch, true);
-    SetBitmapB(image, ch, c.scanAdd ? 1 : 0);
+    setChannelBit(image, layout::kBitmapA, ch, true);
+    setBitmapB(image, ch, c.scanAdd ? 1 : 0);
 }
 
 RadioImage emptyChannelImage() {
     RadioImage image = defaultChannelImage();
     for (int ch = 0; ch < layout::kChannelCount; ++ch)
-        ClearChannel(image, ch);
+        clearChannel(image, ch);
     return image;
 }
 
 // The exported rows as column name -> value maps.
 std::vector<std::map<std::string, std::string>> exportedRows(const RadioImage& image) {
-    const auto records = csv::read(ExportChannelsCsv(image));
+    const auto records = csv::read(exportChannelsCsv(image));
     std::vector<std::map<std::string, std::string>> rows;
     for (std::size_t r = 1; r < records.size(); ++r) {
         std::map<std::string, std::string> row;
@@ -101,7 +101,7 @@ void PrintTo(const CsvProblem& p, std::ostream* os) {
 
 TEST(ChannelCsvExport, DefaultImageMatchesTheHandWrittenFile) {
     const auto expected = test::readBytes(test::testDataPath("default_channels.csv"));
-    EXPECT_EQ(ExportChannelsCsv(defaultChannelImage()),
+    EXPECT_EQ(exportChannelsCsv(defaultChannelImage()),
               std::string(expected.begin(), expected.end()));
 }
 
@@ -150,7 +150,7 @@ TEST(ChannelCsvExport, ToneAndDuplexColumnsFollowTheChannel) {
 
 TEST(ChannelCsvExport, WritesOnlyChannelsInUse) {
     RadioImage image = emptyChannelImage();
-    EXPECT_EQ(ExportChannelsCsv(image),
+    EXPECT_EQ(exportChannelsCsv(image),
               std::string(kHeader.substr(0, kHeader.size() - 1)) + "\r\n");
     setChannel(image, 15, {"446.09375", "446.09375"});
     setChannel(image, 2, {"446.03125", "446.03125"});
@@ -174,33 +174,33 @@ TEST(ChannelCsvRoundTrip, ExportThenImportGivesBackTheChannelFields) {
     };
     RadioImage source = defaultChannelImage();
     for (int ch = 0; ch < layout::kChannelCount; ++ch)
-        ClearChannel(source, ch);
+        clearChannel(source, ch);
     for (std::size_t i = 0; i < channels.size(); ++i)
         setChannel(source, static_cast<int>(2 * i), channels[i]);
 
     RadioImage target = defaultChannelImage();
     target.setByte(0x300, 'M'); // something outside the channels that must stay
     const RadioImage before = target;
-    const auto result = ImportChannelsCsv(ExportChannelsCsv(source), target, false);
-    ASSERT_TRUE(result.imported()) << FormatCsvProblem(result.problems[0], &idText);
+    const auto result = importChannelsCsv(exportChannelsCsv(source), target, false);
+    ASSERT_TRUE(result.imported()) << formatCsvProblem(result.problems[0], &idText);
     EXPECT_EQ(result.channels, static_cast<int>(channels.size()));
 
     for (int ch = 0; ch < layout::kChannelCount; ++ch) {
         SCOPED_TRACE(ch);
-        EXPECT_EQ(IsChannelEmpty(target, ch), IsChannelEmpty(source, ch));
-        EXPECT_EQ(GetChannelBit(target, layout::kBitmapA, ch), !IsChannelEmpty(source, ch));
-        if (IsChannelEmpty(source, ch))
+        EXPECT_EQ(isChannelEmpty(target, ch), isChannelEmpty(source, ch));
+        EXPECT_EQ(getChannelBit(target, layout::kBitmapA, ch), !isChannelEmpty(source, ch));
+        if (isChannelEmpty(source, ch))
             continue;
         for (std::size_t field : {layout::kChRxFreq, layout::kChTxFreq})
-            EXPECT_EQ(ReadFrequencyBytes(target, at(ch, field)),
-                      ReadFrequencyBytes(source, at(ch, field)));
+            EXPECT_EQ(readFrequencyBytes(target, at(ch, field)),
+                      readFrequencyBytes(source, at(ch, field)));
         for (std::size_t field : {layout::kChDecodeTone, layout::kChEncodeTone})
             EXPECT_EQ(target.word(at(ch, field)), source.word(at(ch, field)));
         EXPECT_EQ(target.byte(at(ch, layout::kChSteps)) & 0xF0,
                   source.byte(at(ch, layout::kChSteps)) & 0xF0);
         EXPECT_EQ(target.byte(at(ch, layout::kChFlags12)) & 0x01, source.byte(at(ch, 12)) & 0x01);
         EXPECT_EQ(target.byte(at(ch, layout::kChFlags13)) & 0x40, source.byte(at(ch, 13)) & 0x40);
-        EXPECT_EQ(GetBitmapB(target, ch), GetBitmapB(source, ch));
+        EXPECT_EQ(getBitmapB(target, ch), getBitmapB(source, ch));
     }
     for (std::size_t offset : test::differingOffsets(before, target)) {
         const bool channelArea = offset >= layout::kChannelBase && offset < layout::kChannelEnd;
@@ -208,7 +208,7 @@ TEST(ChannelCsvRoundTrip, ExportThenImportGivesBackTheChannelFields) {
         EXPECT_TRUE(channelArea || bitmaps) << "offset 0x" << std::hex << offset;
     }
     // A second round gives the same text.
-    EXPECT_EQ(ExportChannelsCsv(target), ExportChannelsCsv(source));
+    EXPECT_EQ(exportChannelsCsv(target), exportChannelsCsv(source));
 }
 
 TEST(ChannelCsvImport, NewChannelsTakeTheNewChannelDefaultsAndTheTableEntry) {
@@ -216,7 +216,7 @@ TEST(ChannelCsvImport, NewChannelsTakeTheNewChannelDefaultsAndTheTableEntry) {
     const std::string text = std::string(kHeader) +
                              "3,,446.006250,,0.000000,TSQL,94.8,94.8,023,NN,023,,NFM,6.25,,,,,,,\n"
                              "4,,446.018750,,0.000000,Tone,94.8,,,,,,,,,,,,,,\n";
-    ASSERT_TRUE(ImportChannelsCsv(text, image, false).imported());
+    ASSERT_TRUE(importChannelsCsv(text, image, false).imported());
     // Channel 3: 94.8 Hz both ways is table entry 10; byte 12 cleared, byte 13 bits 4-6 cleared.
     EXPECT_EQ(image.byte(at(2, layout::kChTableIndex)), 10);
     EXPECT_EQ(image.byte(at(2, layout::kChFlags12)), 0x00);
@@ -230,12 +230,12 @@ TEST(ChannelCsvImport, NewChannelsTakeTheNewChannelDefaultsAndTheTableEntry) {
 
 TEST(ChannelCsvImport, EmptiesTheChannelsTheFileDoesNotName) {
     RadioImage image = defaultChannelImage();
-    const auto result = ImportChannelsCsv("Location,Frequency\n16,446.09375\n", image, false);
+    const auto result = importChannelsCsv("Location,Frequency\n16,446.09375\n", image, false);
     ASSERT_TRUE(result.imported());
-    EXPECT_EQ(CountUsedChannels(image), 1);
-    EXPECT_FALSE(IsChannelEmpty(image, 15));
-    EXPECT_FALSE(GetChannelBit(image, layout::kBitmapA, 0));
-    EXPECT_TRUE(GetChannelBit(image, layout::kBitmapA, 15));
+    EXPECT_EQ(countUsedChannels(image), 1);
+    EXPECT_FALSE(isChannelEmpty(image, 15));
+    EXPECT_FALSE(getChannelBit(image, layout::kBitmapA, 0));
+    EXPECT_TRUE(getChannelBit(image, layout::kBitmapA, 15));
 }
 
 // Files written by other tools and by spreadsheets.
@@ -285,11 +285,11 @@ TEST(ChannelCsvImport, ReadsFilesOfOtherTools) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RadioImage image = defaultChannelImage();
-        const auto result = ImportChannelsCsv(c.text, image, false);
-        ASSERT_TRUE(result.imported()) << FormatCsvProblem(result.problems[0], &idText);
-        EXPECT_EQ(FormatFrequency(ReadFrequencyBytes(image, at(c.channel, layout::kChRxFreq))),
+        const auto result = importChannelsCsv(c.text, image, false);
+        ASSERT_TRUE(result.imported()) << formatCsvProblem(result.problems[0], &idText);
+        EXPECT_EQ(formatFrequency(readFrequencyBytes(image, at(c.channel, layout::kChRxFreq))),
                   c.rx);
-        EXPECT_EQ(FormatFrequency(ReadFrequencyBytes(image, at(c.channel, layout::kChTxFreq))),
+        EXPECT_EQ(formatFrequency(readFrequencyBytes(image, at(c.channel, layout::kChTxFreq))),
                   c.tx);
         EXPECT_EQ(image.word(at(c.channel, layout::kChDecodeTone)), c.decode);
         EXPECT_EQ(image.word(at(c.channel, layout::kChEncodeTone)), c.encode);
@@ -311,7 +311,7 @@ TEST(ChannelCsvImport, TStepIsKeptOnlyWhereTheFrequencyLiesOnIt) {
     for (const auto& c : cases) {
         RadioImage image = emptyChannelImage();
         const auto text = "Location,Frequency,TStep\n1," + c.freq + "," + c.tstep + "\n";
-        ASSERT_TRUE(ImportChannelsCsv(text, image, c.narrow).imported()) << c.freq;
+        ASSERT_TRUE(importChannelsCsv(text, image, c.narrow).imported()) << c.freq;
         const auto steps = image.byte(at(0, layout::kChSteps));
         EXPECT_EQ(steps >> 6, c.step) << c.freq << " " << c.tstep;
         EXPECT_EQ((steps >> 4) & 3, c.step) << c.freq << " " << c.tstep;
@@ -323,13 +323,13 @@ TEST(ChannelCsvImport, ReadsTheFlagsFromTheComment) {
     const auto text = "Location,Frequency,Comment\n"
                       "1,446.00625,Hilltop Compander=ON;BEAT-SHIFT=yes scan-add=0\n"
                       "2,446.00625,no flags here\n";
-    ASSERT_TRUE(ImportChannelsCsv(text, image, false).imported());
+    ASSERT_TRUE(importChannelsCsv(text, image, false).imported());
     EXPECT_TRUE(image.flag(at(0, 12), layout::kChCompanderMask));
     EXPECT_TRUE(image.flag(at(0, 13), layout::kChBeatShiftMask));
-    EXPECT_EQ(GetBitmapB(image, 0), 0);
+    EXPECT_EQ(getBitmapB(image, 0), 0);
     EXPECT_FALSE(image.flag(at(1, 12), layout::kChCompanderMask));
     EXPECT_FALSE(image.flag(at(1, 13), layout::kChBeatShiftMask));
-    EXPECT_EQ(GetBitmapB(image, 1), 1);
+    EXPECT_EQ(getBitmapB(image, 1), 1);
 }
 
 // A file with any problem leaves the image exactly as it was and names row and reason.
@@ -396,7 +396,7 @@ TEST(ChannelCsvImport, RefusesMalformedFilesWithRowAndReason) {
         SCOPED_TRACE(c.text);
         RadioImage image = defaultChannelImage();
         const RadioImage before = image;
-        const auto result = ImportChannelsCsv(c.text, image, false);
+        const auto result = importChannelsCsv(c.text, image, false);
         EXPECT_EQ(result.problems, c.expected);
         EXPECT_EQ(result.channels, 0);
         EXPECT_TRUE(image == before);
@@ -406,14 +406,14 @@ TEST(ChannelCsvImport, RefusesMalformedFilesWithRowAndReason) {
 TEST(ChannelCsvImport, RefusesOversizedFilesAndCutsLongProblemLists) {
     RadioImage image = defaultChannelImage();
     const RadioImage before = image;
-    auto result = ImportChannelsCsv(std::string(kMaxCsvBytes + 1, '\n'), image, false);
+    auto result = importChannelsCsv(std::string(kMaxCsvBytes + 1, '\n'), image, false);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(result.problems[0].text, StrId::CsvProblemTooLarge);
 
     std::string text = "Location,Frequency\n";
     for (int i = 0; i < 500; ++i)
         text += "99," + std::string(200, 'x') + "\n";
-    result = ImportChannelsCsv(text, image, false);
+    result = importChannelsCsv(text, image, false);
     ASSERT_EQ(result.problems.size(), kMaxCsvProblems + 1);
     EXPECT_EQ(result.problems.back().text, StrId::CsvProblemMore);
     EXPECT_LE(result.problems[1].detail.size(), 43u); // 40 bytes and "..."
@@ -426,12 +426,12 @@ TEST(ChannelCsvImport, ProblemsReadAsSentences) {
             return "Row %d: location \"%s\" is not 1..16.";
         return "The header line has no \"%s\" column.";
     };
-    EXPECT_EQ(FormatCsvProblem({7, StrId::CsvProblemLocation, "17"}, lookup),
+    EXPECT_EQ(formatCsvProblem({7, StrId::CsvProblemLocation, "17"}, lookup),
               "Row 7: location \"17\" is not 1..16.");
-    EXPECT_EQ(FormatCsvProblem({0, StrId::CsvProblemMissingColumn, "Frequency"}, lookup),
+    EXPECT_EQ(formatCsvProblem({0, StrId::CsvProblemMissingColumn, "Frequency"}, lookup),
               "The header line has no \"Frequency\" column.");
     RadioImage image = defaultChannelImage();
-    const auto result = ImportChannelsCsv("Location,Frequency\n1,446\x01\x02\n", image, false);
+    const auto result = importChannelsCsv("Location,Frequency\n1,446\x01\x02\n", image, false);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(result.problems[0].detail, "446??");
 }

@@ -72,16 +72,16 @@ TEST(ChannelEditForm, ChannelNumberClampsAndSpinWraps) {
     for (const Case& c : cases) {
         Fixture f(test::defaultChannelImage(), 4);
         std::string text = c.typed;
-        f.form.CommitChannelNumber(text);
+        f.form.commitChannelNumber(text);
         EXPECT_EQ(f.form.channel(), c.channel) << c.typed;
         EXPECT_EQ(text, c.rewritten) << c.typed;
     }
     Fixture f(test::defaultChannelImage(), 0);
-    f.form.StepChannel(-1);
+    f.form.stepChannel(-1);
     EXPECT_EQ(f.form.channel(), 15);
-    f.form.StepChannel(+1);
+    f.form.stepChannel(+1);
     EXPECT_EQ(f.form.channel(), 0);
-    f.form.StepChannel(+1);
+    f.form.stepChannel(+1);
     EXPECT_EQ(f.form.channel(), 1);
     EXPECT_TRUE(f.changed().empty());
 }
@@ -96,25 +96,25 @@ TEST(ChannelEditForm, CommitsChangeExactlyTheirBytes) {
     };
     const Case cases[] = {
         {"receive moves transmit with it",
-         [](ChannelEditForm& f) { return f.CommitReceive("446.005"); },
+         [](ChannelEditForm& f) { return f.commitReceive("446.005"); },
          {at + 0, at + 1, at + 4, at + 5, at + 14}},
-        {"unchanged receive", [](ChannelEditForm& f) { return f.CommitReceive("446.03125"); }, {}},
+        {"unchanged receive", [](ChannelEditForm& f) { return f.commitReceive("446.03125"); }, {}},
         {"transmit alone",
-         [](ChannelEditForm& f) { return f.CommitTransmit("446.00625"); },
+         [](ChannelEditForm& f) { return f.commitTransmit("446.00625"); },
          {at + 5}},
         {"decode tone",
-         [](ChannelEditForm& f) { return f.CommitDecodeTone("(01)    67.0"); },
+         [](ChannelEditForm& f) { return f.commitDecodeTone("(01)    67.0"); },
          {at + 8, at + 9}},
         {"encode off",
-         [](ChannelEditForm& f) { return f.CommitEncodeTone("Off"); },
+         [](ChannelEditForm& f) { return f.commitEncodeTone("Off"); },
          {at + 10, at + 11}},
         {"encode typed",
-         [](ChannelEditForm& f) { return f.CommitEncodeTone("d023i"); },
+         [](ChannelEditForm& f) { return f.commitEncodeTone("d023i"); },
          {at + 10, at + 11}},
-        {"beat shift", [](ChannelEditForm& f) { return f.SetBeatShift(true); }, {at + 13}},
-        {"compander", [](ChannelEditForm& f) { return f.SetCompander(true); }, {at + 12}},
-        {"bitmap B off", [](ChannelEditForm& f) { return f.CommitBitmapB(1); }, {kBitmapB + 1}},
-        {"bitmap B bad index", [](ChannelEditForm& f) { return f.CommitBitmapB(2); }, {}},
+        {"beat shift", [](ChannelEditForm& f) { return f.setBeatShift(true); }, {at + 13}},
+        {"compander", [](ChannelEditForm& f) { return f.setCompander(true); }, {at + 12}},
+        {"bitmap B off", [](ChannelEditForm& f) { return f.commitBitmapB(1); }, {kBitmapB + 1}},
+        {"bitmap B bad index", [](ChannelEditForm& f) { return f.commitBitmapB(2); }, {}},
     };
     for (const Case& c : cases) {
         Fixture f(test::defaultChannelImage(), ch);
@@ -122,23 +122,23 @@ TEST(ChannelEditForm, CommitsChangeExactlyTheirBytes) {
         EXPECT_EQ(f.changed(), c.changed) << c.name;
     }
     Fixture enc(test::defaultChannelImage(), ch);
-    enc.form.CommitEncodeTone("Off");
+    enc.form.commitEncodeTone("Off");
     EXPECT_EQ(enc.image.word(at + kChEncodeTone), 0xFFFF);
     EXPECT_EQ(enc.image.byte(at + kChTableIndex), enc.before.byte(at + kChTableIndex));
 }
 
 TEST(ChannelEditForm, EmptyChannelTakesOnlyAReceiveFrequency) {
     Fixture f(test::imageWithUsedChannels(4), 6);
-    EXPECT_FALSE(f.form.CommitTransmit("446.00625"));
-    EXPECT_FALSE(f.form.CommitDecodeTone("(01)    67.0"));
-    EXPECT_FALSE(f.form.SetBeatShift(true));
-    EXPECT_FALSE(f.form.SetCompander(true));
-    EXPECT_FALSE(f.form.CommitBitmapB(0));
+    EXPECT_FALSE(f.form.commitTransmit("446.00625"));
+    EXPECT_FALSE(f.form.commitDecodeTone("(01)    67.0"));
+    EXPECT_FALSE(f.form.setBeatShift(true));
+    EXPECT_FALSE(f.form.setCompander(true));
+    EXPECT_FALSE(f.form.commitBitmapB(0));
     EXPECT_TRUE(f.changed().empty());
-    EXPECT_TRUE(f.form.CommitReceive("446.00625"));
+    EXPECT_TRUE(f.form.commitReceive("446.00625"));
     EXPECT_EQ(f.form.transmitText(), "446.00625");
     EXPECT_EQ(f.form.encodeToneText(), "Off");
-    EXPECT_TRUE(f.form.CommitReceive("")); // emptied again
+    EXPECT_TRUE(f.form.commitReceive("")); // emptied again
     EXPECT_FALSE(f.form.fieldsEnabled());
 }
 
@@ -150,11 +150,11 @@ TEST(ChannelCopyForm, CopiesTheRecordAndItsBitmapBits) {
     ChannelCopyForm copy(f.image, f.state);
     EXPECT_EQ(copy.sourceText(), "3");
     EXPECT_EQ(copy.destinationText(), "3");
-    EXPECT_EQ(copy.Copy(), -1); // onto itself
+    EXPECT_EQ(copy.copy(), -1); // onto itself
     EXPECT_TRUE(f.changed().empty());
     std::string typed = "5";
-    copy.CommitDestination(typed);
-    EXPECT_EQ(copy.Copy(), 1);
+    copy.commitDestination(typed);
+    EXPECT_EQ(copy.copy(), 1);
     EXPECT_EQ(f.image.word(kBitmapB), 0x0014);
     EXPECT_TRUE(f.state.skipListRefill);
     EXPECT_FALSE(f.state.channelCopyPending);
@@ -175,12 +175,12 @@ TEST(ChannelCopyForm, DestinationClampsAndSpinWraps) {
     const Case cases[] = {{"16", +1, "1"}, {"1", -1, "16"},  {"5", +1, "6"},
                           {"40", +1, "1"}, {"40", -1, "16"}, {"", -1, "16"}};
     for (const Case& c : cases)
-        EXPECT_EQ(copy.StepDestination(c.text, c.direction), c.result) << c.text << c.direction;
+        EXPECT_EQ(copy.stepDestination(c.text, c.direction), c.result) << c.text << c.direction;
     std::string typed = "0";
-    copy.CommitDestination(typed);
+    copy.commitDestination(typed);
     EXPECT_EQ(typed, "1");
     typed = "99";
-    copy.CommitDestination(typed);
+    copy.commitDestination(typed);
     EXPECT_EQ(copy.destination(), 15);
     EXPECT_TRUE(f.changed().empty());
 }
@@ -189,16 +189,16 @@ TEST(FrequencyCopyForm, SetsTheTransmitFrequency) {
     Fixture f(test::defaultChannelImage(), 3);
     FrequencyCopyForm copy(f.image, f.state, false, &channelText);
     EXPECT_EQ(copy.receiveText(), "446.06875");
-    EXPECT_TRUE(copy.Commit("446.1"));
+    EXPECT_TRUE(copy.commit("446.1"));
     EXPECT_EQ(f.changed(), recordBytes(3, {4, 5, 6}));
     EXPECT_EQ(f.image.byte(channelOffset(3) + 6), 0x61);
-    EXPECT_TRUE(copy.Commit("x"));
+    EXPECT_TRUE(copy.commit("x"));
     EXPECT_EQ(f.image.byte(channelOffset(3) + 4), 0xFF); // no frequency
 
     Fixture empty(test::imageWithUsedChannels(2), 3);
     FrequencyCopyForm refused(empty.image, empty.state, false, &channelText);
     EXPECT_EQ(refused.receiveText(), "");
-    EXPECT_FALSE(refused.Commit("446.1"));
+    EXPECT_FALSE(refused.commit("446.1"));
     EXPECT_TRUE(empty.changed().empty());
 }
 
@@ -212,7 +212,7 @@ TEST(QtDqtCopyForm, SetsTheEncodeToneFromTheChosenEntry) {
         Fixture f(test::defaultChannelImage(), 4);
         QtDqtCopyForm copy(f.image, f.state, &channelText);
         EXPECT_EQ(copy.decodeToneText(), "118.8");
-        copy.Commit(c.list);
+        copy.commit(c.list);
         EXPECT_EQ(f.image.word(channelOffset(4) + kChEncodeTone), c.word) << c.list;
         EXPECT_EQ(f.changed(), recordBytes(4, {10, 11})) << c.list;
     }

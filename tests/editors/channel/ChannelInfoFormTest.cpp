@@ -120,7 +120,7 @@ TEST(ChannelInfoForm, OpenCellEditorDecidesListEntryAndColumn) {
     };
     for (const Case& c : cases) {
         Fixture f(test::imageWithUsedChannels(4));
-        const CellEditor e = f.form.OpenCellEditor(c.row, c.column);
+        const CellEditor e = f.form.openCellEditor(c.row, c.column);
         EXPECT_EQ(e.kind, c.kind) << c.row << "," << c.column;
         if (c.kind == Kind::None) {
             EXPECT_EQ(f.state.selectedChannel, 0);
@@ -137,15 +137,15 @@ TEST(ChannelInfoForm, OpenCellEditorDecidesListEntryAndColumn) {
 
 TEST(ChannelInfoForm, FlagListsCarryTheirCodes) {
     Fixture f(test::defaultChannelImage());
-    EXPECT_EQ(f.form.OpenCellEditor(1, 4).codes, (std::vector<int>{1, 0})); // on first
-    EXPECT_EQ(f.form.OpenCellEditor(1, 3).codes, (std::vector<int>{0, 1}));
+    EXPECT_EQ(f.form.openCellEditor(1, 4).codes, (std::vector<int>{1, 0})); // on first
+    EXPECT_EQ(f.form.openCellEditor(1, 3).codes, (std::vector<int>{0, 1}));
 }
 
 TEST(ChannelInfoForm, TonesOffTheListAreTypedIntoTheEditPart) {
     Fixture f(test::defaultChannelImage());
     f.image.setByte(channelOffset(0) + kChTableIndex, 0);
     f.image.setWord(channelOffset(0) + kChDecodeTone, 0x2813);
-    const CellEditor e = f.form.OpenCellEditor(1, 2);
+    const CellEditor e = f.form.openCellEditor(1, 2);
     EXPECT_EQ(e.selectedIndex, -1);
     EXPECT_EQ(e.text, "D023N");
 }
@@ -165,7 +165,7 @@ TEST(ChannelInfoForm, CommitFrequencyRules) {
     for (const auto& [list, changed] : cases) {
         Fixture f(test::defaultChannelImage());
         f.form.selectChannel(2);
-        f.form.CommitFrequency(list);
+        f.form.commitFrequency(list);
         EXPECT_EQ(f.changed(), changed) << list;
     }
 }
@@ -176,7 +176,7 @@ TEST(ChannelInfoForm, FrequencyForAnEmptyChannelCreatesIt) {
     f.image.setByte(channelOffset(5) + kChFlags12, 0xFF);
     f.before = f.image;
     f.form.selectChannel(5);
-    EXPECT_TRUE(f.form.CommitFrequency("(4)     446.04375"));
+    EXPECT_TRUE(f.form.commitFrequency("(4)     446.04375"));
     const std::size_t at = channelOffset(5);
     const std::uint8_t expected[16] = {0x75, 0x43, 0x60, 0x44, 0x75, 0x43, 0x60, 0x44,
                                        0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x8F, 0xA0, 0x00};
@@ -210,7 +210,7 @@ TEST(ChannelInfoForm, WriteFrequencyRules) {
     for (const Case& c : cases) {
         RadioImage image = test::imageWithUsedChannels(c.emptyChannel ? 0 : 1);
         const RadioImage before = image;
-        EXPECT_EQ(WriteFrequency(image, 0, c.target, c.text, false), c.stored) << c.name;
+        EXPECT_EQ(writeFrequency(image, 0, c.target, c.text, false), c.stored) << c.name;
         EXPECT_EQ(image.byte(channelOffset(0) + 0), c.b0) << c.name;
         EXPECT_EQ(image.byte(channelOffset(0) + 4), c.b4) << c.name;
         EXPECT_EQ(image.byte(channelOffset(0) + 14), c.b14) << c.name;
@@ -220,7 +220,7 @@ TEST(ChannelInfoForm, WriteFrequencyRules) {
                 << c.name << " " << offset;
     }
     RadioImage narrow = test::defaultChannelImage();
-    WriteFrequency(narrow, 0, FrequencyTarget::Receive, "446.0025", true);
+    writeFrequency(narrow, 0, FrequencyTarget::Receive, "446.0025", true);
     EXPECT_EQ(narrow.byte(channelOffset(0) + 14), 0xA0); // truncated to a 6.25 kHz step
 }
 
@@ -241,7 +241,7 @@ TEST(ChannelInfoForm, ToneCommitsSetIndexAndBothWords) {
     for (const Case& c : cases) {
         Fixture f(test::defaultChannelImage());
         f.form.selectChannel(3);
-        f.form.CommitTone(c.list);
+        f.form.commitTone(c.list);
         const std::size_t at = channelOffset(3);
         EXPECT_EQ(f.image.byte(at + kChTableIndex), c.index) << c.name;
         EXPECT_EQ(f.image.word(at + kChDecodeTone), c.word) << c.name;
@@ -252,17 +252,17 @@ TEST(ChannelInfoForm, ToneCommitsSetIndexAndBothWords) {
     Fixture same(test::defaultChannelImage());
     same.image.setWord(channelOffset(0) + kChEncodeTone, 0x0300); // set apart from decode
     same.before = same.image;
-    EXPECT_FALSE(same.form.CommitTone("(10)    94.8")); // the text the cell shows
+    EXPECT_FALSE(same.form.commitTone("(10)    94.8")); // the text the cell shows
     EXPECT_TRUE(same.changed().empty());
 }
 
 TEST(ChannelInfoForm, ToneSelectionStoresTheEncodeToneOnly) {
     Fixture f(test::defaultChannelImage());
     f.form.selectChannel(1);
-    EXPECT_TRUE(f.form.ToneSelectionChanged("(01)    67.0"));
+    EXPECT_TRUE(f.form.toneSelectionChanged("(01)    67.0"));
     EXPECT_EQ(f.changed(), recordBytes(1, {10, 11}));
     EXPECT_EQ(f.image.word(channelOffset(1) + kChEncodeTone), 670);
-    f.form.ToneSelectionChanged("Off");
+    f.form.toneSelectionChanged("Off");
     EXPECT_EQ(f.image.word(channelOffset(1) + kChEncodeTone), 0xFFFF);
 }
 
@@ -281,15 +281,15 @@ TEST(ChannelInfoForm, FlagCommitsChangeExactlyOneBit) {
     for (const Case& c : cases) {
         Fixture f(test::defaultChannelImage());
         f.form.selectChannel(ch);
-        EXPECT_TRUE(f.form.CommitFlag(c.column, c.code));
+        EXPECT_TRUE(f.form.commitFlag(c.column, c.code));
         EXPECT_EQ(f.changed(), Offsets{c.offset}) << c.column;
         EXPECT_EQ(f.image.byte(c.offset) ^ f.before.byte(c.offset), c.mask) << c.column;
-        EXPECT_FALSE(f.form.CommitFlag(c.column, c.code)) << "again: no change";
-        EXPECT_FALSE(f.form.CommitFlag(c.column, 7)) << "not a code of the list";
+        EXPECT_FALSE(f.form.commitFlag(c.column, c.code)) << "again: no change";
+        EXPECT_FALSE(f.form.commitFlag(c.column, 7)) << "not a code of the list";
     }
     Fixture empty(test::imageWithUsedChannels(2));
     empty.form.selectChannel(4);
-    EXPECT_FALSE(empty.form.CommitFlag(3, 1));
+    EXPECT_FALSE(empty.form.commitFlag(3, 1));
     EXPECT_TRUE(empty.changed().empty());
 }
 
@@ -313,7 +313,7 @@ TEST(ChannelInfoForm, InsertAndDeleteClearThePriorityChannel) {
         f.image.setByte(kPriorityChannel, 4);
         f.before = f.image;
         f.form.selectChannel(c.selected);
-        const bool changed = c.insert ? f.form.InsertChannel() : f.form.DeleteChannel();
+        const bool changed = c.insert ? f.form.insertChannel() : f.form.deleteChannel();
         EXPECT_EQ(changed, c.changes) << c.name;
         EXPECT_FALSE(f.state.insertInProgress) << c.name;
         if (!c.changes) {
@@ -329,7 +329,7 @@ TEST(ChannelInfoForm, InsertAndDeleteClearThePriorityChannel) {
     }
     Fixture del(test::defaultChannelImage());
     del.form.selectChannel(15);
-    del.form.DeleteChannel();
+    del.form.deleteChannel();
     for (int n = 0; n < 15; ++n)
         EXPECT_NE(del.image.byte(channelOffset(n)), 0xFF) << "channel " << n + 1 << " stays";
     EXPECT_EQ(del.form.cellText(16, 1), "(0)     Off");
@@ -339,18 +339,18 @@ TEST(ChannelInfoForm, CopyKeyOpensOnlyForAChannelInUse) {
     for (int channel : {1, 2}) {
         Fixture f(test::imageWithUsedChannels(2));
         f.form.selectChannel(channel);
-        EXPECT_EQ(f.form.RequestCopy(), channel == 1);
+        EXPECT_EQ(f.form.requestCopy(), channel == 1);
         EXPECT_EQ(f.state.channelCopyPending, channel == 1);
         EXPECT_EQ(f.state.skipListRefill, channel == 1);
     }
 }
 
 TEST(ChannelInfoForm, ListEntryTexts) {
-    EXPECT_EQ(ToneTextOfEntry("(05)    D023N", &channelText), "D023N");
-    EXPECT_EQ(ToneTextOfEntry("Off", &channelText), "");
-    EXPECT_EQ(ToneTextOfEntry("(38)    Off", &channelText), "Off");
-    EXPECT_EQ(ToneTextOfEntry("D023N", &channelText), "D023N");
-    EXPECT_EQ(TableIndexOfEntry("(05)    D023N"), 5);
-    EXPECT_EQ(TableIndexOfEntry("(39)    67.0"), 0);
-    EXPECT_EQ(TableIndexOfEntry("D023N"), 0);
+    EXPECT_EQ(toneTextOfEntry("(05)    D023N", &channelText), "D023N");
+    EXPECT_EQ(toneTextOfEntry("Off", &channelText), "");
+    EXPECT_EQ(toneTextOfEntry("(38)    Off", &channelText), "Off");
+    EXPECT_EQ(toneTextOfEntry("D023N", &channelText), "D023N");
+    EXPECT_EQ(tableIndexOfEntry("(05)    D023N"), 5);
+    EXPECT_EQ(tableIndexOfEntry("(39)    67.0"), 0);
+    EXPECT_EQ(tableIndexOfEntry("D023N"), 0);
 }

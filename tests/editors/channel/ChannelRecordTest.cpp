@@ -52,20 +52,20 @@ Offsets recordOffsets(int channel) {
 TEST(ChannelRecord, ClearingTouchesTheRecordAndOnlyBitmapAOfTheChannel) {
     const RadioImage before = imageWithChannels(12, 0xFFFF, 0xFFFF);
     RadioImage image = before;
-    ClearChannel(image, 11);
+    clearChannel(image, 11);
     Offsets expected = recordOffsets(11);
     expected.push_back(kBitmapA + 1);
     EXPECT_EQ(test::differingOffsets(before, image), expected);
     EXPECT_EQ(image.word(kBitmapA), 0xF7FF);
 
     image = before;
-    ClearChannelRecord(image, 2);
+    clearChannelRecord(image, 2);
     EXPECT_EQ(test::differingOffsets(before, image), recordOffsets(2));
 
     image = before;
-    ClearChannel(image, 16);
-    ClearChannel(image, -1);
-    ClearChannelRecord(image, 16);
+    clearChannel(image, 16);
+    clearChannel(image, -1);
+    clearChannelRecord(image, 16);
     EXPECT_EQ(image, before);
 }
 
@@ -94,7 +94,7 @@ TEST(ChannelRecord, CopyMovesRecordAndBits) {
         RadioImage image = before;
         ChannelEditorState state;
         state.channelCopyPending = true;
-        EXPECT_EQ(CopyChannel(image, state, c.source, c.destination), c.result);
+        EXPECT_EQ(copyChannel(image, state, c.source, c.destination), c.result);
         EXPECT_EQ(state.channelCopyPending, c.result != 1);
         EXPECT_EQ(image.word(kBitmapA), c.wantA);
         EXPECT_EQ(image.word(kBitmapB), c.wantB);
@@ -137,7 +137,7 @@ TEST(ChannelRecord, InsertAndDeleteShiftRecordsAndBits) {
         RadioImage image = before;
         ChannelEditorState state;
         state.selectedChannel = 3;
-        EXPECT_EQ(c.insert ? InsertChannelAt(image, state) : DeleteChannelAt(image, 3), c.rows);
+        EXPECT_EQ(c.insert ? insertChannelAt(image, state) : deleteChannelAt(image, 3), c.rows);
         for (int n = 0; n < kChannelCount; ++n)
             expectRecord(image, n, before, c.from(n));
         EXPECT_EQ(image.word(kBitmapA), c.bits(before.word(kBitmapA)));
@@ -150,11 +150,11 @@ TEST(ChannelRecord, InsertAtTheFirstChannelClearsItsBits) {
     RadioImage image = imageWithChannels(2, 0x0003, 0x0001);
     ChannelEditorState state;
     state.selectedChannel = 0;
-    EXPECT_EQ(InsertChannelAt(image, state), std::vector<int>{0});
+    EXPECT_EQ(insertChannelAt(image, state), std::vector<int>{0});
     EXPECT_EQ(image.word(kBitmapA), 0x0006);
     EXPECT_EQ(image.word(kBitmapB), 0x0002);
-    EXPECT_TRUE(IsChannelEmpty(image, 0));
-    EXPECT_EQ(CountUsedChannels(image), 2);
+    EXPECT_TRUE(isChannelEmpty(image, 0));
+    EXPECT_EQ(countUsedChannels(image), 2);
 }
 
 TEST(ChannelRecord, InsertIsRefusedWhenNothingCanMove) {
@@ -182,7 +182,7 @@ TEST(ChannelRecord, InsertIsRefusedWhenNothingCanMove) {
         RadioImage image = before;
         ChannelEditorState state;
         state.selectedChannel = c.selected;
-        EXPECT_TRUE(InsertChannelAt(image, state).empty()) << c.what;
+        EXPECT_TRUE(insertChannelAt(image, state).empty()) << c.what;
         EXPECT_EQ(image, before) << c.what;
     }
 }
@@ -190,14 +190,14 @@ TEST(ChannelRecord, InsertIsRefusedWhenNothingCanMove) {
 TEST(ChannelRecord, DeleteOfTheLastChannelOnlyEmptiesIt) {
     const RadioImage before = imageWithChannels(16, 0xFFFF, 0x8000);
     RadioImage image = before;
-    EXPECT_EQ(DeleteChannelAt(image, 15), std::vector<int>{15});
+    EXPECT_EQ(deleteChannelAt(image, 15), std::vector<int>{15});
     Offsets expected = recordOffsets(15);
     expected.pop_back(); // its last byte is 0xFF already
     EXPECT_EQ(test::differingOffsets(before, image), expected);
 
     image = before;
-    EXPECT_TRUE(DeleteChannelAt(image, kNoChannelSelected).empty());
-    EXPECT_TRUE(DeleteChannelAt(image, -1).empty());
+    EXPECT_TRUE(deleteChannelAt(image, kNoChannelSelected).empty());
+    EXPECT_TRUE(deleteChannelAt(image, -1).empty());
     EXPECT_EQ(image, before);
 }
 
@@ -205,7 +205,7 @@ TEST(ChannelRecord, NewChannelClearsItsFlagsAndTableIndex) {
     RadioImage before;
     before.setByte(channelOffset(4) + kChFlags13, 0x8F);
     RadioImage image = before;
-    InitNewChannel(image, 4);
+    initNewChannel(image, 4);
     EXPECT_EQ(image.byte(channelOffset(4) + kChFlags12), 0x00);
     EXPECT_EQ(image.byte(channelOffset(4) + kChFlags13), 0x8F);
     EXPECT_EQ(image.byte(channelOffset(4) + kChSteps), 0xF0);
@@ -215,19 +215,19 @@ TEST(ChannelRecord, NewChannelClearsItsFlagsAndTableIndex) {
                        channelOffset(4) + kChTableIndex}));
 
     image.setByte(channelOffset(4) + kChFlags13, 0xFF);
-    InitNewChannel(image, 4);
+    initNewChannel(image, 4);
     EXPECT_EQ(image.byte(channelOffset(4) + kChFlags13), 0x8F);
 }
 
 TEST(ChannelRecord, BitmapBStoresTheLowBitOfOneChannel) {
     RadioImage image;
     image.setWord(kBitmapB, 0x0000);
-    EXPECT_EQ(SetBitmapB(image, 8, 3), 1);
+    EXPECT_EQ(setBitmapB(image, 8, 3), 1);
     EXPECT_EQ(image.word(kBitmapB), 0x0100);
-    EXPECT_EQ(GetBitmapB(image, 8), 1);
-    EXPECT_EQ(SetBitmapB(image, 8, 2), 1);
-    EXPECT_EQ(SetBitmapB(image, 16, 1), 0);
-    EXPECT_EQ(GetBitmapB(image, -1), -1);
+    EXPECT_EQ(getBitmapB(image, 8), 1);
+    EXPECT_EQ(setBitmapB(image, 8, 2), 1);
+    EXPECT_EQ(setBitmapB(image, 16, 1), 0);
+    EXPECT_EQ(getBitmapB(image, -1), -1);
     EXPECT_EQ(image.word(kBitmapB), 0x0000);
 }
 
@@ -235,11 +235,11 @@ TEST(ChannelRecord, RequireChannelAsksOnlyForAnEmptyChannel) {
     const RadioImage image = imageWithChannels(3);
     ChannelEditorState state;
     test::ScriptedPrompt prompt;
-    EXPECT_EQ(RequireChannel(image, state, prompt, 2), 1);
+    EXPECT_EQ(requireChannel(image, state, prompt, 2), 1);
     EXPECT_TRUE(prompt.asked.empty());
     EXPECT_FALSE(state.messageShown);
 
-    EXPECT_EQ(RequireChannel(image, state, prompt, 3), 0);
+    EXPECT_EQ(requireChannel(image, state, prompt, 3), 0);
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].textId, StrId::ChannelNotProgrammed);
     EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Stop);
@@ -247,9 +247,9 @@ TEST(ChannelRecord, RequireChannelAsksOnlyForAnEmptyChannel) {
 }
 
 TEST(ChannelRecord, CountsUsedChannelsByTheirFirstByte) {
-    EXPECT_EQ(CountUsedChannels(RadioImage{}), 0);
-    EXPECT_EQ(CountUsedChannels(imageWithChannels(16)), 16);
+    EXPECT_EQ(countUsedChannels(RadioImage{}), 0);
+    EXPECT_EQ(countUsedChannels(imageWithChannels(16)), 16);
     RadioImage image = imageWithChannels(5);
     image.setByte(channelOffset(2), 0xFF);
-    EXPECT_EQ(CountUsedChannels(image), 4);
+    EXPECT_EQ(countUsedChannels(image), 4);
 }

@@ -25,7 +25,7 @@ TEST(FrequencyCodec, FormatsNibblesDigitByDigit) {
         {{0x00, 0x00, 0x00, 0x00}, ""},          // no frequency either
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FormatFrequency(c.bytes), c.text) << c.text;
+        EXPECT_EQ(formatFrequency(c.bytes), c.text) << c.text;
 }
 
 TEST(FrequencyCodec, ParsesToBcdAndStepIndex) {
@@ -56,7 +56,7 @@ TEST(FrequencyCodec, ParsesToBcdAndStepIndex) {
     };
     for (const auto& c : cases) {
         FrequencyBytes out{0xAA, 0xAA, 0xAA, 0xAA};
-        EXPECT_EQ(ParseFrequency(c.text, out, c.narrow), c.step) << c.text << " " << c.narrow;
+        EXPECT_EQ(parseFrequency(c.text, out, c.narrow), c.step) << c.text << " " << c.narrow;
         EXPECT_EQ(out, c.bytes) << c.text << " " << c.narrow;
     }
 }
@@ -67,7 +67,7 @@ TEST(FrequencyCodec, RefusesWhatNineCharactersCannotHold) {
     for (const char* text : {"", "0", "0.000", "abc", "-446.00625", "99.99999", "9.5", "1000",
                              "1234.5", "999.9999995", "99999999999999999999999"}) {
         FrequencyBytes out{0xAA, 0xBB, 0xCC, 0xDD};
-        EXPECT_EQ(ParseFrequency(text, out, false), -1) << text;
+        EXPECT_EQ(parseFrequency(text, out, false), -1) << text;
         EXPECT_EQ(out, (FrequencyBytes{0xAA, 0xBB, 0xCC, 0xDD})) << text;
     }
 }
@@ -75,8 +75,8 @@ TEST(FrequencyCodec, RefusesWhatNineCharactersCannotHold) {
 TEST(FrequencyCodec, ParsedFrequencyFormatsBack) {
     for (const auto fixed : kFixedFrequencies) {
         FrequencyBytes out{};
-        ASSERT_EQ(ParseFrequency(fixed, out, true), kStep6250Hz);
-        EXPECT_EQ(FormatFrequency(out), fixed);
+        ASSERT_EQ(parseFrequency(fixed, out, true), kStep6250Hz);
+        EXPECT_EQ(formatFrequency(out), fixed);
     }
 }
 
@@ -91,7 +91,7 @@ TEST(FrequencyCodec, NumberedTexts) {
         {"446.00000", "446.00000"},         {"446.0062", "446.0062"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NumberedFrequencyText(c.text, &fakeText), c.numbered) << c.text;
-    EXPECT_EQ(NumberedFixedFrequency(0, &fakeText), "(0)     #1001039");
-    EXPECT_EQ(NumberedFixedFrequency(3, &fakeText), "(3)     446.03125");
+        EXPECT_EQ(numberedFrequencyText(c.text, &fakeText), c.numbered) << c.text;
+    EXPECT_EQ(numberedFixedFrequency(0, &fakeText), "(0)     #1001039");
+    EXPECT_EQ(numberedFixedFrequency(3, &fakeText), "(3)     446.03125");
 }

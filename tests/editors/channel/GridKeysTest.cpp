@@ -19,17 +19,17 @@ TEST(GridKeys, ArrowKeysWrapBetweenRowsButNotPastTheEnds) {
         {false, {4, 2}, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(WrapArrowKey(c.right, c.at, 8, 2), c.to) << c.at.row << "," << c.at.column;
-    EXPECT_EQ(WrapArrowKey(true, {5, 4}, 16, 4), (GridCell{6, 1})); // channel table
+        EXPECT_EQ(wrapArrowKey(c.right, c.at, 8, 2), c.to) << c.at.row << "," << c.at.column;
+    EXPECT_EQ(wrapArrowKey(true, {5, 4}, 16, 4), (GridCell{6, 1})); // channel table
 }
 
 TEST(GridKeys, ToneTextsTakeDigitsPointAndTheDqtLetters) {
-    EXPECT_EQ(ToneInputCharacter('7'), U'7');
-    EXPECT_EQ(ToneInputCharacter('.'), U'.');
-    EXPECT_EQ(ToneInputCharacter('d'), U'D');
-    EXPECT_EQ(ToneInputCharacter('i'), U'I');
-    EXPECT_EQ(ToneInputCharacter('N'), U'N');
-    EXPECT_EQ(ToneInputCharacter(8), char32_t{8});
+    EXPECT_EQ(toneInputCharacter('7'), U'7');
+    EXPECT_EQ(toneInputCharacter('.'), U'.');
+    EXPECT_EQ(toneInputCharacter('d'), U'D');
+    EXPECT_EQ(toneInputCharacter('i'), U'I');
+    EXPECT_EQ(toneInputCharacter('N'), U'N');
+    EXPECT_EQ(toneInputCharacter(8), char32_t{8});
     for (char32_t rejected : {U'a', U'X', U' ', U'-', U'e', char32_t{0x7F}, char32_t{0xE9}})
-        EXPECT_EQ(ToneInputCharacter(rejected), char32_t{0}) << static_cast<int>(rejected);
+        EXPECT_EQ(toneInputCharacter(rejected), char32_t{0}) << static_cast<int>(rejected);
 }

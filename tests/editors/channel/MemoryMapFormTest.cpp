@@ -31,8 +31,8 @@ TEST(MemoryMapForm, LaysTheImageOutBottomUpWithLabels) {
         {63, 0, "   001_"},
         {64, 1, "03"},
         {64, 2, "0A"},
-        {1, 16, MemoryMapForm::FormatHex(image.byte(0x3FF), 2)},
-        {63, 1, MemoryMapForm::FormatHex(image.byte(0x010), 2)},
+        {1, 16, MemoryMapForm::formatHex(image.byte(0x3FF), 2)},
+        {63, 1, MemoryMapForm::formatHex(image.byte(0x010), 2)},
         {65, 1, ""},
         {1, 17, ""},
     };

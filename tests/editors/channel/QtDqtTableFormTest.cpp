@@ -41,16 +41,16 @@ TEST(QtDqtTableForm, EditTableEntryOpensTheListOnEntryCellsOnly) {
     RadioImage image = test::defaultChannelImage();
     ChannelEditorState state;
     QtDqtTableForm form(image, state, &channelText);
-    EXPECT_FALSE(form.EditTableEntry(0, 1).open);
-    EXPECT_FALSE(form.EditTableEntry(4, 0).open);
+    EXPECT_FALSE(form.editTableEntry(0, 1).open);
+    EXPECT_FALSE(form.editTableEntry(4, 0).open);
     EXPECT_FALSE(state.tableListOpen);
-    const TableEntryEditor e = form.EditTableEntry(1, 1);
+    const TableEntryEditor e = form.editTableEntry(1, 1);
     EXPECT_TRUE(e.open);
     EXPECT_EQ(e.text, "67.0");
     EXPECT_EQ(e.selectedIndex, 0);
     EXPECT_TRUE(state.tableListOpen);
     EXPECT_FALSE(state.tableEditingActive);
-    EXPECT_EQ(form.EditTableEntry(38, 1).selectedIndex, 39 + 77); // D723N: 78th DQT code
+    EXPECT_EQ(form.editTableEntry(38, 1).selectedIndex, 39 + 77); // D723N: 78th DQT code
 }
 
 TEST(QtDqtTableForm, CommitCarriesTheEntryIntoEveryChannelUsingIt) {
@@ -77,8 +77,8 @@ TEST(QtDqtTableForm, CommitCarriesTheEntryIntoEveryChannelUsingIt) {
         const RadioImage before = image;
         ChannelEditorState state;
         QtDqtTableForm form(image, state, &channelText);
-        form.EditTableEntry(c.row, 1);
-        const TableEntryCommit r = form.CommitTableEntry(c.row, 1, c.text);
+        form.editTableEntry(c.row, 1);
+        const TableEntryCommit r = form.commitTableEntry(c.row, 1, c.text);
         EXPECT_TRUE(r.changed) << c.name;
         EXPECT_EQ(r.cellText, c.shown) << c.name;
         EXPECT_EQ(r.channels, (std::vector<int>{3, 12})) << c.name;
@@ -102,12 +102,12 @@ TEST(QtDqtTableForm, NothingIsWrittenWithoutAChange) {
     const RadioImage before = image;
     ChannelEditorState state;
     QtDqtTableForm form(image, state, &channelText);
-    EXPECT_FALSE(form.CommitTableEntry(4, 1, "67.0").changed); // no list open
-    form.EditTableEntry(4, 1);
-    EXPECT_FALSE(form.CommitTableEntry(4, 1, "D023N").changed); // the text it already shows
-    form.EditTableEntry(4, 1);
-    form.CancelTableEntry();
-    EXPECT_FALSE(form.CommitTableEntry(4, 1, "67.0").changed);
-    EXPECT_FALSE(form.CommitTableEntry(0, 1, "67.0").changed);
+    EXPECT_FALSE(form.commitTableEntry(4, 1, "67.0").changed); // no list open
+    form.editTableEntry(4, 1);
+    EXPECT_FALSE(form.commitTableEntry(4, 1, "D023N").changed); // the text it already shows
+    form.editTableEntry(4, 1);
+    form.cancelTableEntry();
+    EXPECT_FALSE(form.commitTableEntry(4, 1, "67.0").changed);
+    EXPECT_FALSE(form.commitTableEntry(0, 1, "67.0").changed);
     EXPECT_EQ(image, before);
 }

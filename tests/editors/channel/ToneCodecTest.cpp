@@ -29,7 +29,7 @@ TEST(ToneCodec, NormalisesTypedText) {
     };
     for (const auto& c : cases) {
         std::string text = c.in;
-        NormalizeToneText(text);
+        normalizeToneText(text);
         EXPECT_EQ(text, c.out) << c.in;
     }
 }
@@ -38,7 +38,7 @@ TEST(ToneCodec, ParsesAndFormatsToneWords) {
     struct Case {
         std::string text;
         ToneWord word;
-        std::string shown; // FormatTone of the word
+        std::string shown; // formatTone of the word
     };
     const Case cases[] = {
         {"67.0", 0x029E, "67.0"},   {"250.3", 2503, "250.3"},   {"300", 2541, "254.1"},
@@ -47,18 +47,18 @@ TEST(ToneCodec, ParsesAndFormatsToneWords) {
         {kOff, kToneOff, kOff},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseTone(c.text, &fakeText), c.word) << c.text;
-        EXPECT_EQ(FormatTone(c.word, &fakeText), c.shown) << c.text;
+        EXPECT_EQ(parseTone(c.text, &fakeText), c.word) << c.text;
+        EXPECT_EQ(formatTone(c.word, &fakeText), c.shown) << c.text;
     }
 }
 
 TEST(ToneCodec, FormatterIgnoresBitsOutsideTheCode) {
     // Bits 9-12 and 14 are not part of a DQT code; bit 15 only picks the suffix.
-    EXPECT_EQ(FormatTone(0x2013, &fakeText), "D023N");
-    EXPECT_EQ(FormatTone(0x7E13, &fakeText), "D023N");
-    EXPECT_EQ(FormatTone(0xFE13, &fakeText), "D023I");
-    EXPECT_EQ(FormatTone(0x0000, &fakeText), "0.0");
-    EXPECT_EQ(FormatTone(0x8000, &fakeText), "3276.8"); // bit 13 clear: a QT value
+    EXPECT_EQ(formatTone(0x2013, &fakeText), "D023N");
+    EXPECT_EQ(formatTone(0x7E13, &fakeText), "D023N");
+    EXPECT_EQ(formatTone(0xFE13, &fakeText), "D023I");
+    EXPECT_EQ(formatTone(0x0000, &fakeText), "0.0");
+    EXPECT_EQ(formatTone(0x8000, &fakeText), "3276.8"); // bit 13 clear: a QT value
 }
 
 TEST(ToneCodec, TableEntriesShowOffForBothOffWords) {
@@ -67,24 +67,24 @@ TEST(ToneCodec, TableEntriesShowOffForBothOffWords) {
     image.setWord(layout::qtDqtEntryOffset(2), 0x00FF);
     image.setWord(layout::qtDqtEntryOffset(3), 0xFFFF);
     image.setWord(layout::qtDqtEntryOffset(38), 0x2813);
-    EXPECT_EQ(FormatTableTone(image, 0, &fakeText), "67.0");
-    EXPECT_EQ(FormatTableTone(image, 1, &fakeText), kOff);
-    EXPECT_EQ(FormatTableTone(image, 2, &fakeText), kOff);
-    EXPECT_EQ(FormatTableTone(image, 37, &fakeText), "D023N");
-    EXPECT_EQ(FormatTableTone(image, 38, &fakeText), "");
-    EXPECT_EQ(FormatTableTone(image, -1, &fakeText), "");
+    EXPECT_EQ(formatTableTone(image, 0, &fakeText), "67.0");
+    EXPECT_EQ(formatTableTone(image, 1, &fakeText), kOff);
+    EXPECT_EQ(formatTableTone(image, 2, &fakeText), kOff);
+    EXPECT_EQ(formatTableTone(image, 37, &fakeText), "D023N");
+    EXPECT_EQ(formatTableTone(image, 38, &fakeText), "");
+    EXPECT_EQ(formatTableTone(image, -1, &fakeText), "");
 }
 
 TEST(ToneCodec, ChoiceListsAreCompleteAndParseBack) {
     // Every entry is already in normal form and survives parse + format unchanged, and no two
     // entries share a word.
     std::set<ToneWord> words;
-    for (const auto& entry : ToneChoiceList()) {
+    for (const auto& entry : toneChoiceList()) {
         std::string normal = entry;
-        NormalizeToneText(normal);
+        normalizeToneText(normal);
         EXPECT_EQ(normal, entry);
-        const ToneWord word = ParseTone(entry, &fakeText);
-        EXPECT_EQ(FormatTone(word, &fakeText), entry);
+        const ToneWord word = parseTone(entry, &fakeText);
+        EXPECT_EQ(formatTone(word, &fakeText), entry);
         words.insert(word);
     }
     EXPECT_EQ(words.size(), 205u);

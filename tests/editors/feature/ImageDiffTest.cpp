@@ -25,7 +25,7 @@ protected:
         b = a;
     }
     std::vector<DiffLine> diff() const {
-        return DiffImages(a, b, [this](StringId id) { return table.text(id); });
+        return diffImages(a, b, [this](StringId id) { return table.text(id); });
     }
 
     LanguageTable table;
@@ -72,7 +72,7 @@ TEST_F(ImageDiffTest, ListsBitsNoEditorShowsByOffset) {
 }
 
 TEST_F(ImageDiffTest, AnEmptiedChannelShowsWhatItHeld) {
-    ClearChannel(b, 15);
+    clearChannel(b, 15);
     const auto lines = diff();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), (DiffLine{"Channel 16 / RX Frequency [MHz]", "446.08125", "Off"}));

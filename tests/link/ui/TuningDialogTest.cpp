@@ -76,8 +76,8 @@ public:
 // A link on the fake device and virtual clock, the radio in its tuning mode.
 struct FakeLinkRig {
     FakeLinkRig() {
-        link.SetDevicePath("/dev/fake");
-        link.Open();
+        link.setDevicePath("/dev/fake");
+        link.open();
         radio.mode = FakeRadio::Mode::Tuning;
     }
     VirtualClock clock;

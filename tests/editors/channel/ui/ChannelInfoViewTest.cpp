@@ -91,7 +91,7 @@ void ChannelInfoViewTest::listsOverCellsCommitOnEnterAndEscape() {
     QTRY_VERIFY(list->hasFocus());
     QCOMPARE(list->currentText(), QStringLiteral("(3)     446.03125"));
     QCOMPARE(view->grid()->text(3, 1), QString()); // the cell is emptied under the list
-    QVERIFY(view->grid()->CellRect().intersects(list->geometry()));
+    QVERIFY(view->grid()->cellRect().intersects(list->geometry()));
     QCOMPARE(view->windowTitle(), QStringLiteral("Channel Information[ Channel - 3 ]"));
     list->setCurrentIndex(5);
     QTest::keyClick(list, Qt::Key_Return); // commits: the cell shows what the image holds
