@@ -1,6 +1,7 @@
 #include "app/ImageLayout.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelCsvRules.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/CsvText.h"
 #include "editors/channel/ToneCodec.h"
@@ -72,8 +73,9 @@ void writeTones(Row& row, ToneWord rx, ToneWord tx) {
     }
 }
 
-std::string stepText(const RadioImage& image, int channel, const FrequencyBytes& rx) {
-    int step = image.bits(layout::channelField(channel, layout::kChSteps), layout::kChRxStepMask);
+std::string stepText(const ConstChannelRecordRef& record) {
+    const FrequencyBytes rx = record.rxFrequency();
+    int step = record.rxStep();
     if (step > kStep6250Hz) {
         // A step that failed to parse: show the step the frequency fits.
         FrequencyBytes unused{};
@@ -82,27 +84,22 @@ std::string stepText(const RadioImage& image, int channel, const FrequencyBytes&
     return std::string(kStepTexts[step >= 0 && step <= kStep6250Hz ? step : kStep6250Hz]);
 }
 
-std::string commentText(const RadioImage& image, int channel) {
-    const bool compander =
-        image.flag(layout::channelField(channel, layout::kChFlags12), layout::kChCompanderMask);
-    const bool beatShift =
-        image.flag(layout::channelField(channel, layout::kChFlags13), layout::kChBeatShiftMask);
-    const bool scanAdd = getBitmapB(image, channel) == 1;
+std::string commentText(const ConstChannelRecordRef& record) {
     std::string text;
-    text += std::string(kCompanderKey) + (compander ? "=on" : "=off");
-    text += std::string(kCommentSeparator) + std::string(kScanAddKey) + (scanAdd ? "=yes" : "=no");
-    text +=
-        std::string(kCommentSeparator) + std::string(kBeatShiftKey) + (beatShift ? "=on" : "=off");
+    text += std::string(kCompanderKey) + (record.compander() ? "=on" : "=off");
+    text += std::string(kCommentSeparator) + std::string(kScanAddKey) +
+            (record.scanAdd() ? "=yes" : "=no");
+    text += std::string(kCommentSeparator) + std::string(kBeatShiftKey) +
+            (record.beatShift() ? "=on" : "=off");
     return text;
 }
 
 Row channelRow(const RadioImage& image, int channel) {
+    const ConstChannelRecordRef record = channelRecord(image, channel);
     Row row(kColumnCount);
     row[kLocation] = std::to_string(channel + 1);
-    const FrequencyBytes rx =
-        readFrequencyBytes(image, layout::channelField(channel, layout::kChRxFreq));
-    const FrequencyBytes tx =
-        readFrequencyBytes(image, layout::channelField(channel, layout::kChTxFreq));
+    const FrequencyBytes rx = record.rxFrequency();
+    const FrequencyBytes tx = record.txFrequency();
     row[kFrequency] = mhzText(rx);
     row[kOffset] = scaledText(0, 6);
     if (isNoFrequency(tx)) {
@@ -114,12 +111,11 @@ Row channelRow(const RadioImage& image, int channel) {
     row[kRToneFreq] = row[kCToneFreq] = kDefaultQt;
     row[kDtcsCode] = row[kRxDtcsCode] = kDefaultDqtCode;
     row[kCrossMode] = kDefaultCrossMode;
-    writeTones(row, image.word(layout::channelField(channel, layout::kChDecodeTone)),
-               image.word(layout::channelField(channel, layout::kChEncodeTone)));
+    writeTones(row, record.decodeTone(), record.encodeTone());
     row[kMode] = kModeValue;
-    row[kTStep] = stepText(image, channel, rx);
+    row[kTStep] = stepText(record);
     row[kPower] = kPowerValue;
-    row[kComment] = commentText(image, channel);
+    row[kComment] = commentText(record);
     return row;
 }
 

@@ -7,6 +7,7 @@
 #include "app/TextTemplate.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelCsvRules.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelInfoForm.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/CsvText.h"
@@ -396,24 +397,21 @@ int tableIndexOf(const RadioImage& image, ToneWord tone) {
 
 void store(RadioImage& image, const PlannedChannel& p, bool narrowStepsOnly) {
     const int ch = p.channel;
-    const auto at = [ch](std::size_t field) { return layout::channelField(ch, field); };
     writeFrequency(image, ch, FrequencyTarget::Receive, scaledText(p.rxHz, kMhzDecimals),
                    narrowStepsOnly);
     if (p.txHz)
         writeFrequency(image, ch, FrequencyTarget::Transmit, scaledText(*p.txHz, kMhzDecimals),
                        narrowStepsOnly);
-    const auto step = static_cast<std::uint8_t>(p.step);
-    image.setBits(at(layout::kChSteps), layout::kChTxStepMask, step);
-    image.setBits(at(layout::kChSteps), layout::kChRxStepMask, step);
-    image.setWord(at(layout::kChDecodeTone), p.rx);
-    image.setWord(at(layout::kChEncodeTone), p.tx);
-    image.setFlag(at(layout::kChFlags12), layout::kChCompanderMask, p.compander);
-    image.setFlag(at(layout::kChFlags13), layout::kChBeatShiftMask, p.beatShift);
+    ChannelRecordRef record = channelRecord(image, ch);
+    record.setSteps(p.step);
+    record.setDecodeTone(p.rx);
+    record.setEncodeTone(p.tx);
+    record.setCompander(p.compander);
+    record.setBeatShift(p.beatShift);
     if (p.rx == p.tx && p.rx != kToneOff)
-        image.setByte(at(layout::kChTableIndex),
-                      static_cast<std::uint8_t>(tableIndexOf(image, p.rx)));
-    setChannelBit(image, layout::kBitmapA, ch, true);
-    setBitmapB(image, ch, p.scanAdd ? 1 : 0);
+        record.setTableIndex(tableIndexOf(image, p.rx));
+    record.setCopied(true);
+    record.setScanAdd(p.scanAdd);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "app/ImageLayout.h"
 #include "app/NumberText.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelInfoForm.h"
+#include "editors/channel/ChannelTexts.h"
 #include "editors/channel/ToneCodec.h"
 
 namespace tsw {
@@ -31,7 +33,7 @@ bool ChannelEditForm::fieldsEnabled() const {
 }
 
 bool ChannelEditForm::hasTransmitFrequency() const {
-    return fieldsEnabled() && image_.byte(channelOffset(state_.selectedChannel) + kChTxFreq) < 0xFF;
+    return fieldsEnabled() && record().txFrequency()[0] < 0xFF;
 }
 
 bool ChannelEditForm::companderEnabled() const {
@@ -39,44 +41,33 @@ bool ChannelEditForm::companderEnabled() const {
 }
 
 std::string ChannelEditForm::receiveText() const {
-    if (!fieldsEnabled())
-        return {};
-    return formatFrequency(readFrequencyBytes(image_, channelOffset(state_.selectedChannel)));
+    return receiveFrequencyText(image_, state_.selectedChannel);
 }
 
 std::string ChannelEditForm::transmitText() const {
-    if (!fieldsEnabled())
-        return {};
-    return formatFrequency(
-        readFrequencyBytes(image_, channelOffset(state_.selectedChannel) + kChTxFreq));
+    return transmitFrequencyText(image_, state_.selectedChannel);
 }
 
 std::string ChannelEditForm::decodeToneText() const {
-    if (!fieldsEnabled())
-        return {};
-    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
+    return tsw::decodeToneText(image_, state_.selectedChannel, lookup_);
 }
 
 std::string ChannelEditForm::encodeToneText() const {
-    if (!fieldsEnabled())
-        return {};
-    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
+    return tsw::encodeToneText(image_, state_.selectedChannel, lookup_);
 }
 
 bool ChannelEditForm::beatShift() const {
-    return fieldsEnabled() &&
-           image_.flag(channelOffset(state_.selectedChannel) + kChFlags13, kChBeatShiftMask);
+    return fieldsEnabled() && record().beatShift();
 }
 
 bool ChannelEditForm::compander() const {
-    return fieldsEnabled() &&
-           image_.flag(channelOffset(state_.selectedChannel) + kChFlags12, kChCompanderMask);
+    return fieldsEnabled() && record().compander();
 }
 
 int ChannelEditForm::bitmapBIndex() const {
     if (!fieldsEnabled())
         return -1;
-    const int stored = getBitmapB(image_, state_.selectedChannel);
+    const int stored = record().scanAdd() ? 1 : 0;
     const auto choices = choiceTable(kFieldBitmapB);
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].code == stored)
@@ -103,7 +94,7 @@ int ChannelEditForm::toneEntryIndex(const std::string& toneText) const {
     const auto entries = toneListEntries();
     // The entry the channel refers to comes first when it shows the same tone.
     if (fieldsEnabled()) {
-        const int index = image_.byte(channelOffset(state_.selectedChannel) + kChTableIndex);
+        const int index = record().tableIndex();
         if (index >= 1 && index < static_cast<int>(entries.size()) &&
             toneTextOfEntry(entries[index], lookup_) == toneText)
             return index;
@@ -146,50 +137,51 @@ bool ChannelEditForm::commitTransmit(std::string_view text) {
     return !(before == image_);
 }
 
-bool ChannelEditForm::commitTone(std::size_t field, std::string_view entryText) {
+bool ChannelEditForm::commitDecodeTone(std::string_view entryText) {
     if (!fieldsEnabled())
         return false;
     const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
-    const std::size_t at = channelOffset(state_.selectedChannel) + field;
-    const bool changed = image_.word(at) != word;
-    image_.setWord(at, word);
+    const bool changed = record().decodeTone() != word;
+    record().setDecodeTone(word);
     return changed;
 }
 
-bool ChannelEditForm::commitDecodeTone(std::string_view entryText) {
-    return commitTone(kChDecodeTone, entryText);
-}
-
 bool ChannelEditForm::commitEncodeTone(std::string_view entryText) {
-    return commitTone(kChEncodeTone, entryText);
-}
-
-bool ChannelEditForm::setFlag(std::size_t field, std::uint8_t mask, bool on) {
     if (!fieldsEnabled())
         return false;
-    const std::size_t at = channelOffset(state_.selectedChannel) + field;
-    const bool changed = image_.flag(at, mask) != on;
-    image_.setFlag(at, mask, on);
+    const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
+    const bool changed = record().encodeTone() != word;
+    record().setEncodeTone(word);
     return changed;
 }
 
 bool ChannelEditForm::setBeatShift(bool on) {
-    return setFlag(kChFlags13, kChBeatShiftMask, on);
+    if (!fieldsEnabled() || record().beatShift() == on)
+        return false;
+    record().setBeatShift(on);
+    return true;
 }
 
 bool ChannelEditForm::setCompander(bool on) {
-    if (!companderEnabled())
+    if (!companderEnabled() || record().compander() == on)
         return false;
-    return setFlag(kChFlags12, kChCompanderMask, on);
+    record().setCompander(on);
+    return true;
 }
 
 bool ChannelEditForm::commitBitmapB(int index) {
     const auto choices = choiceTable(kFieldBitmapB);
     if (!fieldsEnabled() || index < 0 || index >= static_cast<int>(choices.size()))
         return false;
-    const int before = getBitmapB(image_, state_.selectedChannel);
-    setBitmapB(image_, state_.selectedChannel, choices[static_cast<std::size_t>(index)].code);
-    return before != choices[static_cast<std::size_t>(index)].code;
+    const bool on = choices[static_cast<std::size_t>(index)].code == 1;
+    if (record().scanAdd() == on)
+        return false;
+    record().setScanAdd(on);
+    return true;
+}
+
+ChannelRecordRef ChannelEditForm::record() const {
+    return channelRecord(image_, state_.selectedChannel);
 }
 
 bool ChannelEditForm::canOpenChannelCopy() const {

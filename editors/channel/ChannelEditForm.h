@@ -19,6 +19,7 @@
 
 #include "app/RadioImage.h"
 #include "editors/channel/ChannelEditorState.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/FrequencyCodec.h"
 
@@ -29,6 +30,14 @@ public:
     static constexpr int kChannelTextMax = 2;
     static constexpr std::size_t kReceiveTextMax = 11;
     static constexpr int kHelpTopic = 160;
+    // The value controls of the window; their ids double as help contexts.
+    static constexpr int kReceiveListId = 1195;
+    static constexpr int kTransmitListId = 1197;
+    static constexpr int kDecodeListId = 1199;
+    static constexpr int kEncodeListId = 1201;
+    static constexpr int kBeatShiftId = 1363;
+    static constexpr int kBitmapBListId = 1210;
+    static constexpr int kCompanderId = 1364;
 
     ChannelEditForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
                     TextLookup lookup = tr);
@@ -77,8 +86,7 @@ public:
     bool canOpenQtDqtCopy() const;
 
 private:
-    bool commitTone(std::size_t field, std::string_view entryText);
-    bool setFlag(std::size_t field, std::uint8_t mask, bool on);
+    ChannelRecordRef record() const; // the selected channel
 
     RadioImage& image_;
     ChannelEditorState& state_;

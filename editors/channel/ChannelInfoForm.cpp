@@ -3,8 +3,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/ImageLayout.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ToneCodec.h"
 
 namespace tsw {
@@ -48,19 +50,19 @@ bool writeFrequency(RadioImage& image, int channel, FrequencyTarget target, std:
         clearChannel(image, channel);
         return true;
     }
-    if (isChannelEmpty(image, channel)) {
+    ChannelRecordRef record = channelRecord(image, channel);
+    if (record.empty()) {
         if (!receive)
             return false;
         initNewChannel(image, channel);
     }
     if (step < 0)
         bytes = {0xFF, 0xFF, 0xFF, 0xFF};
-    writeFrequencyBytes(image, channelField(channel, receive ? kChRxFreq : kChTxFreq), bytes);
     if (receive) {
-        image.setBits(channelField(channel, kChSteps), kChTxStepMask,
-                      static_cast<std::uint8_t>(step));
-        image.setBits(channelField(channel, kChSteps), kChRxStepMask,
-                      static_cast<std::uint8_t>(step));
+        record.setRxFrequency(bytes);
+        record.setSteps(step);
+    } else {
+        record.setTxFrequency(bytes);
     }
     return true;
 }
@@ -107,7 +109,7 @@ std::string ChannelInfoForm::toneCellText(int channel) const {
     std::string text;
     if (formatChannelField(image_, channel, kFieldTone, text, lookup_) < 0)
         return {};
-    const int index = image_.byte(channelField(channel, kChTableIndex));
+    const int index = channelRecord(image_, channel).tableIndex();
     if (index >= 1 && index <= kQtDqtTableEntries)
         return numberedTone(index, text);
     return text;
@@ -211,15 +213,14 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     editor.row = row;
     editor.column = column;
     const int channel = row - 1;
-    int stored = 0;
+    const ConstChannelRecordRef record = channelRecord(std::as_const(image_), channel);
+    bool stored = record.scanAdd();
     if (column == kFieldCompander)
-        stored = image_.bits(channelField(channel, kChFlags12), kChCompanderMask);
+        stored = record.compander();
     else if (column == kFieldBeatShift)
-        stored = image_.bits(channelField(channel, kChFlags13), kChBeatShiftMask);
-    else
-        stored = getBitmapB(image_, channel);
+        stored = record.beatShift();
     for (const Choice& choice : choiceTable(fieldOfColumn(column))) {
-        if (choice.code == stored)
+        if (choice.code == (stored ? 1 : 0))
             editor.selectedIndex = static_cast<int>(editor.entries.size());
         editor.entries.push_back(lookup_(choice.text));
         editor.codes.push_back(choice.code);
@@ -254,9 +255,9 @@ bool ChannelInfoForm::toneSelectionChanged(std::string_view entryText) {
     if (isChannelEmpty(image_, channel))
         return false;
     const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
-    const std::size_t at = channelField(channel, kChEncodeTone);
-    const bool changed = image_.word(at) != word;
-    image_.setWord(at, word);
+    ChannelRecordRef record = channelRecord(image_, channel);
+    const bool changed = record.encodeTone() != word;
+    record.setEncodeTone(word);
     return changed;
 }
 
@@ -269,10 +270,10 @@ bool ChannelInfoForm::commitTone(std::string_view listText) {
         return false; // unchanged: a decode tone set apart from the encode tone survives
     const RadioImage before = image_;
     const ToneWord word = parseTone(toneTextOfEntry(listText, lookup_), lookup_);
-    image_.setByte(channelField(channel, kChTableIndex),
-                   static_cast<std::uint8_t>(tableIndexOfEntry(listText)));
-    image_.setWord(channelField(channel, kChDecodeTone), word);
-    image_.setWord(channelField(channel, kChEncodeTone), word);
+    ChannelRecordRef record = channelRecord(image_, channel);
+    record.setTableIndex(tableIndexOfEntry(listText));
+    record.setDecodeTone(word);
+    record.setEncodeTone(word);
     return !(before == image_);
 }
 
@@ -281,13 +282,13 @@ bool ChannelInfoForm::commitFlag(int column, int code) {
     if (isChannelEmpty(image_, channel) || (code != 0 && code != 1))
         return false;
     const RadioImage before = image_;
-    const auto value = static_cast<std::uint8_t>(code);
+    ChannelRecordRef record = channelRecord(image_, channel);
     if (column == kFieldCompander)
-        image_.setBits(channelField(channel, kChFlags12), kChCompanderMask, value);
+        record.setCompander(code == 1);
     else if (column == kFieldBeatShift)
-        image_.setBits(channelField(channel, kChFlags13), kChBeatShiftMask, value);
+        record.setBeatShift(code == 1);
     else if (column == kFieldBitmapB)
-        setBitmapB(image_, channel, code);
+        record.setScanAdd(code == 1);
     return !(before == image_);
 }
 

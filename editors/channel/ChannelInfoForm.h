@@ -64,6 +64,7 @@ public:
     static constexpr int kColumnWidths[kColumns] = {975, 1650, 1380, 1875, 1875, 2025}; // twips
     static constexpr int kWindowWidth = 659;                                            // pixels
     static constexpr int kHelpTopic = 150;
+    static constexpr int kGridId = 1139;
 
     ChannelInfoForm(RadioImage& image, ChannelEditorState& state, bool narrowStepsOnly,
                     TextLookup lookup = tr);

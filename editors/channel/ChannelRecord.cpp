@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ImageLayout.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ToneCodec.h"
 
 namespace tsw {
@@ -46,7 +47,7 @@ bool isValidChannel(int channel) {
 }
 
 bool isChannelEmpty(const RadioImage& image, int channel) {
-    return !isValidChannel(channel) || image.byte(channelField(channel, kChRxFreq)) == 0xFF;
+    return channelRecord(image, channel).empty();
 }
 
 int countUsedChannels(const RadioImage& image) {
@@ -145,12 +146,11 @@ std::vector<int> deleteChannelAt(RadioImage& image, int selected) {
 }
 
 void initNewChannel(RadioImage& image, int channel) {
-    if (!isValidChannel(channel))
-        return;
-    image.setByte(channelField(channel, kChTableIndex), 0);
-    image.setByte(channelField(channel, kChFlags12), 0);
-    image.setBits(channelField(channel, kChFlags13), kChNewChannelClear13, 0);
-    image.setBits(channelField(channel, kChSteps), kChFurtherMask14, 0);
+    ChannelRecordRef record = channelRecord(image, channel);
+    record.setTableIndex(kNoTableIndex);
+    image.setByte(record.at(chfield::Compander), 0); // the compander and its neighbours
+    image.setBits(record.at(chfield::BeatShift), kChNewChannelClear13, 0);
+    image.setBits(record.at(chfield::RxStep), kChFurtherMask14, 0);
 }
 
 int requireChannel(const RadioImage& image, ChannelEditorState& state, UserPrompt& prompt,
@@ -185,24 +185,23 @@ int formatChannelField(const RadioImage& image, int channel, int field, std::str
                        const TextLookup& lookup) {
     if (isChannelEmpty(image, channel))
         return -1;
-    const std::size_t base = channelOffset(channel);
+    const ConstChannelRecordRef record = channelRecord(image, channel);
     switch (field) {
     case kFieldFrequency:
-        if (auto frequency = formatFrequency(readFrequencyBytes(image, base + kChRxFreq));
-            !frequency.empty())
+        if (auto frequency = formatFrequency(record.rxFrequency()); !frequency.empty())
             text = std::move(frequency);
         break;
     case kFieldTone:
-        text = formatTone(image.word(base + kChDecodeTone), lookup);
+        text = formatTone(record.decodeTone(), lookup);
         break;
     case kFieldCompander:
-        flagText(image.bits(base + kChFlags12, kChCompanderMask), field, lookup, text);
+        flagText(record.compander() ? 1 : 0, field, lookup, text);
         break;
     case kFieldBitmapB:
-        flagText(getBitmapB(image, channel), field, lookup, text);
+        flagText(record.scanAdd() ? 1 : 0, field, lookup, text);
         break;
     case kFieldBeatShift:
-        flagText(image.bits(base + kChFlags13, kChBeatShiftMask), field, lookup, text);
+        flagText(record.beatShift() ? 1 : 0, field, lookup, text);
         break;
     default:
         break;

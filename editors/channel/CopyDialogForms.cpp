@@ -5,8 +5,10 @@
 #include "app/ImageLayout.h"
 #include "app/NumberText.h"
 #include "editors/channel/ChannelEditForm.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelInfoForm.h"
 #include "editors/channel/ChannelRecord.h"
+#include "editors/channel/ChannelTexts.h"
 #include "editors/channel/ToneCodec.h"
 
 namespace tsw {
@@ -65,15 +67,11 @@ QtDqtCopyForm::QtDqtCopyForm(RadioImage& image, ChannelEditorState& state, TextL
     : image_(image), state_(state), lookup_(std::move(lookup)) {}
 
 std::string QtDqtCopyForm::decodeToneText() const {
-    if (isChannelEmpty(image_, state_.selectedChannel))
-        return {};
-    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChDecodeTone), lookup_);
+    return tsw::decodeToneText(image_, state_.selectedChannel, lookup_);
 }
 
 std::string QtDqtCopyForm::encodeToneText() const {
-    if (isChannelEmpty(image_, state_.selectedChannel))
-        return {};
-    return formatTone(image_.word(channelOffset(state_.selectedChannel) + kChEncodeTone), lookup_);
+    return tsw::encodeToneText(image_, state_.selectedChannel, lookup_);
 }
 
 std::vector<std::string> QtDqtCopyForm::toneListEntries() const {
@@ -91,9 +89,9 @@ bool QtDqtCopyForm::commit(std::string_view listText) {
         return false;
     // The list's entries carry a numbered prefix: the tone is the text after it.
     const ToneWord word = parseTone(toneTextOfEntry(listText, lookup_), lookup_);
-    const std::size_t at = channelOffset(channel) + kChEncodeTone;
-    const bool changed = image_.word(at) != word;
-    image_.setWord(at, word);
+    ChannelRecordRef record = channelRecord(image_, channel);
+    const bool changed = record.encodeTone() != word;
+    record.setEncodeTone(word);
     return changed;
 }
 

@@ -1,6 +1,7 @@
 #include "editors/channel/QtDqtTableForm.h"
 
 #include "app/ImageLayout.h"
+#include "editors/channel/ChannelFields.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/ToneCodec.h"
 
@@ -72,10 +73,11 @@ TableEntryCommit QtDqtTableForm::commitTableEntry(int row, int column, std::stri
     const ToneWord word = parseTone(text, lookup_);
     image_.setWord(qtDqtEntryOffset(row), word);
     for (int channel = 0; channel < kChannelCount; ++channel) {
-        if (image_.byte(channelOffset(channel) + kChTableIndex) != row)
+        ChannelRecordRef record = channelRecord(image_, channel);
+        if (record.tableIndex() != row)
             continue;
-        image_.setWord(channelOffset(channel) + kChDecodeTone, word);
-        image_.setWord(channelOffset(channel) + kChEncodeTone, word);
+        record.setDecodeTone(word);
+        record.setEncodeTone(word);
         result.channels.push_back(channel);
     }
     result.changed = true;

@@ -38,6 +38,7 @@ public:
     static constexpr int kListEditMax = 5;                     // characters typed into the list
     static constexpr int kCommitTextMax = 6; // characters of the list text taken on commit
     static constexpr int kHelpTopic = 1375;
+    static constexpr int kGridId = 1372;
 
     // Opening: tone lists take the full choice list, no entry list is open.
     QtDqtTableForm(RadioImage& image, ChannelEditorState& state, TextLookup lookup = tr);

@@ -4,6 +4,16 @@
 
 namespace tsw {
 
+std::size_t testFrequencyOffset(int index, TestSide side) {
+    return layout::testFrequencyOffset(index) + (side == TestSide::Receive ? 0 : 4);
+}
+
+std::string testFrequencyText(const RadioImage& image, int index, TestSide side) {
+    if (index < 0 || index >= layout::kTestFrequencyCount)
+        return {};
+    return formatFrequency(readFrequencyBytes(image, testFrequencyOffset(index, side)));
+}
+
 TestFrequencyForm::TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup)
     : image_(image), narrowStepsOnly_(narrowStepsOnly), lookup_(std::move(lookup)) {}
 
@@ -12,7 +22,7 @@ bool TestFrequencyForm::isDataCell(int row, int column) {
 }
 
 std::size_t TestFrequencyForm::offsetOf(int row, int column) {
-    return layout::testFrequencyOffset(row - 1) + (column == 1 ? 0 : 4);
+    return testFrequencyOffset(row - 1, column == 1 ? TestSide::Receive : TestSide::Transmit);
 }
 
 std::string TestFrequencyForm::cellText(int row, int column) const {
@@ -31,7 +41,7 @@ std::string TestFrequencyForm::cellText(int row, int column) const {
         return std::to_string(row);
     if (!isDataCell(row, column))
         return {};
-    return formatFrequency(readFrequencyBytes(image_, offsetOf(row, column)));
+    return testFrequencyText(image_, row - 1, column == 1 ? TestSide::Receive : TestSide::Transmit);
 }
 
 std::string TestFrequencyForm::commitCell(int row, int column, std::string_view typed) {

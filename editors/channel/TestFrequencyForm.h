@@ -16,6 +16,13 @@
 
 namespace tsw {
 
+enum class TestSide { Receive, Transmit };
+
+// Image offset of the receive or transmit frequency of test channel `index` (0..15).
+std::size_t testFrequencyOffset(int index, TestSide side);
+// What the window shows for it: the nine-character frequency, empty when none.
+std::string testFrequencyText(const RadioImage& image, int index, TestSide side);
+
 class TestFrequencyForm {
 public:
     static constexpr int kShownChannels = 8;
@@ -26,6 +33,7 @@ public:
     static constexpr int kWindowWidth = 287;                          // pixels
     static constexpr int kEditTextMax = 9;                            // "446.00625"
     static constexpr int kHelpTopic = 157;
+    static constexpr int kGridId = 1130;
 
     TestFrequencyForm(RadioImage& image, bool narrowStepsOnly, TextLookup lookup = tr);
 

@@ -18,13 +18,13 @@ public:
     static constexpr int kTemplate = 160;
     static constexpr int kChannelNumberId = 1249;
     static constexpr int kChannelSpinId = 1250;
-    static constexpr int kReceiveListId = 1195;
-    static constexpr int kTransmitListId = 1197;
-    static constexpr int kDecodeListId = 1199;
-    static constexpr int kEncodeListId = 1201;
-    static constexpr int kBeatShiftId = 1363;
-    static constexpr int kBitmapBListId = 1210;
-    static constexpr int kCompanderId = 1364;
+    static constexpr int kReceiveListId = ChannelEditForm::kReceiveListId;
+    static constexpr int kTransmitListId = ChannelEditForm::kTransmitListId;
+    static constexpr int kDecodeListId = ChannelEditForm::kDecodeListId;
+    static constexpr int kEncodeListId = ChannelEditForm::kEncodeListId;
+    static constexpr int kBeatShiftId = ChannelEditForm::kBeatShiftId;
+    static constexpr int kBitmapBListId = ChannelEditForm::kBitmapBListId;
+    static constexpr int kCompanderId = ChannelEditForm::kCompanderId;
 
     explicit ChannelEditView(QWidget* parent = nullptr);
     ~ChannelEditView() override;

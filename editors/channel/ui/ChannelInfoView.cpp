@@ -30,7 +30,7 @@ TSW_REGISTER_EDITOR(cmd::ChannelInformation, [] { return new ChannelInfoView; })
 
 namespace {
 
-constexpr int kGridId = 1139;
+constexpr int kGridId = ChannelInfoForm::kGridId;
 constexpr int kFreeAreaLabelId = 1138;
 constexpr char kFreeAreaLabel[] = "Free Area (Bytes):"; // the form's own label
 constexpr int kLastRow = ChannelInfoForm::kRows - 1;

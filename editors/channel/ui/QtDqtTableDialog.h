@@ -17,7 +17,7 @@ class QtDqtTableDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplate = 212;
-    static constexpr int kGridId = 1372;
+    static constexpr int kGridId = QtDqtTableForm::kGridId;
     static constexpr int kToneListId = 1374;
     static constexpr int kHelpButtonId = 1375;
 

@@ -17,7 +17,7 @@ class TestFrequencyView : public EditorForm {
     Q_OBJECT
 public:
     static constexpr int kTemplate = 157;
-    static constexpr int kGridId = 1130;
+    static constexpr int kGridId = TestFrequencyForm::kGridId;
     static constexpr int kEditId = 1280;
 
     explicit TestFrequencyView(QWidget* parent = nullptr);
