@@ -25,19 +25,6 @@ struct RowBlock {
     int last; // inclusive
 };
 
-// The value a row shows, as text; check boxes are drawn instead.
-std::string rowValue(const feature::FieldForm& form, int row, const TextLookup& lookup) {
-    const feature::FieldRow& r = form.rows()[static_cast<std::size_t>(row)];
-    if (r.kind == feature::FieldKind::List) {
-        const auto entries = form.listEntries(row);
-        const int index = form.listIndex(row);
-        return index >= 0 && static_cast<std::size_t>(index) < entries.size()
-                   ? lookup(entries[static_cast<std::size_t>(index)].text)
-                   : std::string{};
-    }
-    return form.text(row).value_or(std::string{});
-}
-
 template <class Visible>
 double addRows(PrintItems& items, const feature::FieldForm& form, RowBlock block, double line,
                TextLookup lookup, Visible visible) {
@@ -55,7 +42,7 @@ double addRows(PrintItems& items, const feature::FieldForm& form, RowBlock block
         PrintItem label = textItem(kLabelX + indent, line, lookup(r.label));
         PrintItem value = r.kind == feature::FieldKind::Check
                               ? checkBoxItem(kValueX, line, form.checked(row))
-                              : textItem(kValueX, line, rowValue(form, row, lookup));
+                              : textItem(kValueX, line, feature::rowText(form, row, lookup));
         label.dimmed = value.dimmed = dimmed;
         items.push_back(std::move(label));
         items.push_back(std::move(value));

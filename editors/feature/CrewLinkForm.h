@@ -22,18 +22,64 @@ enum class Column { Fleet, Id };
 //   175 baud rate code 0/1   176..177 message mode timer s (LE), 0 off, ..300
 //   178 PTT ID side tone (1 ticked)
 inline constexpr std::array<FieldRow, crew::RowCount> kCrewLinkFieldTable{{
-    // label, value, spin, label string, kind, byte, size, edit mode, limit, fixed pitch
-    {1102, 1103, 1111, StrId::CrewLinkOwnFleetLabel, FieldKind::Number, layout::kCrewOwnFleet, 1, 2,
-     3, true},
-    {1104, 1105, 1121, StrId::CrewLinkOwnIdLabel, FieldKind::Number, layout::kCrewOwnId, 2, 2, 4,
-     true},
-    {1106, 1107, 1108, StrId::CrewLinkModulationDelayLabel, FieldKind::Number,
-     layout::kCrewModulationDelay, 2, 2, 4},
-    {1109, 1110, 0, StrId::CrewLinkBaudRateLabel, FieldKind::List, layout::kCrewBaudRate, 1},
-    {1113, 1114, 1120, StrId::CrewLinkMessageModeTimerLabel, FieldKind::Number,
-     layout::kCrewMessageModeTimer, 2, 2, 3},
-    {1275, 1275, 0, StrId::CrewLinkPttIdSideToneLabel, FieldKind::Check, layout::kCrewSideTone, 1},
+    {.index = crew::OwnFleet,
+     .labelId = 1102,
+     .valueId = 1103,
+     .spinId = 1111,
+     .label = StrId::CrewLinkOwnFleetLabel,
+     .kind = FieldKind::Number,
+     .offset = layout::kCrewOwnFleet,
+     .size = 1,
+     .editMode = filter::Digits,
+     .textLimit = 3,
+     .fixedPitch = true},
+    {.index = crew::OwnId,
+     .labelId = 1104,
+     .valueId = 1105,
+     .spinId = 1121,
+     .label = StrId::CrewLinkOwnIdLabel,
+     .kind = FieldKind::Number,
+     .offset = layout::kCrewOwnId,
+     .size = 2,
+     .editMode = filter::Digits,
+     .textLimit = 4,
+     .fixedPitch = true},
+    {.index = crew::ModulationDelay,
+     .labelId = 1106,
+     .valueId = 1107,
+     .spinId = 1108,
+     .label = StrId::CrewLinkModulationDelayLabel,
+     .kind = FieldKind::Number,
+     .offset = layout::kCrewModulationDelay,
+     .size = 2,
+     .editMode = filter::Digits,
+     .textLimit = 4},
+    {.index = crew::BaudRate,
+     .labelId = 1109,
+     .valueId = 1110,
+     .label = StrId::CrewLinkBaudRateLabel,
+     .kind = FieldKind::List,
+     .offset = layout::kCrewBaudRate,
+     .size = 1},
+    {.index = crew::MessageModeTimer,
+     .labelId = 1113,
+     .valueId = 1114,
+     .spinId = 1120,
+     .label = StrId::CrewLinkMessageModeTimerLabel,
+     .kind = FieldKind::Number,
+     .offset = layout::kCrewMessageModeTimer,
+     .size = 2,
+     .editMode = filter::Digits,
+     .textLimit = 3},
+    {.index = crew::SideTone,
+     .labelId = 1275,
+     .valueId = 1275,
+     .label = StrId::CrewLinkPttIdSideToneLabel,
+     .kind = FieldKind::Check,
+     .offset = layout::kCrewSideTone,
+     .size = 1},
 }};
+static_assert(rowsAtTheirIndex(kCrewLinkFieldTable));
 static_assert(fieldsInsideImage(kCrewLinkFieldTable));
 static_assert(kCrewLinkFieldTable.size() <= kMaxFormRows);
 static_assert(fieldsDisjoint(kCrewLinkFieldTable));
@@ -48,8 +94,22 @@ constexpr std::array<FieldRow, 2 * layout::kCrewEntryCount> crewTableFields() {
     for (int e = 1; e <= layout::kCrewEntryCount; ++e) {
         const std::size_t at = layout::crewEntryOffset(e);
         const auto i = static_cast<std::size_t>(2 * (e - 1));
-        rows[i] = {1324, 1324, 0, StrId::CrewLinkFleetHeader, FieldKind::Grid, at, 1, 21, 3};
-        rows[i + 1] = {1324, 1324, 0, StrId::CrewLinkIdHeader, FieldKind::Grid, at + 1, 2, 21, 4};
+        rows[i] = {.labelId = 1324,
+                   .valueId = 1324,
+                   .label = StrId::CrewLinkFleetHeader,
+                   .kind = FieldKind::Grid,
+                   .offset = at,
+                   .size = 1,
+                   .editMode = filter::DigitsOrA,
+                   .textLimit = 3};
+        rows[i + 1] = {.labelId = 1324,
+                       .valueId = 1324,
+                       .label = StrId::CrewLinkIdHeader,
+                       .kind = FieldKind::Grid,
+                       .offset = at + 1,
+                       .size = 2,
+                       .editMode = filter::DigitsOrA,
+                       .textLimit = 4};
     }
     return rows;
 }

@@ -100,9 +100,15 @@ std::optional<std::string> featureRowText(const RadioImage& image, int row,
 FeatureForm::FeatureForm(RadioImage& image, TextLookup text)
     : image_(image), text_(std::move(text)) {}
 
-bool FeatureForm::visible(int row) const {
+bool featureRowVisible(int row) {
+    if (row < 0 || row >= feat::RowCount)
+        return false;
     const FieldRow& r = kFeatureFieldTable[static_cast<std::size_t>(row)];
     return r.kind != FieldKind::Hidden && row != feat::CloneMode;
+}
+
+bool FeatureForm::visible(int row) const {
+    return featureRowVisible(row);
 }
 
 std::optional<std::string> FeatureForm::text(int row) const {

@@ -14,6 +14,30 @@ int listIndexOf(std::span<const ListEntry> entries, int code) {
     return -1;
 }
 
+std::string rowText(const FieldForm& form, int row, const TextLookup& text) {
+    const auto rows = form.rows();
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
+        return {};
+    const auto plain = [&text](StringId id) {
+        std::string t = text(id);
+        std::erase(t, '&');
+        return t;
+    };
+    switch (rows[static_cast<std::size_t>(row)].kind) {
+    case FieldKind::Check:
+        return plain(form.checked(row) ? StrId::FlagOn : StrId::FlagOff);
+    case FieldKind::List: {
+        const auto entries = form.listEntries(row);
+        const int index = form.listIndex(row);
+        return index >= 0 && static_cast<std::size_t>(index) < entries.size()
+                   ? plain(entries[static_cast<std::size_t>(index)].text)
+                   : std::string();
+    }
+    default:
+        return form.text(row).value_or(std::string());
+    }
+}
+
 int readNumber(std::string_view text) {
     std::string copy(text);
     return clampNumberText(copy, INT_MAX, 0, 1);

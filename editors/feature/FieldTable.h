@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/CharacterFilter.h"
 #include "app/RadioImage.h"
 #include "app/StringIds.h"
 #include "app/TextLookup.h"
@@ -34,6 +35,7 @@ enum class FieldKind : std::uint8_t {
 inline constexpr std::size_t kNoBytes = static_cast<std::size_t>(-1);
 
 struct FieldRow {
+    int index = -1;  // the row's own index in its table (checked by rowsAtTheirIndex)
     int labelId = 0; // control ids: they double as help context numbers
     int valueId = 0; // 0 = none
     int spinId = 0;  // 0 = none
@@ -57,6 +59,15 @@ struct ListEntry {
 int listIndexOf(std::span<const ListEntry> entries, int code);
 
 // ---- Compile-time checks of a table -------------------------------------------------------
+
+// Every row names the index it sits at, so a row moved in the table without its enum (or the
+// other way round) fails to compile.
+constexpr bool rowsAtTheirIndex(std::span<const FieldRow> rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].index != static_cast<int>(i))
+            return false;
+    return true;
+}
 
 constexpr bool fieldsInsideImage(std::span<const FieldRow> rows) {
     for (const FieldRow& r : rows)
@@ -142,6 +153,12 @@ public:
     virtual Commit commitList(int /*row*/, int /*index*/) { return {}; }
     virtual Commit commitCheck(int /*row*/, bool /*on*/) { return {}; }
 };
+
+// What row `row` of a form shows, as one text: a check box's On or Off word, the selected
+// list entry (empty without a selection), an edit box's text (empty where the form leaves the
+// box as it is). Mnemonic marks are dropped, as in the window. The command-line listing,
+// printing and the field catalogue all show rows with it.
+std::string rowText(const FieldForm& form, int row, const TextLookup& text);
 
 // ---- Small rules shared by the forms ------------------------------------------------------
 
