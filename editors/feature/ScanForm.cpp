@@ -67,6 +67,10 @@ bool channelProgrammed(const RadioImage& image, int channel) {
 
 std::optional<std::string> scanRowText(const RadioImage& image, int row) {
     if (row == scan::PriorityChannel) {
+        // Priority 0 or 2 has no priority channel: the editor empties the box (and the byte)
+        // as soon as it opens, so whatever the byte holds meanwhile is never shown.
+        if (!hasPriorityChannel(image))
+            return "";
         const int channel = image.byte(layout::kPriorityChannel);
         return channel >= 1 && channel <= layout::kChannelCount ? std::to_string(channel) : "";
     }
@@ -121,9 +125,13 @@ bool ScanForm::enabled(int row) const {
     return true;
 }
 
+bool hasPriorityChannel(const RadioImage& image) {
+    const int priority = image.byte(layout::kScanPriority);
+    return priority != 0 && priority != 2;
+}
+
 Commit ScanForm::applyEnabling() {
-    const int priority = image_.byte(layout::kScanPriority);
-    if (priority == 0 || priority == 2)
+    if (!hasPriorityChannel(image_))
         image_.setByte(layout::kPriorityChannel, 0xFF);
     return Commit{}.show(scan::PriorityChannel).show(scan::LookBackA).show(scan::LookBackB);
 }

@@ -102,6 +102,8 @@ inline constexpr int kScanHelpContext = 154;
 
 // True when channel 1..16 holds a programmed record (its first byte is below 0xFF).
 bool channelProgrammed(const RadioImage& image, int channel);
+// False while Priority is 0 or 2: then there is no priority channel, whatever 0x161 holds.
+bool hasPriorityChannel(const RadioImage& image);
 
 class ScanForm : public FieldForm {
 public:

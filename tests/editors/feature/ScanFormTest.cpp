@@ -21,6 +21,22 @@ protected:
     ScanForm form{image};
 };
 
+// Only Priority 1 has a priority channel: with 0 or 2 the editor empties the box as it opens,
+// so a byte left in 0x161 never reads as a channel (listings, diff and printing show the same).
+TEST(ScanRowText, PriorityChannelShowsOnlyWithPriorityOne) {
+    const struct {
+        int priority;
+        const char* shown;
+    } cases[] = {{0, ""}, {1, "7"}, {2, ""}, {3, "7"}, {0xFF, "7"}};
+    for (const auto& c : cases) {
+        RadioImage image = test::defaultImage();
+        image.setByte(layout::kScanPriority, static_cast<std::uint8_t>(c.priority));
+        image.setByte(layout::kPriorityChannel, 7);
+        EXPECT_EQ(scanRowText(image, scan::PriorityChannel), c.shown) << c.priority;
+        EXPECT_EQ(image.byte(layout::kPriorityChannel), 7); // showing changes nothing
+    }
+}
+
 TEST_F(ScanFormTest, LookBackTimesAreReadInHundredthsAndStoredIn50msSteps) {
     for (int row : {int(scan::LookBackA), int(scan::LookBackB)}) {
         const test::TypedCase cases[] = {
