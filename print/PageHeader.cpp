@@ -5,6 +5,7 @@
 
 #include "app/ImageLayout.h"
 #include "app/ModelTable.h"
+#include "fields/FieldCatalogue.h"
 
 namespace tsw::print {
 
@@ -19,15 +20,6 @@ constexpr double kBottomRuleLine = 9;
 constexpr double kLeftValueX = 30;
 constexpr double kRightLabelX = 50;
 constexpr double kRightValueX = 67;
-
-std::string bandCodeText(const RadioImage& image) {
-    const std::uint8_t code = image.byte(layout::kBandCode);
-    if (code == 0xFF)
-        return {};
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", code);
-    return text;
-}
 
 ModelIdentity identityOf(const RadioImage& image) {
     ModelIdentity identity{};
@@ -47,14 +39,7 @@ std::string formatPrintDateTime(const std::tm& local) {
 }
 
 std::string modelCodeText(const RadioImage& image) {
-    std::string code;
-    for (std::size_t i = 0; i < layout::kModelCodeLength; ++i) {
-        const std::uint8_t c = image.byte(layout::kModelCode + i);
-        if (c < 0x20 || c > 0x7E)
-            break;
-        code.push_back(static_cast<char>(c));
-    }
-    return code;
+    return fields::modelCodeText(image);
 }
 
 PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, const TextLookup& lookup) {
@@ -72,7 +57,7 @@ PrintItems headerItems(const HeaderInfo& info, const RadioImage& image, const Te
         {StrId::FrequencyLabel, std::string(band.text)},
         {StrId::ModelCodeLabel, modelCodeText(image)},
         {StrId::SoftwareVersionLabel, info.softwareVersion},
-        {StrId::BandCodeLabel, bandCodeText(image)},
+        {StrId::BandCodeLabel, fields::bandCodeText(image)},
         {StrId::FileNameLabel, info.fileName},
     }};
 

@@ -88,13 +88,16 @@ outside the channels stays as it was. A list with any problem is refused as a wh
 problem is reported with its row and nothing is written.
 )";
 
+// (its own delimiter: the text holds a quoted parenthesis)
 constexpr std::string_view kDiffHelp =
-    R"(Usage: tsw62m-cli diff FILE_A FILE_B [--lang CODE]
+    R"help(Usage: tsw62m-cli diff FILE_A FILE_B [--lang CODE]
 Lists every difference between two data files, one line each: the field (channels by number
 and field, settings by their editor's label, bytes no editor shows by their offset), its
-value in FILE_A and its value in FILE_B. Exit status 0 when the files are equal, 1 when they
+value in FILE_A and its value in FILE_B, as the editors show them. Texts the radio stores as
+typed are quoted, so "AB " stays apart from "AB"; a field its editor shows empty reads
+"(empty)" (in the chosen language). Exit status 0 when the files are equal, 1 when they
 differ, 2 when a file cannot be read.
-)";
+)help";
 
 } // namespace
 

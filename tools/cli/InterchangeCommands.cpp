@@ -9,7 +9,7 @@
 #include "app/ModelTable.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelRecord.h"
-#include "editors/feature/ImageDiff.h"
+#include "fields/ImageDiff.h"
 #include "tools/cli/CliListing.h"
 #include "tools/cli/CliTexts.h"
 
@@ -103,14 +103,14 @@ int runDiff(const CliArgs& args, CliEnvironment& env) {
     const auto b = readImage(env, args.secondFile);
     if (!a || !b)
         return kDiffTrouble;
-    const auto lines = feature::diffImages(*a, *b, [](StringId id) { return label(id); });
+    const auto lines = fields::diffImages(*a, *b, [](StringId id) { return label(id); });
     if (lines.empty()) {
         env.out << text(StrId::DiffNoDifferences) << "\n";
         return kDiffEqual;
     }
     std::vector<std::vector<std::string>> rows{{"", args.file, args.secondFile}};
     for (const auto& line : lines)
-        rows.push_back({line.field, line.a.empty() ? "-" : line.a, line.b.empty() ? "-" : line.b});
+        rows.push_back({line.field, line.a, line.b});
     printTable(env.out, rows);
     return kDiffDifferent;
 }
