@@ -300,3 +300,38 @@ TEST_F(CliRun, DiffListsTheDifferencesAndSaysSoInItsExitCode) {
 
     EXPECT_EQ(run({"diff", path("a.dat"), path("none.dat")}), 2);
 }
+
+namespace {
+
+// The lines of a text that start with `prefix`.
+std::vector<std::string> linesStartingWith(const std::string& text, const std::string& prefix) {
+    std::istringstream lines(text);
+    std::vector<std::string> found;
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with(prefix))
+            found.push_back(line);
+    return found;
+}
+
+} // namespace
+
+// show lists what the editors show: an empty channel (receive byte 0 = 0xFF) shows the off
+// entry and nothing else, whatever its other bytes hold; there is no priority channel while
+// Priority is 0 or 2, whatever 0x161 holds.
+TEST_F(CliRun, ShowListsWhatTheEditorsShow) {
+    for (const auto& [priority, channelShown] :
+         {std::pair{0, ""}, std::pair{1, "5"}, std::pair{2, ""}}) {
+        SCOPED_TRACE(priority);
+        RadioImage image = defaultRadioImage();
+        image.setByte(layout::channelOffset(9), 0xFF); // channel 10 keeps its other bytes
+        image.setByte(layout::kScanPriority, static_cast<std::uint8_t>(priority));
+        image.setByte(layout::kPriorityChannel, 5);
+        datafile::writeDataFile(path("e.dat"), image);
+        ASSERT_EQ(run({"show", path("e.dat")}), 0) << err.str();
+        EXPECT_EQ(linesStartingWith(out.str(), "10 "), std::vector<std::string>{"10  Off"});
+        const auto lines = linesStartingWith(out.str(), "Priority Channel:");
+        ASSERT_EQ(lines.size(), 1u);
+        const std::string value = lines[0].substr(lines[0].find(':') + 1);
+        EXPECT_EQ(value.substr(std::min(value.size(), value.find_first_not_of(' '))), channelShown);
+    }
+}

@@ -4,15 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandIds.h"
 #include "app/ImageLayout.h"
 #include "app/NumberText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ChannelInfoForm.h"
-#include "editors/channel/FrequencyCodec.h"
-#include "editors/feature/EmbeddedMessageForm.h"
-#include "editors/feature/FeatureForm.h"
-#include "editors/feature/KeyForm.h"
-#include "editors/feature/ScanForm.h"
+#include "fields/FieldCatalogue.h"
 #include "tools/cli/CliTexts.h"
 
 namespace tsw::cli {
@@ -20,6 +17,7 @@ namespace tsw::cli {
 namespace {
 
 using Table = std::vector<std::vector<std::string>>;
+using fields::Field;
 
 // Characters of a UTF-8 text (bytes that do not continue a character).
 std::size_t displayWidth(const std::string& text) {
@@ -29,85 +27,72 @@ std::size_t displayWidth(const std::string& text) {
     return n;
 }
 
-std::string frequencyAt(const RadioImage& image, std::size_t offset) {
-    return formatFrequency(readFrequencyBytes(image, offset));
+std::string labelText(StringId id) {
+    return label(id);
 }
 
-void printChannels(std::ostream& out, const RadioImage& source) {
+// The shown text of the catalogue field of `command` with item `item` and label `labelId`.
+std::string shown(const std::vector<Field>& all, const RadioImage& image, int command, int item,
+                  StringId labelId) {
+    for (const Field& f : all)
+        if (f.place.command == command && f.item == item && f.naming.label == labelId)
+            return f.text(image, labelText);
+    return {};
+}
+
+// The channel table: receive and transmit frequency and the flags from the field catalogue,
+// the table's own tone cell (table number and decode tone together) from its form.
+void printChannels(std::ostream& out, const std::vector<Field>& all, const RadioImage& source) {
     RadioImage image = source; // the form wants a mutable image; it only reads here
     ChannelEditorState state;
-    ChannelInfoForm form(image, state, false, [](StringId id) { return label(id); });
+    ChannelInfoForm form(image, state, false, labelText);
     out << label(StrId::TitleChannelInformation) << "\n";
     Table rows;
     rows.push_back({form.cellText(0, 0), label(StrId::RxLabel), label(StrId::TxLabel),
                     form.cellText(0, 2), form.cellText(0, 3), form.cellText(0, 4),
                     form.cellText(0, 5)});
     for (int ch = 0; ch < layout::kChannelCount; ++ch) {
-        const std::size_t record = layout::channelOffset(ch);
-        const int row = ch + 1;
-        rows.push_back({form.cellText(row, 0), frequencyAt(image, record + layout::kChRxFreq),
-                        frequencyAt(image, record + layout::kChTxFreq), form.cellText(row, 2),
-                        form.cellText(row, 3), form.cellText(row, 4), form.cellText(row, 5)});
+        const auto field = [&](StringId id) {
+            return shown(all, image, cmd::ChannelInformation, ch, id);
+        };
+        rows.push_back({form.cellText(ch + 1, 0), field(StrId::RxFrequencyLabel),
+                        field(StrId::TxFrequencyLabel), form.cellText(ch + 1, 2),
+                        field(StrId::CompanderLabel), field(StrId::ScanAddLabel),
+                        field(StrId::BeatShiftLabel)});
     }
     printTable(out, rows);
 }
 
-void printTestFrequencies(std::ostream& out, const RadioImage& image) {
+void printTestFrequencies(std::ostream& out, const std::vector<Field>& all,
+                          const RadioImage& image) {
     out << "\n" << label(StrId::TitleTestFrequency) << "\n";
     Table rows{{"", label(StrId::RxLabel), label(StrId::TxLabel)}};
-    for (int i = 0; i < layout::kTestFrequencyCount; ++i) {
-        const std::size_t at = layout::testFrequencyOffset(i);
-        rows.push_back({std::to_string(i + 1), frequencyAt(image, at), frequencyAt(image, at + 4)});
-    }
+    for (int i = 0; i < layout::kTestFrequencyCount; ++i)
+        rows.push_back({std::to_string(i + 1),
+                        shown(all, image, cmd::TestFrequency, 2 * i, StrId::RxLabel),
+                        shown(all, image, cmd::TestFrequency, 2 * i + 1, StrId::TxLabel)});
     printTable(out, rows);
 }
 
-// Each shown row of a settings form as "label: value".
-void printForm(std::ostream& out, StringId title, const feature::FieldForm& form,
-               const std::function<bool(int)>& visible) {
-    using feature::FieldKind;
+// Every field of one settings window that the window shows, as "label: value".
+void printWindow(std::ostream& out, const std::vector<Field>& all, const RadioImage& image,
+                 int command, StringId title) {
     out << "\n" << label(title) << "\n";
     Table rows;
-    const auto table = form.rows();
-    for (int r = 0; r < static_cast<int>(table.size()); ++r) {
-        const feature::FieldRow& row = table[static_cast<std::size_t>(r)];
-        if (!visible(r) || row.kind == FieldKind::Hidden || row.kind == FieldKind::Group ||
-            row.kind == FieldKind::Grid || row.label == 0)
-            continue;
-        std::string value;
-        if (row.kind == FieldKind::Check) {
-            value = label(form.checked(r) ? StrId::FlagOn : StrId::FlagOff);
-        } else if (row.kind == FieldKind::List) {
-            const auto entries = form.listEntries(r);
-            const int index = form.listIndex(r);
-            if (index >= 0 && static_cast<std::size_t>(index) < entries.size())
-                value = label(entries[static_cast<std::size_t>(index)].text);
-        } else {
-            value = form.text(r).value_or("");
-        }
-        rows.push_back({label(row.label) + ":", value});
-    }
+    for (const Field& f : all)
+        if (f.place.command == command && !f.hidden)
+            rows.push_back({f.label(labelText) + ":", f.text(image, labelText)});
     printTable(out, rows);
 }
 
-void printSettings(std::ostream& out, const RadioImage& source) {
-    RadioImage image = source;
-    const TextLookup lookup = [](StringId id) { return label(id); };
-    const feature::FeatureForm features(image, lookup);
-    printForm(out, StrId::TitleOptionalFeatures, features,
-              [&](int r) { return features.visible(r); });
-    const feature::ScanForm scan(image);
-    printForm(out, StrId::TitleScanInformation, scan, [](int) { return true; });
-
-    out << "\n" << label(StrId::TitleKeyAssignment) << "\n";
-    printTable(out, {{label(StrId::PrintPf1Label) + ":",
-                      feature::keyFunctionName(image.byte(layout::kKeyPf1), lookup)},
-                     {label(StrId::PrintPf2Label) + ":",
-                      feature::keyFunctionName(image.byte(layout::kKeyPf2), lookup)}});
-
+void printSettings(std::ostream& out, const std::vector<Field>& all, const RadioImage& image) {
+    printWindow(out, all, image, cmd::OptionalFeatures, StrId::TitleOptionalFeatures);
+    printWindow(out, all, image, cmd::ScanInformation, StrId::TitleScanInformation);
+    printWindow(out, all, image, cmd::KeyAssignment, StrId::TitleKeyAssignment);
     out << "\n" << label(StrId::TitleEmbeddedMessage) << "\n";
-    for (int line = 0; line < 2; ++line)
-        out << feature::messageLineText(image, line) << "\n";
+    for (const Field& f : all)
+        if (f.place.command == cmd::EmbeddedMessage)
+            out << f.text(image, labelText) << "\n";
 }
 
 } // namespace
@@ -134,9 +119,10 @@ void printTable(std::ostream& out, const Table& rows) {
 }
 
 void printListing(std::ostream& out, const RadioImage& image) {
-    printChannels(out, image);
-    printTestFrequencies(out, image);
-    printSettings(out, image);
+    const std::vector<Field> all = fields::fieldCatalogue();
+    printChannels(out, all, image);
+    printTestFrequencies(out, all, image);
+    printSettings(out, all, image);
 }
 
 void printHexdump(std::ostream& out, const RadioImage& image) {
