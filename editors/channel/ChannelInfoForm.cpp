@@ -1,11 +1,13 @@
 #include "editors/channel/ChannelInfoForm.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "app/ImageLayout.h"
+#include "app/TextTemplate.h"
 #include "editors/channel/ChannelFields.h"
 #include "editors/channel/ToneCodec.h"
 
@@ -316,6 +318,43 @@ bool ChannelInfoForm::requestCopy() {
     state_.channelCopyPending = true;
     state_.skipListRefill = true;
     return true;
+}
+
+ChannelRefusal ChannelInfoForm::refusal(ChannelCommand command) const {
+    const int channel = state_.selectedChannel;
+    RadioImage trial = image_;
+    switch (command) {
+    case ChannelCommand::Insert:
+        if (!insertChannelAt(trial, state_).empty())
+            return ChannelRefusal::None;
+        return isValidChannel(channel) && !isChannelEmpty(image_, kChannelCount - 1)
+                   ? ChannelRefusal::LastChannelInUse
+                   : ChannelRefusal::NothingToMoveDown;
+    case ChannelCommand::Delete:
+        deleteChannelAt(trial, channel);
+        return trial == image_ ? ChannelRefusal::NothingToDelete : ChannelRefusal::None;
+    case ChannelCommand::Copy:
+        return isChannelEmpty(image_, channel) ? ChannelRefusal::NotProgrammed
+                                               : ChannelRefusal::None;
+    }
+    return ChannelRefusal::None;
+}
+
+std::string ChannelInfoForm::refusalText(ChannelRefusal refusal) const {
+    const std::string number = std::to_string(std::clamp(state_.selectedChannel, 0, 15) + 1);
+    switch (refusal) {
+    case ChannelRefusal::None:
+        return {};
+    case ChannelRefusal::LastChannelInUse:
+        return lookup_(StrId::StatusInsertLastChannelInUse);
+    case ChannelRefusal::NothingToMoveDown:
+        return fillTemplate(lookup_(StrId::StatusNothingToMoveDown), {number});
+    case ChannelRefusal::NothingToDelete:
+        return fillTemplate(lookup_(StrId::StatusNothingToDelete), {number});
+    case ChannelRefusal::NotProgrammed:
+        return fillTemplate(lookup_(StrId::StatusNothingToCopy), {number});
+    }
+    return {};
 }
 
 } // namespace tsw

@@ -43,6 +43,16 @@ std::vector<std::string> channelToneListEntries(const RadioImage& image,
                                                 const ChannelEditorState& state,
                                                 const TextLookup& lookup = tr);
 
+// The channel commands of the table, and why one would change nothing.
+enum class ChannelCommand { Insert, Delete, Copy };
+enum class ChannelRefusal {
+    None,              // the command goes ahead
+    LastChannelInUse,  // insert: channel 16 would be pushed out of the table
+    NothingToMoveDown, // insert: the selected channel and all after it are empty
+    NothingToDelete,   // delete: the selected channel and all after it are empty
+    NotProgrammed,     // copy: the selected channel is empty
+};
+
 // What a click (or Enter) on a cell opens.
 struct CellEditor {
     enum class Kind { None, FrequencyList, ToneList, FlagList };
@@ -95,6 +105,10 @@ public:
     bool deleteChannel();
     // Shift+F3 / Ctrl+E: whether the channel copy dialog opens (only for a channel in use).
     bool requestCopy();
+    // Why `command` on the selected channel would do nothing (None: it would act), and the
+    // status bar text that says so ("" for None).
+    ChannelRefusal refusal(ChannelCommand command) const;
+    std::string refusalText(ChannelRefusal refusal) const;
 
     int selectedChannel() const { return state_.selectedChannel; }
     void selectChannel(int channel);

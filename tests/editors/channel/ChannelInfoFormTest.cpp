@@ -345,6 +345,56 @@ TEST(ChannelInfoForm, CopyKeyOpensOnlyForAChannelInUse) {
     }
 }
 
+// A command that would change nothing says why; one that says nothing acts.
+TEST(ChannelInfoForm, RefusedChannelCommandsSayWhy) {
+    using R = ChannelRefusal;
+    struct Case {
+        ChannelCommand command;
+        int used, selected;
+        R refusal;
+        std::string text;
+    };
+    const Case cases[] = {
+        {ChannelCommand::Insert, 10, 3, R::None, ""},
+        {ChannelCommand::Insert, 16, 3, R::LastChannelInUse, "#3480035"},
+        {ChannelCommand::Insert, 16, 15, R::LastChannelInUse, "#3480035"},
+        {ChannelCommand::Insert, 5, 7, R::NothingToMoveDown, "#3480037"},
+        {ChannelCommand::Insert, 5, 4, R::None, ""}, // the last used channel moves down
+        {ChannelCommand::Insert, 0, 0, R::NothingToMoveDown, "#3480037"},
+        {ChannelCommand::Delete, 16, 15, R::None, ""},
+        {ChannelCommand::Delete, 5, 4, R::None, ""},
+        {ChannelCommand::Delete, 5, 9, R::NothingToDelete, "#3480039"},
+        {ChannelCommand::Delete, 0, 0, R::NothingToDelete, "#3480039"},
+        {ChannelCommand::Copy, 5, 4, R::None, ""},
+        {ChannelCommand::Copy, 5, 5, R::NotProgrammed, "#3480041"},
+    };
+    // The texts come through the template: the placeholder takes the channel number.
+    const auto lookup = [](StringId id) {
+        return id == StrId::StatusInsertLastChannelInUse ? "#" + std::to_string(id)
+                                                         : "#" + std::to_string(id) + "%d";
+    };
+    for (const Case& c : cases) {
+        RadioImage image = test::imageWithUsedChannels(c.used);
+        ChannelEditorState state;
+        ChannelInfoForm form(image, state, false, lookup);
+        form.selectChannel(c.selected);
+        const std::string where = std::to_string(int(c.command)) + " on channel " +
+                                  std::to_string(c.selected + 1) + " of " + std::to_string(c.used);
+        EXPECT_EQ(form.refusal(c.command), c.refusal) << where;
+        const std::string number = c.refusal == R::None || c.refusal == R::LastChannelInUse
+                                       ? ""
+                                       : std::to_string(c.selected + 1);
+        EXPECT_EQ(form.refusalText(c.refusal), c.text + number) << where;
+        const RadioImage before = image;
+        const bool acted = c.command == ChannelCommand::Insert   ? form.insertChannel()
+                           : c.command == ChannelCommand::Delete ? form.deleteChannel()
+                                                                 : form.requestCopy();
+        EXPECT_EQ(acted, c.refusal == R::None) << where;
+        if (c.refusal != R::None)
+            EXPECT_EQ(image, before) << where;
+    }
+}
+
 TEST(ChannelInfoForm, ListEntryTexts) {
     EXPECT_EQ(toneTextOfEntry("(05)    D023N", &channelText), "D023N");
     EXPECT_EQ(toneTextOfEntry("Off", &channelText), "");
