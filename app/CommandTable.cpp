@@ -53,6 +53,30 @@ constexpr CommandItem kHelpItems[] = {
     {cmd::HelpAbout, StrId::MenuAbout, {}},
 };
 
+// Undo shows Ctrl+Z, Redo Ctrl+Y (Ctrl+Shift+Z works too); the channel commands show the keys
+// that the channel table answers.
+constexpr CommandItem kEditHead[] = {
+    {cmd::EditUndo, StrId::MenuEditUndoNothing, "Ctrl+Z"sv},
+    {cmd::EditRedo, StrId::MenuEditRedoNothing, "Ctrl+Y"sv},
+    {cmd::EditClearUndoHistory, StrId::MenuEditClearUndoHistory, {}},
+    {},
+};
+constexpr CommandItem kEditTail[] = {
+    {},
+    {cmd::InsertChannel, StrId::MenuEditInsertChannel, "Ctrl+I"sv},
+    {cmd::DeleteChannel, StrId::MenuEditDeleteChannel, "Ctrl+D"sv},
+    {cmd::CopyChannel, StrId::MenuEditCopyChannel, "Ctrl+E"sv},
+};
+
+constexpr CommandUndoStep kCommandSteps[] = {
+    {cmd::FileNew, StrId::StepNewData, true},
+    {cmd::FileOpen, StrId::StepOpenFile, true},
+    {cmd::ReadFromRadio, StrId::TransferReadCaption, true},
+    {cmd::FileImportCsv, StrId::StepImportChannels, true},
+    {cmd::ModelInformation, StrId::TitleModelInformation, false}, // asks before a reset only
+    {cmd::MemoryMap, StrId::TitleMemoryMap, false},
+};
+
 constexpr std::array<MenuDef, 9> kMenus{{
     {MenuId::File, StrId::MenuFile, kFileItems},
     {MenuId::Model, StrId::MenuModel, kModelItems},
@@ -105,7 +129,26 @@ std::string_view commandShortcut(int command) {
         for (const auto& item : menu.items)
             if (item.command == command)
                 return item.shortcut;
+    for (const auto items : {editMenuHead(), editMenuTail()})
+        for (const auto& item : items)
+            if (item.command == command)
+                return item.shortcut;
     return {};
+}
+
+const CommandUndoStep* commandUndoStep(int command) {
+    for (const auto& step : kCommandSteps)
+        if (step.command == command)
+            return &step;
+    return nullptr;
+}
+
+std::span<const CommandItem> editMenuHead() {
+    return kEditHead;
+}
+
+std::span<const CommandItem> editMenuTail() {
+    return kEditTail;
 }
 
 int commandHelpContext(int command) {

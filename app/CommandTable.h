@@ -37,6 +37,21 @@ std::string_view commandShortcut(int command);
 // The help context of a command: its own id, except for the commands that share another topic.
 int commandHelpContext(int command);
 
+// Commands that change the configuration as a whole run as one undo step with a name of their
+// own. Those that replace it (Open, New, Read from Radio, the channel list import) first ask
+// whether unsaved changes are to be saved, as closing the program does.
+struct CommandUndoStep {
+    int command = 0;
+    StringId name = 0;
+    bool asksToSave = false;
+};
+const CommandUndoStep* commandUndoStep(int command); // null: the command is no such step
+
+// The Edit menu's own items around the model table's list: Undo, Redo and Clear Undo History
+// above it, the channel commands below it (each list ends with a separator after or before).
+std::span<const CommandItem> editMenuHead();
+std::span<const CommandItem> editMenuTail();
+
 // Help contexts of windows without a command of their own.
 namespace helpctx {
 inline constexpr int ModelInformation = 130;

@@ -105,6 +105,10 @@ public:
     virtual bool enterActsAsTab(const QWidget* focus) const;
     // The control that has the focus when the window opens; null leaves it to Qt.
     virtual QWidget* firstFocus() const;
+    // After Undo or Redo put another image in place: every control shows its value from the
+    // image again, and a list or edit box laid over a cell is put away without committing.
+    // False (the default) when the form cannot: the main window then opens it anew.
+    virtual bool showImageAgain() { return false; }
 
     // The Close button: asks the MDI child frame holding this form to close.
     void requestClose();

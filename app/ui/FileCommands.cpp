@@ -7,6 +7,7 @@
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
 #include "app/ui/DataFileDialog.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 
@@ -76,13 +77,18 @@ FileCommands::OpenResult FileCommands::load(const QString& path) {
     return OpenResult::Opened;
 }
 
+// A file that cannot be opened brings the dialog back, within the same command: the
+// unsaved-changes question is not asked twice and the file finally opened is one undo step.
 void FileCommands::open() {
     globals().flags.fileActivity = true;
-    DataFileDialog dialog(DataFileDialog::Kind::Open, dataDirectory(), QString(), shell_.window());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (load(dialog.chosenPath()) == OpenResult::CannotOpen)
-        shell_.postCommand(cmd::FileOpen); // the dialog again
+    OpenResult result = OpenResult::CannotOpen;
+    while (result == OpenResult::CannotOpen) {
+        DataFileDialog dialog(DataFileDialog::Kind::Open, dataDirectory(), QString(),
+                              shell_.window());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        result = load(dialog.chosenPath());
+    }
 }
 
 bool FileCommands::openPath(const QString& path) {
@@ -100,8 +106,10 @@ void FileCommands::save() {
     if (shell_.prompt().ask(confirmation(StrId::OverwriteQuestion, g.currentFileName)) !=
         PromptAnswer::Ok)
         return;
-    if (writeImage(fromStd(path)))
+    if (writeImage(fromStd(path))) {
         markSaved(g);
+        fileSaved();
+    }
 }
 
 std::optional<QString> FileCommands::askSavePath() {
@@ -124,8 +132,15 @@ void FileCommands::adoptSavedFile(const QString& path) {
     g.currentFilePath = toStd(path);
     g.currentFileName = fileNameOf(toStd(path));
     g.dataDirectory = folderWithSeparator(toStd(path));
-    shell_.refreshModelDisplay();
     markSaved(g);
+    fileSaved();
+    shell_.refreshModelDisplay();
+}
+
+// The undo history's states of this file now compare with what was written.
+void FileCommands::fileSaved() {
+    if (EditHistory* history = editHistory())
+        history->documentSaved();
 }
 
 void FileCommands::saveAs() {
@@ -142,7 +157,7 @@ void FileCommands::saveAs() {
         adoptSavedFile(*path);
 }
 
-bool FileCommands::askToSaveAtClose() {
+bool FileCommands::askToSaveChanges() {
     AppGlobals& g = globals();
     if (!hasUnsavedChanges(g))
         return true;

@@ -21,14 +21,18 @@ public:
     explicit FileCommands(Shell& shell) : shell_(shell) {}
 
     void newFile();
+    // Asks again for a file while the chosen one cannot be opened.
     void open();
     void save();
     void saveAs();
     // Opens a file without the dialog (a file named on the command line). Returns true when
     // the image was replaced; messages as for Open, but the dialog is not shown again.
     bool openPath(const QString& path);
-    // After the user confirmed closing: false to stay open.
-    bool askToSaveAtClose();
+    // The unsaved-changes question (Yes / No / Cancel) asked after the user confirmed closing,
+    // and before a command replaces the data. True to go on: there was nothing to save, the
+    // user chose No, or Yes and the file was written; false for Cancel, or when the save dialog
+    // was cancelled or the file could not be written.
+    bool askToSaveChanges();
 
     // Whether Save As must refuse a target for want of space (datafile::targetNearlyFull;
     // tests put a stand-in here).
@@ -41,6 +45,7 @@ private:
     std::optional<QString> askSavePath();
     bool writeImage(const QString& path); // reports a failure; true when written
     void adoptSavedFile(const QString& path);
+    void fileSaved();
     void showError(const std::string& text);
 
     Shell& shell_;

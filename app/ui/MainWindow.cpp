@@ -13,6 +13,7 @@
 #include "app/CommandIds.h"
 #include "app/DefaultImage.h"
 #include "app/ui/AboutBox.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorFrame.h"
 #include "app/ui/EditorRegistry.h"
@@ -32,6 +33,8 @@ namespace tsw::ui {
 namespace {
 
 constexpr char kProgramTitle[] = "TSW-62M";
+// The file name, the modified mark where Qt puts "[*]", the program: "radio.dat* — TSW-62M".
+constexpr char kTitlePattern[] = "%1[*] \u2014 %2";
 constexpr char kExitCaption[] = "Confirmation";
 constexpr int kRestoreToMaximized = 2; // placement flag
 enum ShowState {
@@ -43,6 +46,7 @@ enum ShowState {
     MinNoActive = 7
 };
 constexpr int kTreeDrop = 26; // the tree window sits this much lower than its template place
+constexpr int kStatusMessageMs = 8000;
 
 // The normal rectangle, unless it is too small or lies off every screen.
 QRect usableRect(const QRect& r) {
@@ -58,8 +62,9 @@ QRect usableRect(const QRect& r) {
 
 MainWindow::MainWindow(SettingsStore& settings, Options options, QWidget* parent)
     : QMainWindow(parent), settings_(settings), options_(std::move(options)), messagePrompt_(this),
-      prompt_(&messagePrompt_), files_(*this) {
+      prompt_(&messagePrompt_), files_(*this), history_(new EditHistory(this)) {
     setShell(this);
+    setEditHistory(history_);
     installKeyConventions();
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     QApplication::setWindowIcon(svgIcon(kAppIcon)); // every window of the program
@@ -81,12 +86,16 @@ MainWindow::MainWindow(SettingsStore& settings, Options options, QWidget* parent
     resetImageToDefaults(g);
     refreshModelDisplay();
     markSaved(g);
+    history_->restart();
+    connect(history_, &EditHistory::changed, this, &MainWindow::refreshTitle);
+    connect(history_, &EditHistory::applied, this, &MainWindow::showImageAgain);
     refreshMenus();
     resize(1024, 720);
 }
 
 MainWindow::~MainWindow() {
     delete tree_.data();
+    setEditHistory(nullptr);
     setShell(nullptr);
 }
 
@@ -103,7 +112,22 @@ void MainWindow::postCommand(int command) {
         this, [this, command] { runCommand(command); }, Qt::QueuedConnection);
 }
 
+// A command that changes the configuration as a whole is one undo step; one that replaces it
+// first asks to save unsaved changes (Cancel, or a save that did not happen, ends it).
 void MainWindow::runCommand(int command) {
+    const CommandUndoStep* step = commandUndoStep(command);
+    if (!step) {
+        dispatch(command);
+        return;
+    }
+    history_->recordPendingChange();
+    if (step->asksToSave && !files_.askToSaveChanges())
+        return;
+    UndoStep undoStep(StepLabel{step->name});
+    dispatch(command);
+}
+
+void MainWindow::dispatch(int command) {
     if (runBuiltIn(command))
         return;
     if (command == cmd::OpenChannelEdit && globals().flags.closeWithoutAsking)
@@ -227,22 +251,75 @@ void MainWindow::editorFrameCreated() {
 void MainWindow::editorFrameDestroyed() {
     if (count_.remove())
         refreshMenus();
+    else
+        updateChannelCommands();
 }
 
 void MainWindow::refreshModelDisplay() {
     modelDisplay_->refresh();
+    refreshTitle();
+}
+
+void MainWindow::refreshTitle() {
+    const AppGlobals& g = globals();
+    setWindowTitle(
+        QString::fromUtf8(kTitlePattern)
+            .arg(QString::fromStdString(g.currentFileName), QString::fromLatin1(kProgramTitle)));
+    setWindowModified(hasUnsavedChanges(g));
+}
+
+void MainWindow::showStatusMessage(const QString& text) {
+    statusBar()->showMessage(text, kStatusMessageMs);
+}
+
+// After Undo or Redo: every open window shows the image; one that cannot opens anew.
+void MainWindow::showImageAgain(const QString& statusText) {
+    refreshModelDisplay();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        auto* frame = qobject_cast<EditorFrame*>(sub);
+        if (!frame || frame->isClosing() || !frame->form() || frame->form()->showImageAgain())
+            continue;
+        const int command = frame->command();
+        const QRect geometry = frame->geometry();
+        frame->close();
+        if (openEditor(command))
+            if (EditorFrame* again = liveFrame(command))
+                again->setGeometry(geometry);
+    }
+    showStatusMessage(statusText);
 }
 
 void MainWindow::refreshPortPane() {
     statusPanes_->setPort(globals().portNumber);
 }
 
+// Another model replaces the data by its default image. With unsaved changes the user is
+// asked first, about the data as it was before the dialog: Cancel leaves it so.
 void MainWindow::runModelInformation() {
+    struct Model {
+        RadioImage image;
+        ModelIdentity identity;
+        int index;
+    };
+    AppGlobals& g = globals();
+    const Model before{g.image, g.identity, g.modelIndex};
     ModelInfoDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (dialog.modelChanged()) { // another model: its default image, saved
-        resetImageForChosenModel(globals());
+    if (dialog.modelChanged()) {
+        const Model chosen{g.image, g.identity, g.modelIndex};
+        const auto put = [&g](const Model& m) {
+            g.image = m.image;
+            g.identity = m.identity;
+            g.modelIndex = m.index;
+        };
+        put(before);
+        if (!files_.askToSaveChanges()) {
+            refreshModelDisplay();
+            return;
+        }
+        put(chosen);
+        resetImageForChosenModel(g);
         closeAllEditors();
         postCommand(cmd::ChannelInformation);
     }
@@ -346,7 +423,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closeAllHelp();
-    if (!files_.askToSaveAtClose()) {
+    if (!files_.askToSaveChanges()) {
         event->ignore();
         return;
     }

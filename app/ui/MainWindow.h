@@ -24,6 +24,7 @@ class QToolBar;
 
 namespace tsw::ui {
 
+class EditHistory;
 class EditorFrame;
 class MdiClient;
 class ModelDisplay;
@@ -57,6 +58,7 @@ public:
     void refreshMenus() override;
     void editorFrameCreated() override;
     void editorFrameDestroyed() override;
+    void showStatusMessage(const QString& text) override;
 
     // Questions go to `prompt` instead of message boxes (tests); null restores message boxes.
     void setPrompt(UserPrompt* prompt);
@@ -67,6 +69,7 @@ public:
     settings::WindowPlacement placement() const;
 
     FileCommands& files() { return files_; }
+    EditHistory& editHistory() const { return *history_; }
     QMdiArea* mdiArea() const;
     QAction* action(int command) const; // fixed items and Edit/Program items; null if none
     QMenu* menu(MenuId id) const;
@@ -103,6 +106,10 @@ private:
     void openTreeWindow();
     void storePlacement();
     EditorFrame* liveFrame(int command) const;
+    void dispatch(int command);
+    void refreshTitle();
+    void updateChannelCommands();
+    void showImageAgain(const QString& statusText);
 
     SettingsStore& settings_;
     Options options_;
@@ -110,6 +117,7 @@ private:
     UserPrompt* prompt_;
     FileCommands files_;
     OpenEditorCount count_;
+    EditHistory* history_ = nullptr;
     MdiClient* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* modelBar_ = nullptr;

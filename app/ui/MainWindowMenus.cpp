@@ -12,6 +12,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ModelTable.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/Help.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MdiClient.h"
@@ -32,6 +33,9 @@ constexpr ToolButton kToolButtons[] = {
     {cmd::FileNew, ":/icons/new.svg"},
     {cmd::FileOpen, ":/icons/open.svg"},
     {cmd::FileSave, ":/icons/save.svg"},
+    {0, nullptr},
+    {cmd::EditUndo, nullptr}, // the history's actions bring their icons
+    {cmd::EditRedo, nullptr},
     {0, nullptr},
     {cmd::FilePrint, ":/icons/print.svg"},
     {0, nullptr},
@@ -103,6 +107,14 @@ QAction* MainWindow::makeAction(int command) {
 }
 
 void MainWindow::createMenus() {
+    actions_[cmd::EditUndo] = history_->undoAction();
+    actions_[cmd::EditRedo] = history_->redoAction();
+    actions_[cmd::EditClearUndoHistory] = history_->clearAction();
+    // The channel commands show their keys, but the keys belong to the channel table (which
+    // has its own actions for them): here they are bound to no window.
+    for (const CommandItem& item : editMenuTail())
+        if (!item.isSeparator())
+            makeAction(item.command)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     for (const MenuDef& menu : mainMenus()) {
         QMenu* m = menuBar()->addMenu(QString());
         menus_[menu.id] = m;
@@ -125,6 +137,15 @@ void MainWindow::createMenus() {
 void MainWindow::rebuildListMenu(MenuId id) {
     QMenu* m = menus_[id];
     m->clear(); // the actions belong to the frame and survive
+    const auto addItems = [&](std::span<const CommandItem> items) {
+        for (const CommandItem& item : items)
+            if (item.isSeparator())
+                m->addSeparator();
+            else
+                m->addAction(actions_[item.command]);
+    };
+    if (id == MenuId::Edit)
+        addItems(editMenuHead());
     for (const MenuListEntry& e : listOf(id)) {
         if (e.isSeparator()) {
             m->addSeparator();
@@ -134,6 +155,8 @@ void MainWindow::rebuildListMenu(MenuId id) {
         a->setText(uiText(e.textId));
         m->addAction(a);
     }
+    if (id == MenuId::Edit)
+        addItems(editMenuTail());
 }
 
 void MainWindow::fillWindowMenu() {
@@ -166,6 +189,11 @@ void MainWindow::refreshMenus() {
             if (!item.isSeparator())
                 actions_[item.command]->setText(uiText(item.text));
     }
+    history_->updateActions();
+    for (const CommandItem& item : editMenuTail())
+        if (!item.isSeparator())
+            actions_[item.command]->setText(uiText(item.text));
+    updateChannelCommands();
     rebuildListMenu(MenuId::Edit);
     rebuildListMenu(MenuId::Program);
     actions_[cmd::ViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
@@ -197,6 +225,14 @@ void MainWindow::createModelBar() {
 
 void MainWindow::createStatusBar() {
     statusPanes_ = new StatusPanes(statusBar());
+}
+
+// The channel commands act on the channel table's selected channel: only while it is open.
+void MainWindow::updateChannelCommands() {
+    const bool tableOpen = liveFrame(cmd::ChannelInformation) != nullptr;
+    for (const CommandItem& item : editMenuTail())
+        if (!item.isSeparator())
+            actions_[item.command]->setEnabled(tableOpen);
 }
 
 QAction* MainWindow::action(int command) const {

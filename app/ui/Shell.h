@@ -40,6 +40,9 @@ public:
     virtual void refreshPortPane() = 0;
     virtual void refreshMenus() = 0;
 
+    // A short notice in the status bar (why a command did nothing, what Undo took back).
+    virtual void showStatusMessage(const QString& text) { (void)text; }
+
     // Editor frames report their creation and destruction (the open-editor count).
     virtual void editorFrameCreated() = 0;
     virtual void editorFrameDestroyed() = 0;

@@ -111,6 +111,11 @@ void ChannelEditView::connectFields() {
             [this](int index) { afterCommit(form_.commitBitmapB(index)); });
 }
 
+bool ChannelEditView::showImageAgain() {
+    showChannel();
+    return true;
+}
+
 void ChannelEditView::showChannel() {
     filling_ = true;
     number_->setText(fromStd(form_.channelNumberText()));

@@ -31,6 +31,7 @@ public:
 
     // Shows the selected channel (ChannelEditorState) in every field.
     void showChannel();
+    bool showImageAgain() override;
 
     FilterEdit* channelNumber() const { return number_; }
     SpinButtons* channelSpin() const { return spin_; }

@@ -1,17 +1,22 @@
 #include "editors/channel/ui/ChannelInfoView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/ui/DialogParts.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/KeyTests.h"
@@ -27,6 +32,19 @@
 namespace tsw::ui {
 
 TSW_REGISTER_EDITOR(cmd::ChannelInformation, [] { return new ChannelInfoView; });
+// The Edit menu's channel commands act on the open channel table (they are enabled only then).
+TSW_REGISTER_COMMAND(cmd::InsertChannel, [](Shell&) {
+    if (ChannelInfoView* view = channelInfoView())
+        view->insertChannel();
+});
+TSW_REGISTER_COMMAND(cmd::DeleteChannel, [](Shell&) {
+    if (ChannelInfoView* view = channelInfoView())
+        view->deleteChannel();
+});
+TSW_REGISTER_COMMAND(cmd::CopyChannel, [](Shell&) {
+    if (ChannelInfoView* view = channelInfoView())
+        view->copyChannel();
+});
 
 namespace {
 
@@ -56,6 +74,7 @@ ChannelInfoView::ChannelInfoView(QWidget* parent)
     createGrid();
     createOverlays();
     createFooter();
+    createCommands();
     setChannelInfoView(this);
     updateCaption();
     refreshTable();
@@ -96,9 +115,87 @@ void ChannelInfoView::createGrid() {
         if (openOverlay())
             commitOverlay(true);
     });
-    connect(grid_, &TableGrid::currentCellChanged, this, [this](int, int column) {
+    connect(grid_, &TableGrid::currentCellChanged, this, [this](int row, int column) {
         setControlId(grid_->table(), ChannelInfoForm::helpTopicForColumn(column));
+        followCurrentRow(row);
     });
+    connect(grid_, &TableGrid::rowHeaderClicked, this, [this](int row) {
+        if (openOverlay())
+            commitOverlay(true);
+        grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
+        grid_->table()->setFocus(Qt::MouseFocusReason);
+    });
+}
+
+// Insert, Delete and Copy as actions: their keys work anywhere inside this window (Shift+F9 and
+// Shift+F3 as well), and the rows' context menu (right click, or the menu key) offers them.
+void ChannelInfoView::createCommands() {
+    const auto make = [this](int command, StringId text, QKeySequence alternative,
+                             void (ChannelInfoView::*run)()) {
+        auto* a = new QAction(uiText(text), this);
+        const std::string_view keys = commandShortcut(command);
+        a->setShortcuts({QKeySequence(QString::fromLatin1(keys.data(), keys.size())), alternative});
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        a->setData(command);
+        connect(a, &QAction::triggered, this, run);
+        addAction(a);
+        return a;
+    };
+    insert_ = make(cmd::InsertChannel, StrId::MenuEditInsertChannel,
+                   QKeySequence(Qt::SHIFT | Qt::Key_F9), &ChannelInfoView::insertChannel);
+    delete_ = make(cmd::DeleteChannel, StrId::MenuEditDeleteChannel, QKeySequence(),
+                   &ChannelInfoView::deleteChannel);
+    copy_ = make(cmd::CopyChannel, StrId::MenuEditCopyChannel, QKeySequence(Qt::SHIFT | Qt::Key_F3),
+                 &ChannelInfoView::copyChannel);
+    rowMenu_ = new QMenu(this);
+    rowMenu_->addActions({insert_, delete_, copy_});
+    rowMenu_->installEventFilter(this);
+    QTableWidget* table = grid_->table();
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& pos) {
+        const int row = table->rowAt(pos.y());
+        showRowMenu(row < 0 ? grid_->currentRow() : row + 1, table->viewport()->mapToGlobal(pos));
+    });
+    QHeaderView* header = table->verticalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& pos) {
+        const int row = header->logicalIndexAt(pos);
+        if (row >= 0)
+            showRowMenu(row + 1, header->viewport()->mapToGlobal(pos));
+    });
+}
+
+QAction* ChannelInfoView::commandAction(int command) const {
+    switch (command) {
+    case cmd::InsertChannel:
+        return insert_;
+    case cmd::DeleteChannel:
+        return delete_;
+    case cmd::CopyChannel:
+        return copy_;
+    default:
+        return nullptr;
+    }
+}
+
+// The menu acts on the row it was opened on: that row becomes the current one first.
+void ChannelInfoView::showRowMenu(int row, const QPoint& globalPos) {
+    if (row < 1 || row >= ChannelInfoForm::kRows)
+        return;
+    if (openOverlay())
+        commitOverlay(true);
+    grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
+    rowMenu_->popup(globalPos);
+}
+
+// The selected channel is the one on the current row, however the row became current (arrow
+// keys, Home/End, Page Up/Down, a click on any of its cells).
+void ChannelInfoView::followCurrentRow(int row) {
+    const int channel = row - 1;
+    if (row < 1 || row >= ChannelInfoForm::kRows || channel == form_.selectedChannel())
+        return;
+    form_.selectChannel(channel);
+    afterChannelChange();
 }
 
 void ChannelInfoView::createOverlays() {
@@ -165,8 +262,13 @@ void ChannelInfoView::refreshTable() {
     channelEditorState().skipListRefill = false;
 }
 
+// The caption names the selected channel, and the current row follows it when another window
+// (the channel edit window) selected it.
 void ChannelInfoView::updateCaption() {
     setWindowTitle(fromStd(form_.captionText()));
+    const int row = form_.selectedChannel() + 1;
+    if (row >= 1 && row < ChannelInfoForm::kRows && row != grid_->currentRow() && !openOverlay())
+        grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
 }
 
 void ChannelInfoView::showRow(int channel) {
@@ -214,6 +316,7 @@ void ChannelInfoView::openCellEditor(int row, int column) {
         showToneInList(toneList_, editor.selectedIndex, fromStd(editor.text));
     grid_->showListOverCellByIndex(list, editor.selectedIndex, true);
     filling_ = false;
+    overlayStep_ = std::make_unique<UndoStep>();
     if (editor.channelChanged)
         afterChannelChange();
 }
@@ -252,6 +355,15 @@ void ChannelInfoView::closeOverlay() {
         grid_->hideEditor(overlay, true);
         filling_ = false;
     }
+    overlayStep_.reset();
+}
+
+// After Undo or Redo: an open list is put away without committing, every row shown anew.
+bool ChannelInfoView::showImageAgain() {
+    closeOverlay();
+    refreshTable();
+    updateCaption();
+    return true;
 }
 
 // However the window goes away (Ctrl+F4, Close, Close All, the main window closing), the open
@@ -263,6 +375,11 @@ void ChannelInfoView::hideEvent(QHideEvent* event) {
 }
 
 bool ChannelInfoView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rowMenu_) {
+        if (event->type() == QEvent::KeyPress)
+            return rowMenuHelp(static_cast<const QKeyEvent&>(*event));
+        return false;
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusOut && widget && widget == openOverlay()) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -328,10 +445,28 @@ bool ChannelInfoView::handleOverlayKey(QWidget* overlay, const QKeyEvent& key) {
     return overlay == toneList_ && clearToneListOnDelete(toneList_, key);
 }
 
+// F1 on the open context menu: the topic of the highlighted command.
+bool ChannelInfoView::rowMenuHelp(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_F1)
+        return false;
+    const QAction* a = rowMenu_->activeAction();
+    rowMenu_->close();
+    showHelp(commandHelpContext(a ? a->data().toInt() : cmd::ChannelInformation));
+    return true;
+}
+
+bool ChannelInfoView::refused(ChannelCommand command) {
+    const ChannelRefusal why = form_.refusal(command);
+    if (why == ChannelRefusal::None)
+        return false;
+    shell().showStatusMessage(fromStd(form_.refusalText(why)));
+    return true;
+}
+
 void ChannelInfoView::copyChannel() {
     if (openOverlay())
         commitOverlay(true);
-    if (!form_.requestCopy())
+    if (refused(ChannelCommand::Copy) || !form_.requestCopy())
         return;
     ChannelCopyDialog dialog(window());
     dialog.exec();
@@ -341,6 +476,9 @@ void ChannelInfoView::copyChannel() {
 void ChannelInfoView::insertOrDelete(bool insert) {
     if (openOverlay())
         commitOverlay(true);
+    if (refused(insert ? ChannelCommand::Insert : ChannelCommand::Delete))
+        return;
+    UndoStep step(StepLabel{insert ? StrId::StepInsertChannel : StrId::StepDeleteChannel});
     const bool changed = insert ? form_.insertChannel() : form_.deleteChannel();
     if (!changed)
         return;

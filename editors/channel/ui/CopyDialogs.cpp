@@ -8,6 +8,7 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/ui/DialogParts.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/Help.h"
 #include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
@@ -101,6 +102,7 @@ void ChannelCopyDialog::copy() {
     destination_->setText(QString::fromStdString(typed));
     const int result = form_.copy();
     if (result == 1) {
+        recordUndoStep(StepLabel{StrId::TitleChannelCopy});
         refreshAllChannelWindows();
         if (ChannelInfoView* info = channelInfoView())
             info->showRow(form_.destination());

@@ -9,7 +9,9 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/ImageLayout.h"
 #include "app/ui/DialogParts.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
@@ -104,6 +106,8 @@ void QtDqtTableDialog::commitEntry() {
     const int row = grid_->currentRow();
     const TableEntryCommit result =
         form_.commitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
+    // One undo step, named by the table entry even when the channels using it changed too.
+    recordUndoStep({0, static_cast<std::uint16_t>(layout::qtDqtEntryOffset(row)), 2});
     grid_->hideEditor(list_, true);
     grid_->setText(row, grid_->currentCol(), fromStd(result.cellText));
     grid_->table()->setFocus(Qt::OtherFocusReason);

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -52,6 +53,7 @@ void TableGrid::createTable() {
     corner_ = table_->findChild<QAbstractButton*>();
     if (corner_)
         corner_->installEventFilter(this);
+    table_->verticalHeader()->viewport()->installEventFilter(this);
 
     connect(table_, &QTableWidget::cellClicked, this,
             [this](int r, int c) { emit clicked(r + 1, c + 1); });
@@ -353,6 +355,13 @@ bool TableGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == corner_ && event->type() == QEvent::Paint) {
         paintCorner();
         return true;
+    }
+    if (watched == table_->verticalHeader()->viewport() &&
+        event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const int row = table_->verticalHeader()->logicalIndexAt(press->position().toPoint());
+        if (row >= 0 && press->button() == Qt::LeftButton)
+            emit rowHeaderClicked(row + 1);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -93,6 +93,8 @@ public:
 
 signals:
     void clicked(int row, int col);
+    // A press on the row header (the number cell) of a data row.
+    void rowHeaderClicked(int row);
     void scrolled();
     void currentCellChanged(int row, int col);
 

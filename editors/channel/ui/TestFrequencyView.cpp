@@ -61,6 +61,12 @@ void TestFrequencyView::fillTestFrequencies() {
     grid_->fillCells([this](int r, int c) { return form_.cellText(r, c); });
 }
 
+bool TestFrequencyView::showImageAgain() {
+    editBox_->cancel();
+    fillTestFrequencies();
+    return true;
+}
+
 bool TestFrequencyView::enterActsAsTab(const QWidget* focus) const {
     if (focus == grid_->table() || focus == edit_)
         return false;

@@ -27,6 +27,7 @@ public:
     void fillTestFrequencies();
 
     bool enterActsAsTab(const QWidget* focus) const override;
+    bool showImageAgain() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

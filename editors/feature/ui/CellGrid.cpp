@@ -88,6 +88,11 @@ void CellGrid::openEditor(const QString& text) {
     editor_->end(false);
 }
 
+void CellGrid::cancelEditor() {
+    if (!editor_->isHidden()) // open, even in a window that is not shown now
+        closeEditor(true);
+}
+
 void CellGrid::closeEditor(bool restore) {
     closing_ = true;
     if (restore)

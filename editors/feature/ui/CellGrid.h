@@ -50,6 +50,8 @@ public:
     int currentColumn() const;
     void setCurrentCell(int row, int column);
     void openEditor(const QString& text);
+    // Puts an open editor away without committing it; the cell shows its text from before.
+    void cancelEditor();
 
 signals:
     // The editor of a cell was left with Enter or by losing the focus.

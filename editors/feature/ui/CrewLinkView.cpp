@@ -54,6 +54,10 @@ void CrewLinkView::createGrid() {
                              text.toStdString());
             showEntry(entry);
         });
+    showGridCells();
+}
+
+void CrewLinkView::showGridCells() {
     for (int entry = 0; entry < layout::kCrewEntryCount; ++entry)
         showEntry(entry);
 }

@@ -12,6 +12,9 @@ class CrewLinkView : public TabbedGridForm {
 public:
     explicit CrewLinkView(QWidget* parent = nullptr);
 
+protected:
+    void showGridCells() override;
+
 private:
     void createRows();
     void createGrid();

@@ -107,6 +107,11 @@ bool EmbeddedMessageView::eventFilter(QObject* watched, QEvent* event) {
     return EditorForm::eventFilter(watched, event);
 }
 
+bool EmbeddedMessageView::showImageAgain() {
+    showLines();
+    return true;
+}
+
 TSW_REGISTER_EDITOR(cmd::EmbeddedMessage, [] { return new EmbeddedMessageView; });
 
 } // namespace tsw::ui

@@ -17,6 +17,7 @@ public:
     QLineEdit* line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
     // Writes both lines when either was typed into since it was shown.
     void commit();
+    bool showImageAgain() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -107,6 +107,12 @@ bool KeyAssignmentView::eventFilter(QObject* watched, QEvent* event) {
     return EditorForm::eventFilter(watched, event);
 }
 
+bool KeyAssignmentView::showImageAgain() {
+    pf1_->setCurrentIndex(form_.position(ProgrammableKey::Pf1));
+    pf2_->setCurrentIndex(form_.position(ProgrammableKey::Pf2));
+    return true;
+}
+
 TSW_REGISTER_EDITOR(cmd::KeyAssignment, [] { return new KeyAssignmentView; });
 
 } // namespace tsw::ui

@@ -19,6 +19,7 @@ public:
     RadioPicture* picture() const { return picture_; }
 
     bool enterActsAsTab(const QWidget* focus) const override;
+    bool showImageAgain() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

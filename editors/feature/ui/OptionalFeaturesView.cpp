@@ -57,6 +57,12 @@ OptionalFeaturesView::~OptionalFeaturesView() {
     tone_.reset(); // closing the window stops the sound
 }
 
+bool OptionalFeaturesView::showImageAgain() {
+    binder_->showAll();
+    binder_->applyEnabling();
+    return true;
+}
+
 void OptionalFeaturesView::createRows() {
     std::vector<int> order(std::begin(kFirstColumn), std::end(kFirstColumn));
     order.insert(order.end(), std::begin(kSecondColumn), std::end(kSecondColumn));

@@ -23,6 +23,7 @@ public:
     FieldBinder& binder() const { return *binder_; }
     QPushButton* previewButton() const { return preview_; }
     bool previewPlaying() const { return tone_->playing(); }
+    bool showImageAgain() override;
 
 private:
     void createRows();

@@ -25,6 +25,13 @@ ScanView::ScanView(QWidget* parent) : EditorForm(kScanHelpContext, parent), form
     binder_->setUp();
 }
 
+bool ScanView::showImageAgain() {
+    form_.applyEnabling();
+    binder_->showAll();
+    binder_->applyEnabling();
+    return true;
+}
+
 TSW_REGISTER_EDITOR(cmd::ScanInformation, [] { return new ScanView; });
 
 } // namespace tsw::ui

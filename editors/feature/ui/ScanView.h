@@ -12,6 +12,7 @@ class ScanView : public EditorForm {
 public:
     explicit ScanView(QWidget* parent = nullptr);
     FieldBinder& binder() const { return *binder_; }
+    bool showImageAgain() override;
 
 private:
     feature::ScanForm form_;

@@ -68,4 +68,13 @@ bool TabbedGridForm::enterActsAsTab(const QWidget* focus) const {
     return EditorForm::enterActsAsTab(focus);
 }
 
+bool TabbedGridForm::showImageAgain() {
+    if (grid_)
+        grid_->cancelEditor();
+    binder_->showAll();
+    binder_->applyEnabling();
+    showGridCells();
+    return true;
+}
+
 } // namespace tsw::ui

@@ -25,6 +25,8 @@ public:
     CellGrid* grid() const { return grid_; }
 
     bool enterActsAsTab(const QWidget* focus) const override;
+    // An open cell editor is put away, the rows and the table's cells shown anew.
+    bool showImageAgain() override;
 
 protected:
     // `tabControlId` names the tab control (F1 and the tests find it by it).
@@ -37,6 +39,9 @@ protected:
     // Adds the page of the code table, at its natural width; F1 on the table or its editor
     // opens topic `helpId`.
     void addGridTab(CellGrid* grid, StringId caption, int helpId);
+    // Shows every cell of the code table from the image (nothing where the table is not kept
+    // in the image).
+    virtual void showGridCells() {}
 
 private:
     QTabWidget* tabs_;

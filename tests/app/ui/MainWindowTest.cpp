@@ -37,13 +37,19 @@ QStringList expectedTexts(bool withWindowMenu) {
         if (menu.id == MenuId::Window && !withWindowMenu)
             continue;
         out << uiText(menu.title);
-        std::vector<std::pair<int, StringId>> items;
-        for (const CommandItem& i : menu.items)
-            out << (i.isSeparator() ? QString() : uiText(i.text));
+        const auto items = [&out](std::span<const CommandItem> list) {
+            for (const CommandItem& i : list)
+                out << (i.isSeparator() ? QString() : uiText(i.text));
+        };
+        items(menu.items);
+        if (menu.id == MenuId::Edit) // Undo, Redo, Clear on top, the channel commands below
+            items(editMenuHead());
         if (menu.id == MenuId::Edit || menu.id == MenuId::Program)
             for (const MenuListEntry& e :
                  menu.id == MenuId::Edit ? editMenuList() : programMenuList())
                 out << (e.isSeparator() ? QString() : uiText(e.textId));
+        if (menu.id == MenuId::Edit)
+            items(editMenuTail());
     }
     return out;
 }

@@ -66,8 +66,8 @@ void PrerenderedPicturesTest::startUpPicturesAreThere_data() {
             << QString::fromLatin1(kAppIcon) << QSize(side, side) << 1.0;
     QTest::newRow("window icon 16 at ratio 2")
         << QString::fromLatin1(kAppIcon) << QSize(16, 16) << 2.0;
-    for (const char* name :
-         {"new", "open", "save", "print", "read", "write", "channels", "tree", "help"})
+    for (const char* name : {"new", "open", "save", "undo", "redo", "print", "read", "write",
+                             "channels", "tree", "help"})
         QTest::addRow("tool bar %s", name)
             << QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)) << QSize(24, 24) << 1.0;
 }

@@ -20,8 +20,9 @@ public:
     QMainWindow& mainWindow() { return main_; }
     QMdiArea& mdiArea() { return *area_; }
     int openEditorCount() const { return openCount_; }
-    std::vector<int> posted; // commands posted, in order
-    ScriptedPrompt scripted; // answers every question
+    std::vector<int> posted;             // commands posted, in order
+    std::vector<QString> statusMessages; // status bar notices, in order
+    ScriptedPrompt scripted;             // answers every question
 
     QWidget* window() override { return &main_; }
     UserPrompt& prompt() override { return scripted; }
@@ -33,6 +34,7 @@ public:
     void refreshModelDisplay() override {}
     void refreshPortPane() override {}
     void refreshMenus() override {}
+    void showStatusMessage(const QString& text) override { statusMessages.push_back(text); }
     void editorFrameCreated() override { ++openCount_; }
     void editorFrameDestroyed() override { --openCount_; }
 
