@@ -268,6 +268,15 @@ void MainWindow::refreshTitle() {
     setWindowModified(hasUnsavedChanges(g));
 }
 
+// The modified mark is the data's: an MDI child that closes clears the flag of the window it
+// lies in, and it is put back.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && history_ &&
+        isWindowModified() != hasUnsavedChanges(globals()))
+        setWindowModified(hasUnsavedChanges(globals()));
+}
+
 void MainWindow::showStatusMessage(const QString& text) {
     statusBar()->showMessage(text, kStatusMessageMs);
 }
