@@ -10,6 +10,7 @@
 #include "app/LanguageLoader.h"
 #include "app/ModelTable.h"
 #include "app/ui/DeferredIconStyle.h"
+#include "app/ui/EditHistory.h"
 #include "app/ui/Help.h"
 #include "app/ui/HelpModule.h"
 #include "app/ui/IniSettingsStore.h"
@@ -126,8 +127,8 @@ bool Application::initInstance() {
     };
     mainWindow_ = std::make_unique<MainWindow>(*settings_, std::move(frameOptions));
 
-    if (!options_.files.isEmpty())
-        mainWindow_->files().openPath(options_.files.first());
+    if (!options_.files.isEmpty() && mainWindow_->files().openPath(options_.files.first()))
+        mainWindow_->editHistory().restart(); // the file named at start is where undo begins
     mainWindow_->showAtStoredPlacement();
     mainWindow_->closeAllEditors();
     mainWindow_->postCommand(cmd::ChannelInformation);

@@ -194,6 +194,8 @@ void ChannelInfoView::followCurrentRow(int row) {
     const int channel = row - 1;
     if (row < 1 || row >= ChannelInfoForm::kRows || channel == form_.selectedChannel())
         return;
+    if (openOverlay()) // an open list belongs to the channel it was opened on
+        commitOverlay(true);
     form_.selectChannel(channel);
     afterChannelChange();
 }
