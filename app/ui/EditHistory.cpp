@@ -195,13 +195,24 @@ bool EditHistory::redo() {
     return move(true);
 }
 
+// A list still open over a cell holds its step: finishing the edit closes it first.
 bool EditHistory::move(bool forward) {
-    if (holds_ > 0)
-        return false;
     finishEditing();
+    if (holds_ > 0) // a command is still running
+        return false;
     const QString name = forward ? redoName() : undoName();
     if (!(forward ? history_.redo() : history_.undo()))
         return false;
+    putCurrentState();
+    updateActions();
+    emit applied(fromStd(
+        fillTemplate(tsw::tr(forward ? StrId::StatusRedone : StrId::StatusUndone), {toStd(name)})));
+    emit changed();
+    return true;
+}
+
+// The globals take the current state and its document; never the radio.
+void EditHistory::putCurrentState() {
     AppGlobals& g = globals();
     const EditState& state = history_.current();
     g.image = state.image;
@@ -213,11 +224,6 @@ bool EditHistory::move(bool forward) {
     g.currentFilePath = document.filePath;
     g.dataDirectory = document.directory;
     g.savedCopy = document.savedCopy;
-    updateActions();
-    emit applied(fromStd(
-        fillTemplate(tsw::tr(forward ? StrId::StatusRedone : StrId::StatusUndone), {toStd(name)})));
-    emit changed();
-    return true;
 }
 
 void EditHistory::askToClear() {

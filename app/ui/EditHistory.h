@@ -75,6 +75,7 @@ private:
     DocumentInfo currentDocument() const;
     void record(StepLabel label, bool endOfCommand);
     bool move(bool forward);
+    void putCurrentState();
     void finishEditing();
     void askToClear();
 

@@ -344,6 +344,7 @@ private slots:
     void eachKindOfChangeIsUndoneAndRedone_data();
     void eachKindOfChangeIsUndoneAndRedone();
     void undoCommitsTheFieldBeingTypedFirst();
+    void undoWithAListOpenOverACellTakesItsChoiceBack();
     void theTitleShowsTheFileAndItsUnsavedMark();
     void readFromRadioIsUndoneWithItsFileAndWithoutTheRadio();
     void replacingCommandsAskToSaveFirst_data();
@@ -460,6 +461,26 @@ void UndoRedoTest::undoCommitsTheFieldBeingTypedFirst() {
     QCOMPARE(redoItem()->text(), QStringLiteral("&Redo Embedded Message 1"));
     undoItem()->trigger();
     QCOMPARE(line->text(), QString());
+}
+
+// Ctrl+Z while a list lies over a cell: the list closes with its choice stored, and that
+// choice is what Undo takes back; no list is left to store an old value afterwards.
+void UndoRedoTest::undoWithAListOpenOverACellTakesItsChoiceBack() {
+    chooseNextInCell(4, 1); // a change before, so that there is something to undo
+    userKey(table()->frequencyList(), Qt::Key_Return);
+    QTRY_VERIFY(undoItem()->isEnabled());
+    const RadioImage before = globals().image;
+    const QString shown = table()->grid()->text(3, 1);
+    chooseNextInCell(3, 1);
+    QComboBox* list = table()->frequencyList();
+    userKey(list, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(globals().image, before);
+    QCOMPARE(table()->grid()->text(3, 1), shown);
+    QCOMPARE(redoItem()->text(), QStringLiteral("&Redo Channel 3 / RX Frequency [MHz]"));
+    QCOMPARE(undoItem()->text(), QStringLiteral("&Undo Channel 4 / RX Frequency [MHz]"));
+    QTest::qWait(50);
+    QCOMPARE(globals().image, before);
 }
 
 void UndoRedoTest::theTitleShowsTheFileAndItsUnsavedMark() {
