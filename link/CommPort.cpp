@@ -22,81 +22,70 @@ CommPort::~CommPort() {
         device_.close();
 }
 
-int CommPort::open() {
+bool CommPort::open() {
     const bool opened = device_.open(devicePath());
-    open_ = 1; // counts as open whatever the result; the caller closes on failure
-    if (!opened)
-        return 0;
-    if (!applyQueueSizes())
-        return 0;
-    if (!applyLineSettings())
-        return 0;
-    return applyTimeouts();
+    open_ = true; // counts as open whatever the result; the caller closes on failure
+    return opened && applyQueueSizes() && applyLineSettings() && applyTimeouts();
 }
 
-int CommPort::close() {
+bool CommPort::close() {
     const bool closed = device_.close();
-    open_ = 0;
-    return closed ? 1 : 0;
+    open_ = false;
+    return closed;
 }
 
-int CommPort::setOpen(int wanted) {
-    const int state = wanted != 0 ? 1 : 0;
-    if (open_ == state)
-        return 1;
-    return state == 1 ? open() : close();
+bool CommPort::setOpen(bool wanted) {
+    if (open_ == wanted)
+        return true;
+    return wanted ? open() : close();
 }
 
-int CommPort::setPortNumber(std::uint8_t number) {
+bool CommPort::setPortNumber(std::uint8_t number) {
     if (number != 0) {
         portNumber_ = number;
         devicePath_.clear();
     }
     if (!open_)
-        return 1;
+        return true;
     close();
     return open();
 }
 
-int CommPort::setLineSettings(std::string_view settings) {
+bool CommPort::setLineSettings(std::string_view settings) {
     lineSettings_ = withoutSpaces(settings);
-    if (!open_)
-        return 1;
-    return applyLineSettings();
+    return !open_ || applyLineSettings();
 }
 
-int CommPort::setReadTimeout(std::uint32_t ms) {
+bool CommPort::setReadTimeout(std::uint32_t ms) {
     readTimeoutConstant_ = ms;
-    if (!open_)
-        return 1;
-    return applyTimeouts();
+    return !open_ || applyTimeouts();
 }
 
-int CommPort::setInQueueSize(std::uint16_t size) {
+bool CommPort::setInQueueSize(std::uint16_t size) {
     inQueueSize_ = size;
-    return open_ ? applyQueueSizes() : 1;
+    return !open_ || applyQueueSizes();
 }
 
-int CommPort::setOutQueueSize(std::uint16_t size) {
+bool CommPort::setOutQueueSize(std::uint16_t size) {
     outQueueSize_ = size;
-    return open_ ? applyQueueSizes() : 1;
+    return !open_ || applyQueueSizes();
 }
 
-int CommPort::sendBytes(const std::uint8_t* data, std::uint16_t count) {
+bool CommPort::sendBytes(const std::uint8_t* data, std::uint16_t count) {
     device_.purgeReceive();
-    return device_.write(data, count) ? 1 : 0;
+    return device_.write(data, count);
 }
 
-int CommPort::sendString(std::string_view text) {
+bool CommPort::sendString(std::string_view text) {
     return sendBytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                      static_cast<std::uint16_t>(text.size()));
 }
 
-int CommPort::sendByte(std::uint8_t byte) {
+bool CommPort::sendByte(std::uint8_t byte) {
     return sendBytes(&byte, 1);
 }
 
-int CommPort::receiveBytes(std::uint8_t* buffer, std::uint16_t count) {
+bool CommPort::receiveBytes(std::uint8_t* buffer, std::uint16_t count) {
     // One read with a total time-out, taken in slices so the GUI's clock can repaint.
     const std::uint32_t total = readTimeoutMultiplier_ * count + readTimeoutConstant_;
     const std::uint32_t start = clock_.tickMs();
@@ -117,23 +106,25 @@ int CommPort::receiveBytes(std::uint8_t* buffer, std::uint16_t count) {
         clock_.sleepMs(0);
     }
     device_.setRealTimePriority(false);
-    return !failed && got >= count ? 1 : 0;
+    return !failed && got >= count;
 }
 
-int CommPort::purgeReceive() {
+void CommPort::purgeReceive() {
     device_.purgeReceive();
-    return 1;
 }
 
-int CommPort::bytesWaiting() {
-    return device_.bytesWaiting();
+std::optional<std::size_t> CommPort::bytesWaiting() {
+    const int waiting = device_.bytesWaiting();
+    if (waiting < 0)
+        return std::nullopt;
+    return static_cast<std::size_t>(waiting);
 }
 
-int CommPort::isSerialDevice() {
+bool CommPort::isSerialDevice() {
     delay(10);
     const bool serial = device_.isSerialDevice();
     delay(10);
-    return serial ? 1 : 0;
+    return serial;
 }
 
 void CommPort::delay(std::uint32_t ms) {
@@ -162,20 +153,18 @@ LineSettings CommPort::currentLineSettings() const {
     return parseLineSettings(lineSettings_).value_or(LineSettings{});
 }
 
-int CommPort::applyLineSettings() {
+bool CommPort::applyLineSettings() {
     const auto settings = parseLineSettings(lineSettings_);
-    if (!settings)
-        return 0;
-    return device_.applyLineSettings(*settings) ? 1 : 0;
+    return settings && device_.applyLineSettings(*settings);
 }
 
 // The time-outs live in this object; each receive hands its total to the device.
-int CommPort::applyTimeouts() {
-    return device_.isOpen() ? 1 : 0;
+bool CommPort::applyTimeouts() {
+    return device_.isOpen();
 }
 
-int CommPort::applyQueueSizes() {
-    return device_.setQueueSizes(inQueueSize_, outQueueSize_) ? 1 : 0;
+bool CommPort::applyQueueSizes() {
+    return device_.setQueueSizes(inQueueSize_, outQueueSize_);
 }
 
 } // namespace tsw

@@ -1,10 +1,13 @@
 #pragma once
 // The port wrapper: opens one serial device with fixed line settings and a read time-out,
 // sends bytes (always after discarding unread input), receives an exact number of bytes
-// within the time-out and counts waiting bytes. Results: 1 success, 0 failure.
+// within the time-out and counts waiting bytes. Every operation that can fail says so with
+// true for done and false for failed.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,22 +31,33 @@ public:
     CommPort(const CommPort&) = delete;
     CommPort& operator=(const CommPort&) = delete;
 
-    int open();
-    int close();
-    int setOpen(int wanted);
+    // The port counts as open after open() whatever its result; the caller closes it after
+    // a failure.
+    bool open();
+    bool close();
+    // Opens or closes unless the port already is in the wanted state (then true at once).
+    bool setOpen(bool wanted);
     // 0 keeps the number; an open port is closed and opened again in any case.
-    int setPortNumber(std::uint8_t number);
-    int setLineSettings(std::string_view settings);
-    int setReadTimeout(std::uint32_t ms);
-    int setInQueueSize(std::uint16_t size);
-    int setOutQueueSize(std::uint16_t size);
-    int sendBytes(const std::uint8_t* data, std::uint16_t count);
-    int sendString(std::string_view text);
-    int sendByte(std::uint8_t byte);
-    int receiveBytes(std::uint8_t* buffer, std::uint16_t count);
-    int purgeReceive();
-    int bytesWaiting();
-    int isSerialDevice();
+    bool setPortNumber(std::uint8_t number);
+    // The text loses its spaces; an open port takes it at once (false when it does not parse
+    // or the device refuses it).
+    bool setLineSettings(std::string_view settings);
+    bool setReadTimeout(std::uint32_t ms);
+    bool setInQueueSize(std::uint16_t size);
+    bool setOutQueueSize(std::uint16_t size);
+    // Discards unread input, then queues the bytes; true when the device took them.
+    bool sendBytes(const std::uint8_t* data, std::uint16_t count);
+    bool sendString(std::string_view text);
+    bool sendByte(std::uint8_t byte);
+    // True only when all `count` bytes came within the read time-out; what did come stays in
+    // the buffer.
+    bool receiveBytes(std::uint8_t* buffer, std::uint16_t count);
+    void purgeReceive();
+    // Bytes received and not yet read; nothing when no device is open.
+    std::optional<std::size_t> bytesWaiting();
+    // True for a device that reports itself as a serial line (with a 10 ms wait around the
+    // query).
+    bool isSerialDevice();
     void delay(std::uint32_t ms);
 
     // Port naming. A device path set here is opened instead of "COM<n>" until the next
@@ -58,7 +72,7 @@ public:
     OpenError lastOpenError() const { return device_.lastOpenError(); }
     std::string lastOpenErrorText() const { return device_.lastErrorText(); }
 
-    bool isOpen() const { return open_ != 0; }
+    bool isOpen() const { return open_; }
     std::uint8_t portNumber() const { return portNumber_; }
     const std::string& lineSettings() const { return lineSettings_; }
     std::uint32_t readTimeoutConstant() const { return readTimeoutConstant_; }
@@ -71,11 +85,11 @@ protected:
     Clock& clock_;
 
 private:
-    int applyLineSettings();
-    int applyTimeouts();
-    int applyQueueSizes();
+    bool applyLineSettings();
+    bool applyTimeouts();
+    bool applyQueueSizes();
 
-    int open_ = 0;
+    bool open_ = false;
     std::uint32_t readTimeoutMultiplier_ = 0;
     std::uint32_t readTimeoutConstant_ = kDefaultReadTimeoutMs;
     std::string lineSettings_ = kDefaultLineSettings;

@@ -1,195 +1,183 @@
-// The programming connection: open the port, the "PROGRAM" handshake with its baud search,
-// the identity, the model check, the end command, and the connection frame of a transfer.
-
-#include <algorithm>
+#include "link/ProgramConnection.h"
 
 #include "app/ImageLayout.h"
-#include "link/SerialLink.h"
 
 namespace tsw {
 
 namespace {
 
-// A description of why the device did not open, for the message under the port's text.
-std::string openFailureDetail(const SerialLink& link) {
-    const std::string reason = link.lastOpenErrorText();
-    const std::string path = link.devicePath();
-    if (path.empty())
-        return "\n\n" + link.portName();
-    return "\n\n" + path + (reason.empty() ? "" : ": " + reason);
+constexpr std::uint32_t kFirstAttemptTimeoutMs = 500;
+constexpr std::uint32_t kLaterAttemptTimeoutMs = 100;
+constexpr std::uint32_t kSecondReadTimeoutMs = 500;
+constexpr std::uint32_t kIdentityPauseMs = 50;
+constexpr std::uint32_t kPauseAfterReadMs = 250;
+
+bool servedModel(const std::string& code) {
+    for (std::string_view served : ProgramConnection::kModelCodeList) {
+        if (served == "NULL")
+            return false;
+        if (served == code)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
-int SerialLink::openPortForConnection() {
-    g_.flags.portOpenFailed = false;
-    if (setOpen(1) == 1)
-        return 0;
-    const std::string detail = openFailureDetail(*this);
-    setOpen(0);
-    g_.flags.portOpenFailed = true;
-    ask(StrId::PortOpenFailed, StrId::ErrorCaption, PromptIcon::Stop, PromptButtons::Ok,
-        PromptAnswer::Ok, detail);
-    return 1;
-}
-
-bool SerialLink::secondHandshakeRead() {
-    setReadTimeout(500);
+bool ProgramConnection::secondHandshakeRead() {
+    link_.setReadTimeout(kSecondReadTimeoutMs);
     std::uint8_t byte = 0;
-    return receiveBytes(&byte, 1) == 1 && byte == wire::kAck;
+    return link_.receiveBytes(&byte, 1) && byte == wire::kAck;
 }
 
-int SerialLink::enterProgramMode() {
-    const std::uint32_t rememberedTimeout = readTimeoutConstant();
-    const std::string& settings = lineSettings();
+bool ProgramConnection::enterProgramMode() {
+    const std::uint32_t rememberedTimeout = link_.readTimeoutConstant();
+    const std::string& settings = link_.lineSettings();
     const std::size_t comma = settings.find(',');
     const std::string tail = comma == std::string::npos ? std::string{} : settings.substr(comma);
 
     for (std::size_t attempt = 0; attempt < kSearchBauds.size(); ++attempt) {
-        setLineSettings(std::string(kSearchBauds[attempt]) + tail);
-        if (sendString(wire::kProgramHandshake) != 1) {
-            setReadTimeout(rememberedTimeout);
-            return 1;
+        link_.setLineSettings(std::string(kSearchBauds[attempt]) + tail);
+        if (!link_.sendString(wire::kProgramHandshake)) {
+            link_.setReadTimeout(rememberedTimeout);
+            return false;
         }
-        setReadTimeout(attempt == 0 ? 500 : 100);
+        link_.setReadTimeout(attempt == 0 ? kFirstAttemptTimeoutMs : kLaterAttemptTimeoutMs);
         std::uint8_t byte = 0;
-        const bool received = receiveBytes(&byte, 1) == 1;
+        const bool received = link_.receiveBytes(&byte, 1);
         bool found = false;
         if (attempt == 0)
             found = received && (byte == wire::kAck || secondHandshakeRead());
         else
             found = received && byte == wire::kSyn && secondHandshakeRead();
         if (found) {
-            setReadTimeout(kConnectionTimeoutsMs[attempt]);
-            return 0;
+            link_.setReadTimeout(kConnectionTimeoutsMs[attempt]);
+            return true;
         }
     }
-    setReadTimeout(rememberedTimeout);
-    return 1;
+    link_.setReadTimeout(rememberedTimeout);
+    return false;
 }
 
-int SerialLink::readIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity) {
-    delay(50);
+bool ProgramConnection::readIdentity(std::span<std::uint8_t, wire::kIdentitySize> identity) {
+    link_.delay(kIdentityPauseMs);
     const std::uint8_t request = wire::kIdentityRequest;
-    return dataReply({&request, 1}, identity);
+    return link_.exchangeData({&request, 1}, identity);
 }
 
-void SerialLink::abandonConnection() {
-    g_.flags.readingFromRadio = false;
-    g_.flags.writingToRadio = false;
-    sendByte(wire::kEnd);
-    setOpen(0);
+void ProgramConnection::abandon() {
+    auto& flags = link_.globals().flags;
+    flags.readingFromRadio = false;
+    flags.writingToRadio = false;
+    link_.sendEnd();
+    link_.setOpen(false);
 }
 
-int SerialLink::checkModel(std::span<const std::uint8_t, wire::kIdentitySize> identity) {
-    radioModelCode.assign(identity.begin(), identity.begin() + layout::kModelCodeLength);
-    radioTypeByte = identity[5];
+ModelCheck
+ProgramConnection::checkModel(std::span<const std::uint8_t, wire::kIdentitySize> identity) {
+    AppGlobals& g = link_.globals();
+    link_.radioModelCode.assign(identity.begin(), identity.begin() + layout::kModelCodeLength);
+    link_.radioTypeByte = identity[5];
 
-    bool known = false;
-    for (std::string_view code : kModelCodeList) {
-        if (code == "NULL")
-            break;
-        if (code == radioModelCode) {
-            known = true;
-            break;
-        }
+    if (!servedModel(link_.radioModelCode)) {
+        if (link_.ask(StrId::UnsupportedRadioModel, StrId::ErrorCaption, PromptIcon::Stop,
+                      PromptButtons::RetryCancel, PromptAnswer::Retry) == PromptAnswer::Retry)
+            return ModelCheck::ReadIdentityAgain;
+        abandon();
+        return ModelCheck::Abandoned;
     }
-    if (!known) {
-        if (ask(StrId::UnsupportedRadioModel, StrId::ErrorCaption, PromptIcon::Stop,
-                PromptButtons::RetryCancel, PromptAnswer::Retry) == PromptAnswer::Retry)
-            return 1;
-        abandonConnection();
-        return 2;
-    }
-    if (g_.flags.writingToRadio) {
+    if (g.flags.writingToRadio) {
         bool same = true;
         for (std::size_t i = 0; i < layout::kModelCodeLength; ++i)
-            same = same && g_.image.byte(layout::kModelCode + i) == identity[i];
+            same = same && g.image.byte(layout::kModelCode + i) == identity[i];
         if (!same &&
-            ask(StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
-                PromptButtons::OkCancel, PromptAnswer::Cancel) != PromptAnswer::Ok) {
-            abandonConnection();
-            clearTransferFlags(g_.flags);
-            return 2;
+            link_.ask(StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
+                      PromptButtons::OkCancel, PromptAnswer::Cancel) != PromptAnswer::Ok) {
+            abandon();
+            clearTransferFlags(g.flags);
+            return ModelCheck::Abandoned;
         }
     }
-    return 0;
+    return ModelCheck::Accepted;
 }
 
-int SerialLink::leaveProgramMode() {
+bool ProgramConnection::leaveProgramMode() {
     const std::uint8_t end = wire::kEnd;
-    return sendAndAck({&end, 1});
+    return link_.exchangeAck({&end, 1});
 }
 
-PromptAnswer SerialLink::askRetry() {
-    const PromptAnswer a = ask(StrId::RadioLinkFailed, StrId::ErrorCaption, PromptIcon::Stop,
-                               PromptButtons::RetryCancel, PromptAnswer::Retry);
-    return a == PromptAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
+bool ProgramConnection::retryAfterFailure(std::uint32_t failedAtMs) {
+    if (link_.askRetry() != PromptAnswer::Retry)
+        return false;
+    (void)failedAtMs;
+    return true;
 }
 
-void SerialLink::closingSteps(ConnectionMode mode, bool afterTransfer) {
-    if (mode == ConnectionMode::Read && afterTransfer)
-        delay(250);
-    g_.flags.readingFromRadio = false;
-    g_.flags.writingToRadio = false;
+void ProgramConnection::closingSteps() {
+    auto& flags = link_.globals().flags;
+    if (readFromRadio_)
+        link_.delay(kPauseAfterReadMs);
+    flags.readingFromRadio = false;
+    flags.writingToRadio = false;
     leaveProgramMode();
-    clearTransferFlags(g_.flags);
-    setOpen(0);
+    clearTransferFlags(flags);
+    link_.setOpen(false);
 }
 
-int SerialLink::runConnection(ConnectionMode mode, const std::function<int()>& transferStep) {
+ConnectionEnd ProgramConnection::run(ConnectionMode mode,
+                                     const std::function<bool()>& transferStep) {
+    auto& flags = link_.globals().flags;
     const auto setModeFlag = [&] {
-        (mode == ConnectionMode::Read ? g_.flags.readingFromRadio : g_.flags.writingToRadio) = true;
+        (mode == ConnectionMode::Read ? flags.readingFromRadio : flags.writingToRadio) = true;
     };
     // A connection whose port does not open ends with the mode flag cleared: left set, it
     // would make the next transfer dialog open with every button disabled.
     const auto portOpened = [&] {
-        if (openPortForConnection() == 0)
+        if (link_.openPortForConnection())
             return true;
-        g_.flags.readingFromRadio = false;
-        g_.flags.writingToRadio = false;
+        flags.readingFromRadio = false;
+        flags.writingToRadio = false;
         return false;
     };
+    const auto now = [&] { return link_.clockSource().tickMs(); };
+    readFromRadio_ = false;
     setModeFlag();
     if (!portOpened())
-        return 1;
-    while (enterProgramMode() != 0) {
-        if (askRetry() != PromptAnswer::Retry) {
-            closingSteps(mode, false);
-            return 1;
+        return ConnectionEnd::PortFailed;
+    while (!enterProgramMode()) {
+        if (!retryAfterFailure(now())) {
+            closingSteps();
+            return ConnectionEnd::Cancelled;
         }
         setModeFlag();
         if (!portOpened())
-            return 1;
+            return ConnectionEnd::PortFailed;
     }
-    bool transferRan = false;
     while (true) {
         std::array<std::uint8_t, wire::kIdentitySize> identity{};
-        if (readIdentity(identity) != 0) {
-            if (askRetry() != PromptAnswer::Retry) {
-                closingSteps(mode, transferRan);
-                return 1;
+        if (!readIdentity(identity)) {
+            if (!retryAfterFailure(now())) {
+                closingSteps();
+                return ConnectionEnd::Cancelled;
             }
-            g_.flags.retrying = true;
+            flags.retrying = true;
             continue;
         }
-        const int check = checkModel(identity);
-        if (check == 1) {
-            g_.flags.retrying = true;
+        const ModelCheck check = checkModel(identity);
+        if (check == ModelCheck::ReadIdentityAgain) {
+            flags.retrying = true;
             continue;
         }
-        if (check == 2)
-            return 1;
-        transferRan = true;
-        if (transferStep() == 0) {
-            closingSteps(mode, true);
-            return 0;
+        if (check == ModelCheck::Abandoned)
+            return ConnectionEnd::Abandoned;
+        if (mode == ConnectionMode::Read)
+            readFromRadio_ = true;
+        const bool done = transferStep();
+        if (done || !retryAfterFailure(now())) {
+            closingSteps();
+            return done ? ConnectionEnd::Done : ConnectionEnd::Cancelled;
         }
-        if (askRetry() != PromptAnswer::Retry) {
-            closingSteps(mode, true);
-            return 1;
-        }
-        g_.flags.retrying = true;
+        flags.retrying = true;
     }
 }
 

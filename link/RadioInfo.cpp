@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/ProgramConnection.h"
+
 namespace tsw {
 
 namespace {
@@ -24,23 +26,28 @@ enum class Step { Done, Cancelled, Abandoned };
 
 // Handshake, identity and model check; a failed handshake or identity retries the handshake.
 Step identify(SerialLink& link) {
+    ProgramConnection program(link);
+    const auto now = [&] { return link.clockSource().tickMs(); };
     while (true) {
-        if (link.enterProgramMode() != 0) {
-            if (link.askRetry() == PromptAnswer::Retry)
+        if (!program.enterProgramMode()) {
+            if (program.retryAfterFailure(now()))
                 continue;
             return Step::Cancelled;
         }
         std::array<std::uint8_t, wire::kIdentitySize> identity{};
-        bool identified = link.readIdentity(identity) == 0;
+        bool identified = program.readIdentity(identity);
         while (identified) {
-            const int check = link.checkModel(identity);
-            if (check == 0)
+            switch (program.checkModel(identity)) {
+            case ModelCheck::Accepted:
                 return Step::Done;
-            if (check == 2)
+            case ModelCheck::Abandoned:
                 return Step::Abandoned;
-            identified = link.readIdentity(identity) == 0;
+            case ModelCheck::ReadIdentityAgain:
+                break;
+            }
+            identified = program.readIdentity(identity);
         }
-        if (link.askRetry() != PromptAnswer::Retry)
+        if (!program.retryAfterFailure(now()))
             return Step::Cancelled;
     }
 }
@@ -48,48 +55,17 @@ Step identify(SerialLink& link) {
 // Repeats a reading until it succeeds or the user cancels.
 template <typename Reading>
 bool withRetry(SerialLink& link, Reading reading) {
-    while (reading() != 0)
-        if (link.askRetry() != PromptAnswer::Retry)
+    ProgramConnection program(link);
+    while (!reading())
+        if (!program.retryAfterFailure(link.clockSource().tickMs()))
             return false;
     return true;
 }
 
 } // namespace
 
-std::optional<std::array<std::uint8_t, kInfoDataSize>>
-parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block) {
-    if (block[0] != 0x4E)
-        return std::nullopt;
-    std::uint8_t sum = 0;
-    std::array<std::uint8_t, kInfoDataSize> data{};
-    for (std::size_t i = 0; i < kInfoDataSize; ++i) {
-        data[i] = block[1 + i];
-        sum = static_cast<std::uint8_t>(sum + data[i]);
-    }
-    if (sum != block[kInfoBlockSize - 1])
-        return std::nullopt;
-    return data;
-}
-
-int SerialLink::readRadioInfo(std::span<std::uint8_t, 32> data) {
-    std::array<std::uint8_t, kInfoBlockSize> block{};
-    static constexpr std::array<std::uint8_t, 3> kCommand{'N', 'R', 'K'};
-    if (dataReply(kCommand, block) != 0)
-        return 1;
-    const auto parsed = parseInfoBlock(block);
-    if (!parsed)
-        return 1;
-    std::copy(parsed->begin(), parsed->end(), data.begin());
-    return 0;
-}
-
-int SerialLink::readVersion(std::span<std::uint8_t, 10> version) {
-    const std::uint8_t command = 'P';
-    return dataReply({&command, 1}, version);
-}
-
 bool runRadioInformation(SerialLink& link) {
-    if (link.openPortForConnection() != 0)
+    if (!link.openPortForConnection())
         return false;
     const Step step = identify(link);
     if (step == Step::Abandoned)
@@ -97,19 +73,16 @@ bool runRadioInformation(SerialLink& link) {
     bool shown = false;
     if (step == Step::Done) {
         link.globals().flags.tuningModeActive = false;
-        std::array<std::uint8_t, kInfoDataSize> data{};
-        std::array<std::uint8_t, kVersionSize> version{};
-        if (withRetry(link, [&] { return link.readRadioInfo(data); })) {
-            std::copy_n(data.begin(), 16, link.radioInfoText.begin());
-            std::copy_n(data.begin() + 16, 12, link.radioInfoSerial.begin());
-            if (withRetry(link, [&] { return link.readVersion(version); })) {
-                link.radioVersion = version;
-                shown = true;
-            }
+        RadioInfoCommands commands(link);
+        std::optional<std::array<std::uint8_t, kVersionSize>> version;
+        if (withRetry(link, [&] { return commands.readAndKeepRadioInfo(); }) &&
+            withRetry(link, [&] { return (version = commands.readVersion()).has_value(); })) {
+            link.radioVersion = *version;
+            shown = true;
         }
     }
-    link.leaveProgramMode();
-    link.setOpen(0);
+    ProgramConnection(link).leaveProgramMode();
+    link.setOpen(false);
     return shown;
 }
 

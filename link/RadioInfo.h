@@ -1,9 +1,6 @@
 #pragma once
-// Radio Information: the identity, the 34-byte information block ("NRK") and the version
-// ('P') read in one short programming connection, and the texts the dialog shows.
-//
-// Information block: 'N', 32 data bytes, checksum = sum of the data bytes mod 256.
-// Data bytes 0..15 are a text (0xFF = empty position), 16..27 the serial number, 28..31 unused.
+// Radio Information: the identity, the information block and the version read in one short
+// programming connection (RadioInfoCommands), and the texts the dialog shows.
 
 #include <array>
 #include <cstdint>
@@ -11,18 +8,12 @@
 #include <span>
 #include <string>
 
+#include "link/RadioInfoCommands.h"
 #include "link/SerialLink.h"
 
 namespace tsw {
 
-inline constexpr std::size_t kInfoBlockSize = 34;
-inline constexpr std::size_t kInfoDataSize = 32;
-inline constexpr std::size_t kVersionSize = 10;
 inline constexpr std::uint8_t kInfoBandTypeByte = 0x92;
-
-// The 32 data bytes of a well-formed block, nothing otherwise.
-std::optional<std::array<std::uint8_t, kInfoDataSize>>
-parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block);
 
 // The Radio Information command's connection. True when every reading succeeded and the
 // dialog is to be shown (the readings are then in the link's radioInfo fields).

@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "link/SerialLink.h"
+#include "link/TestModeCommands.h"
 
 namespace tsw {
 
 inline constexpr int kTestChannelCount = 16;
-inline constexpr std::size_t kTestChannelRecordSize = 8;
 inline constexpr std::uint32_t kReleasePauseMs = 1000;
 
 class TestModeUi {
@@ -35,7 +35,7 @@ using TestChannelTable = std::array<std::uint8_t, kTestChannelCount * kTestChann
 // failing channel, signalling or PTT command counts as done without asking.
 class TestModeSession {
 public:
-    explicit TestModeSession(SerialLink& link) : link_(link) {}
+    explicit TestModeSession(SerialLink& link) : link_(link), commands_(link) {}
 
     // Each returns true when the command was done (or taken as done).
     bool selectTestChannel(std::uint8_t channel);
@@ -58,10 +58,11 @@ public:
 
 private:
     enum class OnCancel { JustClose, ReleaseAndClose };
-    bool run(const std::function<int()>& command, bool doneWhenLost, OnCancel onCancel);
+    bool run(const std::function<bool()>& command, bool doneWhenLost, OnCancel onCancel);
     bool readAndStoreTuning();
 
     SerialLink& link_;
+    TestModeCommands commands_;
     bool closeRequested_ = false;
     std::uint8_t itemCode_ = 0;
 };

@@ -94,25 +94,26 @@ readReplyData(std::span<const std::uint8_t, kReadReplySize> reply, std::size_t r
 
 // ---- Read ---------------------------------------------------------------------------------
 
-int Transfer::readImageFromRadio(TransferProgress& progress) {
+bool Transfer::readImageFromRadio(TransferProgress& progress) {
     auto& flags = link_.globals().flags;
     flags.readingFromRadio = true;
     flags.retrying = false;
-    const int r = link_.runConnection(ConnectionMode::Read, [&] { return readStep(progress); });
-    return r == 0 ? 1 : 0;
+    ProgramConnection connection(link_);
+    return connection.run(ConnectionMode::Read, [&] { return readStep(progress); }) ==
+           ConnectionEnd::Done;
 }
 
 bool Transfer::readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress) {
     auto& flags = link_.globals().flags;
     const std::array<std::uint8_t, 4> frame{wire::kReadCommand, high, low, kReadFrameLength};
     link_.purgeReceive();
-    if (link_.sendBytes(frame.data(), frame.size()) != 1)
+    if (!link_.sendBytes(frame.data(), frame.size()))
         return false;
     link_.waitForBytes(kReadReplySize);
     if (!flags.dataReady || flags.replyTimedOut)
         return false;
     std::array<std::uint8_t, kReadReplySize> reply{};
-    if (link_.receiveBytes(reply.data(), kReadReplySize) != 1)
+    if (!link_.receiveBytes(reply.data(), kReadReplySize))
         return false;
     const std::size_t room = kImageSize - static_cast<std::size_t>(receivedCount_);
     const auto data = readReplyData(reply, room);
@@ -122,12 +123,10 @@ bool Transfer::readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& 
     receivedCount_ += static_cast<int>(data->size());
     progress.setProgressPos(receivedCount_);
     link_.purgeReceive();
-    if (link_.sendByte(wire::kAck) != 1)
-        return false;
-    return link_.waitAck();
+    return link_.sendByte(wire::kAck) && link_.waitAck();
 }
 
-int Transfer::readStep(TransferProgress& progress) {
+bool Transfer::readStep(TransferProgress& progress) {
     if (!link_.globals().flags.retrying) {
         progress.setProgressPos(0);
         progress.setProgressRange(0, static_cast<int>(kImageSize));
@@ -140,20 +139,21 @@ int Transfer::readStep(TransferProgress& progress) {
         const auto high = static_cast<std::uint8_t>(frame / 4);
         const auto low = static_cast<std::uint8_t>((frame % 4) * kReadFrameLength);
         if (!readFrame(high, low, progress))
-            return 1;
+            return false;
     }
     // Short replies would leave part of the buffer unfilled: such a read is not complete.
-    return receivedCount_ == static_cast<int>(kImageSize) ? 0 : 1;
+    return receivedCount_ == static_cast<int>(kImageSize);
 }
 
 // ---- Write --------------------------------------------------------------------------------
 
-int Transfer::writeImageToRadio(TransferProgress& progress) {
+bool Transfer::writeImageToRadio(TransferProgress& progress) {
     auto& flags = link_.globals().flags;
     flags.writingToRadio = true;
     flags.retrying = false;
-    const int r = link_.runConnection(ConnectionMode::Write, [&] { return writeStep(progress); });
-    return r == 0 ? 1 : 0;
+    ProgramConnection connection(link_);
+    return connection.run(ConnectionMode::Write, [&] { return writeStep(progress); }) ==
+           ConnectionEnd::Done;
 }
 
 bool Transfer::writeOneFrame(const WriteFrame& f) {
@@ -165,10 +165,10 @@ bool Transfer::writeOneFrame(const WriteFrame& f) {
     frame[3] = f.length;
     for (std::size_t i = 0; i < f.length; ++i)
         frame[4 + i] = image.byte(f.address + i);
-    return link_.sendBytes(frame.data(), static_cast<std::uint16_t>(4 + f.length)) == 1;
+    return link_.sendBytes(frame.data(), static_cast<std::uint16_t>(4 + f.length));
 }
 
-int Transfer::writeStep(TransferProgress& progress) {
+bool Transfer::writeStep(TransferProgress& progress) {
     if (!link_.globals().flags.retrying) {
         progress.setProgressPos(0);
         progress.setProgressRange(0, static_cast<int>(kImageSize));
@@ -177,12 +177,12 @@ int Transfer::writeStep(TransferProgress& progress) {
     progress.enableButtons(false);
     for (const WriteFrame& f : writeFrames()) {
         if (!writeOneFrame(f))
-            return 1;
+            return false;
         progress.setProgressPos(f.address);
         if (!link_.waitAck())
-            return 1;
+            return false;
     }
-    return 0;
+    return true;
 }
 
 // ---- Applying a read ----------------------------------------------------------------------

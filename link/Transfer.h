@@ -17,6 +17,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/UserPrompt.h"
+#include "link/ProgramConnection.h"
 #include "link/SerialLink.h"
 
 namespace tsw {
@@ -79,16 +80,16 @@ class Transfer {
 public:
     explicit Transfer(SerialLink& link) : link_(link) {}
 
-    // Each runs the whole connection; 1 on success, 0 otherwise.
-    int readImageFromRadio(TransferProgress& progress);
-    int writeImageToRadio(TransferProgress& progress);
+    // Each runs the whole connection; true when the transfer completed.
+    bool readImageFromRadio(TransferProgress& progress);
+    bool writeImageToRadio(TransferProgress& progress);
 
     const std::array<std::uint8_t, kImageSize>& receiveBuffer() const { return receiveBuffer_; }
     int receivedCount() const { return receivedCount_; }
 
 private:
-    int readStep(TransferProgress& progress);
-    int writeStep(TransferProgress& progress);
+    bool readStep(TransferProgress& progress);
+    bool writeStep(TransferProgress& progress);
     bool readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& progress);
     bool writeOneFrame(const WriteFrame& frame);
 

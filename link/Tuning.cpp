@@ -3,36 +3,9 @@
 #include <array>
 
 #include "app/ScopedCount.h"
+#include "link/TestModeCommands.h"
 
 namespace tsw {
-
-int SerialLink::setTuningValue(std::uint8_t itemCode, std::uint8_t value) {
-    const std::array<std::uint8_t, 3> command{itemCode, 0x20, value};
-    if (sendBytes(command.data(), command.size()) != 1)
-        return 1;
-    return waitAck() ? 0 : 1;
-}
-
-int SerialLink::storeTuningValue(std::uint8_t itemCode) {
-    const std::array<std::uint8_t, 2> command{itemCode, 0x0E};
-    if (sendBytes(command.data(), command.size()) != 1)
-        return 1;
-    return waitAck() ? 0 : 1;
-}
-
-int SerialLink::readMeter(std::uint8_t readingCode, std::uint8_t& reading) {
-    const std::array<std::uint8_t, 2> command{readingCode, 0x0A};
-    if (sendBytes(command.data(), command.size()) != 1)
-        return 1;
-    setReadTimeout(kMeterTimeoutMs);
-    std::uint8_t byte = 0;
-    if (receiveBytes(&byte, 1) != 1)
-        return 1;
-    purgeReceive();
-    sendByte(wire::kAck);
-    reading = byte;
-    return 0;
-}
 
 std::optional<std::size_t> initialTuningIndex(std::uint8_t itemCode) {
     switch (itemCode) {
@@ -47,11 +20,11 @@ std::optional<std::size_t> initialTuningIndex(std::uint8_t itemCode) {
     }
 }
 
-bool TuningAdjustment::acknowledged(const std::function<int()>& command) {
+bool TuningAdjustment::acknowledged(const std::function<bool()>& command) {
     // The dialog's windows keep running while we wait, its meter timer too; a reading now would
     // throw our acknowledgement away (or take it for the reading), so the meter waits.
     const ScopedCount underWay(commandsUnderWay_);
-    while (command() != 0) {
+    while (!command()) {
         if (gaveUp_)
             return false;
         if (link_.askRetry() == PromptAnswer::Retry)
@@ -66,11 +39,11 @@ bool TuningAdjustment::acknowledged(const std::function<int()>& command) {
 
 bool TuningAdjustment::setValue(std::uint8_t value) {
     valueSent_ = true;
-    return acknowledged([&] { return link_.setTuningValue(itemCode_, value); });
+    return acknowledged([&] { return commands_.setTuningValue(itemCode_, value); });
 }
 
 bool TuningAdjustment::ok(std::uint8_t value) {
-    return setValue(value) && acknowledged([&] { return link_.storeTuningValue(itemCode_); });
+    return setValue(value) && acknowledged([&] { return commands_.storeTuningValue(itemCode_); });
 }
 
 bool TuningAdjustment::cancel() {
@@ -87,11 +60,12 @@ bool TuningAdjustment::cancelIfChanged() {
 }
 
 bool TuningAdjustment::store() {
-    return acknowledged([&] { return link_.storeTuningValue(itemCode_); });
+    return acknowledged([&] { return commands_.storeTuningValue(itemCode_); });
 }
 
 bool TuningAdjustment::setPtt(bool on) {
-    if (!acknowledged([&] { return link_.setPtt(on); }))
+    TestModeCommands testMode(link_);
+    if (!acknowledged([&] { return testMode.setPtt(on); }))
         return false;
     link_.globals().flags.pttOn = on;
     return true;
@@ -100,7 +74,11 @@ bool TuningAdjustment::setPtt(bool on) {
 TuningAdjustment::Tick TuningAdjustment::meterTick(bool measuring, std::uint8_t& reading) {
     if (!measuring || commandUnderWay())
         return Tick::Idle; // the next tick reads
-    return link_.readMeter(readingCode_, reading) == 0 ? Tick::Reading : Tick::Failed;
+    const auto value = commands_.readMeter(readingCode_);
+    if (!value)
+        return Tick::Failed;
+    reading = *value;
+    return Tick::Reading;
 }
 
 bool TuningAdjustment::meterRetry() {

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "link/SerialLink.h"
+#include "link/TuningCommands.h"
 
 namespace tsw {
 
-inline constexpr std::uint32_t kMeterTimeoutMs = 300;
 inline constexpr std::uint32_t kMeterIntervalMs = 550;
 
 // Item codes of the single adjustment dialogs and the tuning value each starts from.
@@ -25,7 +25,8 @@ class TuningAdjustment {
 public:
     TuningAdjustment(SerialLink& link, std::uint8_t itemCode, std::uint8_t readingCode,
                      std::uint8_t initialValue)
-        : link_(link), itemCode_(itemCode), readingCode_(readingCode), initial_(initialValue) {}
+        : link_(link), commands_(link), itemCode_(itemCode), readingCode_(readingCode),
+          initial_(initialValue) {}
 
     // Each command waits for its acknowledgement; a missing one asks to retry (Retry sends
     // it again; Cancel sends the end command and asks the dialog to close). Once the user
@@ -58,9 +59,10 @@ public:
     bool commandUnderWay() const { return commandsUnderWay_ > 0; }
 
 private:
-    bool acknowledged(const std::function<int()>& command);
+    bool acknowledged(const std::function<bool()>& command);
 
     SerialLink& link_;
+    TuningCommands commands_;
     std::uint8_t itemCode_;
     std::uint8_t readingCode_;
     std::uint8_t initial_;

@@ -91,13 +91,13 @@ void PortDialog::probe(SerialLink& link) {
             devices_[k]->fontMetrics().elidedText(shown, Qt::ElideMiddle, kDeviceTextWidth));
         devices_[k]->setToolTip(shown);
         link.delay(50);
-        bool usable = !path.empty() && link.setOpen(1) == 1;
+        bool usable = !path.empty() && link.setOpen(true);
         if (usable) {
             link.delay(10);
-            usable = link.isSerialDevice() == 1;
+            usable = link.isSerialDevice();
             link.delay(10);
         }
-        link.setOpen(0);
+        link.setOpen(false);
         buttons_[k]->setEnabled(usable);
         if (usable && n == remembered)
             buttons_[k]->setChecked(true);

@@ -101,11 +101,11 @@ void TransferDialog::inform(StringId text) {
 bool TransferDialog::runWrite() {
     auto& flags = link_.globals().flags;
     flags.transferRunning = true;
-    const int result = transfer_.writeImageToRadio(*this);
+    const bool written = transfer_.writeImageToRadio(*this);
     flags.transferRunning = false;
     // Also after a port that would not open: a flag left set would lock the next dialog.
     flags.writingToRadio = false;
-    if (result != 1)
+    if (!written)
         return false;
     discardPendingInput();
     inform(StrId::WriteComplete);
@@ -118,8 +118,8 @@ bool TransferDialog::runWrite() {
 bool TransferDialog::runRead() {
     auto& flags = link_.globals().flags;
     flags.transferRunning = true;
-    const int result = transfer_.readImageFromRadio(*this);
-    if (result == 1) {
+    const bool read = transfer_.readImageFromRadio(*this);
+    if (read) {
         discardPendingInput();
         inform(StrId::ReadComplete);
         applySuccessfulRead(link_.globals(), transfer_.receiveBuffer(), windows_);
@@ -127,7 +127,7 @@ bool TransferDialog::runRead() {
     }
     flags.readingFromRadio = false;
     flags.transferRunning = false;
-    return result == 1;
+    return read;
 }
 
 void TransferDialog::keepBackup() {

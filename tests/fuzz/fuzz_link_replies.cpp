@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0: {
         Transfer t(link);
         TransferProgress progress;
-        if (t.readImageFromRadio(progress) == 1) {
+        if (t.readImageFromRadio(progress)) {
             ImageWindows windows;
             applySuccessfulRead(g, t.receiveBuffer(), windows);
         }

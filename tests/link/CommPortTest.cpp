@@ -58,51 +58,51 @@ TEST(LineSettingsText, ParsesTheModeStringAndRefusesMalformedOnes) {
 
 TEST_F(CommPortTest, PortNumberAndDevicePath) {
     EXPECT_EQ(link.portName(), "COM1");
-    EXPECT_EQ(link.setPortNumber(12), 1); // closed: just stored
+    EXPECT_TRUE(link.setPortNumber(12)); // closed: just stored
     EXPECT_EQ(link.portName(), "COM12");
     EXPECT_EQ(link.devicePath(), "/dev/fake12");
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     EXPECT_EQ(device.openedPath, "/dev/fake12");
     // 0 keeps the number but still closes and reopens an open port.
-    EXPECT_EQ(link.setPortNumber(0), 1);
+    EXPECT_TRUE(link.setPortNumber(0));
     EXPECT_EQ(link.portNumber(), 12);
     EXPECT_EQ(device.openCount, 2);
     link.setDevicePath("/dev/pts/7");
     EXPECT_EQ(link.portName(), "/dev/pts/7");
-    EXPECT_EQ(link.setPortNumber(3), 1);
+    EXPECT_TRUE(link.setPortNumber(3));
     EXPECT_EQ(device.openedPath, "/dev/fake3");
-    EXPECT_EQ(link.setOpen(1), 1); // already open: nothing happens
+    EXPECT_TRUE(link.setOpen(true)); // already open: nothing happens
     EXPECT_EQ(device.openCount, 3);
-    EXPECT_EQ(link.setOpen(0), 1);
+    EXPECT_TRUE(link.setOpen(false));
     EXPECT_FALSE(device.isOpen());
 }
 
 TEST_F(CommPortTest, LineSettingsLoseTheirSpacesAndApplyAtOnce) {
-    ASSERT_EQ(link.open(), 1);
-    EXPECT_EQ(link.setLineSettings(" 4800, E ,7,1 "), 1);
+    ASSERT_TRUE(link.open());
+    EXPECT_TRUE(link.setLineSettings(" 4800, E ,7,1 "));
     EXPECT_EQ(link.lineSettings(), "4800,E,7,1");
     EXPECT_EQ(device.settings, (LineSettings{4800, Parity::Even, 7, StopBits::One}));
-    EXPECT_EQ(link.setLineSettings("4800,E,7"), 0);
+    EXPECT_FALSE(link.setLineSettings("4800,E,7"));
 }
 
 TEST_F(CommPortTest, AFailedOpenCountsAsOpenUntilClosed) {
     link.setLineSettings("fast");
-    EXPECT_EQ(link.open(), 0);
+    EXPECT_FALSE(link.open());
     EXPECT_TRUE(link.isOpen());
-    EXPECT_EQ(link.setOpen(0), 1);
+    EXPECT_TRUE(link.setOpen(false));
     EXPECT_FALSE(device.isOpen());
     device.failOpen = true;
-    EXPECT_EQ(link.open(), 0);
+    EXPECT_FALSE(link.open());
     EXPECT_TRUE(link.isOpen());
-    EXPECT_EQ(link.bytesWaiting(), -1);
+    EXPECT_EQ(link.bytesWaiting(), std::nullopt);
 }
 
 TEST_F(CommPortTest, ReceiveWaitsForTheWholeCountWithinTheTotalTimeout) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     std::array<std::uint8_t, 8> buf{};
     device.deliver(Bytes(7, 0x41), 10);
     auto start = clock.now();
-    EXPECT_EQ(link.receiveBytes(buf.data(), 8), 0);
+    EXPECT_FALSE(link.receiveBytes(buf.data(), 8));
     EXPECT_EQ(clock.now() - start, 1000u);
     EXPECT_EQ(buf[6], 0x41); // what came stays in the buffer
     // The GUI got its chances to repaint while the receive waited.
@@ -111,30 +111,30 @@ TEST_F(CommPortTest, ReceiveWaitsForTheWholeCountWithinTheTotalTimeout) {
     link.setReadTimeout(300);
     device.deliver(Bytes(8, 0x42), 120);
     start = clock.now();
-    EXPECT_EQ(link.receiveBytes(buf.data(), 8), 1);
+    EXPECT_TRUE(link.receiveBytes(buf.data(), 8));
     EXPECT_EQ(clock.now() - start, 120u);
 }
 
 TEST_F(CommPortTest, EverySendDiscardsUnreadInputFirst) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     device.deliver({0x99});
-    EXPECT_EQ(link.bytesWaiting(), 1);
-    EXPECT_EQ(link.sendByte(0x45), 1);
-    EXPECT_EQ(link.bytesWaiting(), 0);
+    EXPECT_EQ(link.bytesWaiting(), 1u);
+    EXPECT_TRUE(link.sendByte(0x45));
+    EXPECT_EQ(link.bytesWaiting(), 0u);
     const auto& e = device.events;
     ASSERT_GE(e.size(), 2u);
     EXPECT_EQ(e[e.size() - 2].kind, WireEvent::Kind::Purge);
     EXPECT_EQ(e.back().kind, WireEvent::Kind::Write);
-    EXPECT_EQ(link.sendString("NRK"), 1);
+    EXPECT_TRUE(link.sendString("NRK"));
     EXPECT_EQ(device.writes().back(), bytesOf("NRK"));
     device.failWrite = true;
-    EXPECT_EQ(link.sendByte(0x45), 0);
+    EXPECT_FALSE(link.sendByte(0x45));
 }
 
 TEST_F(CommPortTest, SerialDeviceCheckWaitsAroundTheQuery) {
-    ASSERT_EQ(link.open(), 1);
-    EXPECT_EQ(link.isSerialDevice(), 1);
+    ASSERT_TRUE(link.open());
+    EXPECT_TRUE(link.isSerialDevice());
     device.serialDevice = false;
-    EXPECT_EQ(link.isSerialDevice(), 0);
+    EXPECT_FALSE(link.isSerialDevice());
     EXPECT_EQ(clock.now(), 40u);
 }

@@ -81,7 +81,7 @@ TEST(TestModeForm, OneSignallingPerNamePairAndSixteenChannels) {
 struct TabbedAdjustment : test::LinkFixture {};
 
 TEST_F(TabbedAdjustment, StoreAndTransmitterCommands) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     radio.mode = test::FakeRadio::Mode::Tuning;
     TuningAdjustment power(link, 0x66, kTabbedMeterReading, 0x20);
     const auto from = writes().size();

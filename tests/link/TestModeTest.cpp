@@ -1,6 +1,7 @@
 #include "tests/link/LinkFixture.h"
 
 #include "link/TestMode.h"
+#include "link/TestModeCommands.h"
 #include "link/Tuning.h"
 
 using namespace tsw;
@@ -122,7 +123,7 @@ TEST_F(TestModeTest, NakAnywhereElseIsAFailure) {
 }
 
 TEST_F(TestModeTest, DialogCommandsSendTheirBytes) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     radio.mode = FakeRadio::Mode::Tuning;
     TestModeSession s(link);
     const auto from = writes().size();
@@ -164,7 +165,7 @@ TEST(TestModeSessionTest, EveryCommandButPttSwitchesTheTransmitterOffFirst) {
         SCOPED_TRACE(c.name);
         LinkRig rig;
         rig.link.setDevicePath("/dev/fake");
-        ASSERT_EQ(rig.link.open(), 1);
+        ASSERT_TRUE(rig.link.open());
         rig.radio.mode = FakeRadio::Mode::Tuning;
         rig.g.flags.pttOn = true;
         TestModeSession s(rig.link);
@@ -180,15 +181,15 @@ TEST(TestModeSessionTest, EveryCommandButPttSwitchesTheTransmitterOffFirst) {
 }
 
 TEST_F(TestModeTest, PttWaitsEightHundredMillisecondsThenKeepsFiveHundred) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     const auto start = clock.now();
-    EXPECT_EQ(link.setPtt(true), 1); // the radio is not in tuning mode: no answer
+    EXPECT_FALSE(TestModeCommands(link).setPtt(true)); // not in tuning mode: no answer
     EXPECT_EQ(clock.now() - start, 800u);
     EXPECT_EQ(link.readTimeoutConstant(), 500u);
 }
 
 TEST_F(TestModeTest, CancelInsideTheDialogLosesTheLinkAndLaterFailuresAreNotAsked) {
-    ASSERT_EQ(link.open(), 1); // the radio never answers
+    ASSERT_TRUE(link.open()); // the radio never answers
     TestModeSession s(link);
     prompt.answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
     EXPECT_FALSE(s.setWide());
@@ -205,7 +206,7 @@ TEST_F(TestModeTest, CancelInsideTheDialogLosesTheLinkAndLaterFailuresAreNotAske
 }
 
 TEST_F(TestModeTest, TuningAdjustmentCommands) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     radio.mode = FakeRadio::Mode::Tuning;
     link.tuning.initial[54] = 0x31;
     const auto index = initialTuningIndex(kBatteryLevelItem);
@@ -230,7 +231,7 @@ TEST_F(TestModeTest, TuningAdjustmentCommands) {
 }
 
 TEST_F(TestModeTest, AMissingAcknowledgementIsAskedAboutUntilTheUserGivesUp) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     radio.mode = FakeRadio::Mode::Tuning;
     int drops = 1;
     radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
@@ -257,7 +258,7 @@ TEST_F(TestModeTest, AMissingAcknowledgementIsAskedAboutUntilTheUserGivesUp) {
 }
 
 TEST_F(TestModeTest, AMissingMeterReadingStopsAndAsks) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     TuningAdjustment vox(link, kVox10Item, kVox10Item, 10);
     std::uint8_t reading = 0;
     const auto start = clock.now();

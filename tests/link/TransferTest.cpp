@@ -51,15 +51,15 @@ bool isWriteFrame(const std::vector<std::uint8_t>& w) {
 
 struct TransferTest : LinkFixture {
     TransferTest() { link.setDevicePath("/dev/fake"); }
-    int read() { return transfer.readImageFromRadio(progress); }
-    int write() { return transfer.writeImageToRadio(progress); }
+    bool read() { return transfer.readImageFromRadio(progress); }
+    bool write() { return transfer.writeImageToRadio(progress); }
     Transfer transfer{link};
     RecordingProgress progress;
 };
 
 TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
     radio.image = radioPattern();
-    ASSERT_EQ(read(), 1);
+    ASSERT_TRUE(read());
     std::vector<Bytes> expected{bytesOf("PROGRAM"), {0x02}, {0x06}};
     for (const auto& f : readFrames()) {
         expected.push_back(f);
@@ -94,7 +94,7 @@ TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
 TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
     g.image = radioPattern();
     radio.image.fill(0x00);
-    ASSERT_EQ(write(), 1);
+    ASSERT_TRUE(write());
     std::vector<WriteFrame> frames;
     for (const auto& w : writes()) {
         if (!isWriteFrame(w))
@@ -127,7 +127,7 @@ TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
 }
 
 TEST_F(TransferTest, WaitForBytesWantsTheExactCount) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     struct Case {
         std::size_t waiting;
         int asked;
@@ -166,7 +166,7 @@ TEST_F(TransferTest, WaitBudgetCoversTwiceTheWireTimeAtSlowRates) {
 }
 
 TEST_F(TransferTest, WaitAckTakesNakOnlyWhenAllowed) {
-    ASSERT_EQ(link.open(), 1);
+    ASSERT_TRUE(link.open());
     struct Case {
         std::vector<std::uint8_t> reply;
         bool acceptNak;
@@ -198,7 +198,7 @@ TEST_F(TransferTest, ReadAtTheSlowRatesCompletes) {
         r.link.setDevicePath("/dev/fake");
         Transfer t(r.link);
         RecordingProgress p;
-        EXPECT_EQ(t.readImageFromRadio(p), 1) << baud;
+        EXPECT_TRUE(t.readImageFromRadio(p)) << baud;
         EXPECT_TRUE(std::equal(t.receiveBuffer().begin(), t.receiveBuffer().end(),
                                r.radio.image.bytes().begin()));
     }
@@ -227,7 +227,7 @@ TEST_F(TransferTest, AFaultyReplyFailsTheReadAndCancelClosesTheConnection) {
         r.link.setDevicePath("/dev/fake");
         Transfer t(r.link);
         RecordingProgress progress;
-        EXPECT_EQ(t.readImageFromRadio(progress), 0) << c.what;
+        EXPECT_FALSE(t.readImageFromRadio(progress)) << c.what;
         EXPECT_EQ(r.prompt.askedIds(), std::vector<StringId>{StrId::RadioLinkFailed}) << c.what;
         const auto w = r.writes();
         EXPECT_EQ(w.back(), Bytes{0x45}) << c.what;
@@ -245,7 +245,7 @@ TEST_F(TransferTest, ReplyLengthsNeverOverfillTheBuffer) {
         if (cmd.size() == 4 && cmd[0] == 'R')
             reply[3] = 0xFF;
     };
-    ASSERT_EQ(read(), 1);
+    ASSERT_TRUE(read());
     EXPECT_EQ(transfer.receivedCount(), 1024);
     EXPECT_TRUE(std::equal(transfer.receiveBuffer().begin(), transfer.receiveBuffer().end(),
                            radio.image.bytes().begin()));
@@ -261,7 +261,7 @@ TEST_F(TransferTest, ShortReplyLengthsLeaveTheReadIncomplete) {
             reply[3] = 0x20;
     };
     prompt.answers = {PromptAnswer::Cancel};
-    EXPECT_EQ(read(), 0);
+    EXPECT_FALSE(read());
     EXPECT_EQ(transfer.receivedCount(), 16 * 32);
 }
 
@@ -273,7 +273,7 @@ TEST_F(TransferTest, RetryAfterAFailedFrameReadsTheIdentityAgainAndRestartsAtThe
             reply.clear();
     };
     prompt.answers = {PromptAnswer::Retry};
-    ASSERT_EQ(read(), 1);
+    ASSERT_TRUE(read());
     const auto w = writes();
     const auto failed = std::find(w.begin(), w.end(), Bytes{'R', 0x01, 0x40, 0x40});
     ASSERT_NE(failed, w.end());
@@ -296,7 +296,7 @@ TEST_F(TransferTest, RetryAfterAFailedWriteFrameRestartsTheWriteAtAddressZero) {
             reply = {0x15}; // a NAK is no acknowledgement in a transfer
     };
     prompt.answers = {PromptAnswer::Retry};
-    ASSERT_EQ(write(), 1);
+    ASSERT_TRUE(write());
     const auto w = writes();
     EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 33 + 49);
     const auto failed = std::find_if(w.begin(), w.end(), [](const Bytes& b) {
@@ -314,7 +314,7 @@ TEST_F(TransferTest, IdentityRetryAndHandshakeCancel) {
             reply.clear();
     };
     prompt.answers = {PromptAnswer::Retry};
-    ASSERT_EQ(read(), 1);
+    ASSERT_TRUE(read());
     auto w = writes();
     EXPECT_EQ(std::count(w.begin(), w.end(), Bytes{0x02}), 2);
     EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 1);
@@ -323,7 +323,7 @@ TEST_F(TransferTest, IdentityRetryAndHandshakeCancel) {
     device.events.clear();
     radio.baud = 300;
     prompt.answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
-    EXPECT_EQ(read(), 0);
+    EXPECT_FALSE(read());
     w = writes();
     EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 10);
     EXPECT_EQ(w.back(), Bytes{0x45});
@@ -333,9 +333,9 @@ TEST_F(TransferTest, IdentityRetryAndHandshakeCancel) {
 TEST_F(TransferTest, APortThatDoesNotOpenSendsNothingAndLeavesNoModeFlag) {
     device.failOpen = true;
     prompt.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
-    EXPECT_EQ(read(), 0);
+    EXPECT_FALSE(read());
     EXPECT_FALSE(g.flags.readingFromRadio);
-    EXPECT_EQ(write(), 0);
+    EXPECT_FALSE(write());
     EXPECT_FALSE(g.flags.writingToRadio);
     EXPECT_TRUE(writes().empty());
     EXPECT_EQ(prompt.askedIds(),
@@ -345,7 +345,7 @@ TEST_F(TransferTest, APortThatDoesNotOpenSendsNothingAndLeavesNoModeFlag) {
 TEST_F(TransferTest, ModelCodeCancelAbandonsTheWriteBeforeAnyFrame) {
     g.image.setByte(layout::kModelCode, 'Q');
     prompt.answers = {PromptAnswer::Cancel};
-    EXPECT_EQ(write(), 0);
+    EXPECT_FALSE(write());
     const auto w = writes();
     EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 0);
     EXPECT_EQ(w.back(), Bytes{0x45});

@@ -82,7 +82,7 @@ int runRead(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;
-    if (transfer.readImageFromRadio(progress) != 1)
+    if (!transfer.readImageFromRadio(progress))
         return fail(env, "nothing was read; " + args.output + " is unchanged");
     ImageWindows noWindows;
     applySuccessfulRead(globals(), transfer.receiveBuffer(), noWindows);
@@ -102,7 +102,7 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;
-    if (transfer.writeImageToRadio(progress) != 1)
+    if (!transfer.writeImageToRadio(progress))
         return fail(env, "the write did not complete");
     env.out << text(StrId::WriteComplete) << "\n";
     return kSuccess;
