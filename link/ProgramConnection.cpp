@@ -109,7 +109,11 @@ bool ProgramConnection::leaveProgramMode() {
 bool ProgramConnection::retryAfterFailure(std::uint32_t failedAtMs) {
     if (link_.askRetry() != PromptAnswer::Retry)
         return false;
-    (void)failedAtMs;
+    Clock& clock = link_.clockSource();
+    const std::uint32_t waited = clock.tickMs() - failedAtMs;
+    if (waited < kRetryPauseMs)
+        link_.delay(kRetryPauseMs - waited);
+    link_.purgeReceive();
     return true;
 }
 

@@ -43,6 +43,12 @@ public:
     // Read time-out for the rest of a connection, by the baud-search attempt that succeeded.
     static constexpr std::array<std::uint32_t, 5> kConnectionTimeoutsMs = {550, 550, 1100, 2200,
                                                                            4400};
+    // How long after a failure a retry starts at the earliest. After a data reply the radio
+    // waits for our acknowledgement and takes whatever byte comes first as that
+    // acknowledgement, without answering it; it gives up waiting after 2 s (the simulated
+    // radio's kAckWaitMs). Starting again sooner, the identity request is swallowed and the
+    // retry fails as well; 2.5 s leaves half a second for the reply still on the wire.
+    static constexpr std::uint32_t kRetryPauseMs = 2500;
 
     explicit ProgramConnection(SerialLink& link) : link_(link) {}
 
@@ -52,7 +58,9 @@ public:
     // 0x45 answered by 0x06.
     bool leaveProgramMode();
 
-    // Asks whether to retry after the step that failed at `failedAtMs`. True for Retry.
+    // Asks whether to retry after a failed step. On Retry it waits until kRetryPauseMs have
+    // passed since `failedAtMs` (the time the user took to answer counts) and discards what
+    // arrived meanwhile. True for Retry.
     bool retryAfterFailure(std::uint32_t failedAtMs);
 
     // The connection frame of a transfer around `transferStep` (true when it succeeded):

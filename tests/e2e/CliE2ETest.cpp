@@ -118,7 +118,7 @@ struct FaultCase {
     std::string verb; // read, write or info
     int retries;
     int exitCode;
-    int retriesAnswered; // "-> Retry" lines expected
+    int retriesAnswered; // failed attempts that were tried again
 };
 
 void PrintTo(const FaultCase& c, std::ostream* os) {
@@ -149,7 +149,8 @@ TEST_P(CliFault, EndsAsItShould) {
         args.push_back(dir.file("write.dat").string());
     const ProcessResult r = cli(args);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_EQ(occurrences(r.err, "-> Retry"), static_cast<std::size_t>(c.retriesAnswered)) << r.err;
+    EXPECT_EQ(occurrences(r.err, "; trying again)"), static_cast<std::size_t>(c.retriesAnswered))
+        << r.err;
     sim.stop();
     if (c.verb == "read" && c.exitCode == 0) {
         EXPECT_TRUE(RadioSim::readImageFile(out) == before);
@@ -165,11 +166,14 @@ TEST_P(CliFault, EndsAsItShould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CliFault,
+    // One retry recovers from any single fault: the retry starts once the radio has given up
+    // waiting for the acknowledgement of the reply that went wrong.
     ::testing::Values(
         FaultCase{"ReadNoAck", {"--fault-no-ack", "2"}, "read", 0, 1, 0},
         FaultCase{"ReadNoAckRetried", {"--fault-no-ack", "2"}, "read", 1, 0, 1},
+        FaultCase{"ReadNakRetried", {"--fault-nak", "5"}, "read", 1, 0, 1},
         FaultCase{"ReadBadFirstByte", {"--fault-bad-first", "3"}, "read", 0, 1, 0},
-        FaultCase{"ReadBadFirstByteRetried", {"--fault-bad-first", "3"}, "read", 2, 0, 1},
+        FaultCase{"ReadBadFirstByteRetried", {"--fault-bad-first", "3"}, "read", 1, 0, 1},
         FaultCase{"ReadExtraByte", {"--fault-extra-byte", "1"}, "read", 0, 1, 0},
         FaultCase{"ReadExtraByteRetried", {"--fault-extra-byte", "1"}, "read", 1, 0, 1},
         FaultCase{"ReadSilence", {"--fault-silence-after", "2"}, "read", 0, 1, 0},
@@ -182,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"WriteNakRetried", {"--fault-nak", "3"}, "write", 1, 0, 1},
         FaultCase{"WriteNoAck", {"--fault-no-ack", "40"}, "write", 0, 1, 0},
         FaultCase{"WriteNoAckRetried", {"--fault-no-ack", "40"}, "write", 1, 0, 1},
+        FaultCase{"WriteBadFirstByteRetried", {"--fault-bad-first", "7"}, "write", 1, 0, 1},
         FaultCase{"InfoChecksum", {"--fault-info-checksum"}, "info", 0, 1, 0},
         FaultCase{"InfoChecksumRetried", {"--fault-info-checksum"}, "info", 2, 1, 2}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ class StrictPrompt : public UserPrompt {
 public:
     PromptAnswer ask(const Prompt& p) override {
         asked.push_back(p);
+        if (onAsk)
+            onAsk(p);
         if (answers.empty()) {
             ADD_FAILURE() << "unscripted prompt " << p.textId;
             return p.buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
@@ -37,6 +40,7 @@ public:
     }
     std::deque<PromptAnswer> answers;
     std::vector<Prompt> asked;
+    std::function<void(const Prompt&)> onAsk; // e.g. the time a user takes to answer
 };
 
 // Texts as "<id>", so composed messages can be checked exactly.

@@ -289,6 +289,41 @@ TEST_F(TransferTest, RetryAfterAFailedFrameReadsTheIdentityAgainAndRestartsAtThe
     EXPECT_EQ(tail, (std::vector<int>{320, 64, 128}));
 }
 
+TEST_F(TransferTest, ARetryStartsTwoAndAHalfSecondsAfterTheFailureAtTheEarliest) {
+    // The radio may still wait for the acknowledgement of its last reply and would swallow a
+    // request sent sooner; the time the user takes to answer counts towards the pause.
+    struct Case {
+        std::uint64_t answerMs;
+        std::uint64_t identityAfterMs; // from the question to the identity request
+    };
+    const Case cases[] = {{0, 2500 + 50}, {1000, 2500 + 50}, {2499, 2500 + 50}, {4000, 4000 + 50}};
+    for (const auto& c : cases) {
+        LinkRig r;
+        r.radio.image = radioPattern();
+        r.link.setDevicePath("/dev/fake");
+        int dropped = 0;
+        r.radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+            if (cmd == Bytes{'R', 0x00, 0x80, 0x40} && dropped++ == 0)
+                reply[0] = 0x58; // a wrong first byte
+        };
+        std::uint64_t askedAt = 0;
+        r.prompt.onAsk = [&](const Prompt&) {
+            askedAt = r.clock.now();
+            r.clock.advanceTo(askedAt + c.answerMs);
+            r.device.deliver({0x06}); // a stray byte that must not be taken for a reply
+        };
+        r.prompt.answers = {PromptAnswer::Retry};
+        Transfer t(r.link);
+        RecordingProgress p;
+        ASSERT_TRUE(t.readImageFromRadio(p)) << c.answerMs;
+        std::uint64_t identityAt = 0;
+        for (const auto& e : r.device.events)
+            if (e.kind == WireEvent::Kind::Write && e.bytes == Bytes{0x02} && e.time > askedAt)
+                identityAt = e.time;
+        EXPECT_EQ(identityAt - askedAt, c.identityAfterMs) << c.answerMs;
+    }
+}
+
 TEST_F(TransferTest, RetryAfterAFailedWriteFrameRestartsTheWriteAtAddressZero) {
     int nak = 0;
     radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {

@@ -67,6 +67,8 @@ TEST(CliArgsTest, UsageErrorsAndDefaults) {
         {{"hexdump", "f.dat", "--port", "COM1"}, false},
         {{"read", "--port", "COM1", "--retries", "-1"}, false},
         {{"read", "--port", "COM1", "--retries", "x"}, false},
+        {{"read", "--port", "COM1", "--retries", "1000"}, true},
+        {{"read", "--port", "COM1", "--retries", "1000000"}, false},
         {{"read", "--port", "COM1", "--lang", "7"}, false},
         {{"read", "--port", "COM1", "--lang", "0"}, false},
         {{"fetch"}, false},
@@ -94,6 +96,10 @@ TEST(CliArgsTest, UsageErrorsAndDefaults) {
     EXPECT_EQ(full.args.port, "/dev/ttyUSB0");
     EXPECT_EQ(full.args.output, "x.dat");
     EXPECT_EQ(full.args.retries, 3);
+    const auto many =
+        cli::parseArgs(std::vector<std::string>{"info", "--port", "COM1", "--retries", "1000"});
+    EXPECT_EQ(many.args.retries, 10);
+    EXPECT_EQ(many.args.retriesAsked, 1000);
     EXPECT_EQ(full.args.languageCode, 4);
 }
 
@@ -130,7 +136,7 @@ TEST_F(CliRun, ReadWritesTheFileOnlyAfterACompleteRead) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("none.dat")));
     EXPECT_NE(err.str().find("Communication with the radio failed."), std::string::npos)
         << err.str();
-    EXPECT_NE(err.str().find("-> Cancel"), std::string::npos);
+    EXPECT_NE(err.str().find("(attempt 1 of 1)"), std::string::npos) << err.str();
 }
 
 TEST_F(CliRun, RetriesAnswerRetryThatManyTimes) {
@@ -146,7 +152,33 @@ TEST_F(CliRun, RetriesAnswerRetryThatManyTimes) {
     failures = 2;
     EXPECT_EQ(run({"read", "--port", "/dev/x", "--output", path("a.dat"), "--retries", "2"}), 0)
         << err.str();
-    EXPECT_EQ(occurrences(err.str(), "-> Retry"), 2u);
+    EXPECT_EQ(occurrences(err.str(), "; trying again)"), 2u);
+}
+
+TEST_F(CliRun, RetriesAreCappedAndEachFailedAttemptIsOneLine) {
+    radio.baud = 300; // a dead radio: no handshake at any rate
+    struct Case {
+        const char* retries;
+        int attempts;
+        bool notice;
+    };
+    const Case cases[] = {{"0", 1, false}, {"3", 4, false}, {"10", 11, false}, {"1000", 11, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(run({"info", "--port", "/dev/x", "--retries", c.retries}), 1) << c.retries;
+        const std::string e = err.str();
+        const std::string total = " of " + std::to_string(c.attempts) + ")";
+        EXPECT_EQ(occurrences(e, "Error: Communication with the radio failed. (attempt "),
+                  static_cast<std::size_t>(c.attempts))
+            << e;
+        EXPECT_EQ(occurrences(e, "; trying again)"), static_cast<std::size_t>(c.attempts - 1));
+        EXPECT_EQ(occurrences(e, total), 1u) << e;
+        EXPECT_EQ(occurrences(e, "Check that the radio is switched on"), 1u) << e;
+        EXPECT_EQ(e.find("is more than 10; at most 10 retries are made") != std::string::npos,
+                  c.notice)
+            << e;
+        // The notice, one line per attempt, the rest of the message once, the failure.
+        EXPECT_EQ(occurrences(e, "\n"), static_cast<std::size_t>(c.attempts + 2 + c.notice)) << e;
+    }
 }
 
 TEST_F(CliRun, WriteChecksFirstAndAsksAboutAnotherModel) {

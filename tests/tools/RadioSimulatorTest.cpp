@@ -188,12 +188,43 @@ TEST(RadioSimulator, UnframeableOrOutOfRangeWriteFramesAreRefused) {
     EXPECT_EQ(rig.send({0x02}).size(), 8u) << "the radio listens again after a quiet spell";
 }
 
-TEST(RadioSimulator, MissingAckFromTheProgramDoesNotBlockTheNextRequest) {
+TEST(RadioSimulator, AfterADataReplyTheFirstByteWithinTwoSecondsIsTakenForTheAck) {
+    // Each request follows the reply before it by one second (the rig's pace) plus `pause`.
+    struct Case {
+        const char* what;
+        Bytes dataRequest; // answered by data the radio wants acknowledged
+        std::chrono::milliseconds pause;
+        bool nextAnswered; // the identity request that follows
+    };
+    const Case cases[] = {
+        {"identity, at once", {0x02}, 0ms, false},
+        {"read frame, at once", {0x52, 0x00, 0x40, 0x40}, 0ms, false},
+        {"information block, at once", text("NRK"), 0ms, false},
+        {"read frame, 0.9 s later", {0x52, 0x00, 0x40, 0x40}, 900ms, false},
+        {"read frame, 1.1 s later", {0x52, 0x00, 0x40, 0x40}, 1100ms, true},
+        {"identity, 2.5 s later", {0x02}, 2500ms, true},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.programMode();
+        ASSERT_FALSE(rig.send(c.dataRequest).empty()) << c.what;
+        rig.t += c.pause;
+        const Bytes reply = rig.send({0x02});
+        EXPECT_EQ(!reply.empty(), c.nextAnswered) << c.what;
+        // Swallowed or answered and acknowledged, the radio takes requests again afterwards.
+        EXPECT_EQ(rig.send({kAck}), c.nextAnswered ? Bytes{kAck} : Bytes{}) << c.what;
+        EXPECT_EQ(rig.send({0x02}).size(), 8u) << c.what;
+    }
+}
+
+TEST(RadioSimulator, TheAckItselfIsAnsweredAndTuningModeDoesNotWaitForIt) {
     Rig rig;
     rig.programMode();
     EXPECT_EQ(rig.readFrame(0x000).size(), 68u);
-    EXPECT_EQ(rig.readFrame(0x040).size(), 68u);
     EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
+    rig.tuningMode();
+    EXPECT_EQ(rig.send({0x02}).size(), 8u);
+    EXPECT_EQ(rig.send({0x11, 1}), Bytes{kAck}); // the next command is answered at once
 }
 
 TEST(RadioSimulator, TuningModeCommands) {

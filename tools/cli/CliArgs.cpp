@@ -1,5 +1,6 @@
 #include "tools/cli/CliArgs.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -21,6 +22,9 @@ constexpr std::array<VerbEntry, 9> kVerbs{{{"read", Verb::Read},
                                            {"export-csv", Verb::ExportCsv},
                                            {"import-csv", Verb::ImportCsv},
                                            {"diff", Verb::Diff}}};
+
+// The largest number of six digits, the most parseNumber reads.
+constexpr int kMaxDigitsNumber = 999'999;
 
 std::optional<int> parseNumber(std::string_view text, int min, int max) {
     if (text.empty() || text.size() > 6)
@@ -152,15 +156,20 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
             if (!v || v->empty())
                 return fail(arg + " needs a value");
             a.into = *v;
-        } else if (arg == "--retries" || arg == "--lang") {
+        } else if (arg == "--retries") {
             const auto v = value();
-            const bool retries = arg == "--retries";
-            const auto n =
-                v ? parseNumber(*v, retries ? 0 : 1, retries ? kMaxRetries : 6) : std::nullopt;
+            const auto n = v ? parseNumber(*v, 0, kMaxDigitsNumber) : std::nullopt;
             if (!n)
-                return fail(retries ? "--retries needs a number from 0 to 1000"
-                                    : "--lang needs a language code from 1 to 6");
-            (retries ? a.retries : a.languageCode) = *n;
+                return fail("--retries needs a whole number (at most " +
+                            std::to_string(kMaxRetries) + " retries are made)");
+            a.retriesAsked = *n;
+            a.retries = std::min(*n, kMaxRetries);
+        } else if (arg == "--lang") {
+            const auto v = value();
+            const auto n = v ? parseNumber(*v, 1, 6) : std::nullopt;
+            if (!n)
+                return fail("--lang needs a language code from 1 to 6");
+            a.languageCode = *n;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return fail("unknown option " + arg);
         } else if (a.verb == Verb::None) {

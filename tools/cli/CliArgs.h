@@ -15,7 +15,9 @@ namespace tsw::cli {
 enum class Verb { None, Read, Write, Info, New, Show, Hexdump, ExportCsv, ImportCsv, Diff };
 
 inline constexpr std::string_view kDefaultOutput = "tsw62m.dat";
-inline constexpr int kMaxRetries = 1000;
+// --retries takes any whole number; more than this many retries are not made (a dead radio
+// would keep a script waiting for minutes, each retry starting 2.5 s after the failure).
+inline constexpr int kMaxRetries = 10;
 
 struct CliArgs {
     Verb verb = Verb::None;
@@ -26,7 +28,8 @@ struct CliArgs {
     std::string into;       // import-csv: the data file the channels go into
     bool yes = false;
     bool help = false;
-    int retries = 0;
+    int retries = 0;      // capped at kMaxRetries
+    int retriesAsked = 0; // as given, for the notice when it was capped
     int languageCode = 2;
 };
 

@@ -154,6 +154,9 @@ int runCli(std::span<const std::string> argv, CliEnvironment& env) {
     }
     if (!args.port.empty() && !isDevicePath(args.port) && !parseComName(args.port))
         return usageError(env, "the port must be COM<n> (1 to 255) or a device path: " + args.port);
+    if (args.retriesAsked > kMaxRetries)
+        env.err << kProgram << ": --retries " << args.retriesAsked << " is more than "
+                << kMaxRetries << "; at most " << kMaxRetries << " retries are made\n";
     resetGlobals();
     if (args.verb != Verb::Hexdump && args.verb != Verb::New &&
         !loadLanguageFile(env.programDirectory, args.languageCode))

@@ -1,7 +1,9 @@
 #pragma once
-// The tool's answers to the protocol's questions: every question is printed to standard
-// error with the answer taken. Retry is answered a given number of times, then Cancel;
-// OK to a question of OK or Cancel only when --yes was given.
+// The tool's answers to the protocol's questions, printed to standard error. A question to
+// retry is one failed attempt: one line with the message's first line and the attempt's
+// number, answered Retry a given number of times, then Cancel (the rest of the message then
+// follows once). Other questions are printed whole with the answer taken: OK to a question of
+// OK or Cancel only when --yes was given.
 
 #include <ostream>
 
@@ -12,13 +14,17 @@ namespace tsw::cli {
 class CliPrompt : public UserPrompt {
 public:
     CliPrompt(std::ostream& err, int retries, bool yes)
-        : err_(err), retriesLeft_(retries), yes_(yes) {}
+        : err_(err), retriesLeft_(retries), attempts_(retries + 1), yes_(yes) {}
     PromptAnswer ask(const Prompt& prompt) override;
     int retriesLeft() const { return retriesLeft_; }
 
 private:
+    PromptAnswer askRetry(const Prompt& prompt);
+
     std::ostream& err_;
     int retriesLeft_;
+    int attempts_;
+    int failedAttempts_ = 0;
     bool yes_;
 };
 

@@ -24,7 +24,8 @@ Commands:
   diff FILE_A FILE_B                list every difference between two data files
 
 Options for every command:
-  --retries N   when the radio does not answer, try again N times (default 0)
+  --retries N   when the radio does not answer, try again up to N times (default 0, at
+                most 10), each time 2.5 s after the failure; one line per failed attempt
   --lang CODE   language of the messages: 1 Dutch, 2 English, 3 French, 4 German,
                 5 Italian, 6 Spanish (default 2)
   --help        this text, or with a command its own

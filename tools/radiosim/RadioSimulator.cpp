@@ -99,6 +99,8 @@ void RadioSimulator::takeByte(std::uint8_t b, SimTime done) {
 // request cut short is dropped and a request that could have grown counts as it is.
 void RadioSimulator::parsePending(SimTime now, bool quiet) {
     while (!pending_.empty()) {
+        if (swallowedAsAck(now))
+            continue;
         const ParseResult p = parseRequest(mode_, awaiting_ != Awaiting::None, pending_);
         if (p.kind == Kind::NeedMore || (p.kind == Kind::Complete && p.extendable && !quiet)) {
             if (quiet) {
@@ -123,6 +125,31 @@ void RadioSimulator::parsePending(SimTime now, bool quiet) {
         }
     }
     deadline_.reset();
+}
+
+// The radio waits for the program's ACK after a data reply in programming mode: the first
+// byte within the wait is that ACK, right or wrong; after the wait the radio has given up.
+bool RadioSimulator::swallowedAsAck(SimTime now) {
+    if (awaiting_ == Awaiting::None || !ackDeadline_)
+        return false;
+    if (now > *ackDeadline_) {
+        note(*ackDeadline_, "gave up waiting for the ACK");
+        stopAwaiting(*ackDeadline_);
+        return false;
+    }
+    if (pending_.front() == kAck)
+        return false; // the ACK itself: answered as usual
+    note(now, format("took byte %02X for the ACK; not answered", pending_.front()));
+    pending_.erase(pending_.begin());
+    stopAwaiting(now);
+    return true;
+}
+
+void RadioSimulator::stopAwaiting(SimTime at) {
+    if (awaiting_ == Awaiting::ReadFrame)
+        frameDone(awaitingFrame_, at);
+    awaiting_ = Awaiting::None;
+    ackDeadline_.reset();
 }
 
 void RadioSimulator::settleQuiet(SimTime at) {
@@ -152,9 +179,7 @@ void RadioSimulator::execute(Request r, std::span<const std::uint8_t> bytes, Sim
     }
     if (awaiting_ != Awaiting::None) {
         note(at, "the program's ACK did not come; taking the next request");
-        if (awaiting_ == Awaiting::ReadFrame)
-            frameDone(awaitingFrame_, at);
-        awaiting_ = Awaiting::None;
+        stopAwaiting(at);
     }
     if (r == Request::Identity) {
         note(at, "identity");
@@ -174,6 +199,7 @@ void RadioSimulator::execute(Request r, std::span<const std::uint8_t> bytes, Sim
 
 void RadioSimulator::handshake(Request r, SimTime at) {
     awaiting_ = Awaiting::None;
+    ackDeadline_.reset();
     pttOn_ = false;
     if (r == Request::Tuning) {
         note(at, "TUNING: tuning mode");
@@ -192,6 +218,7 @@ void RadioSimulator::handshake(Request r, SimTime at) {
 void RadioSimulator::programAck(SimTime at) {
     const Awaiting was = awaiting_;
     awaiting_ = Awaiting::None;
+    ackDeadline_.reset();
     const Faults& f = config_.faults;
     switch (was) {
     case Awaiting::Data:
@@ -272,6 +299,7 @@ void RadioSimulator::readFrame(std::span<const std::uint8_t> bytes, SimTime at) 
     if (!silent_) {
         awaiting_ = Awaiting::ReadFrame;
         awaitingFrame_ = frame;
+        ackDeadline_ = txFree_ + kAckWaitMs;
     }
 }
 
@@ -305,10 +333,13 @@ void RadioSimulator::storeFrame(std::size_t address, std::span<const std::uint8_
     int skipped = 0;
     for (std::size_t i = 0; i < data.size(); ++i) {
         const std::size_t offset = address + i;
+        std::uint8_t value = data[i];
         if (isWriteProtected(offset)) {
             ++skipped;
-        } else if (config_.memory.byte(offset) != data[i]) {
-            config_.memory.setByte(offset, data[i]);
+            continue;
+        }
+        if (config_.memory.byte(offset) != value) {
+            config_.memory.setByte(offset, value);
             memoryChanged_ = true;
         }
     }
@@ -346,8 +377,13 @@ void RadioSimulator::frameDone(int frame, SimTime at) {
 
 void RadioSimulator::sendData(std::vector<std::uint8_t> bytes, SimTime at, Awaiting awaiting) {
     send(bytes, at);
-    if (!silent_)
-        awaiting_ = awaiting;
+    if (silent_)
+        return;
+    awaiting_ = awaiting;
+    if (mode_ == Mode::Programming)
+        ackDeadline_ = txFree_ + kAckWaitMs;
+    else
+        ackDeadline_.reset();
 }
 
 void RadioSimulator::send(std::span<const std::uint8_t> bytes, SimTime at) {

@@ -45,6 +45,12 @@ struct SimNote {
 // version request, a request cut short is dropped.
 inline constexpr int kSilenceByteTimes = 10;
 
+// In programming mode, after a data reply (identity, read frame, information block, version)
+// the radio waits this long for the program's ACK. It takes the first byte that comes in that
+// time as the ACK, whatever it is: a byte other than 0x06 is swallowed and not answered. After
+// this time it gives up waiting and takes the next byte as the start of a request.
+inline constexpr std::chrono::milliseconds kAckWaitMs{2000};
+
 class RadioSimulator {
 public:
     explicit RadioSimulator(SimConfig config);
@@ -83,6 +89,8 @@ private:
     enum class Awaiting { None, Data, ReadFrame, TestChannel, Meter };
 
     void takeByte(std::uint8_t b, SimTime done);
+    bool swallowedAsAck(SimTime now);
+    void stopAwaiting(SimTime at);
     void parsePending(SimTime now, bool quiet);
     void settleQuiet(SimTime at);
     void dropPending(SimTime at, const char* why);
@@ -108,6 +116,7 @@ private:
     Mode mode_ = Mode::Idle;
     Awaiting awaiting_ = Awaiting::None;
     int awaitingFrame_ = 0;
+    std::optional<SimTime> ackDeadline_; // programming mode: the ACK wait ends then
 
     std::vector<std::uint8_t> pending_; // request bytes received, not yet a whole request
     SimTime rxFree_{};                  // when the receiving wire is free again

@@ -290,6 +290,9 @@ Diagnostics:
   --help              this text
 
 Write frames never change 0x180..0x1B7 or 0x340..0x3FF; they are acknowledged all the same.
+In programming mode, after a data reply (identity, read frame, information block, version)
+the radio waits 2 s for the program's ACK and takes the first byte in that time as the ACK,
+whatever it is (a byte other than 0x06 is not answered).
 )";
 }
 
