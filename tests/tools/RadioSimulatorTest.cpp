@@ -335,6 +335,25 @@ TEST(RadioSimulator, WriteFrameFaults) {
     }
 }
 
+TEST(RadioSimulator, AStoreFaultKeepsTheWrittenByteWithItsLowBitFlipped) {
+    Rig rig(withFaults(faultWith([](Faults& f) { f.store = {0x011, 0x1F9, 0x3A0}; })));
+    rig.programMode();
+    const RadioImage before = rig.sim.memory();
+    EXPECT_EQ(rig.writeFrame(0x010, Bytes(16, 0x40)), Bytes{kAck}); // acknowledged all the same
+    EXPECT_EQ(rig.writeFrame(0x1F8, Bytes(8, 0x22)), Bytes{kAck});
+    EXPECT_EQ(rig.writeFrame(0x3A0, Bytes(16, 0x22)), Bytes{kAck}); // write-protected area
+    for (std::size_t a = 0; a < kImageSize; ++a) {
+        std::uint8_t expected = before.byte(a);
+        if (a >= 0x010 && a < 0x020)
+            expected = a == 0x011 ? 0x41 : 0x40;
+        else if (a >= 0x1F8 && a < 0x200)
+            expected = a == 0x1F9 ? 0x23 : 0x22;
+        EXPECT_EQ(rig.sim.memory().byte(a), expected) << a;
+    }
+    // What the memory holds is what a read returns.
+    EXPECT_EQ(rig.readFrame(0x000)[4 + 0x11], 0x41);
+}
+
 TEST(RadioSimulator, SilenceAfterNFrames) {
     Rig rig(withFaults(faultWith([](Faults& f) { f.silenceAfter = 2; })));
     rig.programMode();

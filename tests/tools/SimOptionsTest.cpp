@@ -28,6 +28,7 @@ TEST(SimOptions, SetsTheRadioAndItsFaults) {
         "--fault-no-ack", "3", "--fault-no-ack", "7", "--fault-bad-first", "2",
         "--fault-extra-byte", "4", "--fault-nak", "5", "--fault-silence-after", "0",
         "--delay-ms", "25", "--fault-info-checksum", "--test-channel-nak",
+        "--fault-store", "0x121", "--fault-store=300",
         "--image", "r.dat", "--save", "--log", "l.txt", "--until-killed"};
     // clang-format on
     ASSERT_EQ(parse(args, o), "");
@@ -49,6 +50,7 @@ TEST(SimOptions, SetsTheRadioAndItsFaults) {
     EXPECT_EQ(f.delayMs, 25);
     EXPECT_TRUE(f.infoChecksum);
     EXPECT_TRUE(f.testChannelNak);
+    EXPECT_EQ(f.store, (std::set<std::size_t>{0x121, 300}));
     EXPECT_EQ(o.imagePath, "r.dat");
     EXPECT_TRUE(o.save);
     EXPECT_EQ(o.logPath, "l.txt");
@@ -57,12 +59,22 @@ TEST(SimOptions, SetsTheRadioAndItsFaults) {
 
 TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--frobnicate"},     {"--baud", "38400"},
-        {"--baud"},           {"--model", "H552"},
-        {"--band", "256"},    {"--identity", "48:35"},
-        {"--fault-nak", "0"}, {"--fault-no-ack", "x"},
-        {"--delay-ms", "-1"}, {"--serial", "1234567890123"},
-        {"--save=yes"},       {"--info-block", "00"},
+        {"--frobnicate"},
+        {"--baud", "38400"},
+        {"--baud"},
+        {"--model", "H552"},
+        {"--band", "256"},
+        {"--identity", "48:35"},
+        {"--fault-nak", "0"},
+        {"--fault-no-ack", "x"},
+        {"--delay-ms", "-1"},
+        {"--serial", "1234567890123"},
+        {"--save=yes"},
+        {"--info-block", "00"},
+        {"--fault-store", "0x400"},
+        {"--fault-store", "-1"},
+        {"--fault-store", "1k"},
+        {"--fault-store"},
         {"--save"}, // nowhere to save to
     };
     for (const auto& args : bad) {

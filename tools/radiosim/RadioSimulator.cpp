@@ -338,6 +338,10 @@ void RadioSimulator::storeFrame(std::size_t address, std::span<const std::uint8_
             ++skipped;
             continue;
         }
+        if (config_.faults.store.count(offset)) {
+            value = static_cast<std::uint8_t>(value ^ 0x01);
+            note(at, format("fault: 0x%03zX keeps %02X instead of %02X", offset, value, data[i]));
+        }
         if (config_.memory.byte(offset) != value) {
             config_.memory.setByte(offset, value);
             memoryChanged_ = true;

@@ -46,6 +46,7 @@ struct Faults {
     int delayMs = 0;                 // every reply starts this much later
     bool infoChecksum = false;       // the "NRK" block carries a wrong checksum
     bool testChannelNak = false;     // test channel readings end with NAK (a legal answer)
+    std::set<std::size_t> store;     // memory addresses that keep the written byte XOR 0x01
 };
 
 struct SimConfig {

@@ -53,6 +53,14 @@ std::string addFrame(std::string_view text, std::set<int>& frames) {
     return {};
 }
 
+std::string addAddress(std::string_view text, std::set<std::size_t>& addresses) {
+    const auto n = parseNumber(text);
+    if (!n || *n < 0 || *n >= static_cast<long>(kImageSize))
+        return "expects a memory address (0..1023 or 0x000..0x3FF)";
+    addresses.insert(static_cast<std::size_t>(*n));
+    return {};
+}
+
 std::string setByte(std::string_view text, std::uint8_t& out) {
     const auto n = parseNumber(text);
     if (!n || *n < 0 || *n > 0xFF)
@@ -151,6 +159,8 @@ const std::vector<OptionRule>& optionRules() {
         {"--fault-extra-byte", true,
          [](auto v, auto& o) { return addFrame(v, o.config.faults.extraByte); }},
         {"--fault-nak", true, [](auto v, auto& o) { return addFrame(v, o.config.faults.nak); }},
+        {"--fault-store", true,
+         [](auto v, auto& o) { return addAddress(v, o.config.faults.store); }},
         {"--fault-silence-after", true,
          [](auto v, auto& o) {
              int n = 0;
@@ -278,6 +288,8 @@ the options that take N may be repeated):
   --fault-bad-first N     the first byte of the reply to frame N is inverted
   --fault-extra-byte N    one byte 0x00 after the reply to frame N
   --fault-silence-after N no answer to anything once N frames are done (0: never answer)
+  --fault-store ADDR      the memory keeps the written byte XOR 0x01 at ADDR (0x000..0x3FF;
+                          the write is acknowledged all the same)
   --delay-ms D            every reply starts D ms late
   --fault-info-checksum   the information block carries a wrong checksum
   --test-channel-nak      test channel readings end with NAK instead of ACK (legal)
