@@ -87,9 +87,10 @@ ProgramConnection::checkModel(std::span<const std::uint8_t, wire::kIdentitySize>
         return ModelCheck::Abandoned;
     }
     if (g.flags.writingToRadio) {
+        const RadioImage& image = imageToWrite_ ? *imageToWrite_ : g.image;
         bool same = true;
         for (std::size_t i = 0; i < layout::kModelCodeLength; ++i)
-            same = same && g.image.byte(layout::kModelCode + i) == identity[i];
+            same = same && image.byte(layout::kModelCode + i) == identity[i];
         if (!same &&
             link_.ask(StrId::ModelMismatchQuestion, StrId::ConfirmCaption, PromptIcon::Exclamation,
                       PromptButtons::OkCancel, PromptAnswer::Cancel) != PromptAnswer::Ok) {

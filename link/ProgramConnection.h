@@ -71,6 +71,8 @@ public:
     // A write step that also read from the radio calls this: the closing steps then start
     // after the same 250 ms pause as after a read.
     void noteReadFromRadio() { readFromRadio_ = true; }
+    // The image a write sends, for the model check (none: the program's image).
+    void setImageToWrite(const RadioImage* image) { imageToWrite_ = image; }
 
 private:
     bool secondHandshakeRead();
@@ -79,6 +81,7 @@ private:
 
     SerialLink& link_;
     bool readFromRadio_ = false;
+    const RadioImage* imageToWrite_ = nullptr;
 };
 
 } // namespace tsw

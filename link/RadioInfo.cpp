@@ -75,7 +75,8 @@ bool runRadioInformation(SerialLink& link) {
         link.globals().flags.tuningModeActive = false;
         RadioInfoCommands commands(link);
         std::optional<std::array<std::uint8_t, kVersionSize>> version;
-        if (withRetry(link, [&] { return commands.readAndKeepRadioInfo(); }) &&
+        using InfoReading = RadioInfoCommands::InfoReading;
+        if (withRetry(link, [&] { return commands.readAndKeepRadioInfo() == InfoReading::Kept; }) &&
             withRetry(link, [&] { return (version = commands.readVersion()).has_value(); })) {
             link.radioVersion = *version;
             shown = true;

@@ -26,22 +26,18 @@ parseInfoBlock(std::span<const std::uint8_t, kInfoBlockSize> block) {
     return data;
 }
 
-std::optional<std::array<std::uint8_t, kInfoDataSize>> RadioInfoCommands::readRadioInfo() {
+RadioInfoCommands::InfoReading RadioInfoCommands::readAndKeepRadioInfo() {
     std::array<std::uint8_t, kInfoBlockSize> block{};
     static constexpr std::array<std::uint8_t, 3> kCommand{'N', 'R', 'K'};
     if (!link_.exchangeData(kCommand, block))
-        return std::nullopt;
-    return parseInfoBlock(block);
-}
-
-bool RadioInfoCommands::readAndKeepRadioInfo() {
-    const auto data = readRadioInfo();
+        return InfoReading::NoAnswer;
+    const auto data = parseInfoBlock(block);
     if (!data)
-        return false;
+        return InfoReading::Malformed;
     std::copy_n(data->begin(), link_.radioInfoText.size(), link_.radioInfoText.begin());
     std::copy_n(data->begin() + link_.radioInfoText.size(), link_.radioInfoSerial.size(),
                 link_.radioInfoSerial.begin());
-    return true;
+    return InfoReading::Kept;
 }
 
 std::optional<std::array<std::uint8_t, kVersionSize>> RadioInfoCommands::readVersion() {

@@ -27,12 +27,13 @@ class RadioInfoCommands {
 public:
     explicit RadioInfoCommands(SerialLink& link) : link_(link) {}
 
-    // The data bytes of the information block; nothing when the exchange failed or the block
-    // is not well formed.
-    std::optional<std::array<std::uint8_t, kInfoDataSize>> readRadioInfo();
-    // Reads the information block and keeps its text and serial number in the link; true on
-    // success.
-    bool readAndKeepRadioInfo();
+    enum class InfoReading {
+        Kept,      // the block came well formed; its text and serial number are in the link
+        Malformed, // the exchange went through, but the block's first byte or sum is wrong
+        NoAnswer,  // the exchange failed (no, short or unacknowledged reply)
+    };
+    // Reads the information block and keeps its text and serial number in the link.
+    InfoReading readAndKeepRadioInfo();
     std::optional<std::array<std::uint8_t, kVersionSize>> readVersion();
 
 private:

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 #include "app/DataFile.h"
 
@@ -30,23 +31,94 @@ LocalDateTime localDateTimeNow() {
     return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
-std::string readBackupFileName(std::string_view modelCode, const LocalDateTime& when, int n) {
-    std::string code;
-    for (char c : modelCode)
-        code.push_back(keptCharacter(c) ? c : '_');
-    if (code.empty())
-        code = "radio";
+namespace {
+
+std::string kept(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        out.push_back(keptCharacter(c) ? c : '_');
+    return out;
+}
+
+// "<code>[_<serial>]", the part of a backup's name before its time stamp.
+std::string namePrefix(const RadioName& radio) {
+    std::string prefix = radio.modelCode.empty() ? std::string("radio") : kept(radio.modelCode);
+    if (!radio.serial.empty())
+        prefix += "_" + kept(radio.serial);
+    return prefix;
+}
+
+// "YYYY-MM-DD_HH-MM-SS", 19 characters.
+constexpr std::size_t kStampLength = 19;
+
+std::optional<int> digits(std::string_view text) {
+    if (text.empty() || text.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<LocalDateTime> parseStamp(std::string_view s) {
+    if (s.size() != kStampLength || s[4] != '-' || s[7] != '-' || s[10] != '_' || s[13] != '-' ||
+        s[16] != '-')
+        return std::nullopt;
+    const auto y = digits(s.substr(0, 4)), mo = digits(s.substr(5, 2)), d = digits(s.substr(8, 2));
+    const auto h = digits(s.substr(11, 2)), mi = digits(s.substr(14, 2));
+    const auto se = digits(s.substr(17, 2));
+    if (!y || !mo || !d || !h || !mi || !se)
+        return std::nullopt;
+    return LocalDateTime{*y, *mo, *d, *h, *mi, *se};
+}
+
+// The time and number of a backup file of this radio, from its name.
+struct BackupStamp {
+    LocalDateTime when;
+    int n = 1;
+    auto key() const {
+        return std::tuple(when.year, when.month, when.day, when.hour, when.minute, when.second, n);
+    }
+};
+
+std::optional<BackupStamp> backupStamp(std::string_view name, const RadioName& radio) {
+    const std::string prefix = namePrefix(radio) + "_";
+    constexpr std::string_view kDat = ".dat";
+    if (!name.starts_with(prefix) || !name.ends_with(kDat))
+        return std::nullopt;
+    name.remove_prefix(prefix.size());
+    name.remove_suffix(kDat.size());
+    const auto when = parseStamp(name.substr(0, kStampLength));
+    if (!when)
+        return std::nullopt;
+    BackupStamp stamp{*when, 1};
+    if (name.size() > kStampLength) {
+        const auto n =
+            name[kStampLength] == '_' ? digits(name.substr(kStampLength + 1)) : std::nullopt;
+        if (!n || *n < 2)
+            return std::nullopt;
+        stamp.n = *n;
+    }
+    return stamp;
+}
+
+} // namespace
+
+std::string readBackupFileName(const RadioName& radio, const LocalDateTime& when, int n) {
     char stamp[64];
     std::snprintf(stamp, sizeof stamp, "_%04d-%02d-%02d_%02d-%02d-%02d", when.year, when.month,
                   when.day, when.hour, when.minute, when.second);
-    std::string name = code + stamp;
+    std::string name = namePrefix(radio) + stamp;
     if (n > 1)
         name += "_" + std::to_string(n);
     return name + ".dat";
 }
 
-std::string readBackupFolder(std::string_view dataDirectory) {
-    return (fs::path(dataDirectory) / kBackupFolder).string();
+std::string readBackupFolder(std::string_view dataDirectory, std::string_view folder) {
+    return (fs::path(dataDirectory) / folder).string();
 }
 
 std::string ReadBackupResult::failureText() const {
@@ -62,33 +134,34 @@ std::string ReadBackupResult::failureText() const {
 namespace {
 
 // One attempt in one folder: the file written, or the place that failed and why.
-BackupAttempt saveInFolder(const fs::path& folder, std::string_view modelCode,
-                           const RadioImage& image, const LocalDateTime& when) {
+BackupAttempt saveInFolder(const fs::path& folder, const RadioName& radio, const RadioImage& image,
+                           const LocalDateTime& when) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
         return {folder.string(), {ec.value(), ec.message()}};
     for (int n = 1; n <= kMaxSameSecond; ++n) {
-        const fs::path candidate = folder / readBackupFileName(modelCode, when, n);
+        const fs::path candidate = folder / readBackupFileName(radio, when, n);
         if (fs::exists(candidate, ec))
             continue;
         return {candidate.string(), datafile::writeDataFile(candidate.string(), image)};
     }
-    return {(folder / readBackupFileName(modelCode, when)).string(),
+    return {(folder / readBackupFileName(radio, when)).string(),
             {EEXIST, std::generic_category().message(EEXIST)}};
 }
 
 } // namespace
 
 ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view fallbackDirectory,
-                                std::string_view modelCode, const RadioImage& image,
-                                const LocalDateTime& when) {
+                                const RadioName& radio, const RadioImage& image,
+                                const LocalDateTime& when, std::string_view folder) {
     ReadBackupResult out;
     std::vector<std::string_view> places{dataDirectory};
     if (!fallbackDirectory.empty()) // an empty one would be the working directory
         places.push_back(fallbackDirectory);
     for (std::size_t i = 0; i < places.size(); ++i) {
-        BackupAttempt attempt = saveInFolder(readBackupFolder(places[i]), modelCode, image, when);
+        BackupAttempt attempt =
+            saveInFolder(readBackupFolder(places[i], folder), radio, image, when);
         if (attempt.result) {
             out.path = std::move(attempt.path);
             out.inFallback = i > 0;
@@ -97,6 +170,33 @@ ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view
         out.failures.push_back(std::move(attempt));
     }
     return out;
+}
+
+std::optional<FoundBackup> latestReadBackup(std::string_view dataDirectory,
+                                            std::string_view fallbackDirectory,
+                                            const RadioName& radio) {
+    if (radio.serial.empty())
+        return std::nullopt;
+    std::optional<FoundBackup> best;
+    std::optional<BackupStamp> bestStamp;
+    for (std::string_view place : {dataDirectory, fallbackDirectory}) {
+        if (place.empty())
+            continue;
+        std::error_code ec;
+        for (fs::directory_iterator it(readBackupFolder(place), ec), end; !ec && it != end;
+             it.increment(ec)) {
+            const auto stamp = backupStamp(it->path().filename().string(), radio);
+            if (!stamp || (bestStamp && stamp->key() <= bestStamp->key()))
+                continue;
+            RadioImage image;
+            if (!it->is_regular_file(ec) ||
+                datafile::readDataFile(it->path().string(), image) != datafile::ReadResult::Ok)
+                continue;
+            best = FoundBackup{it->path().string(), stamp->when, image};
+            bestStamp = stamp;
+        }
+    }
+    return best;
 }
 
 } // namespace tsw

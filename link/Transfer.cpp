@@ -3,26 +3,12 @@
 #include <algorithm>
 
 #include "app/ImageLayout.h"
+#include "link/RadioInfo.h"
+#include "link/RadioInfoCommands.h"
 
 namespace tsw {
 
 namespace {
-
-constexpr std::size_t kPageSize = 0x100;
-
-std::vector<WriteFrame> buildWriteFrames() {
-    std::vector<WriteFrame> frames;
-    std::size_t a = 0;
-    while (a < layout::kTuningData) {
-        if (a == layout::kNoWriteArea1)
-            a = layout::kNoWriteArea1End;
-        const std::size_t pageEnd = (a / kPageSize + 1) * kPageSize;
-        const std::size_t len = std::min<std::size_t>(kWriteFrameLength, pageEnd - a);
-        frames.push_back({static_cast<std::uint16_t>(a), static_cast<std::uint8_t>(len)});
-        a += len;
-    }
-    return frames;
-}
 
 bool pttIdChannelPresent(const RadioImage& image) {
     for (int ch = 0; ch < layout::kChannelCount; ++ch) {
@@ -39,11 +25,6 @@ bool codeSet(const RadioImage& image, std::size_t offset) {
 }
 
 } // namespace
-
-const std::vector<WriteFrame>& writeFrames() {
-    static const std::vector<WriteFrame> frames = buildWriteFrames();
-    return frames;
-}
 
 std::optional<WriteRefusal> checkBeforeWriting(const RadioImage& image) {
     const std::uint8_t pttIdType = image.byte(layout::kFeatPttIdType);
@@ -92,12 +73,39 @@ readReplyData(std::span<const std::uint8_t, kReadReplySize> reply, std::size_t r
     return reply.subspan(4, length);
 }
 
+// ---- The serial number -------------------------------------------------------------------
+
+// The serial number names the backup of a read and finds it again after a failed write. A
+// radio that does not give it is read and written all the same.
+void Transfer::learnSerial() {
+    if (serialAsked_)
+        return;
+    serialAsked_ = true;
+    switch (RadioInfoCommands(link_).readAndKeepRadioInfo()) {
+    case RadioInfoCommands::InfoReading::Kept: {
+        std::array<std::uint8_t, 12> serial = link_.radioInfoSerial;
+        radioSerial_ = serialNumberText(link_.radioInfoText, serial);
+        break;
+    }
+    case RadioInfoCommands::InfoReading::Malformed:
+        break;
+    case RadioInfoCommands::InfoReading::NoAnswer:
+        // The radio may wait for the acknowledgement of a reply we did not take whole, and
+        // would take the next frame's first byte for it.
+        link_.delay(ProgramConnection::kRetryPauseMs);
+        link_.purgeReceive();
+        break;
+    }
+}
+
 // ---- Read ---------------------------------------------------------------------------------
 
 bool Transfer::readImageFromRadio(TransferProgress& progress) {
     auto& flags = link_.globals().flags;
     flags.readingFromRadio = true;
     flags.retrying = false;
+    serialAsked_ = false;
+    radioSerial_.clear();
     ProgramConnection connection(link_);
     return connection.run(ConnectionMode::Read, [&] { return readStep(progress); }) ==
            ConnectionEnd::Done;
@@ -126,14 +134,7 @@ bool Transfer::readFrame(std::uint8_t high, std::uint8_t low, TransferProgress& 
     return link_.sendByte(wire::kAck) && link_.waitAck();
 }
 
-bool Transfer::readStep(TransferProgress& progress) {
-    if (!link_.globals().flags.retrying) {
-        progress.setProgressPos(0);
-        progress.setProgressRange(0, static_cast<int>(kImageSize));
-    }
-    progress.setProgressRange(0, static_cast<int>(kImageSize));
-    progress.enableButtons(false);
-    progress.repaintNow();
+bool Transfer::readAllFrames(TransferProgress& progress) {
     receivedCount_ = 0;
     for (int frame = 0; frame < kReadFrameCount; ++frame) {
         const auto high = static_cast<std::uint8_t>(frame / 4);
@@ -145,19 +146,50 @@ bool Transfer::readStep(TransferProgress& progress) {
     return receivedCount_ == static_cast<int>(kImageSize);
 }
 
+bool Transfer::readStep(TransferProgress& progress) {
+    if (!link_.globals().flags.retrying) {
+        progress.setProgressPos(0);
+        progress.setProgressRange(0, static_cast<int>(kImageSize));
+    }
+    progress.setProgressRange(0, static_cast<int>(kImageSize));
+    progress.enableButtons(false);
+    progress.repaintNow();
+    learnSerial();
+    return readAllFrames(progress);
+}
+
 // ---- Write --------------------------------------------------------------------------------
 
-bool Transfer::writeImageToRadio(TransferProgress& progress) {
+WriteOutcome Transfer::writeImageToRadio(TransferProgress& progress, const WriteRequest& request) {
     auto& flags = link_.globals().flags;
     flags.writingToRadio = true;
     flags.retrying = false;
+    serialAsked_ = false;
+    radioSerial_.clear();
+    framesTaken_ = 0;
+    written_ = false;
+    verify_ = VerifyResult{};
+    // A copy: the image to write stays as it was when the write began.
+    const RadioImage image = request.image ? *request.image : link_.globals().image;
     ProgramConnection connection(link_);
-    return connection.run(ConnectionMode::Write, [&] { return writeStep(progress); }) ==
-           ConnectionEnd::Done;
+    connection.setImageToWrite(&image);
+    progress.setPhase(TransferPhase::Writing);
+    const ConnectionEnd end = connection.run(ConnectionMode::Write, [&] {
+        if (!written_ && !writeStep(progress, image))
+            return false;
+        written_ = true;
+        return !request.verify || verifyStep(progress, image, connection);
+    });
+    if (end == ConnectionEnd::Done && !request.verify)
+        return WriteOutcome::Written;
+    if (end == ConnectionEnd::Done)
+        return verify_.passed() ? WriteOutcome::Verified : WriteOutcome::VerifyFailed;
+    if (written_)
+        return WriteOutcome::NotVerified;
+    return framesTaken_ > 0 ? WriteOutcome::PartlyWritten : WriteOutcome::Unchanged;
 }
 
-bool Transfer::writeOneFrame(const WriteFrame& f) {
-    const RadioImage& image = link_.globals().image;
+bool Transfer::writeOneFrame(const WriteFrame& f, const RadioImage& image) {
     std::array<std::uint8_t, 4 + kWriteFrameLength> frame{};
     frame[0] = wire::kWriteCommand;
     frame[1] = static_cast<std::uint8_t>(f.address >> 8);
@@ -168,20 +200,38 @@ bool Transfer::writeOneFrame(const WriteFrame& f) {
     return link_.sendBytes(frame.data(), static_cast<std::uint16_t>(4 + f.length));
 }
 
-bool Transfer::writeStep(TransferProgress& progress) {
+bool Transfer::writeStep(TransferProgress& progress, const RadioImage& image) {
     if (!link_.globals().flags.retrying) {
         progress.setProgressPos(0);
         progress.setProgressRange(0, static_cast<int>(kImageSize));
     }
     progress.setProgressRange(0, kWriteProgressMax);
     progress.enableButtons(false);
+    learnSerial();
     for (const WriteFrame& f : writeFrames()) {
-        if (!writeOneFrame(f))
+        if (!writeOneFrame(f, image))
             return false;
         progress.setProgressPos(f.address);
         if (!link_.waitAck())
             return false;
+        ++framesTaken_;
     }
+    return true;
+}
+
+// The radio read back in the same connection, all 1024 bytes, so that what it holds can be
+// kept whole.
+bool Transfer::verifyStep(TransferProgress& progress, const RadioImage& image,
+                          ProgramConnection& connection) {
+    connection.noteReadFromRadio();
+    progress.setPhase(TransferPhase::Verifying);
+    progress.setProgressPos(0);
+    progress.setProgressRange(0, static_cast<int>(kImageSize));
+    if (!readAllFrames(progress))
+        return false;
+    RadioImage held;
+    held.copyFrom(receiveBuffer_);
+    verify_ = verifyWrite(image, held);
     return true;
 }
 

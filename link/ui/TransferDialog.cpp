@@ -101,7 +101,7 @@ void TransferDialog::inform(StringId text) {
 bool TransferDialog::runWrite() {
     auto& flags = link_.globals().flags;
     flags.transferRunning = true;
-    const bool written = transfer_.writeImageToRadio(*this);
+    const bool written = transfer_.writeImageToRadio(*this) == WriteOutcome::Written;
     flags.transferRunning = false;
     // Also after a port that would not open: a flag left set would lock the next dialog.
     flags.writingToRadio = false;
@@ -139,7 +139,8 @@ void TransferDialog::keepBackup() {
     const std::string fallback =
         toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const ReadBackupResult saved =
-        saveReadBackup(g.dataDirectory, fallback, link_.radioModelCode, read, localDateTimeNow());
+        saveReadBackup(g.dataDirectory, fallback, {link_.radioModelCode, transfer_.radioSerial()},
+                       read, localDateTimeNow());
     if (saved) {
         backupPath_ = fromStd(saved.path);
         return;

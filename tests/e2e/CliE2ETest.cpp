@@ -190,3 +190,77 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"InfoChecksum", {"--fault-info-checksum"}, "info", 0, 1, 0},
         FaultCase{"InfoChecksumRetried", {"--fault-info-checksum"}, "info", 2, 1, 2}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+// ---- Verify after write, and a write that fails part way ------------------------------------
+
+struct WriteCheckCase {
+    const char* name;
+    std::vector<std::string> simOptions;
+    std::vector<std::string> options;
+    int exitCode;
+    std::vector<std::string> errLines; // lines standard error must hold
+    bool readBackKept;                 // --output holds what the radio holds
+};
+
+void PrintTo(const WriteCheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliWriteCheck : public ::testing::TestWithParam<WriteCheckCase> {};
+
+TEST_P(CliWriteCheck, EndsAsItShould) {
+    SKIP_WITHOUT_EXECUTABLES();
+    const WriteCheckCase& c = GetParam();
+    TempDir dir;
+    RadioSim sim = RadioSim::withImage(dir, radioImage(), c.simOptions);
+    RadioSim::writeImageFile(dir.file("write.dat"), programImage());
+    std::vector<std::string> args{"write", "--port", sim.port(), dir.file("write.dat").string()};
+    for (std::string option : c.options)
+        args.push_back(option == "READBACK" ? dir.file("readback.dat").string() : option);
+    const ProcessResult r = cli(args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    for (const std::string& line : c.errLines)
+        EXPECT_NE(r.err.find(line + "\n"), std::string::npos) << line << "\n" << r.err;
+    if (c.exitCode == 0)
+        EXPECT_EQ(r.out, "Writing to the radio has been completed.\n"
+                         "Reading it back showed that the radio holds every byte as written.\n");
+    sim.stop();
+    EXPECT_EQ(std::filesystem::exists(dir.file("readback.dat")), c.readBackKept);
+    if (c.readBackKept)
+        EXPECT_TRUE(RadioSim::readImageFile(dir.file("readback.dat")) == sim.image());
+}
+
+// programImage() holds the DTMF ID code "000" (0x120..0x122) and channel 1's receive
+// frequency 446.00625 MHz with 0x10 as its first byte.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliWriteCheck,
+    ::testing::Values(
+        WriteCheckCase{
+            "VerifiedOnAGoodRadio", {}, {"--verify", "--output", "READBACK"}, 0, {}, true},
+        WriteCheckCase{"AWrongValueIsNamedByItsField",
+                       {"--fault-store", "0x121"},
+                       {"--verify", "--output", "READBACK"},
+                       1,
+                       {"The radio does not hold what was written:",
+                        "Verify failed: DTMF / ID Code: written 000, radio holds 010"},
+                       true},
+        WriteCheckCase{"AFailureAfterSomeFramesLeavesTheRadioMixed",
+                       {"--fault-nak", "5"},
+                       {},
+                       1,
+                       {"tsw62m-cli: The write did not complete. The radio now holds a mix of old "
+                        "and new data and cannot be used as it is: write a complete "
+                        "configuration to it."},
+                       false},
+        WriteCheckCase{
+            "AFailureAtTheFirstFrameLeavesItUnchanged",
+            {"--fault-nak", "1"},
+            {"--verify"},
+            1,
+            {"tsw62m-cli: the write did not complete; the radio acknowledged none of it"},
+            false},
+        WriteCheckCase{
+            "OutputWithoutVerifyIsAUsageError", {}, {"--output", "READBACK"}, 2, {}, false}),
+    [](const ::testing::TestParamInfo<WriteCheckCase>& info) {
+        return std::string(info.param.name);
+    });

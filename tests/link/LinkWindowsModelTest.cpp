@@ -95,12 +95,56 @@ TEST_F(TabbedAdjustment, StoreAndTransmitterCommands) {
     EXPECT_EQ(std::vector<Bytes>(w.begin() + static_cast<long>(from), w.end()), expected);
 }
 
-TEST(ReadBackup, FileNamesCarryTheModelAndTheTimeOfTheRead) {
+TEST(ReadBackup, FileNamesCarryTheModelTheSerialNumberAndTheTimeOfTheRead) {
     const LocalDateTime t{2026, 3, 7, 9, 5, 2};
-    EXPECT_EQ(readBackupFileName("H5520", t), "H5520_2026-03-07_09-05-02.dat");
-    EXPECT_EQ(readBackupFileName("H5520", t, 3), "H5520_2026-03-07_09-05-02_3.dat");
-    EXPECT_EQ(readBackupFileName("A/B\xFF", t), "A_B__2026-03-07_09-05-02.dat");
-    EXPECT_EQ(readBackupFileName("", t), "radio_2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName({"H5520"}, t), "H5520_2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName({"H5520"}, t, 3), "H5520_2026-03-07_09-05-02_3.dat");
+    EXPECT_EQ(readBackupFileName({"A/B\xFF"}, t), "A_B__2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName({""}, t), "radio_2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName({"H5520", "S5520-000001"}, t),
+              "H5520_S5520-000001_2026-03-07_09-05-02.dat");
+    EXPECT_EQ(readBackupFileName({"H5520", "DEALER AB/12"}, t, 2),
+              "H5520_DEALER_AB_12_2026-03-07_09-05-02_2.dat");
+}
+
+TEST(ReadBackup, TheLatestBackupOfARadioIsFoundByItsSerialNumber) {
+    test::TempDir dir;
+    const std::string data = (dir.path() / "DATA").string();
+    const std::string user = (dir.path() / "user").string();
+    const auto image = [](std::uint8_t mark) {
+        RadioImage i;
+        i.setByte(0x10, mark);
+        return i;
+    };
+    const RadioName radio{"H5520", "S5520-000001"};
+    ASSERT_TRUE(saveReadBackup(data, "", radio, image(1), {2026, 1, 2, 3, 4, 5}));
+    ASSERT_TRUE(saveReadBackup(data, "", radio, image(2), {2026, 1, 2, 3, 4, 5})); // _2
+    ASSERT_TRUE(saveReadBackup(user, "", radio, image(3), {2025, 12, 31, 23, 59, 59}));
+    // Other radios, a read without serial number, a check's read-back and foreign files.
+    ASSERT_TRUE(
+        saveReadBackup(data, "", {"H5520", "S5520-000002"}, image(4), {2027, 1, 1, 0, 0, 0}));
+    ASSERT_TRUE(saveReadBackup(data, "", {"H5520"}, image(5), {2027, 1, 1, 0, 0, 0}));
+    ASSERT_TRUE(
+        saveReadBackup(data, "", {"LZ709", "S5520-000001"}, image(6), {2027, 1, 1, 0, 0, 0}));
+    ASSERT_TRUE(saveReadBackup(data, "", radio, image(7), {2027, 1, 1, 0, 0, 0}, kReadBackFolder));
+    const fs::path backups = readBackupFolder(data);
+    test::writeText(backups / "H5520_S5520-000001_2027-01-01_00-00-00.dat", "not a data file");
+    test::writeText(backups / "H5520_S5520-000001_2027-01-01_00-00-00_x.dat", "named otherwise");
+    test::writeText(backups / "H5520_S5520-000001_2027-13-01.dat", "named otherwise");
+
+    const auto found = latestReadBackup(data, user, radio);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(fs::path(found->path).filename(), "H5520_S5520-000001_2026-01-02_03-04-05_2.dat");
+    EXPECT_EQ(found->image.byte(0x10), 2);
+    EXPECT_EQ(found->when.year, 2026);
+    EXPECT_EQ(found->when.second, 5);
+
+    // The user's folder alone; a radio never read; no serial number: nothing to offer.
+    const auto inUserFolder = latestReadBackup(dir.file("none").string(), user, radio);
+    ASSERT_TRUE(inUserFolder.has_value());
+    EXPECT_EQ(inUserFolder->image.byte(0x10), 3);
+    EXPECT_FALSE(latestReadBackup(data, user, {"H5520", "S5520-000009"}).has_value());
+    EXPECT_FALSE(latestReadBackup(data, user, {"H5520", ""}).has_value());
 }
 
 TEST(ReadBackup, EveryReadIsKeptAndNoneIsOverwritten) {
@@ -111,8 +155,8 @@ TEST(ReadBackup, EveryReadIsKeptAndNoneIsOverwritten) {
     first.setByte(0x10, 0x01);
     RadioImage second;
     second.setByte(0x10, 0x02);
-    const auto a = saveReadBackup(data, "", "H5520", first, t);
-    const auto b = saveReadBackup(data, "", "H5520", second, t); // the same second
+    const auto a = saveReadBackup(data, "", {"H5520"}, first, t);
+    const auto b = saveReadBackup(data, "", {"H5520"}, second, t); // the same second
     ASSERT_TRUE(a) << a.failureText();
     ASSERT_TRUE(b) << b.failureText();
     EXPECT_EQ(fs::path(a.path).parent_path(), fs::path(readBackupFolder(data)));
@@ -154,7 +198,7 @@ TEST(ReadBackup, TheFallbackTakesItOnlyWhenTheDataDirectoryCannot) {
                                          : (blocked / "user").string();
         RadioImage image;
         image.setByte(0x10, 0x5A);
-        const auto r = saveReadBackup(data, fallback, "H5520", image, {2026, 1, 2, 3, 4, 5});
+        const auto r = saveReadBackup(data, fallback, {"H5520"}, image, {2026, 1, 2, 3, 4, 5});
 
         EXPECT_EQ(static_cast<bool>(r), c.expected != Place::Nowhere) << r.failureText();
         EXPECT_EQ(r.inFallback, c.expected == Place::Fallback);

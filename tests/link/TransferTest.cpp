@@ -52,7 +52,9 @@ bool isWriteFrame(const std::vector<std::uint8_t>& w) {
 struct TransferTest : LinkFixture {
     TransferTest() { link.setDevicePath("/dev/fake"); }
     bool read() { return transfer.readImageFromRadio(progress); }
-    bool write() { return transfer.writeImageToRadio(progress); }
+    WriteOutcome write(bool verify = false) {
+        return transfer.writeImageToRadio(progress, WriteRequest{.verify = verify});
+    }
     Transfer transfer{link};
     RecordingProgress progress;
 };
@@ -60,7 +62,7 @@ struct TransferTest : LinkFixture {
 TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
     radio.image = radioPattern();
     ASSERT_TRUE(read());
-    std::vector<Bytes> expected{bytesOf("PROGRAM"), {0x02}, {0x06}};
+    std::vector<Bytes> expected{bytesOf("PROGRAM"), {0x02}, {0x06}, bytesOf("NRK"), {0x06}};
     for (const auto& f : readFrames()) {
         expected.push_back(f);
         expected.push_back({0x06});
@@ -94,7 +96,7 @@ TEST_F(TransferTest, ReadSendsSixteenFramesEachAcknowledgedAndEndsAfterAPause) {
 TEST_F(TransferTest, WriteSendsFortyNineFramesAroundTheReadOnlyAreas) {
     g.image = radioPattern();
     radio.image.fill(0x00);
-    ASSERT_TRUE(write());
+    ASSERT_EQ(write(), WriteOutcome::Written);
     std::vector<WriteFrame> frames;
     for (const auto& w : writes()) {
         if (!isWriteFrame(w))
@@ -331,7 +333,7 @@ TEST_F(TransferTest, RetryAfterAFailedWriteFrameRestartsTheWriteAtAddressZero) {
             reply = {0x15}; // a NAK is no acknowledgement in a transfer
     };
     prompt.answers = {PromptAnswer::Retry};
-    ASSERT_TRUE(write());
+    ASSERT_EQ(write(), WriteOutcome::Written);
     const auto w = writes();
     EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 33 + 49);
     const auto failed = std::find_if(w.begin(), w.end(), [](const Bytes& b) {
@@ -370,7 +372,7 @@ TEST_F(TransferTest, APortThatDoesNotOpenSendsNothingAndLeavesNoModeFlag) {
     prompt.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
     EXPECT_FALSE(read());
     EXPECT_FALSE(g.flags.readingFromRadio);
-    EXPECT_FALSE(write());
+    EXPECT_EQ(write(), WriteOutcome::Unchanged);
     EXPECT_FALSE(g.flags.writingToRadio);
     EXPECT_TRUE(writes().empty());
     EXPECT_EQ(prompt.askedIds(),
@@ -380,7 +382,7 @@ TEST_F(TransferTest, APortThatDoesNotOpenSendsNothingAndLeavesNoModeFlag) {
 TEST_F(TransferTest, ModelCodeCancelAbandonsTheWriteBeforeAnyFrame) {
     g.image.setByte(layout::kModelCode, 'Q');
     prompt.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(write());
+    EXPECT_EQ(write(), WriteOutcome::Unchanged);
     const auto w = writes();
     EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 0);
     EXPECT_EQ(w.back(), Bytes{0x45});
@@ -465,4 +467,190 @@ TEST(ApplyRead, TakesTheImageSetsChannelBitsAndMarksItSaved) {
     EXPECT_EQ(g.currentFileName, "tsw62m.dat");
     EXPECT_FALSE(hasUnsavedChanges(g));
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"channel 0", "close", "open", "refresh"}));
+}
+
+// ---- Checking a write, and what a failed write leaves ------------------------------------
+
+namespace {
+
+struct PhaseProgress : TransferProgress {
+    void setPhase(TransferPhase p) override { phases.push_back(p); }
+    void setProgressRange(int lo, int hi) override { ranges.push_back({lo, hi}); }
+    std::vector<TransferPhase> phases;
+    std::vector<std::pair<int, int>> ranges;
+};
+
+} // namespace
+
+TEST(WrittenAreas, TheCheckComparesTheWrittenBytesOnly) {
+    struct Case {
+        std::size_t offset;
+        bool written;
+    };
+    const Case cases[] = {{0x000, true}, {0x17F, true},  {0x180, false}, {0x1B7, false},
+                          {0x1B8, true}, {0x1F8, true},  {0x1FF, true},  {0x200, true},
+                          {0x33F, true}, {0x340, false}, {0x3FF, false}};
+    RadioImage written = patternImage();
+    for (const auto& c : cases) {
+        EXPECT_EQ(isWrittenOffset(c.offset), c.written) << c.offset;
+        RadioImage held = written;
+        held.setByte(c.offset, static_cast<std::uint8_t>(written.byte(c.offset) ^ 0x01));
+        const VerifyResult r = verifyWrite(written, held);
+        EXPECT_EQ(r.passed(), !c.written) << c.offset;
+        EXPECT_EQ(r.differing,
+                  c.written ? std::vector<std::size_t>{c.offset} : std::vector<std::size_t>{})
+            << c.offset;
+        EXPECT_TRUE(r.readBack == held);
+        // Beside the written image, the held bytes differ exactly where the check failed.
+        EXPECT_EQ(differingOffsets(written, heldAtWrittenOffsets(written, held)), r.differing);
+    }
+    std::size_t count = 0;
+    for (std::size_t a = 0; a < kImageSize; ++a)
+        count += isWrittenOffset(a) ? 1 : 0;
+    EXPECT_EQ(count, 0x180u + (0x340u - 0x1B8u));
+}
+
+TEST_F(TransferTest, VerifyReadsTheRadioBackInTheSameConnection) {
+    g.image = radioPattern();
+    radio.image.fill(0x00);
+    PhaseProgress phases;
+    ASSERT_EQ(transfer.writeImageToRadio(phases, WriteRequest{.verify = true}),
+              WriteOutcome::Verified);
+    const auto w = writes();
+    EXPECT_EQ(std::count(w.begin(), w.end(), bytesOf("PROGRAM")), 1);
+    EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), 49);
+    EXPECT_EQ(std::count_if(w.begin(), w.end(), isReadFrame), 16);
+    const auto lastWrite = std::find_if(w.rbegin(), w.rend(), isWriteFrame);
+    const auto firstRead = std::find_if(w.begin(), w.end(), isReadFrame);
+    EXPECT_EQ(lastWrite.base(), firstRead); // the read frames follow the last write frame
+    EXPECT_EQ(w.back(), Bytes{0x45});
+    // As after a read, the end command waits 250 ms.
+    EXPECT_EQ(std::count(clock.sleeps.begin(), clock.sleeps.end(), 250u), 1);
+    EXPECT_EQ(phases.phases,
+              (std::vector<TransferPhase>{TransferPhase::Writing, TransferPhase::Verifying}));
+    EXPECT_EQ(phases.ranges.back(), std::make_pair(0, 1024));
+    EXPECT_TRUE(transfer.verifyResult().readBack == radio.image);
+    EXPECT_EQ(transfer.framesTaken(), 49);
+}
+
+TEST_F(TransferTest, VerifyNamesTheBytesTheRadioHoldsOtherwise) {
+    g.image = radioPattern();
+    // The radio keeps 0x121 and 0x1F9 with their low bit flipped, and the tuning area as it was.
+    radio.filter = [&](const Bytes& cmd, Bytes&, int) {
+        if (isWriteFrame(cmd) && cmd[1] == 0x01 && (cmd[2] == 0x20 || cmd[2] == 0xF8)) {
+            const std::size_t a = cmd[2] == 0x20 ? 0x121 : 0x1F9;
+            radio.image.setByte(a, static_cast<std::uint8_t>(radio.image.byte(a) ^ 0x01));
+        }
+    };
+    radio.image.setByte(0x350, 0x77);
+    ASSERT_EQ(write(true), WriteOutcome::VerifyFailed);
+    EXPECT_EQ(transfer.verifyResult().differing, (std::vector<std::size_t>{0x121, 0x1F9}));
+    EXPECT_EQ(transfer.verifyResult().readBack.byte(0x121), g.image.byte(0x121) ^ 0x01);
+    EXPECT_EQ(transfer.verifyResult().readBack.byte(0x350), 0x77);
+}
+
+TEST_F(TransferTest, AFailedWriteSaysWhetherTheRadioTookAnyOfIt) {
+    using A = PromptAnswer;
+    struct Case {
+        const char* what;
+        std::vector<int> failingFrames; // write frames (1-based, over all attempts) answered NAK
+        int failingReadFrame;           // 1-based read frame of the check with no reply; 0: none
+        bool verify;
+        std::vector<A> answers;
+        WriteOutcome outcome;
+        int writeFrames; // sent in all
+    };
+    const Case cases[] = {
+        {"first frame refused", {1}, 0, false, {A::Cancel}, WriteOutcome::Unchanged, 1},
+        {"fifth frame refused", {5}, 0, false, {A::Cancel}, WriteOutcome::PartlyWritten, 5},
+        {"last frame refused", {49}, 0, false, {A::Cancel}, WriteOutcome::PartlyWritten, 49},
+        {"part written, then the first frame of the retry refused",
+         {10, 11},
+         0,
+         false,
+         {A::Retry, A::Cancel},
+         WriteOutcome::PartlyWritten,
+         11},
+        {"refused, retried, written", {3}, 0, false, {A::Retry}, WriteOutcome::Written, 3 + 49},
+        {"the check's read fails, cancelled",
+         {},
+         4,
+         true,
+         {A::Cancel},
+         WriteOutcome::NotVerified,
+         49},
+        {"the check's read fails, retried: read again, not written again",
+         {},
+         4,
+         true,
+         {A::Retry},
+         WriteOutcome::Verified,
+         49},
+    };
+    for (const auto& c : cases) {
+        LinkRig r;
+        r.g.image = radioPattern();
+        r.link.setDevicePath("/dev/fake");
+        int writeFrame = 0, readFrame = 0;
+        r.radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+            if (isWriteFrame(cmd) &&
+                std::count(c.failingFrames.begin(), c.failingFrames.end(), ++writeFrame))
+                reply = {0x15};
+            if (isReadFrame(cmd) && ++readFrame == c.failingReadFrame)
+                reply.clear();
+        };
+        r.prompt.answers.assign(c.answers.begin(), c.answers.end());
+        Transfer t(r.link);
+        RecordingProgress p;
+        EXPECT_EQ(t.writeImageToRadio(p, WriteRequest{.verify = c.verify}), c.outcome) << c.what;
+        const auto w = r.writes();
+        EXPECT_EQ(std::count_if(w.begin(), w.end(), isWriteFrame), c.writeFrames) << c.what;
+        EXPECT_FALSE(r.link.isOpen()) << c.what;
+        EXPECT_TRUE(r.prompt.answers.empty()) << c.what;
+    }
+}
+
+TEST_F(TransferTest, AnotherImageCanBeWrittenAndItsModelIsChecked) {
+    RadioImage other = radioPattern();
+    other.setByte(0x300, 'B');
+    g.image = radioPattern();
+    g.image.setByte(layout::kModelCode, 'Q'); // the program's image names another model
+    ASSERT_EQ(transfer.writeImageToRadio(progress, WriteRequest{.image = &other}),
+              WriteOutcome::Written);
+    EXPECT_TRUE(prompt.asked.empty()); // the image written matches the radio
+    EXPECT_EQ(radio.image.byte(0x300), 'B');
+}
+
+TEST_F(TransferTest, TheSerialNumberIsReadFirstAndAFaultyBlockDoesNotStopTheTransfer) {
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> change; // of the information block reply
+        std::string serial;
+        std::uint64_t pauseMs; // waited after the block before the first frame
+    };
+    const Case cases[] = {
+        {"well formed", [](Bytes&) {}, "AB12-CD34", 0},
+        {"wrong checksum", [](Bytes& r) { r.back() ^= 0x01; }, "", 0},
+        {"cut short", [](Bytes& r) { r.resize(20); }, "", 2500},
+    };
+    for (const auto& c : cases) {
+        LinkRig r;
+        r.radio.image = radioPattern();
+        r.link.setDevicePath("/dev/fake");
+        const std::string serial = "AB12-CD34";
+        std::copy(serial.begin(), serial.end(), r.radio.infoData.begin() + 16);
+        r.radio.filter = [&](const Bytes& cmd, Bytes& reply, int) {
+            if (cmd == bytesOf("NRK"))
+                c.change(reply);
+        };
+        Transfer t(r.link);
+        RecordingProgress p;
+        ASSERT_TRUE(t.readImageFromRadio(p)) << c.what;
+        EXPECT_EQ(t.radioSerial(), c.serial) << c.what;
+        EXPECT_EQ(std::count(r.clock.sleeps.begin(), r.clock.sleeps.end(), 2500u),
+                  c.pauseMs ? 1 : 0)
+            << c.what;
+        EXPECT_TRUE(std::equal(t.receiveBuffer().begin(), t.receiveBuffer().end(),
+                               r.radio.image.bytes().begin()));
+    }
 }

@@ -45,6 +45,7 @@ struct VerbRules {
     bool port = false;
     bool output = false;
     bool yes = false;
+    bool verify = false;
     bool file = false;
     bool needsOutput = false;
     bool into = false;       // --into FILE, required
@@ -54,22 +55,22 @@ struct VerbRules {
 VerbRules rulesFor(Verb v) {
     switch (v) {
     case Verb::Read:
-        return {true, true, false, false, false};
+        return {.port = true, .output = true};
     case Verb::Write:
-        return {true, false, true, true, false};
+        return {.port = true, .output = true, .yes = true, .verify = true, .file = true};
     case Verb::Info:
-        return {true, false, false, false, false};
+        return {.port = true};
     case Verb::New:
-        return {false, true, false, false, true};
+        return {.output = true, .needsOutput = true};
     case Verb::Show:
     case Verb::Hexdump:
-        return {false, false, false, true, false};
+        return {.file = true};
     case Verb::ExportCsv:
-        return {false, true, false, true, false};
+        return {.output = true, .file = true};
     case Verb::ImportCsv:
-        return {false, true, false, true, false, true};
+        return {.output = true, .file = true, .into = true};
     case Verb::Diff:
-        return {false, false, false, true, false, false, true};
+        return {.file = true, .secondFile = true};
     case Verb::None:
         break;
     }
@@ -86,6 +87,10 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return "--output does not apply to " + verb;
     if (a.yes && !r.yes)
         return "--yes does not apply to " + verb;
+    if (a.verify && !r.verify)
+        return "--verify does not apply to " + verb;
+    if (a.verb == Verb::Write && outputGiven && !a.verify)
+        return "--output applies to write only with --verify";
     if (!a.file.empty() && !r.file)
         return verb + " takes no file name";
     if (!a.into.empty() && !r.into)
@@ -145,6 +150,8 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
             a.help = true;
         } else if (arg == "--yes") {
             a.yes = true;
+        } else if (arg == "--verify") {
+            a.verify = true;
         } else if (arg == "--port" || arg == "--output") {
             const auto v = value();
             if (!v || v->empty())

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of tsw62m-cli:
-//   read --port PORT [--output FILE]     write --port PORT FILE [--yes]     info --port PORT
+//   read --port PORT [--output FILE]     info --port PORT
+//   write --port PORT FILE [--yes] [--verify [--output READBACK]]
 //   new --output FILE                    show FILE                          hexdump FILE
 //   export-csv FILE [--output CSV]       import-csv CSV --into FILE [--output OUT]
 //   diff FILE_A FILE_B
@@ -27,6 +28,7 @@ struct CliArgs {
     std::string secondFile; // diff: the image compared with `file`
     std::string into;       // import-csv: the data file the channels go into
     bool yes = false;
+    bool verify = false; // write: read the radio back and compare
     bool help = false;
     int retries = 0;      // capped at kMaxRetries
     int retriesAsked = 0; // as given, for the notice when it was capped

@@ -3,6 +3,8 @@
 #include "app/AppGlobals.h"
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
+#include "app/TextTemplate.h"
+#include "editors/feature/ImageDiff.h"
 #include "link/RadioInfo.h"
 #include "link/SerialLink.h"
 #include "link/Transfer.h"
@@ -92,6 +94,45 @@ int runRead(const CliArgs& args, CliEnvironment& env) {
     return kSuccess;
 }
 
+// One line per field the radio holds otherwise than written, in the editors' words.
+void printVerifyFailure(std::ostream& err, const RadioImage& written, const VerifyResult& verify) {
+    err << text(StrId::VerifyFailedHeading) << "\n";
+    const RadioImage held = heldAtWrittenOffsets(written, verify.readBack);
+    for (const auto& line : feature::diffImages(written, held, label))
+        err << fillTemplate(
+                   text(StrId::VerifyFailedLine),
+                   {line.field, line.a.empty() ? "-" : line.a, line.b.empty() ? "-" : line.b})
+            << "\n";
+}
+
+int reportWrite(const CliArgs& args, CliEnvironment& env, const Transfer& transfer,
+                WriteOutcome outcome) {
+    switch (outcome) {
+    case WriteOutcome::Written:
+        env.out << text(StrId::WriteComplete) << "\n";
+        return kSuccess;
+    case WriteOutcome::Verified:
+    case WriteOutcome::VerifyFailed:
+        if (!args.output.empty())
+            if (const int r = saveDataFile(env, args.output, transfer.verifyResult().readBack);
+                r != kSuccess)
+                return r;
+        if (outcome == WriteOutcome::VerifyFailed) {
+            printVerifyFailure(env.err, globals().image, transfer.verifyResult());
+            return kFailure;
+        }
+        env.out << text(StrId::WriteComplete) << "\n" << text(StrId::VerifyPassed) << "\n";
+        return kSuccess;
+    case WriteOutcome::NotVerified:
+        return fail(env, text(StrId::WriteNotVerified));
+    case WriteOutcome::PartlyWritten:
+        return fail(env, text(StrId::WriteLeftRadioMixed));
+    case WriteOutcome::Unchanged:
+        break;
+    }
+    return fail(env, "the write did not complete; the radio acknowledged none of it");
+}
+
 int runWrite(const CliArgs& args, CliEnvironment& env) {
     if (const int r = loadDataFile(env, args.file); r != kSuccess)
         return r;
@@ -102,10 +143,9 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;
-    if (!transfer.writeImageToRadio(progress))
-        return fail(env, "the write did not complete");
-    env.out << text(StrId::WriteComplete) << "\n";
-    return kSuccess;
+    const WriteOutcome outcome =
+        transfer.writeImageToRadio(progress, WriteRequest{.verify = args.verify});
+    return reportWrite(args, env, transfer, outcome);
 }
 
 int runInfo(const CliArgs& args, CliEnvironment& env) {

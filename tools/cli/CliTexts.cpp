@@ -13,7 +13,9 @@ Reads, writes and shows the memory of an HX-5520 (UHF) radio.
 
 Commands:
   read --port PORT [--output FILE]  read the radio's memory into FILE (default tsw62m.dat)
-  write --port PORT FILE [--yes]    write the data file FILE to the radio
+  write --port PORT FILE [--yes] [--verify [--output READBACK]]
+                                    write the data file FILE to the radio (and read it back
+                                    to check it)
   info --port PORT                  show the radio's model, frequency, serial number, version
   new --output FILE                 write the default memory as a data file
   show FILE                         list the channels and settings of a data file
@@ -45,10 +47,21 @@ was.
 )";
 
 constexpr std::string_view kWriteHelp =
-    R"(Usage: tsw62m-cli write --port PORT FILE [--yes] [--retries N] [--lang CODE]
+    R"(Usage: tsw62m-cli write --port PORT FILE [--yes] [--verify [--output READBACK]]
+                      [--retries N] [--lang CODE]
 Writes the data file FILE to the radio. The data is checked first: missing settings are
 reported and nothing is sent (exit status 3). When the model of the data differs from the
 radio's, the write goes on only with --yes.
+
+--verify reads the radio back after the write and compares every byte written; each field
+the radio holds otherwise is reported ("Verify failed: <field>: written <value>, radio holds
+<value>") and the exit status is 1. --output READBACK keeps what the radio holds as a data
+file.
+
+A write that fails after the radio took part of it leaves the radio with old and new data
+mixed; the message says so, and the radio must be written again before it is used.
+Exit status: 0 written (and verified), 1 failed or differences found, 2 wrong usage,
+3 refused before anything was sent.
 )";
 
 constexpr std::string_view kInfoHelp =
