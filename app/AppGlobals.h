@@ -26,9 +26,10 @@ struct AppGlobals {
     LanguageTable language;
     int languageCode = 2;
     int portNumber = 1;
-    std::string currentFileName; // name and extension of the last file opened or saved
-    std::string currentFilePath; // full path of the last file chosen in a dialog
-    std::string dataDirectory;   // with a trailing separator
+    bool verifyAfterWrite = true; // Write to Radio reads the radio back and compares
+    std::string currentFileName;  // name and extension of the last file opened or saved
+    std::string currentFilePath;  // full path of the last file chosen in a dialog
+    std::string dataDirectory;    // with a trailing separator
     std::string programDirectory;
 };
 

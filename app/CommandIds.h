@@ -36,6 +36,7 @@ inline constexpr int EditClearUndoHistory = 32832;
 inline constexpr int InsertChannel = 32833; // on the channel table's selected channel
 inline constexpr int DeleteChannel = 32834;
 inline constexpr int CopyChannel = 32835;
+inline constexpr int VerifyAfterWriting = 32840; // Setup: read the radio back after a write
 inline constexpr int FilePrint = 57607;
 inline constexpr int FilePrintPreview = 57609;
 inline constexpr int ArrangeIcons = 57649;

@@ -32,6 +32,8 @@ constexpr CommandItem kToolsItems[] = {
 constexpr CommandItem kSetupItems[] = {
     {cmd::CommunicationPort, StrId::MenuCommunicationPort, {}},
     {cmd::LanguageFileSetup, StrId::MenuLanguageFileSetup, {}},
+    {},
+    {cmd::VerifyAfterWriting, StrId::MenuVerifyAfterWriting, {}},
 };
 constexpr CommandItem kViewItems[] = {
     {cmd::TreeView, StrId::MenuTreeView, {}},

@@ -96,6 +96,14 @@ void writeComPort(SettingsStore& store, int port) {
     store.writeInt(kSection, kComPort, port);
 }
 
+bool readVerifyAfterWrite(const SettingsStore& store) {
+    return store.readInt(kTransferSection, kVerifyAfterWrite) != 0;
+}
+
+void writeVerifyAfterWrite(SettingsStore& store, bool on) {
+    store.writeInt(kTransferSection, kVerifyAfterWrite, on ? 1 : 0);
+}
+
 int readLanguage(const SettingsStore& store) {
     const int code = store.readInt(kSection, kLanguage).value_or(1);
     return code < 1 || code > 6 ? 2 : code;

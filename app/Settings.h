@@ -116,6 +116,13 @@ std::string helpFilePath(std::string_view programDirectory, int languageCode);
 // After a language change: the fifth character from the end becomes the new letter.
 std::string replaceHelpLetter(std::string_view helpPath, int languageCode);
 
+// Section "Transfer", "VerifyAfterWrite": 0 off, 1 on. Absent or anything else reads as on,
+// so that a damaged settings file never switches the check off.
+inline constexpr std::string_view kTransferSection = "Transfer";
+inline constexpr std::string_view kVerifyAfterWrite = "VerifyAfterWrite";
+bool readVerifyAfterWrite(const SettingsStore& store);
+void writeVerifyAfterWrite(SettingsStore& store, bool on);
+
 // What the program writes when it ends.
 struct ExitSettings {
     bool saveSettings = true; // LastModel, ComPort and Language are written only when set

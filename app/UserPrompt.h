@@ -3,6 +3,7 @@
 // The GUI answers with message boxes, the command-line tool with its flags, tests with scripts.
 
 #include <string>
+#include <vector>
 
 #include "app/StringIds.h"
 #include "app/TextLookup.h"
@@ -13,6 +14,12 @@ enum class PromptIcon { None, Stop, Exclamation, Question, Information };
 enum class PromptButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Retry, Yes, No };
 
+// A button that shows its own text instead of the standard one (say "Write Again" for Yes).
+struct ButtonText {
+    PromptAnswer answer;
+    std::string text; // with its '&' mnemonic
+};
+
 struct Prompt {
     StringId textId = 0;    // the language string the text starts from (0 = literal text only)
     std::string text;       // the complete text shown (composed by the caller)
@@ -21,6 +28,7 @@ struct Prompt {
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
+    std::vector<ButtonText> buttonTexts; // buttons with texts of their own
 };
 
 // A prompt of language texts: `text` (followed by `extra`) under the caption `caption`, with

@@ -63,6 +63,7 @@ void Application::prepareData() {
     g.modelIndex = lookupModel(identity);
     g.identity = identity;
     g.portNumber = settings::readComPort(*settings_);
+    g.verifyAfterWrite = settings::readVerifyAfterWrite(*settings_);
     // COM<n> of the settings' "Ports" section names the device of port n.
     SettingsStore* store = settings_;
     RadioLink::instance().setPortMappingSource([store] { return readPortMapping(*store); });

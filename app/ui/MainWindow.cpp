@@ -181,6 +181,11 @@ bool MainWindow::runBuiltIn(int command) {
         statusBar()->setHidden(!statusBar()->isHidden());
         refreshMenus();
         return true;
+    case cmd::VerifyAfterWriting:
+        globals().verifyAfterWrite = !globals().verifyAfterWrite;
+        settings::writeVerifyAfterWrite(settings_, globals().verifyAfterWrite);
+        refreshMenus();
+        return true;
     case cmd::CloseAllWindows:
         closeAllEditors();
         return true;

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/ModelTable.h"
 #include "app/ui/EditHistory.h"
@@ -99,7 +100,8 @@ QAction* MainWindow::makeAction(int command) {
         a->setShortcut(QKeySequence(QString::fromLatin1(keys.data(), keys.size())));
     if (const char* icon = iconOf(command))
         a->setIcon(svgIcon(QString::fromLatin1(icon)));
-    if (command == cmd::ViewToolbar || command == cmd::ViewStatusBar)
+    if (command == cmd::ViewToolbar || command == cmd::ViewStatusBar ||
+        command == cmd::VerifyAfterWriting)
         a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     actions_[command] = a;
@@ -198,6 +200,7 @@ void MainWindow::refreshMenus() {
     rebuildListMenu(MenuId::Program);
     actions_[cmd::ViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::ViewStatusBar]->setChecked(!statusBar()->isHidden());
+    actions_[cmd::VerifyAfterWriting]->setChecked(globals().verifyAfterWrite);
     updateWindowMenuPresence();
 }
 

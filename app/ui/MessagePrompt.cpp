@@ -78,6 +78,9 @@ PromptAnswer askWithMessageBox(QWidget* parent, const Prompt& prompt) {
     QMessageBox box(messageBoxIcon(prompt.icon), QString::fromStdString(prompt.caption),
                     QString::fromStdString(prompt.text), standardButtons(prompt.buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    for (const ButtonText& own : prompt.buttonTexts)
+        if (QAbstractButton* button = box.button(standardButton(own.answer)))
+            button->setText(QString::fromStdString(own.text));
     if (QAbstractButton* def = box.button(standardButton(prompt.defaultAnswer)))
         box.setDefaultButton(static_cast<QPushButton*>(def));
     return answerOf(box.exec(), prompt.buttons);

@@ -165,3 +165,25 @@ TEST(Settings, ExitWritesModelPortLanguageOnlyWhenAskedDirectoryAlways) {
     writeExitSettings(notSaved, values);
     EXPECT_EQ(notSaved.childKeys(kSection), std::vector<std::string>{"Directry"});
 }
+
+TEST(Settings, VerifyAfterWriteIsOnUnlessTheSettingSaysZero) {
+    using namespace settings;
+    struct Case {
+        std::optional<std::string> stored;
+        bool on;
+    };
+    const Case cases[] = {{std::nullopt, true}, {"1", true}, {"0", false}, {"+0", false},
+                          {"yes", true},        {"", true},  {"2", true},  {"-1", true}};
+    for (const auto& c : cases) {
+        MemorySettingsStore store;
+        if (c.stored)
+            store.writeString("transfer", kVerifyAfterWrite, *c.stored);
+        EXPECT_EQ(readVerifyAfterWrite(store), c.on) << c.stored.value_or("absent");
+    }
+    MemorySettingsStore store;
+    writeVerifyAfterWrite(store, false);
+    EXPECT_EQ(store.readString(kTransferSection, kVerifyAfterWrite), "0");
+    EXPECT_FALSE(readVerifyAfterWrite(store));
+    writeVerifyAfterWrite(store, true);
+    EXPECT_EQ(store.readString(kTransferSection, kVerifyAfterWrite), "1");
+}

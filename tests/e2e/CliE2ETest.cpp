@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"--verify", "--output", "READBACK"},
                        1,
                        {"The radio does not hold what was written:",
-                        "Verify failed: DTMF / ID Code: written 000, radio holds 010"},
+                        "Verify failed: DTMF / ID Code: written \"000\", radio holds \"010\""},
                        true},
         WriteCheckCase{"AFailureAfterSomeFramesLeavesTheRadioMixed",
                        {"--fault-nak", "5"},

@@ -4,7 +4,7 @@
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
 #include "app/TextTemplate.h"
-#include "editors/feature/ImageDiff.h"
+#include "fields/ImageDiff.h"
 #include "link/RadioInfo.h"
 #include "link/SerialLink.h"
 #include "link/Transfer.h"
@@ -98,11 +98,8 @@ int runRead(const CliArgs& args, CliEnvironment& env) {
 void printVerifyFailure(std::ostream& err, const RadioImage& written, const VerifyResult& verify) {
     err << text(StrId::VerifyFailedHeading) << "\n";
     const RadioImage held = heldAtWrittenOffsets(written, verify.readBack);
-    for (const auto& line : feature::diffImages(written, held, label))
-        err << fillTemplate(
-                   text(StrId::VerifyFailedLine),
-                   {line.field, line.a.empty() ? "-" : line.a, line.b.empty() ? "-" : line.b})
-            << "\n";
+    for (const auto& line : fields::diffImages(written, held, label))
+        err << fillTemplate(text(StrId::VerifyFailedLine), {line.field, line.a, line.b}) << "\n";
 }
 
 int reportWrite(const CliArgs& args, CliEnvironment& env, const Transfer& transfer,

@@ -1,10 +1,13 @@
 // Read from Radio and Write to Radio against the simulated radio on COM1: through the
 // program's menu after a start-up whose settings map COM1 to the simulator, then through the
 // commands alone for the refusal, a fault with Retry and Cancel, a data directory nobody can
-// write (the backup goes to the user's data folder), and the Cancel button.
+// write (the backup goes to the user's data folder), the Cancel button, the check after
+// writing, and a write that fails part way.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
+#include "app/TextTemplate.h"
 #include "app/ui/Application.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/MainWindow.h"
@@ -73,6 +77,21 @@ struct MidTransfer {
     }
 };
 
+// The phase texts a transfer dialog shows while it runs.
+struct PhaseWatch {
+    QStringList seen;
+    QTimer timer;
+    PhaseWatch() {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* d = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+            if (d && (seen.isEmpty() || seen.back() != d->phaseLabel()->text()))
+                seen << d->phaseLabel()->text();
+        });
+        timer.start();
+    }
+};
+
 // Start in the transfer dialog, then OK on the message that follows.
 void startThenOk(DialogScript& script) {
     script.on<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); })
@@ -91,6 +110,12 @@ private slots:
     void aFaultAsksRetryOrCancel();
     void aDataDirectoryNobodyCanWriteLeavesTheBackupWithTheUser();
     void cancelSendsNothingAndTheFieldBeingEditedCountsFirst();
+    void aCheckThatFailsNamesTheFieldAndKeepsWhatTheRadioHolds();
+    void withoutTheCheckNothingIsReadBack();
+    void theSetupMenuSwitchesTheCheckAndTheSettingsKeepIt_data();
+    void theSetupMenuSwitchesTheCheckAndTheSettingsKeepIt();
+    void aWriteThatFailsPartWaySaysTheRadioIsMixed_data();
+    void aWriteThatFailsPartWaySaysTheRadioIsMixed();
 
 private:
     std::unique_ptr<TempDir> dir_;
@@ -157,12 +182,18 @@ void TransferDialogTest::readAndWriteThroughTheProgramMenu() {
     globals().image.setByte(layout::kMessageLine1, 'W');
     globals().image.setByte(0x350, 0x99);
     globals().flags.testFrequencyInUse = true;
+    // The check after writing is on unless the settings turn it off: the radio is read back.
+    QVERIFY(frame->action(cmd::VerifyAfterWriting)->isChecked());
     DialogScript write;
     startThenOk(write);
     MidTransfer midWrite;
+    PhaseWatch phases;
     frame->action(cmd::WriteToRadio)->trigger();
     QVERIFY(write.done());
-    QCOMPARE(write.messages().at(0).text, uiText(StrId::WriteComplete));
+    QCOMPARE(write.messages().at(0).text,
+             uiText(StrId::WriteComplete) + "\n" + uiText(StrId::VerifyPassed));
+    QCOMPARE(phases.seen, QStringList({uiText(StrId::TransferPhaseWriting),
+                                       uiText(StrId::TransferPhaseVerifying)}));
     QVERIFY(midWrite.seen && !midWrite.buttonsEnabled && !midWrite.closedMidway);
     QVERIFY(!globals().flags.testFrequencyInUse);
     QVERIFY(!globals().flags.writeRequested && !globals().flags.writingToRadio);
@@ -287,6 +318,159 @@ void TransferDialogTest::cancelSendsNothingAndTheFieldBeingEditedCountsFirst() {
     QCOMPARE(help.opened, std::vector<int>{cmd::WriteToRadio});
     radio.stop();
     QVERIFY(sentBursts(log_).empty());
+}
+
+void TransferDialogTest::aCheckThatFailsNamesTheFieldAndKeepsWhatTheRadioHolds() {
+    shell_ = std::make_unique<RecordingShell>();
+    // The radio keeps the second digit of the DTMF ID code ("000") with its low bit flipped.
+    RadioSim radio = radioOnCom1(*dir_, radioMemory(), {"--fault-store", "0x121"});
+    globals().verifyAfterWrite = true;
+    DialogScript script;
+    startThenOk(script);
+    ui::runWriteToRadio(*shell_);
+    QVERIFY(script.done());
+    const MessageBoxRecord& box = script.messages().at(0);
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.caption, uiText(StrId::ErrorCaption));
+    const QStringList lines = box.text.split('\n');
+    QCOMPARE(lines.at(0), uiText(StrId::VerifyFailedHeading));
+    QCOMPARE(lines.at(1), QString("Verify failed: DTMF / ID Code: written \"000\", radio holds "
+                                  "\"010\""));
+    QCOMPARE(lines.at(2), QString());
+    // What the radio holds is kept in the data directory's Verify folder, named in the message.
+    const fs::path kept = readBackupFolder(globals().dataDirectory, kReadBackFolder);
+    QCOMPARE(std::distance(fs::directory_iterator(kept), fs::directory_iterator()), 1);
+    const fs::path file = fs::directory_iterator(kept)->path();
+    QVERIFY(file.filename().string().starts_with("H5520_S5520-000001_"));
+    QVERIFY(box.text.endsWith(QString::fromStdString(file.string())));
+    // It is not a backup, and the program's data stay as they were.
+    QVERIFY(!fs::exists(readBackupFolder(globals().dataDirectory)));
+    QVERIFY(differingOffsets(globals().image, programImage()).empty());
+    radio.stop();
+    QVERIFY(RadioSim::readImageFile(file) == radio.image());
+    QCOMPARE(radio.image().byte(0x121), std::uint8_t{'1'});
+}
+
+void TransferDialogTest::withoutTheCheckNothingIsReadBack() {
+    shell_ = std::make_unique<RecordingShell>();
+    RadioSim radio = radioOnCom1(*dir_, radioMemory());
+    globals().verifyAfterWrite = false;
+    DialogScript script;
+    startThenOk(script);
+    PhaseWatch phases;
+    ui::runWriteToRadio(*shell_);
+    QVERIFY(script.done());
+    globals().verifyAfterWrite = true;
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::WriteComplete));
+    QCOMPARE(phases.seen, QStringList({uiText(StrId::TransferPhaseWriting)}));
+    radio.stop();
+    for (const std::string& burst : sentBursts(dir_->file("radio.log")))
+        QVERIFY2(!burst.starts_with("52 "), burst.c_str()); // no read frame
+}
+
+void TransferDialogTest::theSetupMenuSwitchesTheCheckAndTheSettingsKeepIt_data() {
+    QTest::addColumn<QString>("section"); // what the settings file holds
+    QTest::addColumn<bool>("on");         // at start-up
+    QTest::newRow("absent") << "" << true;
+    QTest::newRow("off") << "[Transfer]\nVerifyAfterWrite=0\n" << false;
+    QTest::newRow("on, section name in another case") << "[transfer]\nVerifyAfterWrite=1\n" << true;
+    QTest::newRow("damaged") << "[Transfer]\nVerifyAfterWrite=no\n" << true;
+}
+
+void TransferDialogTest::theSetupMenuSwitchesTheCheckAndTheSettingsKeepIt() {
+    QFETCH(QString, section);
+    QFETCH(bool, on);
+    TempSettingsHome home;
+    home.writeIni("[Backup]\nLanguage=2\n" + section);
+    ui::Application app(testStartOptions());
+    QVERIFY(app.initInstance());
+    app.skipSettingsAtExit();
+    QAction* verify = app.mainWindow()->action(cmd::VerifyAfterWriting);
+    QVERIFY(verify && verify->isCheckable());
+    QVERIFY(app.mainWindow()->menu(MenuId::Setup)->actions().contains(verify));
+    QCOMPARE(verify->text(), uiText(StrId::MenuVerifyAfterWriting));
+    QCOMPARE(verify->isChecked(), on);
+    QCOMPARE(globals().verifyAfterWrite, on);
+    for (const bool next : {!on, on}) {
+        verify->trigger();
+        QCOMPARE(verify->isChecked(), next);
+        QCOMPARE(globals().verifyAfterWrite, next);
+        QCOMPARE(settings::readVerifyAfterWrite(app.settings()), next); // kept at once
+    }
+    globals().verifyAfterWrite = true;
+}
+
+void TransferDialogTest::aWriteThatFailsPartWaySaysTheRadioIsMixed_data() {
+    QTest::addColumn<QString>("refusedFrame"); // the radio answers this write frame with NAK
+    QTest::addColumn<bool>("backupKept");      // a backup of this radio is in the data directory
+    QTest::addColumn<int>("answer");           // to the question after the write
+    QTest::addColumn<int>("written");          // 0 radio as before, 1 the program's, 2 the backup
+    QTest::newRow("first frame refused: nothing taken, nothing asked")
+        << "1" << true << int(QMessageBox::NoButton) << 0;
+    QTest::newRow("fifth frame refused, cancelled")
+        << "5" << false << int(QMessageBox::Cancel) << 0;
+    QTest::newRow("fifth frame refused, written again")
+        << "5" << false << int(QMessageBox::Ok) << 1;
+    QTest::newRow("fifth frame refused, the backup written")
+        << "5" << true << int(QMessageBox::No) << 2;
+}
+
+void TransferDialogTest::aWriteThatFailsPartWaySaysTheRadioIsMixed() {
+    QFETCH(QString, refusedFrame);
+    QFETCH(bool, backupKept);
+    QFETCH(int, answer);
+    QFETCH(int, written);
+    QStandardPaths::setTestModeEnabled(true); // the user's own backups take no part
+    fs::remove_all(ui::toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    shell_ = std::make_unique<RecordingShell>();
+    RadioSim radio = radioOnCom1(*dir_, radioMemory(), {"--fault-nak", refusedFrame.toStdString()});
+    globals().verifyAfterWrite = false;
+    RadioImage backup = radioMemory();
+    backup.setByte(layout::kMessageLine1, 'B');
+    const LocalDateTime readAt{2026, 5, 4, 3, 2, 1};
+    std::string backupPath;
+    if (backupKept)
+        backupPath =
+            saveReadBackup(globals().dataDirectory, "", {"H5520", "S5520-000001"}, backup, readAt)
+                .path;
+
+    DialogScript script;
+    script.on<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); })
+        .pressOnMessageBox(QMessageBox::Cancel); // the Retry question
+    if (answer != QMessageBox::NoButton)
+        script.pressOnMessageBox(QMessageBox::StandardButton(answer));
+    if (written != 0)
+        script.pressOnMessageBox(QMessageBox::Ok);
+    ui::runWriteToRadio(*shell_);
+    globals().verifyAfterWrite = true;
+    QVERIFY(script.done());
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::RadioLinkFailed));
+    if (answer == QMessageBox::NoButton) {
+        QCOMPARE(script.messages().size(), std::size_t{1});
+    } else {
+        const MessageBoxRecord& asked = script.messages().at(1);
+        QVERIFY(asked.text.startsWith(uiText(StrId::WriteLeftRadioMixed) + "\n\n"));
+        QVERIFY(asked.buttonTexts.contains(uiText(StrId::WriteAgainButton)));
+        if (backupKept) {
+            QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QVERIFY(asked.buttonTexts.contains(uiText(StrId::WriteBackupButton)));
+            QVERIFY(asked.text.contains("2026-05-04 03:02:01"));
+            QVERIFY(asked.text.contains(QString::fromStdString(backupPath)));
+        } else {
+            QCOMPARE(asked.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+            QVERIFY(asked.text.endsWith(uiText(StrId::WriteAgainQuestion)));
+        }
+    }
+    if (written == 2)
+        QCOMPARE(script.messages().back().text,
+                 ui::fromStd(fillTemplate(ui::toStd(uiText(StrId::BackupWritten)),
+                                          {"2026-05-04 03:02:01"})));
+    radio.stop();
+    const std::uint8_t message = radio.image().byte(layout::kMessageLine1);
+    QCOMPARE(message, written == 2   ? std::uint8_t{'B'}
+                      : written == 1 ? std::uint8_t{'P'}
+                                     : std::uint8_t{'R'});
+    QVERIFY(differingOffsets(globals().image, programImage()).empty());
 }
 
 QTEST_MAIN(TransferDialogTest)

@@ -39,6 +39,9 @@ ModalAnswerer::Action pressMessageBoxButton(QMessageBox::StandardButton button,
             record->buttons = box->standardButtons();
             record->defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())
                                                          : QMessageBox::NoButton;
+            record->buttonTexts.clear();
+            for (const QAbstractButton* b : box->buttons())
+                record->buttonTexts << b->text();
         }
         if (QAbstractButton* b = box->button(button))
             b->click();

@@ -35,6 +35,7 @@ struct MessageBoxRecord {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QStringList buttonTexts; // as shown, in the box's order
 };
 ModalAnswerer::Action pressMessageBoxButton(QMessageBox::StandardButton button,
                                             MessageBoxRecord* record = nullptr);
