@@ -75,16 +75,15 @@ std::optional<LocalDateTime> parseStamp(std::string_view s) {
     return LocalDateTime{*y, *mo, *d, *h, *mi, *se};
 }
 
-// The time and number of a backup file of this radio, from its name.
-struct BackupStamp {
-    LocalDateTime when;
-    int n = 1;
-    auto key() const {
-        return std::tuple(when.year, when.month, when.day, when.hour, when.minute, when.second, n);
-    }
-};
+auto sortKey(const BackupFileStamp& s) {
+    return std::tuple(s.when.year, s.when.month, s.when.day, s.when.hour, s.when.minute,
+                      s.when.second, s.n);
+}
 
-std::optional<BackupStamp> backupStamp(std::string_view name, const RadioName& radio) {
+} // namespace
+
+std::optional<BackupFileStamp> parseReadBackupFileName(std::string_view name,
+                                                       const RadioName& radio) {
     const std::string prefix = namePrefix(radio) + "_";
     constexpr std::string_view kDat = ".dat";
     if (!name.starts_with(prefix) || !name.ends_with(kDat))
@@ -94,18 +93,18 @@ std::optional<BackupStamp> backupStamp(std::string_view name, const RadioName& r
     const auto when = parseStamp(name.substr(0, kStampLength));
     if (!when)
         return std::nullopt;
-    BackupStamp stamp{*when, 1};
+    BackupFileStamp stamp{*when, 1};
     if (name.size() > kStampLength) {
+        // "_<n>" as the program writes it: n from 2, no leading zero.
+        const std::string_view number = name.substr(kStampLength + 1);
         const auto n =
-            name[kStampLength] == '_' ? digits(name.substr(kStampLength + 1)) : std::nullopt;
+            name[kStampLength] == '_' && !number.starts_with('0') ? digits(number) : std::nullopt;
         if (!n || *n < 2)
             return std::nullopt;
         stamp.n = *n;
     }
     return stamp;
 }
-
-} // namespace
 
 std::string readBackupFileName(const RadioName& radio, const LocalDateTime& when, int n) {
     char stamp[64];
@@ -178,15 +177,15 @@ std::optional<FoundBackup> latestReadBackup(std::string_view dataDirectory,
     if (radio.serial.empty())
         return std::nullopt;
     std::optional<FoundBackup> best;
-    std::optional<BackupStamp> bestStamp;
+    std::optional<BackupFileStamp> bestStamp;
     for (std::string_view place : {dataDirectory, fallbackDirectory}) {
         if (place.empty())
             continue;
         std::error_code ec;
         for (fs::directory_iterator it(readBackupFolder(place), ec), end; !ec && it != end;
              it.increment(ec)) {
-            const auto stamp = backupStamp(it->path().filename().string(), radio);
-            if (!stamp || (bestStamp && stamp->key() <= bestStamp->key()))
+            const auto stamp = parseReadBackupFileName(it->path().filename().string(), radio);
+            if (!stamp || (bestStamp && sortKey(*stamp) <= sortKey(*bestStamp)))
                 continue;
             RadioImage image;
             if (!it->is_regular_file(ec) ||

@@ -71,6 +71,15 @@ ReadBackupResult saveReadBackup(std::string_view dataDirectory, std::string_view
                                 const RadioName& radio, const RadioImage& image,
                                 const LocalDateTime& when, std::string_view folder = kBackupFolder);
 
+// The time and number of a file named as readBackupFileName names the radio's backups;
+// nothing for any other name.
+struct BackupFileStamp {
+    LocalDateTime when;
+    int n = 1;
+};
+std::optional<BackupFileStamp> parseReadBackupFileName(std::string_view name,
+                                                       const RadioName& radio);
+
 // A backup found for a radio.
 struct FoundBackup {
     std::string path;

@@ -8,12 +8,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <span>
 #include <vector>
 
 #include "app/AppGlobals.h"
 #include "link/RadioInfo.h"
+#include "link/ReadBackup.h"
 #include "link/SerialLink.h"
 #include "link/TestMode.h"
 #include "link/Transfer.h"
@@ -122,6 +124,12 @@ void parsers(const std::uint8_t* data, std::size_t size) {
     std::array<std::uint8_t, kVersionSize> version{};
     std::copy_n(block.begin(), kVersionSize, version.begin());
     (void)versionText(version);
+    // A backup's file name read back gives the same name again.
+    const std::string_view name(reinterpret_cast<const char*>(data), size);
+    const RadioName radio{"H5520", "S5520-000001"};
+    if (const auto stamp = parseReadBackupFileName(name, radio))
+        if (readBackupFileName(radio, stamp->when, stamp->n) != name)
+            std::abort();
 }
 
 } // namespace
@@ -164,6 +172,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 3: {
         NoDialog ui;
         runTestMode(link, ui);
+        break;
+    }
+    case 5: {
+        // A write with its check: the outcome agrees with the check and the frames taken.
+        Transfer t(link);
+        TransferProgress progress;
+        const WriteOutcome outcome = t.writeImageToRadio(progress, WriteRequest{.verify = true});
+        const bool passed = t.verifyResult().passed();
+        if (outcome == WriteOutcome::Written || (outcome == WriteOutcome::Verified && !passed) ||
+            (outcome == WriteOutcome::VerifyFailed && passed) ||
+            (outcome == WriteOutcome::PartlyWritten && t.framesTaken() == 0) ||
+            (outcome == WriteOutcome::Unchanged && t.framesTaken() != 0))
+            std::abort();
         break;
     }
     case 4: {

@@ -46,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         config.faults.delayMs = 5;
     config.faults.infoChecksum = faults & 0x40;
     config.faults.testChannelNak = faults & 0x80;
+    if (data[0] >= 5)
+        config.faults.store = {(data[0] / 5u) * 4u % kImageSize};
     const RadioImage before = config.memory;
     const int radioBaud = config.baud;
     RadioSimulator sim(std::move(config));
@@ -57,7 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A burst: a header byte (length, gap, rate), then up to 16 bytes.
         const std::uint8_t header = data[pos++];
         const std::size_t length = std::min<std::size_t>(header & 0x0F, size - pos);
-        now += std::chrono::microseconds(((header >> 4) & 0x07) * 3000);
+        // A gap of 3 to 18 ms, or of 2.5 s (the radio gives up waiting for an acknowledgement).
+        const int gap = (header >> 4) & 0x07;
+        now +=
+            gap == 7 ? std::chrono::microseconds(2'500'000) : std::chrono::microseconds(gap * 3000);
         const int baud = (header & 0x80) ? radioBaud * 2 : radioBaud; // else noise
         sim.receive({data + pos, length}, now, {baud, 11});
         pos += length;

@@ -107,6 +107,36 @@ TEST(ReadBackup, FileNamesCarryTheModelTheSerialNumberAndTheTimeOfTheRead) {
               "H5520_DEALER_AB_12_2026-03-07_09-05-02_2.dat");
 }
 
+TEST(ReadBackup, OnlyNamesAsTheProgramWritesThemAreBackupsOfTheRadio) {
+    const RadioName radio{"H5520", "S5520-000001"};
+    struct Case {
+        const char* name;
+        bool backup;
+        int n;
+    };
+    const Case cases[] = {
+        {"H5520_S5520-000001_2026-03-07_09-05-02.dat", true, 1},
+        {"H5520_S5520-000001_2026-03-07_09-05-02_12.dat", true, 12},
+        {"H5520_S5520-000001_2026-03-07_09-05-02_1.dat", false, 0},
+        {"H5520_S5520-000001_2026-03-07_09-05-02_02.dat", false, 0},
+        {"H5520_S5520-000001_2026-03-07_09-05-02_.dat", false, 0},
+        {"H5520_S5520-000001_2026-03-07_09-05-02.DAT", false, 0},
+        {"H5520_S5520-000001_2026-03-07_09-05.dat", false, 0},
+        {"H5520_S5520-000001_2026-03-07 09-05-02.dat", false, 0},
+        {"H5520_S5520-000002_2026-03-07_09-05-02.dat", false, 0},
+        {"H5520_2026-03-07_09-05-02.dat", false, 0},
+        {"LZ709_S5520-000001_2026-03-07_09-05-02.dat", false, 0},
+    };
+    for (const auto& c : cases) {
+        const auto stamp = parseReadBackupFileName(c.name, radio);
+        ASSERT_EQ(stamp.has_value(), c.backup) << c.name;
+        if (!stamp)
+            continue;
+        EXPECT_EQ(stamp->n, c.n) << c.name;
+        EXPECT_EQ(readBackupFileName(radio, stamp->when, stamp->n), c.name);
+    }
+}
+
 TEST(ReadBackup, TheLatestBackupOfARadioIsFoundByItsSerialNumber) {
     test::TempDir dir;
     const std::string data = (dir.path() / "DATA").string();
