@@ -1,6 +1,7 @@
 #pragma once
-// Reading the whole image from the radio and writing it back: the checks before writing,
-// the read and write frames, the check after writing, and applying a successful read.
+// Reading the whole image from the radio and writing it back: the read and write frames, the
+// check after writing, and applying a successful read. The checks before writing are
+// editors/feature/WriteRefusal.h.
 //
 // Read: "NRK" (the serial number), then 16 frames 'R' H L 0x40 -> 'W' H L 0x40 + 64 data
 //   bytes, each acknowledged 0x06 -> 0x06.
@@ -18,6 +19,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/UserPrompt.h"
+#include "editors/feature/WriteRefusal.h"
 #include "link/ProgramConnection.h"
 #include "link/SerialLink.h"
 #include "link/WrittenAreas.h"
@@ -53,17 +55,6 @@ public:
     virtual void openChannelInformation() {}
     virtual void refreshImageDisplay() {}
 };
-
-// ---- Checks before writing ----------------------------------------------------------------
-struct WriteRefusal {
-    std::vector<StringId> named; // the settings that are missing, in message order
-    bool blankLine = false;      // one more line break after the heading
-};
-std::optional<WriteRefusal> checkBeforeWriting(const RadioImage& image);
-// String 3003059, a line break (two when asked), then each named text in double quotes,
-// one per line.
-std::string refusalText(const WriteRefusal& refusal, const TextLookup& text);
-Prompt refusalPrompt(const WriteRefusal& refusal, const TextLookup& text);
 
 // ---- Read reply -----------------------------------------------------------------------------
 // The data bytes a read reply contributes, at most 64 and at most `room`; nothing when the
