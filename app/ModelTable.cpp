@@ -10,7 +10,7 @@ constexpr std::array<ModelEntry, 1> kModels{{
     {"H5520", "HX-5520 (UHF)", "UHF:446 MHz", {'H', '5', '5', '2', '0', 0x03, 0xF8, 0xFF}},
 }};
 
-constexpr std::array<BandEntry, 1> kBands{{{"446 MHz(E)(T)"}}};
+constexpr std::array<BandEntry, 1> kBands{{{"446 MHz(E)(T)", 446'000'000, 446'200'000}}};
 
 constexpr std::array<MenuListEntry, 9> kEditList{{
     {cmd::ChannelInformation, StrId::MenuChannelInformation, StrId::TitleChannelInformation},

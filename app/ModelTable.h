@@ -22,6 +22,8 @@ struct ModelEntry {
 
 struct BandEntry {
     std::string_view text; // what the Frequency list of Model Information shows
+    long lowestHz = 0;     // the band the radio is made for, both ends included
+    long highestHz = 0;
 };
 
 // One entry of the Edit or Program menu list: command, menu text and second text, or a

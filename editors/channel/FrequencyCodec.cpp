@@ -76,6 +76,27 @@ bool isNoFrequency(const FrequencyBytes& bytes) {
     return all(0xFF) || all(0x00);
 }
 
+std::optional<long> frequencyHz(const FrequencyBytes& bytes) {
+    long tenHz = 0;
+    for (int i = 3; i >= 0; --i)
+        for (const int nibble : {bytes[i] >> 4, bytes[i] & 0x0F}) {
+            if (nibble > 9)
+                return std::nullopt;
+            tenHz = tenHz * 10 + nibble;
+        }
+    return tenHz * 10;
+}
+
+bool onChannelStep(long hz, bool narrowStepsOnly) {
+    for (std::size_t i = 0; i < kStepSizesHz.size(); ++i) {
+        if (narrowStepsOnly && kStepSizesHz[i] == 2500)
+            continue;
+        if (hz % kStepSizesHz[i] == 0)
+            return true;
+    }
+    return false;
+}
+
 std::string formatFrequency(const FrequencyBytes& bytes) {
     if (isNoFrequency(bytes))
         return {};

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,11 @@ inline constexpr std::array<std::string_view, kFixedFrequencyCount> kFixedFreque
 FrequencyBytes readFrequencyBytes(const RadioImage& image, std::size_t offset);
 void writeFrequencyBytes(RadioImage& image, std::size_t offset, const FrequencyBytes& bytes);
 bool isNoFrequency(const FrequencyBytes& bytes); // all 0xFF or all 0x00
+// The frequency in Hz, or nullopt when a nibble is no decimal digit (no frequency included).
+std::optional<long> frequencyHz(const FrequencyBytes& bytes);
+// Whether an editor could have stored `hz`: a multiple of one of the channel steps (6.25 and
+// 5 kHz; 2.5 kHz only when narrowStepsOnly is false), as parseFrequency stores it.
+bool onChannelStep(long hz, bool narrowStepsOnly);
 
 // The nine-character text, or an empty text for no frequency. Each nibble gives one digit
 // (a nibble above 9 shows as a hex letter), most significant first, the point after three.

@@ -52,6 +52,21 @@ void normalizeToneText(std::string& text) {
         text[4] = 'N';
 }
 
+bool isValidToneWord(ToneWord word) {
+    if (word == kToneOff)
+        return true;
+    if (!isDqtTone(word))
+        return word >= kQtLowestTenths && word <= kQtHighestTenths;
+    const unsigned code = word & kDqtCodeMask;
+    if (word != makeDqtWord(code, isInvertedDqt(word)))
+        return false;
+    const std::string digits = {static_cast<char>('0' + (code >> 6 & 7)),
+                                static_cast<char>('0' + (code >> 3 & 7)),
+                                static_cast<char>('0' + (code & 7))};
+    const auto& codes = dqtCodeList();
+    return std::find(codes.begin(), codes.end(), digits) != codes.end();
+}
+
 std::string formatTone(ToneWord word, const TextLookup& lookup) {
     if (word == kToneOff)
         return lookup(StrId::OffText);

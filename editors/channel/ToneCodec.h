@@ -42,6 +42,10 @@ constexpr ToneWord makeDqtWord(unsigned code, bool inverted) {
                                  (inverted ? kDqtInvertedFlag : 0));
 }
 
+// Whether a word is a tone the radio knows: off, a QT tone from 67.0 to 254.1 Hz, or a DQT
+// code of the list coded as the parser codes it (bit 11 set, bits 9, 10, 12 and 14 clear).
+bool isValidToneWord(ToneWord word);
+
 // Rewrites a typed tone text into its standard form, in place: empty stays empty; a text
 // starting with "D" becomes "D" + three octal digits (each clamped to 0..7) + "N" or "I";
 // any other text is read as Hz to one decimal, clamped to 67.0..254.1 and written "%.1f".
