@@ -264,3 +264,32 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<WriteCheckCase>& info) {
         return std::string(info.param.name);
     });
+
+// diff FILE --port PORT reads the simulated radio and compares: 0 equal, 1 different, 2 when
+// the file or the radio cannot be read.
+TEST(CliE2E, DiffWithTheRadioSaysWhatDiffers) {
+    SKIP_WITHOUT_EXECUTABLES();
+    TempDir dir;
+    RadioSim sim = RadioSim::withImage(dir, radioImage(), {});
+    RadioSim::writeImageFile(dir.file("same.dat"), radioImage());
+    RadioImage changed = radioImage();
+    changed.setByte(layout::kFeatSquelchLevel, 8);
+    RadioSim::writeImageFile(dir.file("changed.dat"), changed);
+
+    const ProcessResult same = cli({"diff", dir.file("same.dat").string(), "--port", sim.port()});
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "No differences.\n");
+    const ProcessResult differ =
+        cli({"diff", dir.file("changed.dat").string(), "--port", sim.port()});
+    EXPECT_EQ(differ.exitCode, 1) << differ.err;
+    EXPECT_NE(differ.out.find("Optional Features / Squelch Level"), std::string::npos)
+        << differ.out;
+    EXPECT_EQ(occurrences(differ.out, "\n"), 2u) << differ.out;
+
+    const ProcessResult noFile =
+        cli({"diff", dir.file("absent.dat").string(), "--port", sim.port()});
+    EXPECT_EQ(noFile.exitCode, 2);
+    const ProcessResult noRadio =
+        cli({"diff", dir.file("same.dat").string(), "--port", dir.file("no-such-tty").string()});
+    EXPECT_EQ(noRadio.exitCode, 2) << noRadio.err;
+}

@@ -87,6 +87,17 @@ TEST(CliArgsTest, UsageErrorsAndDefaults) {
         {{"diff", "a.dat"}, false},
         {{"diff", "a.dat", "b.dat", "--into", "c.dat"}, false},
         {{"export-csv", "a.dat", "--port", "COM1"}, false},
+        {{"check", "a.dat"}, true},
+        {{"check", "a.dat", "--lang", "5"}, true},
+        {{"check"}, false},
+        {{"check", "a.dat", "b.dat"}, false},
+        {{"check", "a.dat", "--port", "COM1"}, false},
+        {{"check", "a.dat", "--force"}, false},
+        {{"diff", "a.dat", "--port", "COM1"}, true},
+        {{"diff", "a.dat", "b.dat", "--port", "COM1"}, false},
+        {{"diff", "--port", "COM1"}, false},
+        {{"write", "--port", "COM1", "f.dat", "--force"}, true},
+        {{"read", "--port", "COM1", "--force"}, false},
     };
     for (const auto& c : cases) {
         const auto parsed = cli::parseArgs(c.args);
@@ -268,7 +279,7 @@ TEST_F(CliRun, FileCommands) {
 TEST_F(CliRun, HelpAndUsage) {
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out.str().find("Usage: tsw62m-cli COMMAND"), std::string::npos);
-    for (const char* verb : {"read", "write", "info", "new", "show", "hexdump"}) {
+    for (const char* verb : {"read", "write", "info", "new", "show", "hexdump", "check", "diff"}) {
         EXPECT_EQ(run({verb, "--help"}), 0) << verb;
         EXPECT_NE(out.str().find(std::string("tsw62m-cli ") + verb), std::string::npos) << verb;
     }
@@ -371,4 +382,62 @@ TEST_F(CliRun, ShowListsWhatTheEditorsShow) {
         const std::string value = lines[0].substr(lines[0].find(':') + 1);
         EXPECT_EQ(value.substr(std::min(value.size(), value.find_first_not_of(' '))), channelShown);
     }
+}
+
+// check: one line per finding in the editors' words, and an exit status that says whether
+// there is an error (warnings alone pass).
+TEST_F(CliRun, CheckPrintsTheFindingsAndSaysInItsExitCodeWhetherThereIsAnError) {
+    datafile::writeDataFile(path("clean.dat"), defaultRadioImage());
+    EXPECT_EQ(run({"check", path("clean.dat")}), 0) << err.str();
+    EXPECT_EQ(out.str(), "");
+
+    RadioImage warned = defaultRadioImage();
+    for (std::size_t i = 0; i < 4; ++i) // channel 8 receives only
+        warned.setByte(layout::channelOffset(7) + layout::kChTxFreq + i, 0xFF);
+    datafile::writeDataFile(path("warned.dat"), warned);
+    EXPECT_EQ(run({"check", path("warned.dat")}), 0) << err.str();
+    EXPECT_EQ(out.str(), "warning: Channel 8 / TX Frequency [MHz]: The channel has no transmit "
+                         "frequency: the radio cannot transmit on it.\n");
+
+    RadioImage bad = warned;
+    bad.setByte(layout::kFeatMicSensitivity, 7);
+    datafile::writeDataFile(path("bad.dat"), bad);
+    EXPECT_EQ(run({"check", path("bad.dat")}), 1) << err.str();
+    EXPECT_TRUE(out.str().starts_with("error: Optional Features / Mic Sensitivity: Code 07 "))
+        << out.str();
+    EXPECT_EQ(occurrences(out.str(), "\n"), 2u);
+    EXPECT_EQ(run({"check", path("bad.dat"), "--lang", "4"}), 1);
+    EXPECT_TRUE(out.str().starts_with("error: Zusatzfunktionen / ")) << out.str();
+
+    EXPECT_EQ(run({"check", path("missing.dat")}), 2);
+    EXPECT_NE(err.str().find("Cannot open file."), std::string::npos);
+    writeText(dir.file("notdat.dat"), "something else entirely");
+    EXPECT_EQ(run({"check", path("notdat.dat")}), 2);
+    EXPECT_EQ(run({"check"}), 2); // usage
+}
+
+// diff FILE --port PORT: the file against the radio's memory, with diff's exit statuses; a
+// file that cannot be read costs no radio session.
+TEST_F(CliRun, DiffWithTheRadioComparesTheFileWithWhatTheRadioHolds) {
+    radio.image = defaultRadioImage();
+    datafile::writeDataFile(path("same.dat"), radio.image);
+    EXPECT_EQ(run({"diff", path("same.dat"), "--port", "/dev/x"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "No differences.\n");
+
+    RadioImage other = radio.image;
+    other.setByte(layout::kFeatSquelchLevel, 7);
+    datafile::writeDataFile(path("other.dat"), other);
+    EXPECT_EQ(run({"diff", path("other.dat"), "--port", "/dev/x"}), 1) << err.str();
+    const std::string table = out.str();
+    EXPECT_NE(table.find("radio /dev/x"), std::string::npos) << table;
+    EXPECT_NE(table.find("Optional Features / Squelch Level"), std::string::npos) << table;
+    EXPECT_EQ(occurrences(table, "\n"), 2u) << table;
+
+    const int opened = device.openCount;
+    EXPECT_EQ(run({"diff", path("missing.dat"), "--port", "/dev/x"}), 2);
+    EXPECT_EQ(device.openCount, opened);
+
+    device.failOpen = true;
+    EXPECT_EQ(run({"diff", path("same.dat"), "--port", "/dev/x"}), 2);
+    EXPECT_NE(err.str().find("nothing was read from the radio"), std::string::npos) << err.str();
 }

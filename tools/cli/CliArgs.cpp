@@ -13,15 +13,16 @@ struct VerbEntry {
     Verb verb;
 };
 
-constexpr std::array<VerbEntry, 9> kVerbs{{{"read", Verb::Read},
-                                           {"write", Verb::Write},
-                                           {"info", Verb::Info},
-                                           {"new", Verb::New},
-                                           {"show", Verb::Show},
-                                           {"hexdump", Verb::Hexdump},
-                                           {"export-csv", Verb::ExportCsv},
-                                           {"import-csv", Verb::ImportCsv},
-                                           {"diff", Verb::Diff}}};
+constexpr std::array<VerbEntry, 10> kVerbs{{{"read", Verb::Read},
+                                            {"write", Verb::Write},
+                                            {"info", Verb::Info},
+                                            {"new", Verb::New},
+                                            {"show", Verb::Show},
+                                            {"hexdump", Verb::Hexdump},
+                                            {"export-csv", Verb::ExportCsv},
+                                            {"import-csv", Verb::ImportCsv},
+                                            {"diff", Verb::Diff},
+                                            {"check", Verb::Check}}};
 
 // The largest number of six digits, the most parseNumber reads.
 constexpr int kMaxDigitsNumber = 999'999;
@@ -49,7 +50,8 @@ struct VerbRules {
     bool file = false;
     bool needsOutput = false;
     bool into = false;       // --into FILE, required
-    bool secondFile = false; // a second file name, required
+    bool secondFile = false; // a second file name, required (diff: unless --port is given)
+    bool force = false;
 };
 
 VerbRules rulesFor(Verb v) {
@@ -57,7 +59,8 @@ VerbRules rulesFor(Verb v) {
     case Verb::Read:
         return {.port = true, .output = true};
     case Verb::Write:
-        return {.port = true, .output = true, .yes = true, .verify = true, .file = true};
+        return {.port = true, .output = true, .yes = true, .verify = true, .file = true,
+                .force = true};
     case Verb::Info:
         return {.port = true};
     case Verb::New:
@@ -69,8 +72,10 @@ VerbRules rulesFor(Verb v) {
         return {.output = true, .file = true};
     case Verb::ImportCsv:
         return {.output = true, .file = true, .into = true};
-    case Verb::Diff:
-        return {.file = true, .secondFile = true};
+    case Verb::Diff: // with --port the radio stands in for the second file
+        return {.port = true, .file = true, .secondFile = true};
+    case Verb::Check:
+        return {.file = true};
     case Verb::None:
         break;
     }
@@ -91,6 +96,8 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return "--verify does not apply to " + verb;
     if (a.verb == Verb::Write && outputGiven && !a.verify)
         return "--output applies to write only with --verify";
+    if (a.force && !r.force)
+        return "--force does not apply to " + verb;
     if (!a.file.empty() && !r.file)
         return verb + " takes no file name";
     if (!a.into.empty() && !r.into)
@@ -99,7 +106,10 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return "too many file names";
     if (a.help)
         return {};
-    if (r.port && a.port.empty())
+    const bool diffWithRadio = a.verb == Verb::Diff && portGiven;
+    if (diffWithRadio && !a.secondFile.empty())
+        return "diff takes one file name with --port";
+    if (r.port && a.port.empty() && a.verb != Verb::Diff)
         return verb + " needs --port PORT";
     if (r.needsOutput && a.output.empty())
         return verb + " needs --output FILE";
@@ -107,8 +117,8 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return verb + " needs a file name";
     if (r.into && a.into.empty())
         return verb + " needs --into FILE";
-    if (r.secondFile && a.secondFile.empty())
-        return verb + " needs two file names";
+    if (r.secondFile && a.secondFile.empty() && !diffWithRadio)
+        return verb + " needs two file names, or a file name and --port PORT";
     return {};
 }
 
@@ -152,6 +162,8 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
             a.yes = true;
         } else if (arg == "--verify") {
             a.verify = true;
+        } else if (arg == "--force") {
+            a.force = true;
         } else if (arg == "--port" || arg == "--output") {
             const auto v = value();
             if (!v || v->empty())

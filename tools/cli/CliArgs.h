@@ -4,8 +4,9 @@
 //   write --port PORT FILE [--yes] [--verify [--output READBACK]]
 //   new --output FILE                    show FILE                          hexdump FILE
 //   export-csv FILE [--output CSV]       import-csv CSV --into FILE [--output OUT]
-//   diff FILE_A FILE_B
-// and on every verb --retries N, --lang CODE, --help. "--name value" and "--name=value" both work.
+//   diff FILE_A FILE_B                   diff FILE --port PORT              check FILE
+// and on every verb --retries N, --lang CODE, --help; write also takes --force (write a
+// configuration the check finds errors in). "--name value" and "--name=value" both work.
 
 #include <span>
 #include <string>
@@ -13,7 +14,7 @@
 
 namespace tsw::cli {
 
-enum class Verb { None, Read, Write, Info, New, Show, Hexdump, ExportCsv, ImportCsv, Diff };
+enum class Verb { None, Read, Write, Info, New, Show, Hexdump, ExportCsv, ImportCsv, Diff, Check };
 
 inline constexpr std::string_view kDefaultOutput = "tsw62m.dat";
 // --retries takes any whole number; more than this many retries are not made (a dead radio
@@ -25,10 +26,11 @@ struct CliArgs {
     std::string port;
     std::string output;
     std::string file;
-    std::string secondFile; // diff: the image compared with `file`
+    std::string secondFile; // diff: the image compared with `file` (or the radio on `port`)
     std::string into;       // import-csv: the data file the channels go into
     bool yes = false;
     bool verify = false; // write: read the radio back and compare
+    bool force = false; // write: also a configuration the check finds errors in
     bool help = false;
     int retries = 0;      // capped at kMaxRetries
     int retriesAsked = 0; // as given, for the notice when it was capped

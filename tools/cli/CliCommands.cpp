@@ -8,6 +8,7 @@
 #include "link/RadioInfo.h"
 #include "link/SerialLink.h"
 #include "link/Transfer.h"
+#include "tools/cli/CheckCommands.h"
 #include "tools/cli/CliArgs.h"
 #include "tools/cli/CliListing.h"
 #include "tools/cli/CliPrompt.h"
@@ -145,6 +146,24 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
     return reportWrite(args, env, transfer, outcome);
 }
 
+// diff FILE --port PORT: the file against what the radio holds. The file is read first, so a
+// file that cannot be read costs no radio session.
+int runDiffWithRadio(const CliArgs& args, CliEnvironment& env) {
+    const auto file = readImageForReport(env, args.file);
+    if (!file)
+        return kReportTrouble;
+    Session s(args, env);
+    Transfer transfer(s.link);
+    TransferProgress progress;
+    if (transfer.readImageFromRadio(progress) != 1) {
+        fail(env, "nothing was read from the radio");
+        return kReportTrouble;
+    }
+    RadioImage radio;
+    radio.copyFrom(transfer.receiveBuffer());
+    return printDifferences(env, *file, args.file, radio, "radio " + args.port);
+}
+
 int runInfo(const CliArgs& args, CliEnvironment& env) {
     Session s(args, env);
     SerialLink& link = s.link;
@@ -215,7 +234,9 @@ int runCli(std::span<const std::string> argv, CliEnvironment& env) {
     case Verb::ImportCsv:
         return runImportCsv(args, env);
     case Verb::Diff:
-        return runDiff(args, env);
+        return args.port.empty() ? runDiff(args, env) : runDiffWithRadio(args, env);
+    case Verb::Check:
+        return runCheck(args, env);
     case Verb::None:
         break;
     }

@@ -24,6 +24,8 @@ Commands:
   import-csv CSV --into FILE [--output OUT]
                                     read the channels of CSV into the data file FILE
   diff FILE_A FILE_B                list every difference between two data files
+  diff FILE --port PORT             list every difference between a data file and the radio
+  check FILE                        list the errors and warnings Check Configuration finds
 
 Options for every command:
   --retries N   when the radio does not answer, try again up to N times (default 0, at
@@ -36,7 +38,9 @@ PORT is COM<n> (the n-th serial port, or the device the settings' "Ports" sectio
 COM<n> to) or a device path such as /dev/ttyUSB0.
 
 Exit status: 0 success, 1 failure (the message is on standard error), 2 wrong usage,
-3 refused before anything was sent to the radio. diff: 0 equal, 1 different, 2 trouble.
+3 refused before anything was sent to the radio. diff: 0 equal, 1 different, 2 trouble
+(a file or the radio could not be read). check: 0 no error (warnings allowed), 1 at least
+one error, 2 the file cannot be read.
 )";
 
 constexpr std::string_view kReadHelp =
@@ -105,13 +109,26 @@ problem is reported with its row and nothing is written.
 // (its own delimiter: the text holds a quoted parenthesis)
 constexpr std::string_view kDiffHelp =
     R"help(Usage: tsw62m-cli diff FILE_A FILE_B [--lang CODE]
-Lists every difference between two data files, one line each: the field (channels by number
-and field, settings by their editor's label, bytes no editor shows by their offset), its
-value in FILE_A and its value in FILE_B, as the editors show them. Texts the radio stores as
-typed are quoted, so "AB " stays apart from "AB"; a field its editor shows empty reads
-"(empty)" (in the chosen language). Exit status 0 when the files are equal, 1 when they
-differ, 2 when a file cannot be read.
+       tsw62m-cli diff FILE --port PORT [--retries N] [--lang CODE]
+Lists every difference between two data files, or between a data file and the memory of the
+radio on PORT, one line each: the field (channels by number and field, settings by their
+editor's label, bytes no editor shows by their offset), its value in the first and in the
+second, as the editors show them. Texts the radio stores as typed are quoted, so "AB " stays
+apart from "AB"; a field its editor shows empty reads "(empty)" (in the chosen language).
+Exit status 0 when they are equal, 1 when they differ, 2 when a file or the radio cannot be
+read.
 )help";
+
+constexpr std::string_view kCheckHelp =
+    R"(Usage: tsw62m-cli check FILE [--lang CODE]
+Checks the data file FILE as Check Configuration does before a write and prints one line per
+finding: "error: <field>: <message>" or "warning: <field>: <message>", the field in the same
+words as diff, the message in the chosen language. Errors are values the radio should never
+get (no editor can show or store them, or Write to Radio refuses them); warnings are worth a
+look before the radio leaves the shop (frequencies outside the band, channels without
+transmit frequency, ...). Exit status 0 when there is no error (warnings allowed), 1 when
+there is at least one, 2 when the file cannot be read.
+)";
 
 } // namespace
 
@@ -139,6 +156,8 @@ std::string_view verbHelpText(Verb verb) {
         return kImportCsvHelp;
     case Verb::Diff:
         return kDiffHelp;
+    case Verb::Check:
+        return kCheckHelp;
     case Verb::None:
         break;
     }

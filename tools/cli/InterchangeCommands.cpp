@@ -9,8 +9,7 @@
 #include "app/ModelTable.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelRecord.h"
-#include "fields/ImageDiff.h"
-#include "tools/cli/CliListing.h"
+#include "tools/cli/CheckCommands.h"
 #include "tools/cli/CliTexts.h"
 
 namespace tsw::cli {
@@ -20,27 +19,9 @@ namespace {
 constexpr std::string_view kProgram = "tsw62m-cli";
 // The literal the desktop program shows for a file it cannot open.
 constexpr std::string_view kCannotOpenFile = "Cannot open file.";
-constexpr int kDiffEqual = 0;
-constexpr int kDiffDifferent = 1;
-constexpr int kDiffTrouble = 2;
 
 void complain(CliEnvironment& env, const std::string& message) {
     env.err << kProgram << ": " << message << "\n";
-}
-
-std::optional<RadioImage> readImage(CliEnvironment& env, const std::string& path) {
-    RadioImage image;
-    switch (datafile::readDataFile(path, image)) {
-    case datafile::ReadResult::Ok:
-        return image;
-    case datafile::ReadResult::CannotOpen:
-        complain(env, path + ": " + std::string(kCannotOpenFile));
-        break;
-    case datafile::ReadResult::WrongFormat:
-        complain(env, path + ": " + text(StrId::WrongFileFormat));
-        break;
-    }
-    return std::nullopt;
 }
 
 bool writeBytes(CliEnvironment& env, const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -61,7 +42,7 @@ bool narrowStepsOf(const RadioImage& image) {
 } // namespace
 
 int runExportCsv(const CliArgs& args, CliEnvironment& env) {
-    const auto image = readImage(env, args.file);
+    const auto image = readImageForReport(env, args.file);
     if (!image)
         return kFailure;
     const std::string output =
@@ -80,7 +61,7 @@ int runImportCsv(const CliArgs& args, CliEnvironment& env) {
         complain(env, args.file + ": " + std::string(kCannotOpenFile));
         return kFailure;
     }
-    auto image = readImage(env, args.into);
+    auto image = readImageForReport(env, args.into);
     if (!image)
         return kFailure;
     const std::string output = args.output.empty() ? args.into : args.output;
@@ -99,20 +80,11 @@ int runImportCsv(const CliArgs& args, CliEnvironment& env) {
 }
 
 int runDiff(const CliArgs& args, CliEnvironment& env) {
-    const auto a = readImage(env, args.file);
-    const auto b = readImage(env, args.secondFile);
+    const auto a = readImageForReport(env, args.file);
+    const auto b = readImageForReport(env, args.secondFile);
     if (!a || !b)
-        return kDiffTrouble;
-    const auto lines = fields::diffImages(*a, *b, [](StringId id) { return label(id); });
-    if (lines.empty()) {
-        env.out << text(StrId::DiffNoDifferences) << "\n";
-        return kDiffEqual;
-    }
-    std::vector<std::vector<std::string>> rows{{"", args.file, args.secondFile}};
-    for (const auto& line : lines)
-        rows.push_back({line.field, line.a, line.b});
-    printTable(env.out, rows);
-    return kDiffDifferent;
+        return kReportTrouble;
+    return printDifferences(env, *a, args.file, *b, args.secondFile);
 }
 
 } // namespace tsw::cli
