@@ -17,6 +17,7 @@ constexpr CommandItem kFileItems[] = {
     {},
     {cmd::FileImportCsv, StrId::MenuFileImportCsv, {}},
     {cmd::FileExportCsv, StrId::MenuFileExportCsv, {}},
+    {cmd::CompareWithFile, StrId::MenuCompareWithFile, {}},
     {},
     {cmd::FilePrint, StrId::MenuFilePrint, "Ctrl+P"sv},
     {cmd::FilePrintPreview, StrId::MenuFilePrintPreview, {}},
@@ -28,6 +29,7 @@ constexpr CommandItem kModelItems[] = {
 };
 constexpr CommandItem kToolsItems[] = {
     {cmd::RadioInformation, StrId::MenuRadioInformation, {}},
+    {cmd::CheckConfiguration, StrId::MenuCheckConfiguration, {}},
 };
 constexpr CommandItem kSetupItems[] = {
     {cmd::CommunicationPort, StrId::MenuCommunicationPort, {}},

@@ -57,6 +57,7 @@ namespace helpctx {
 inline constexpr int ModelInformation = 130;
 inline constexpr int LanguageFileSetup = 186;
 inline constexpr int TreeWindow = 194;
+inline constexpr int WriteCheck = 32853; // the findings shown before Write to Radio
 } // namespace helpctx
 
 // The main frame's count of open editor windows, 0..8. A change is applied while the count

@@ -24,11 +24,13 @@ constexpr std::array<MenuListEntry, 9> kEditList{{
     {cmd::QtDqtTable, StrId::MenuQtDqtTable, StrId::TitleQtDqtTable},
 }};
 
-constexpr std::array<MenuListEntry, 4> kProgramList{{
+constexpr std::array<MenuListEntry, 6> kProgramList{{
     {cmd::ReadFromRadio, StrId::MenuReadFromRadio, StrId::ProgramMenuSecondText},
     {cmd::WriteToRadio, StrId::MenuWriteToRadio, StrId::ProgramMenuSecondText},
     {cmd::TestMode, StrId::MenuTestMode, StrId::ProgramMenuSecondText},
     {cmd::MemoryMap, StrId::MenuMemoryMap, StrId::ProgramMenuSecondText},
+    {},
+    {cmd::CompareWithRadio, StrId::MenuCompareWithRadio, StrId::ProgramMenuSecondText},
 }};
 
 int hexDigit(char c) {

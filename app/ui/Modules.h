@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace tsw::print {
+struct Listing;
+}
+
 namespace tsw::ui {
 
 // Where the modules lie: the program directory.
@@ -39,5 +43,11 @@ using TuningPrintEntry = bool (*)(QWidget* parent, const int* values, std::size_
 // window): the print dialog, then that editor's section. True when the page went to the printer.
 inline constexpr char kEditorPrintEntry[] = "tsw62m_print_editor";
 using EditorPrintEntry = bool (*)(int editorCommand, QWidget* parent);
+
+// The print module's print-out of a three-column list (print/ListingLayout.h: the differences
+// of the compare window): the print dialog, then the list's pages. True when they went to the
+// printer.
+inline constexpr char kListingPrintEntry[] = "tsw62m_print_listing";
+using ListingPrintEntry = bool (*)(const print::Listing* listing, QWidget* parent);
 
 } // namespace tsw::ui

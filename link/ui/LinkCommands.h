@@ -3,7 +3,9 @@
 // (app/ui/EditorRegistry.h); while one of them talks to the radio the others do nothing.
 //
 //   32772 Read from Radio     32773 Write to Radio     32774 Test Mode
-//   32776 Radio Information   32777 Communication Port
+//   32776 Radio Information   32777 Communication Port 32832 Compare with Radio
+
+#include <optional>
 
 #include "link/Transfer.h"
 
@@ -12,6 +14,12 @@ namespace tsw::ui {
 class Shell;
 
 void runReadFromRadio(Shell& shell);
+// Reads the radio's memory in the transfer dialog without touching the image or the windows;
+// nullopt when the read did not complete or the link is busy.
+std::optional<RadioImage> readRadioImage(Shell& shell);
+// Program > Compare with Radio: reads the radio, then the compare window (fields/ui) compares
+// it with the configuration in the editors.
+void runCompareWithRadio(Shell& shell);
 // Commits the field being edited, checks the image (a refusal sends nothing), then writes.
 void runWriteToRadio(Shell& shell);
 void runTestModeCommand(Shell& shell);

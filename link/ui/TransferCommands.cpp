@@ -1,12 +1,15 @@
-// Read from Radio and Write to Radio.
+// Read from Radio, Write to Radio and Compare with Radio.
 
 #include <QApplication>
 #include <QWidget>
+#include <functional>
 
 #include "app/CommandIds.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
+#include "fields/ui/CompareWindow.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/RadioLink.h"
 #include "link/ui/TransferDialog.h"
@@ -31,8 +34,11 @@ void ShellImageWindows::refreshImageDisplay() {
 
 namespace {
 
-// Runs the transfer dialog with one request flag set for its lifetime.
-void runTransfer(Shell& shell, bool SharedFlags::*request) {
+// Runs the transfer dialog with one request flag set for its lifetime; `prepare` may set the
+// dialog up further and `done` sees it after it ran.
+void runTransfer(Shell& shell, bool SharedFlags::*request,
+                 const std::function<void(TransferDialog&)>& prepare = {},
+                 const std::function<void(const TransferDialog&)>& done = {}) {
     RadioLink& radio = RadioLink::instance();
     if (radio.busy())
         return;
@@ -46,7 +52,11 @@ void runTransfer(Shell& shell, bool SharedFlags::*request) {
     flags.*request = true;
     {
         TransferDialog dialog(link, windows, shell.window());
+        if (prepare)
+            prepare(dialog);
         dialog.exec();
+        if (done)
+            done(dialog);
     }
     flags.*request = false;
 }
@@ -72,7 +82,32 @@ void runWriteToRadio(Shell& shell) {
     runTransfer(shell, &SharedFlags::writeRequested);
 }
 
+std::optional<RadioImage> readRadioImage(Shell& shell) {
+    std::optional<RadioImage> read;
+    runTransfer(
+        shell, &SharedFlags::readRequested, [](TransferDialog& d) { d.setKeepImage(true); },
+        [&read](const TransferDialog& d) {
+            if (!d.succeeded())
+                return;
+            read.emplace();
+            read->copyFrom(d.receivedBytes());
+        });
+    return read;
+}
+
+void runCompareWithRadio(Shell& shell) {
+    // The field being edited is committed when it loses the focus.
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    const std::optional<RadioImage> radio = readRadioImage(shell);
+    if (!radio)
+        return;
+    showComparison(shell, *radio, plainText(StrId::CompareWithRadioTitle),
+                   plainText(StrId::CompareRadioColumn), cmd::CompareWithRadio);
+}
+
 TSW_REGISTER_COMMAND(cmd::ReadFromRadio, runReadFromRadio);
 TSW_REGISTER_COMMAND(cmd::WriteToRadio, runWriteToRadio);
+TSW_REGISTER_COMMAND(cmd::CompareWithRadio, runCompareWithRadio);
 
 } // namespace tsw::ui

@@ -210,8 +210,10 @@ bool TransferDialog::runRead() {
     const bool read = transfer_.readImageFromRadio(*this);
     if (read) {
         discardPendingInput();
-        inform(StrId::ReadComplete);
-        applySuccessfulRead(link_.globals(), transfer_.receiveBuffer(), windows_);
+        if (!keepImage_) {
+            inform(StrId::ReadComplete);
+            applySuccessfulRead(link_.globals(), transfer_.receiveBuffer(), windows_);
+        }
         keepBackup();
     }
     flags.readingFromRadio = false;

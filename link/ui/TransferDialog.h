@@ -6,7 +6,8 @@
 // replaced, the windows reopen on it and a backup of what the radio held is kept. After a
 // write the radio is read back and compared when the Setup menu says so; a write that left
 // the radio with mixed data offers to write again or to write the radio's backup. The dialog
-// closes whatever the outcome.
+// closes whatever the outcome. A read for comparison (setKeepImage) leaves the image and the
+// windows as they are and says nothing: the data read is the dialog's receivedBytes().
 
 #include <QDialog>
 #include <optional>
@@ -41,6 +42,11 @@ public:
     // The outcome of the last write the dialog ran.
     std::optional<WriteOutcome> lastOutcome() const { return lastOutcome_; }
     QLabel* phaseLabel() const { return phase_; }
+    // A read that only fetches the radio's memory (Compare with Radio).
+    void setKeepImage(bool keep) { keepImage_ = keep; }
+    std::span<const std::uint8_t, kImageSize> receivedBytes() const {
+        return transfer_.receiveBuffer();
+    }
 
     // TransferProgress
     void setPhase(TransferPhase phase) override;
@@ -79,6 +85,7 @@ private:
     bool running_ = false;
     bool closeLocked_ = false;
     bool succeeded_ = false;
+    bool keepImage_ = false;
     QString backupPath_;
     QString readBackPath_;
     std::optional<WriteOutcome> lastOutcome_;

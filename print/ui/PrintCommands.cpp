@@ -83,6 +83,15 @@ bool printTuningValues(QWidget* parent, std::span<const int> tuningValues,
     return printTuningData(parent, std::span<const std::uint8_t>(bytes), testChannels);
 }
 
+bool printListing(QWidget* parent, const Listing& listing) {
+    QPrinter& printer = sharedPrinter();
+    if (!choosePrinter(printer, parent))
+        return false;
+    const auto pages =
+        listingPages(listing, isLandscape(printer), currentHeaderInfo(), globals().image, &tr);
+    return paintPages(printer, pages) > 0;
+}
+
 TSW_REGISTER_COMMAND(cmd::FilePrint, [](tsw::ui::Shell& shell) { runPrint(shell.window()); });
 TSW_REGISTER_COMMAND(cmd::FilePrintPreview,
                      [](tsw::ui::Shell& shell) { runPrintPreview(shell.window()); });
@@ -105,3 +114,10 @@ extern "C" Q_DECL_EXPORT bool tsw62m_print_editor(int editorCommand, QWidget* pa
     return tsw::print::ui::printRequest(editorCommand, parent);
 }
 static_assert(std::is_same_v<decltype(&tsw62m_print_editor), tsw::ui::EditorPrintEntry>);
+
+// A list's print-out as the program reaches it in the print module.
+extern "C" Q_DECL_EXPORT bool tsw62m_print_listing(const tsw::print::Listing* listing,
+                                                   QWidget* parent) {
+    return listing != nullptr && tsw::print::ui::printListing(parent, *listing);
+}
+static_assert(std::is_same_v<decltype(&tsw62m_print_listing), tsw::ui::ListingPrintEntry>);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "print/ListingLayout.h"
 #include "print/TuningLayout.h"
 
 class QWidget;
@@ -34,5 +35,9 @@ bool printTuningData(QWidget* parent, std::span<const std::uint8_t> tuning,
 // The same from the link's tuning values as numbers (TuningValues::current; the first 62).
 bool printTuningValues(QWidget* parent, std::span<const int> tuningValues,
                        std::span<const std::uint8_t> testChannels);
+
+// A three-column list (the compare window's differences): the print dialog, then its pages.
+// True when they went to the printer.
+bool printListing(QWidget* parent, const Listing& listing);
 
 } // namespace tsw::print::ui

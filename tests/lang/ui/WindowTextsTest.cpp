@@ -32,6 +32,7 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/ImageLayout.h"
 #include "app/Settings.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
@@ -40,6 +41,10 @@
 #include "app/ui/QtLanguage.h"
 #include "app/ui/help/HelpWindow.h"
 #include "editors/channel/ui/CopyDialogs.h"
+#include "fields/ConfigurationCheck.h"
+#include "fields/ui/CheckWindow.h"
+#include "fields/ui/CompareWindow.h"
+#include "fields/ui/WriteCheck.h"
 #include "link/PortNames.h"
 #include "link/ui/RadioLink.h"
 #include "link/ui/TestModeDialog.h"
@@ -173,6 +178,7 @@ private:
     void lookAtEditors(MainWindow& frame, Looker& looker);
     void lookAtCopyDialogs(MainWindow& frame, Looker& looker);
     void lookAtDialogs(MainWindow& frame, Looker& looker);
+    void lookAtCheckAndCompare(MainWindow& frame, Looker& looker);
     void lookAtModal(QWidget* modal, const QString& name, Looker& looker);
     void lookAtTuningDialogs(TestModeDialog* testMode, Looker& looker);
     void lookAtHelp(int code, Looker& looker);
@@ -287,6 +293,7 @@ void WindowTextsTest::textsFitTheirControls() {
     frame.treeWindow()->close();
 
     lookAtDialogs(frame, looker);
+    lookAtCheckAndCompare(frame, looker);
     lookAtHelp(code, looker);
     printListing(looker);
     QVERIFY2(looker.problems().isEmpty(), qPrintable(looker.problems().join(QLatin1Char('\n'))));
@@ -338,6 +345,36 @@ void WindowTextsTest::lookAtCopyDialogs(MainWindow& frame, Looker& looker) {
         looker.look(dialogs[i], QString::fromLatin1(names[i]));
         delete dialogs[i];
     }
+}
+
+// Check Configuration, the write check (errors, warnings) and the compare window, each with
+// findings or differences of every length the program gives.
+void WindowTextsTest::lookAtCheckAndCompare(MainWindow& frame, Looker& looker) {
+    const RadioImage before = globals().image;
+    RadioImage& image = globals().image;
+    image.setByte(layout::kFeatMicSensitivity, 7);                         // an error
+    image.setByte(layout::channelOffset(8) + layout::kChTxFreq + 1, 0x31); // a warning
+    frame.runCommand(cmd::CheckConfiguration);
+    CheckWindow* check = openCheckWindow(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(check));
+    looker.look(check, QStringLiteral("check-configuration"));
+    check->close();
+    for (const bool errors : {true, false}) {
+        if (!errors)
+            image.setByte(layout::kFeatMicSensitivity, 0);
+        WriteCheckDialog dialog(fields::checkConfiguration(image, &tsw::tr), &frame);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        looker.look(&dialog, errors ? QStringLiteral("write-check-errors")
+                                    : QStringLiteral("write-check-warnings"));
+    }
+    showComparison(frame, before, QStringLiteral("compare"), QStringLiteral("other.dat"),
+                   cmd::CompareWithFile);
+    CompareWindow* compare = compareWindow(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    looker.look(compare, QStringLiteral("compare"));
+    compare->close();
+    image = before;
 }
 
 // The modal dialogs: looked at while they run, then cancelled.

@@ -72,6 +72,7 @@ private slots:
     void tuningDataPrintOut_data();
     void tuningDataPrintOut();
     void editorRequestPrintsItsSection();
+    void listingPrintsEveryRowOverItsPages();
 
 private:
     QString pdfPath(const QString& name) const;
@@ -236,6 +237,31 @@ void PrintOutputTest::editorRequestPrintsItsSection() {
     const QString text = pdfText(scanPath);
     QVERIFY(text.contains(qtr(StrId::TitleScanInformation)));
     QVERIFY(!text.contains(qtr(StrId::TitleTestFrequency)));
+}
+
+// The compare window's print-out: every row on some page, the header on each, the pages
+// numbered, the long values apart from each other.
+void PrintOutputTest::listingPrintsEveryRowOverItsPages() {
+    const QString path = pdfPath("listing");
+    choosePdf(path, QPageLayout::Portrait);
+    Listing listing{"Differences", {"Field", "In the editors", "other.dat"}, {}};
+    for (int i = 1; i <= 30; ++i)
+        listing.rows.push_back({"Channel " + std::to_string(i) + " / RX Frequency [MHz]",
+                                "446.00625", "446.0" + std::to_string(1000 + i)});
+    listing.rows.push_back({"Embedded Message 1", "\"" + std::string(32, 'A') + "\"",
+                            "\"" + std::string(32, 'B') + "\""});
+    QVERIFY(printListing(nullptr, listing));
+    const int pages = pdfPages(path);
+    QCOMPARE(pages, static_cast<int>(listingBodies(listing, false).size()));
+    QVERIFY(pages >= 2);
+    const QString text = pdfText(path);
+    QCOMPARE(text.count("other.dat"), pages);
+    for (int i = 1; i <= 30; ++i)
+        QVERIFY2(text.contains(QStringLiteral("446.0%1").arg(1000 + i)),
+                 qPrintable(QString::number(i)));
+    QVERIFY(text.contains(QString(32, 'A')));
+    QVERIFY(text.contains(QString(32, 'B')));
+    QVERIFY(hasPageNumber(text, pages));
 }
 
 QTEST_MAIN(PrintOutputTest)

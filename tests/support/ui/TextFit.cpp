@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QTableView>
 #include <QToolButton>
 
 namespace tsw::test {
@@ -142,6 +143,9 @@ void checkItems(QStringList& out, const QAbstractItemView* view) {
     const int margin =
         2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
     const QFontMetrics metrics = view->fontMetrics();
+    // A table that wraps words shows a long text over several lines of a higher row.
+    const auto* table = qobject_cast<const QTableView*>(view);
+    const bool wraps = table != nullptr && table->wordWrap();
     std::vector<QModelIndex> pending{QModelIndex()};
     while (!pending.empty()) {
         const QModelIndex parent = pending.back();
@@ -158,6 +162,13 @@ void checkItems(QStringList& out, const QAbstractItemView* view) {
                 int needs = textWidth(metrics, text) + margin;
                 if (!index.data(Qt::DecorationRole).isNull())
                     needs += view->iconSize().width() + margin;
+                if (wraps && needs > rect.width()) { // the lines its width gives must fit
+                    const QRect lines = metrics.boundingRect(
+                        QRect(0, 0, rect.width() - margin, 1 << 20), Qt::TextWordWrap, text);
+                    report(out, view, QStringLiteral("wrapped item"), text, lines.height(),
+                           rect.height());
+                    continue;
+                }
                 report(out, view, QStringLiteral("item"), text, needs, rect.width());
             }
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Finds texts that a window cuts off: labels, buttons, check boxes, group box titles, drop-down
 // entries, edit box contents, tab captions, table headers and cells, tree entries and the
-// title bars of MDI children, each measured with the font the control draws it in.
+// title bars of MDI children, each measured with the font the control draws it in. A cell of
+// a table that wraps words fits when its lines fit the cell's height.
 
 #include <QString>
 #include <QStringList>
