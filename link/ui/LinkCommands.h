@@ -20,7 +20,8 @@ std::optional<RadioImage> readRadioImage(Shell& shell);
 // Program > Compare with Radio: reads the radio, then the compare window (fields/ui) compares
 // it with the configuration in the editors.
 void runCompareWithRadio(Shell& shell);
-// Commits the field being edited, checks the image (a refusal sends nothing), then writes.
+// Commits the field being edited, checks the image (a refusal sends nothing), runs Check
+// Configuration (fields/ui/WriteCheck.h: errors ask, warnings show), then writes.
 void runWriteToRadio(Shell& shell);
 void runTestModeCommand(Shell& shell);
 void runRadioInformation(Shell& shell);

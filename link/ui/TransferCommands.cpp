@@ -10,6 +10,7 @@
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "fields/ui/CompareWindow.h"
+#include "fields/ui/WriteCheck.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/RadioLink.h"
 #include "link/ui/TransferDialog.h"
@@ -79,6 +80,8 @@ void runWriteToRadio(Shell& shell) {
         link.prompter().ask(refusalPrompt(*refusal, link.texts()));
         return;
     }
+    if (!confirmWriteAfterCheck(shell, link.globals().image))
+        return;
     runTransfer(shell, &SharedFlags::writeRequested);
 }
 

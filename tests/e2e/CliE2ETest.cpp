@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/ImageLayout.h"
+#include "editors/channel/FrequencyCodec.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/Subprocess.h"
 #include "tests/support/TestSupport.h"
@@ -35,12 +36,16 @@ RadioImage radioImage() {
     return image;
 }
 
-// What the program writes: other channel frequencies, a message, other read-only bytes.
+// What the program writes: other channel frequencies (446.00625 MHz + 12.5 kHz x channel,
+// each its own), a message, other read-only bytes.
 RadioImage programImage() {
     RadioImage image = defaultRadioImage();
-    for (int ch = 0; ch < layout::kChannelCount; ++ch)
-        image.setByte(layout::channelOffset(ch) + layout::kChRxFreq,
-                      static_cast<std::uint8_t>(0x10 + ch));
+    for (int ch = 0; ch < layout::kChannelCount; ++ch) {
+        FrequencyBytes bytes{};
+        parseFrequency(std::to_string(446.00625 + 0.0125 * ch), bytes, false);
+        writeFrequencyBytes(image, layout::channelOffset(ch) + layout::kChRxFreq, bytes);
+        writeFrequencyBytes(image, layout::channelOffset(ch) + layout::kChTxFreq, bytes);
+    }
     for (std::size_t i = 0; i < layout::kMessageLineLength; ++i)
         image.setByte(layout::kMessageLine1 + i, static_cast<std::uint8_t>('A' + i % 26));
     for (std::size_t i = layout::kNoWriteArea1; i < layout::kNoWriteArea1End; ++i)
@@ -292,4 +297,28 @@ TEST(CliE2E, DiffWithTheRadioSaysWhatDiffers) {
     const ProcessResult noRadio =
         cli({"diff", dir.file("same.dat").string(), "--port", dir.file("no-such-tty").string()});
     EXPECT_EQ(noRadio.exitCode, 2) << noRadio.err;
+}
+
+// write runs Check Configuration: a configuration with errors is refused before anything is
+// sent (exit 3, the radio as it was) unless --force is given.
+TEST(CliE2E, WriteRefusesErrorsUnlessForced) {
+    SKIP_WITHOUT_EXECUTABLES();
+    TempDir dir;
+    RadioSim sim = RadioSim::withImage(dir, radioImage(), {});
+    RadioImage faulty = programImage();
+    faulty.setByte(layout::kFeatTimeOutTimer, 0); // no time-out timer the editor offers
+    RadioSim::writeImageFile(dir.file("faulty.dat"), faulty);
+
+    const ProcessResult refused =
+        cli({"write", "--port", sim.port(), dir.file("faulty.dat").string()});
+    EXPECT_EQ(refused.exitCode, 3) << refused.err;
+    EXPECT_NE(refused.err.find("error: Optional Features / Time Out Timer (TOT) [s]: "),
+              std::string::npos)
+        << refused.err;
+    const ProcessResult forced =
+        cli({"write", "--port", sim.port(), dir.file("faulty.dat").string(), "--force"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    sim.stop();
+    EXPECT_EQ(differingOffsets(sim.image(), afterWrite(radioImage(), faulty)),
+              std::vector<std::size_t>{});
 }

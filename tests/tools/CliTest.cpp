@@ -222,6 +222,35 @@ TEST_F(CliRun, WriteChecksFirstAndAsksAboutAnotherModel) {
     EXPECT_EQ(run({"write", "--port", "/dev/x", path("notdat.dat")}), 1);
 }
 
+// Check Configuration before a write: errors stop it before the port is opened unless
+// --force is given; warnings are printed and the write goes on.
+TEST_F(CliRun, WriteRefusesAConfigurationWithErrorsUnlessForced) {
+    RadioImage faulty = defaultRadioImage();
+    faulty.setByte(layout::kFeatMicSensitivity, 7);
+    ASSERT_TRUE(datafile::writeDataFile(path("faulty.dat"), faulty));
+    const int opened = device.openCount;
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("faulty.dat")}), 3);
+    EXPECT_EQ(device.openCount, opened);
+    EXPECT_TRUE(err.str().starts_with("error: Optional Features / Mic Sensitivity: Code 07 "))
+        << err.str();
+    EXPECT_NE(err.str().find("nothing was sent to the radio"), std::string::npos);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(radio.image.byte(layout::kFeatMicSensitivity), 7);
+
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("faulty.dat"), "--force"}), 0) << err.str();
+    EXPECT_EQ(radio.image.byte(layout::kFeatMicSensitivity), 7);
+    EXPECT_TRUE(err.str().starts_with("error: Optional Features / Mic Sensitivity")) << err.str();
+    EXPECT_EQ(out.str(), "Writing to the radio has been completed.\n");
+
+    RadioImage warned = defaultRadioImage();
+    for (std::size_t i = 0; i < 4; ++i)
+        warned.setByte(layout::channelOffset(7) + layout::kChTxFreq + i, 0xFF);
+    ASSERT_TRUE(datafile::writeDataFile(path("warned.dat"), warned));
+    EXPECT_EQ(run({"write", "--port", "/dev/x", path("warned.dat")}), 0) << err.str();
+    EXPECT_TRUE(err.str().starts_with("warning: Channel 8 / TX Frequency [MHz]: ")) << err.str();
+    EXPECT_EQ(radio.image.byte(layout::channelOffset(7) + layout::kChTxFreq), 0xFF);
+}
+
 TEST_F(CliRun, InfoPrintsOneLinePerField) {
     radio.infoData.assign(32, 0xFF);
     const std::string serial = "AB12-CD34EF5";

@@ -138,6 +138,15 @@ int runWrite(const CliArgs& args, CliEnvironment& env) {
         env.err << refusalText(*refusal, text) << "\n";
         return kRefused;
     }
+    // Check Configuration: its findings go to standard error; an error stops the write before
+    // anything is sent, unless asked for.
+    const auto findings = fields::checkConfiguration(globals().image, &label);
+    printFindings(env.err, findings);
+    if (fields::countFindings(findings, fields::Severity::Error) > 0 && !args.force) {
+        env.err << kProgram << ": the configuration has errors; nothing was sent to the radio "
+                << "(--force writes it all the same)\n";
+        return kRefused;
+    }
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;

@@ -13,7 +13,7 @@ Reads, writes and shows the memory of an HX-5520 (UHF) radio.
 
 Commands:
   read --port PORT [--output FILE]  read the radio's memory into FILE (default tsw62m.dat)
-  write --port PORT FILE [--yes] [--verify [--output READBACK]]
+  write --port PORT FILE [--yes] [--force] [--verify [--output READBACK]]
                                     write the data file FILE to the radio (and read it back
                                     to check it)
   info --port PORT                  show the radio's model, frequency, serial number, version
@@ -51,11 +51,13 @@ was.
 )";
 
 constexpr std::string_view kWriteHelp =
-    R"(Usage: tsw62m-cli write --port PORT FILE [--yes] [--verify [--output READBACK]]
-                      [--retries N] [--lang CODE]
+    R"(Usage: tsw62m-cli write --port PORT FILE [--yes] [--force]
+                      [--verify [--output READBACK]] [--retries N] [--lang CODE]
 Writes the data file FILE to the radio. The data is checked first: missing settings are
-reported and nothing is sent (exit status 3). When the model of the data differs from the
-radio's, the write goes on only with --yes.
+reported and nothing is sent (exit status 3). Then Check Configuration runs, as check does,
+and prints its findings on standard error; with an error nothing is sent (exit status 3)
+unless --force is given; warnings alone do not stop the write. When the model of the data
+differs from the radio's, the write goes on only with --yes.
 
 --verify reads the radio back after the write and compares every byte written; each field
 the radio holds otherwise is reported ("Verify failed: <field>: written <value>, radio holds

@@ -22,6 +22,8 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/StatusPanes.h"
 #include "editors/channel/ui/ChannelInfoView.h"
+#include "fields/ui/FindingsList.h"
+#include "fields/ui/WriteCheck.h"
 #include "link/ReadBackup.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/ProgressBar.h"
@@ -49,7 +51,7 @@ RadioImage radioMemory() {
 RadioImage programImage() {
     RadioImage m = defaultRadioImage();
     m.setByte(layout::kMessageLine1, 'P');
-    m.setByte(layout::channelOffset(1) + 4, 0x12);
+    m.setByte(layout::channelOffset(1) + layout::kChFlags12, 0x01); // compander on
     return m;
 }
 
@@ -116,6 +118,7 @@ private slots:
     void theSetupMenuSwitchesTheCheckAndTheSettingsKeepIt();
     void aWriteThatFailsPartWaySaysTheRadioIsMixed_data();
     void aWriteThatFailsPartWaySaysTheRadioIsMixed();
+    void theCheckBeforeWritingListsItsFindingsFirst();
 
 private:
     std::unique_ptr<TempDir> dir_;
@@ -179,12 +182,18 @@ void TransferDialogTest::readAndWriteThroughTheProgramMenu() {
     QVERIFY(RadioSim::readImageFile(backup) == radioMemory());
 
     // Write to Radio: a change in the program reaches the radio's memory, and only there.
+    // Channel 3's receive frequency (05 31 60 44) lies on no channel step: the check before
+    // writing lists it, and the write goes on when asked to.
     globals().image.setByte(layout::kMessageLine1, 'W');
     globals().image.setByte(0x350, 0x99);
     globals().flags.testFrequencyInUse = true;
     // The check after writing is on unless the settings turn it off: the radio is read back.
     QVERIFY(frame->action(cmd::VerifyAfterWriting)->isChecked());
     DialogScript write;
+    write.on<ui::WriteCheckDialog>([](ui::WriteCheckDialog* d) {
+        QCOMPARE(d->list()->cellText(0, 1), QStringLiteral("Channel 3 / RX Frequency [MHz]"));
+        d->writeButton()->click();
+    });
     startThenOk(write);
     MidTransfer midWrite;
     PhaseWatch phases;
@@ -471,6 +480,50 @@ void TransferDialogTest::aWriteThatFailsPartWaySaysTheRadioIsMixed() {
                       : written == 1 ? std::uint8_t{'P'}
                                      : std::uint8_t{'R'});
     QVERIFY(differingOffsets(globals().image, programImage()).empty());
+}
+
+// Check Configuration runs before the transfer: with errors Enter cancels (the default) and
+// nothing goes to the radio; with warnings only OK goes on to the transfer.
+void TransferDialogTest::theCheckBeforeWritingListsItsFindingsFirst() {
+    shell_ = std::make_unique<RecordingShell>();
+    ui::resetAcknowledgedWarnings();
+    RadioImage image = programImage();
+    image.setByte(layout::kFeatMicSensitivity, 9); // no entry of its list: an error
+    setProgramImage(image);
+    {
+        RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
+        mapCom1(radio.port());
+        DialogScript script;
+        script.on<ui::WriteCheckDialog>([](ui::WriteCheckDialog* d) {
+            QVERIFY(d->hasErrors());
+            QVERIFY(d->cancelButton()->isDefault());
+            QTest::keyClick(d->list(), Qt::Key_Return);
+        });
+        ui::runWriteToRadio(*shell_);
+        QVERIFY(script.done());
+        QCOMPARE(script.unexpected(), 0);
+        QVERIFY(!globals().flags.writeRequested);
+        radio.stop();
+        QVERIFY(sentBursts(log_).empty());
+    }
+    image.setByte(layout::kFeatMicSensitivity, 0);
+    for (std::size_t i = 0; i < 4; ++i) // channel 8 receives only: a warning
+        image.setByte(layout::channelOffset(7) + layout::kChTxFreq + i, 0xFF);
+    setProgramImage(image);
+    RadioSim radio = RadioSim::withImage(*dir_, radioMemory(), {"--log", log_.string()});
+    mapCom1(radio.port());
+    DialogScript script;
+    script.on<ui::WriteCheckDialog>([](ui::WriteCheckDialog* d) {
+        QVERIFY(!d->hasErrors());
+        QVERIFY(d->writeButton()->isDefault());
+        d->writeButton()->click();
+    });
+    startThenOk(script);
+    ui::runWriteToRadio(*shell_);
+    QVERIFY(script.done());
+    QCOMPARE(script.messages().at(0).text, uiText(StrId::WriteComplete));
+    radio.stop();
+    QCOMPARE(radio.image().byte(layout::channelOffset(7) + layout::kChTxFreq), std::uint8_t{0xFF});
 }
 
 QTEST_MAIN(TransferDialogTest)
