@@ -199,7 +199,7 @@ void showComparison(Shell& shell, const RadioImage& other, const QString& title,
     window->show();
     window->raise();
     window->activateWindow();
-    window->list()->setFocus(Qt::OtherFocusReason);
+    window->filterBox()->setFocus(Qt::OtherFocusReason); // typing narrows the list at once
 }
 
 void compareWithFile(Shell& shell) {
