@@ -521,7 +521,8 @@ void TransferDialogTest::theCheckBeforeWritingListsItsFindingsFirst() {
     startThenOk(script);
     ui::runWriteToRadio(*shell_);
     QVERIFY(script.done());
-    QCOMPARE(script.messages().at(0).text, uiText(StrId::WriteComplete));
+    QCOMPARE(script.messages().at(0).text,
+             uiText(StrId::WriteComplete) + "\n" + uiText(StrId::VerifyPassed));
     radio.stop();
     QCOMPARE(radio.image().byte(layout::channelOffset(7) + layout::kChTxFreq), std::uint8_t{0xFF});
 }
