@@ -6,7 +6,6 @@
 #include "app/AppGlobals.h"
 #include "app/AtomicFile.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelCsv.h"
@@ -82,8 +81,5 @@ void exportChannelsCsv(Shell& shell) {
     if (!r)
         showError(shell, r.message);
 }
-
-TSW_REGISTER_COMMAND(cmd::FileImportCsv, [](Shell& shell) { importChannelsCsv(shell); });
-TSW_REGISTER_COMMAND(cmd::FileExportCsv, [](Shell& shell) { exportChannelsCsv(shell); });
 
 } // namespace tsw::ui

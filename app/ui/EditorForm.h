@@ -12,11 +12,12 @@
 //    (their clicks step with wrap-around; give them their box with setBuddy() so that Up and
 //    Down in the box step too; the row builder does), numberOrOff() for fields whose 0 means
 //    "off".
-// 4. Register the editor in your .cpp so that the main frame can open it for its command:
-//        TSW_REGISTER_EDITOR(cmd::OptionalFeatures, [] { return new OptionalFeaturesView; });
-//    (app/ui/EditorRegistry.h). The main frame opens it at most once, wraps it in an
-//    EditorFrame (an MDI child that counts itself with the main frame), and closes it on
-//    Open, New, a language change and Close All. Nothing in MainWindow needs editing.
+// 4. Add the editor to the list of windows so that the main frame can open it for its command,
+//    one line in app/ui/main/EditorWindows.cpp:
+//        registerEditor(cmd::OptionalFeatures, [] { return new OptionalFeaturesView; });
+//    The main frame opens it at most once, wraps it in an EditorFrame (an MDI child that
+//    counts itself with the main frame), and closes it on Open, New, a language change and
+//    Close All. Nothing in MainWindow needs editing.
 // 5. Everything else you need from the main window (post a command, close all editors, the
 //    dialog parent, the prompt for questions) is in app/ui/Shell.h.
 //

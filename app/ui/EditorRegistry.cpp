@@ -5,7 +5,7 @@
 namespace tsw::ui {
 namespace {
 
-// Function-local statics: registrations run during static initialisation, in any order.
+// Function-local statics: the print module reaches them through the program's exports too.
 std::map<int, EditorFactory>& editors() {
     static std::map<int, EditorFactory> m;
     return m;

@@ -136,15 +136,8 @@ void MainWindow::dispatch(int command) {
         openEditor(command);
         return;
     }
-    if (const CommandHandler* handler = findCommandHandler(command)) {
+    if (const CommandHandler* handler = findCommandHandler(command))
         (*handler)(*this);
-        return;
-    }
-    // Printing is a module that registers its commands when it loads; without the module the
-    // command ends without a message, as for an editor that cannot be created.
-    if (loadCommandModule(command, ui::moduleDirectory()))
-        if (const CommandHandler* handler = findCommandHandler(command))
-            (*handler)(*this);
 }
 
 bool MainWindow::runBuiltIn(int command) {

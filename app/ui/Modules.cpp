@@ -4,7 +4,7 @@
 #include <QLibrary>
 
 #include "app/AppGlobals.h"
-#include "app/CommandIds.h"
+#include "app/ui/Shell.h"
 
 namespace tsw::ui {
 
@@ -30,22 +30,13 @@ QFunctionPointer moduleEntry(const QString& directory, const char* file, const c
     return load(module) ? module.resolve(entry) : nullptr;
 }
 
-const char* commandModuleFile(int command) {
-    switch (command) {
-    case cmd::FilePrint:
-    case cmd::FilePrintPreview:
-        return kPrintModuleFile;
-    default:
-        return nullptr;
-    }
-}
-
-bool loadCommandModule(int command, const QString& directory) {
-    const char* file = commandModuleFile(command);
-    if (!file)
-        return false;
-    QLibrary module(directory + QLatin1Char('/') + QLatin1String(file));
-    return load(module);
+std::function<void(Shell&)> printModuleCommand(int command) {
+    return [command](Shell& shell) {
+        const auto run = reinterpret_cast<PrintCommandEntry>(
+            moduleEntry(moduleDirectory(), kPrintModuleFile, kPrintCommandEntry));
+        if (run)
+            run(command, shell.window());
+    };
 }
 
 } // namespace tsw::ui

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -15,6 +16,8 @@ struct Listing;
 }
 
 namespace tsw::ui {
+
+class Shell;
 
 // Where the modules lie: the program directory.
 QString moduleDirectory();
@@ -25,13 +28,14 @@ QString moduleDirectory();
 // module or its entry is missing.
 QFunctionPointer moduleEntry(const QString& directory, const char* file, const char* entry);
 
-// Commands whose editor or handler a module registers when it loads (app/ui/EditorRegistry.h):
-// the module's file, or null for the commands the program holds itself.
+// The print module's Print and Print Preview commands (cmd::FilePrint, cmd::FilePrintPreview).
 inline constexpr char kPrintModuleFile[] = "libtsw62m-print.so";
-const char* commandModuleFile(int command);
-// Loads the module that registers `command` from `directory` (as moduleEntry does). True when
-// the module is loaded.
-bool loadCommandModule(int command, const QString& directory);
+inline constexpr char kPrintCommandEntry[] = "tsw62m_print_command";
+using PrintCommandEntry = void (*)(int command, QWidget* parent);
+// The handler of such a command: loads the print module from moduleDirectory() when it is first
+// run and hands it the command; without the module the command ends without a message, as for
+// an editor that cannot be created.
+std::function<void(Shell&)> printModuleCommand(int command);
 
 // The print module's print-out of the Test Mode dialog: the print dialog, then one page with the
 // tuning values and the radio's test channels. True when the page went to the printer.

@@ -107,6 +107,4 @@ CheckWindow* openCheckWindow(Shell& shell) {
     return window;
 }
 
-TSW_REGISTER_COMMAND(cmd::CheckConfiguration, [](Shell& shell) { openCheckWindow(shell); });
-
 } // namespace tsw::ui

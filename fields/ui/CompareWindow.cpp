@@ -227,6 +227,4 @@ void compareWithFile(Shell& shell) {
                    name, cmd::CompareWithFile);
 }
 
-TSW_REGISTER_COMMAND(cmd::CompareWithFile, compareWithFile);
-
 } // namespace tsw::ui

@@ -1,7 +1,6 @@
 // Radio Information and Communication Port.
 
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "link/RadioInfo.h"
 #include "link/ui/LinkCommands.h"
@@ -35,8 +34,5 @@ void runCommunicationPort(Shell& shell) {
         radio.setPortNumber(n);
     shell.refreshPortPane();
 }
-
-TSW_REGISTER_COMMAND(cmd::RadioInformation, runRadioInformation);
-TSW_REGISTER_COMMAND(cmd::CommunicationPort, runCommunicationPort);
 
 } // namespace tsw::ui

@@ -1,6 +1,6 @@
 #pragma once
-// The main frame's commands of the radio link. Each registers itself for its menu command
-// (app/ui/EditorRegistry.h); while one of them talks to the radio the others do nothing.
+// The main frame's commands of the radio link (app/ui/main/EditorWindows.cpp lists them with
+// their menu commands); while one of them talks to the radio the others do nothing.
 //
 //   32772 Read from Radio     32773 Write to Radio     32774 Test Mode
 //   32776 Radio Information   32777 Communication Port 32832 Compare with Radio

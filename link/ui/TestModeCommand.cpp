@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "link/TestMode.h"
 #include "link/ui/LinkCommands.h"
@@ -54,7 +53,5 @@ void runTestModeCommand(Shell& shell) {
     if (link.globals().flags.testChannelsDiffer)
         link.globals().flags.testFrequencyInUse = true;
 }
-
-TSW_REGISTER_COMMAND(cmd::TestMode, runTestModeCommand);
 
 } // namespace tsw::ui

@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
@@ -108,9 +107,5 @@ void runCompareWithRadio(Shell& shell) {
     showComparison(shell, *radio, plainText(StrId::CompareWithRadioTitle),
                    plainText(StrId::CompareRadioColumn), cmd::CompareWithRadio);
 }
-
-TSW_REGISTER_COMMAND(cmd::ReadFromRadio, runReadFromRadio);
-TSW_REGISTER_COMMAND(cmd::WriteToRadio, runWriteToRadio);
-TSW_REGISTER_COMMAND(cmd::CompareWithRadio, runCompareWithRadio);
 
 } // namespace tsw::ui

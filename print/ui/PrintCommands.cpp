@@ -5,9 +5,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Modules.h"
-#include "app/ui/Shell.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "print/ui/PrintJob.h"
 #include "print/ui/PrintOutListDialog.h"
@@ -54,6 +52,13 @@ void runPrintPreview(QWidget* parent) {
     preview.exec();
 }
 
+void runPrintCommand(int command, QWidget* parent) {
+    if (command == cmd::FilePrint)
+        runPrint(parent);
+    else if (command == cmd::FilePrintPreview)
+        runPrintPreview(parent);
+}
+
 bool printRequest(int editorCommand, QWidget* parent) {
     const std::optional<PrintSection> section = sectionOfEditor(editorCommand);
     if (!section)
@@ -92,11 +97,13 @@ bool printListing(QWidget* parent, const Listing& listing) {
     return paintPages(printer, pages) > 0;
 }
 
-TSW_REGISTER_COMMAND(cmd::FilePrint, [](tsw::ui::Shell& shell) { runPrint(shell.window()); });
-TSW_REGISTER_COMMAND(cmd::FilePrintPreview,
-                     [](tsw::ui::Shell& shell) { runPrintPreview(shell.window()); });
-
 } // namespace tsw::print::ui
+
+// File > Print and File > Print Preview as the program reaches them in the print module.
+extern "C" Q_DECL_EXPORT void tsw62m_print_command(int command, QWidget* parent) {
+    tsw::print::ui::runPrintCommand(command, parent);
+}
+static_assert(std::is_same_v<decltype(&tsw62m_print_command), tsw::ui::PrintCommandEntry>);
 
 // The Test Mode dialog's print-out as the program reaches it in the print module.
 extern "C" Q_DECL_EXPORT bool tsw62m_print_tuning_values(QWidget* parent, const int* values,

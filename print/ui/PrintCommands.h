@@ -1,7 +1,7 @@
 #pragma once
 // The ways into printing: File > Print (57607), File > Print Preview (57609), an editor's own
-// print request, and the tuning-data print-out of the Test Mode dialog. Print and Print
-// Preview register themselves with the main frame's command table.
+// print request, and the tuning-data print-out of the Test Mode dialog. The program reaches
+// them through the module's entries (app/ui/Modules.h).
 
 #include <cstdint>
 #include <span>
@@ -21,6 +21,9 @@ int runPrint(QWidget* parent);
 // window closes without asking and the channel edit window cannot be opened; both are reset
 // when the preview ends.
 void runPrintPreview(QWidget* parent);
+
+// One of the two commands above by its command id; other ids do nothing.
+void runPrintCommand(int command, QWidget* parent);
 
 // An editor's own print request (the editor's menu command; 1 for the channel edit window):
 // the print dialog, then that editor's section (Channel Information: the page of the selected

@@ -2,8 +2,9 @@
 
 #include <QApplication>
 
-#include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/Application.h"
+#include "app/ui/main/EditorWindows.h"
 #include "app/ui/main/StartupProbe.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("TALVERN"));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    tsw::ui::registerEditorWindows();
     tsw::ui::Application app(tsw::ui::Application::parseCommandLine(QApplication::arguments()));
     if (!app.initInstance())
         return app.exitCode();

@@ -8,7 +8,6 @@
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
 #include "app/ImageLayout.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/FormBuilder.h"
 #include "app/ui/KeyTests.h"
 #include "app/ui/UiText.h"
@@ -17,8 +16,6 @@
 #include "editors/channel/ui/ToneList.h"
 
 namespace tsw::ui {
-
-TSW_REGISTER_EDITOR(cmd::OpenChannelEdit, [] { return new ChannelEditView; });
 
 namespace {
 

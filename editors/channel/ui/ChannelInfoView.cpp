@@ -17,7 +17,6 @@
 #include "app/CommandTable.h"
 #include "app/ui/DialogParts.h"
 #include "app/ui/EditHistory.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
@@ -30,21 +29,6 @@
 #include "editors/channel/ui/ToneList.h"
 
 namespace tsw::ui {
-
-TSW_REGISTER_EDITOR(cmd::ChannelInformation, [] { return new ChannelInfoView; });
-// The Edit menu's channel commands act on the open channel table (they are enabled only then).
-TSW_REGISTER_COMMAND(cmd::InsertChannel, [](Shell&) {
-    if (ChannelInfoView* view = channelInfoView())
-        view->insertChannel();
-});
-TSW_REGISTER_COMMAND(cmd::DeleteChannel, [](Shell&) {
-    if (ChannelInfoView* view = channelInfoView())
-        view->deleteChannel();
-});
-TSW_REGISTER_COMMAND(cmd::CopyChannel, [](Shell&) {
-    if (ChannelInfoView* view = channelInfoView())
-        view->copyChannel();
-});
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "app/CommandIds.h"
 #include "app/ui/DialogParts.h"
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
@@ -17,11 +16,6 @@
 #include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
-
-TSW_REGISTER_COMMAND(cmd::MemoryMap, [](Shell& shell) {
-    MemoryMapDialog dialog(shell.window());
-    dialog.exec();
-});
 
 namespace {
 constexpr int kVisibleRows = 16;

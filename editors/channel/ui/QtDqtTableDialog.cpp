@@ -13,7 +13,6 @@
 #include "app/ui/DialogParts.h"
 #include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
@@ -23,11 +22,6 @@
 #include "editors/channel/ui/ToneList.h"
 
 namespace tsw::ui {
-
-TSW_REGISTER_COMMAND(cmd::QtDqtTable, [](Shell& shell) {
-    QtDqtTableDialog dialog(shell.window());
-    dialog.exec();
-});
 
 namespace {
 constexpr int kEntryAlignment = TableGrid::kAlignLeftCentre;

@@ -9,15 +9,12 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ui/GridEditBox.h"
 #include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
-
-TSW_REGISTER_EDITOR(cmd::TestFrequency, [] { return new TestFrequencyView; });
 
 TestFrequencyView::TestFrequencyView(QWidget* parent)
     : EditorForm(kTemplate, parent), form_(globals().image, globals().narrowStepsOnly) {

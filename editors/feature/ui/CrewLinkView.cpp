@@ -5,7 +5,6 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/CellGrid.h"
 #include "editors/feature/ui/FieldBinder.h"
@@ -68,7 +67,5 @@ void CrewLinkView::showEntry(int entry) {
     grid()->setCellText(entry, kIdColumn,
                         QString::fromStdString(form_.cellText(entry, crew::Column::Id)));
 }
-
-TSW_REGISTER_EDITOR(cmd::CrewLink, [] { return new CrewLinkView; });
 
 } // namespace tsw::ui

@@ -5,7 +5,6 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/CellGrid.h"
@@ -77,7 +76,5 @@ bool DtmfView::eventFilter(QObject* watched, QEvent* event) {
     }
     return EditorForm::eventFilter(watched, event);
 }
-
-TSW_REGISTER_EDITOR(cmd::Dtmf, [] { return new DtmfView; });
 
 } // namespace tsw::ui

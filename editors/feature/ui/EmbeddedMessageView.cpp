@@ -8,7 +8,6 @@
 #include "app/AppGlobals.h"
 #include "app/CharacterFilter.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
@@ -111,7 +110,5 @@ bool EmbeddedMessageView::showImageAgain() {
     showLines();
     return true;
 }
-
-TSW_REGISTER_EDITOR(cmd::EmbeddedMessage, [] { return new EmbeddedMessageView; });
 
 } // namespace tsw::ui

@@ -8,7 +8,6 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
@@ -112,7 +111,5 @@ bool KeyAssignmentView::showImageAgain() {
     pf2_->setCurrentIndex(form_.position(ProgrammableKey::Pf2));
     return true;
 }
-
-TSW_REGISTER_EDITOR(cmd::KeyAssignment, [] { return new KeyAssignmentView; });
 
 } // namespace tsw::ui

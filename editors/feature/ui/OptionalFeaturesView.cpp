@@ -6,7 +6,6 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
@@ -120,7 +119,5 @@ void OptionalFeaturesView::showPreviewState() {
         style()->standardIcon(tone_->playing() ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
     preview_->setProperty("playing", tone_->playing());
 }
-
-TSW_REGISTER_EDITOR(cmd::OptionalFeatures, [] { return new OptionalFeaturesView; });
 
 } // namespace tsw::ui

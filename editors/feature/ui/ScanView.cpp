@@ -4,7 +4,6 @@
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
-#include "app/ui/EditorRegistry.h"
 #include "app/ui/UiText.h"
 #include "editors/feature/ui/FieldBinder.h"
 
@@ -31,7 +30,5 @@ bool ScanView::showImageAgain() {
     binder_->applyEnabling();
     return true;
 }
-
-TSW_REGISTER_EDITOR(cmd::ScanInformation, [] { return new ScanView; });
 
 } // namespace tsw::ui

@@ -14,6 +14,7 @@
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/UiText.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ChannelRecord.h"
 #include "tests/support/ui/DialogScript.h"
@@ -47,6 +48,7 @@ private:
 
 void ChannelCsvCommandsTest::initTestCase() {
     QVERIFY(dir_.isValid());
+    tsw::ui::registerEditorWindows(); // the CSV commands; stand-ins for the editors
     tsw::test::registerStandInEditors();
 }
 

@@ -9,10 +9,10 @@
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
 #include "app/DataFile.h"
-#include "app/ui/Application.h"
 #include "app/ui/Help.h"
 #include "app/ui/IniSettingsStore.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/Application.h"
 #include "tests/support/ui/DialogScript.h"
 #include "tests/support/ui/ShellFixture.h"
 

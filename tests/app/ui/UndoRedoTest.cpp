@@ -22,6 +22,7 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/UiText.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/channel/ChannelCsv.h"
 #include "editors/channel/ui/ChannelEditView.h"
 #include "editors/channel/ui/ChannelInfoView.h"
@@ -49,9 +50,6 @@ using namespace tsw::ui;
 using test::DialogScript;
 
 namespace {
-
-// The commands register themselves from their own files: linked in as the program links them.
-void (*volatile const kLinkedCommands[])(Shell&) = {&ui::importChannelsCsv, &ui::runReadFromRadio};
 
 MainWindow* g_frame = nullptr;
 QTemporaryDir* g_dir = nullptr;
@@ -367,7 +365,7 @@ private:
 
 void UndoRedoTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    QVERIFY(kLinkedCommands[0] && kLinkedCommands[1]);
+    registerEditorWindows(); // the program's windows and commands
     g_dir = &dir_;
 }
 

@@ -35,11 +35,14 @@
 #include "app/ImageLayout.h"
 #include "app/Settings.h"
 #include "app/ui/EditorForm.h"
+#include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MessagePrompt.h"
 #include "app/ui/QtLanguage.h"
+#include "app/ui/Shell.h"
 #include "app/ui/help/HelpWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "fields/ConfigurationCheck.h"
 #include "fields/ui/CheckWindow.h"
@@ -49,6 +52,7 @@
 #include "link/ui/RadioLink.h"
 #include "link/ui/TestModeDialog.h"
 #include "link/ui/TestModeIds.h"
+#include "print/ui/PrintCommands.h"
 #include "print/ui/PrintJob.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/TestSupport.h"
@@ -190,6 +194,12 @@ private:
 void WindowTextsTest::initTestCase() {
     QVERIFY(dir_.isValid());
     qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache"))));
+    registerEditorWindows();
+    // The program reaches these through the print module; this test links printing itself.
+    for (const int command : {cmd::FilePrint, cmd::FilePrintPreview})
+        registerCommand(command, [command](Shell& shell) {
+            print::ui::runPrintCommand(command, shell.window());
+        });
 }
 
 void WindowTextsTest::cleanupTestCase() {

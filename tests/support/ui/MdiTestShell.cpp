@@ -6,6 +6,7 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorFrame.h"
 #include "app/ui/EditorRegistry.h"
+#include "app/ui/main/EditorWindows.h"
 
 namespace tsw::test {
 
@@ -13,6 +14,7 @@ MdiTestShell::MdiTestShell() : area_(new QMdiArea(&main_)) {
     main_.setCentralWidget(area_);
     main_.resize(1100, 800);
     ui::setShell(this);
+    ui::registerEditorWindows(); // the program's windows behind the commands
 }
 
 MdiTestShell::~MdiTestShell() {

@@ -1,7 +1,8 @@
 #pragma once
 // A stand-in main window for widget tests of editors: a QMainWindow with an MDI area that
 // implements the Shell the way the main frame does (one window per editor command, counted,
-// commands run through the editor registry) and answers questions from a script.
+// commands run through the editor registry, which it fills with the program's windows when it
+// is made) and answers questions from a script.
 
 #include <QMainWindow>
 #include <QMdiArea>

@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui/Application.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/Application.h"
 
 namespace tsw::test {
 

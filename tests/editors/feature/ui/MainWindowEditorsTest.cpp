@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "app/ui/EditorFrame.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/feature/ui/CrewLinkView.h"
 #include "editors/feature/ui/DtmfView.h"
 #include "editors/feature/ui/EmbeddedMessageView.h"
@@ -60,6 +61,7 @@ int framesShowing(const MainWindow& frame, const QMetaObject* view) {
 class MainWindowEditorsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ui::registerEditorWindows(); }
     void init() { test::setUpGlobals(); }
     void eachEditorOpensOnceFromItsCommand();
     void treeWindowOffersTheMenuEditorsOnly();

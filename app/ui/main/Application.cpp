@@ -1,4 +1,4 @@
-#include "app/ui/Application.h"
+#include "app/ui/main/Application.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
