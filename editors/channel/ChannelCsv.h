@@ -58,10 +58,11 @@ struct CsvImportResult {
 };
 
 // Reads the channel list into channels 1..16 of `image`: the channels the file names are built
-// as new channels from their rows, every other channel is emptied, and the rest of the image
-// is left alone. Columns are found by name (any order, any subset that has Frequency; unknown
-// columns ignored); without a Location column the rows fill channels 1, 2, ... in order.
-// Nothing is changed unless the whole file is acceptable.
+// as new channels from their rows, every other channel is emptied (a list of the header line
+// alone empties them all, as the export of a configuration without channels reads), and the
+// rest of the image is left alone. Columns are found by name (any order, any subset that has
+// Frequency; unknown columns ignored); without a Location column the rows fill channels 1, 2, ...
+// in order. Nothing is changed unless the whole file is acceptable.
 CsvImportResult importChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly);
 
 // The problem as a sentence of the user's language.

@@ -134,10 +134,10 @@ void Importer::run(std::string_view text) {
         }
         readRow(record);
     }
+    // A header without rows is the list of a configuration without channels (what the export
+    // writes for one): it empties every channel.
     if (!haveHeader)
         add(0, StrId::CsvProblemNoHeader);
-    else if (plan.empty() && problems.empty())
-        add(0, StrId::CsvProblemNoChannels);
 }
 
 bool Importer::readHeader(const csv::Record& record) {

@@ -238,6 +238,22 @@ TEST(ChannelCsvImport, EmptiesTheChannelsTheFileDoesNotName) {
     EXPECT_TRUE(getChannelBit(image, layout::kBitmapA, 15));
 }
 
+// A configuration without channels exports as the header line alone, and that file imports as
+// "no channels": every channel emptied, the rest of the image as the file's own export left it.
+TEST(ChannelCsvImport, HeaderOnlyFileEmptiesEveryChannel) {
+    const RadioImage none = emptyChannelImage();
+    const std::string csv = exportChannelsCsv(none);
+    ASSERT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1) << csv;
+    for (const std::string& text :
+         {csv, std::string("Frequency"), std::string("Frequency\r\n\r\n")}) {
+        RadioImage image = defaultChannelImage();
+        const auto result = importChannelsCsv(text, image, false);
+        ASSERT_TRUE(result.imported()) << text;
+        EXPECT_EQ(result.channels, 0);
+        EXPECT_EQ(test::differingOffsets(image, none), std::vector<std::size_t>{}) << text;
+    }
+}
+
 // Files written by other tools and by spreadsheets.
 TEST(ChannelCsvImport, ReadsFilesOfOtherTools) {
     struct Case {
@@ -344,7 +360,6 @@ TEST(ChannelCsvImport, RefusesMalformedFilesWithRowAndReason) {
         {"", {{0, StrId::CsvProblemNoHeader, ""}}},
         {"# only a comment\n\n,,\n", {{0, StrId::CsvProblemNoHeader, ""}}},
         {"Location,Name\n1,x\n", {{0, StrId::CsvProblemMissingColumn, "Frequency"}}},
-        {h, {{0, StrId::CsvProblemNoChannels, ""}}},
         {h + "0,446.00625\n17,446.00625\nx,446.00625\n,446.00625\n",
          {{2, StrId::CsvProblemLocation, "0"},
           {3, StrId::CsvProblemLocation, "17"},
