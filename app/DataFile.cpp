@@ -48,10 +48,16 @@ ReadResult parseDataFile(std::span<const std::uint8_t> bytes, RadioImage& image)
 }
 
 ReadResult readDataFile(const std::string& path, RadioImage& image) {
-    const auto contents = readFileContents(path, kFileSize);
-    if (!contents)
+    FileStatus why;
+    return readDataFile(path, image, why);
+}
+
+ReadResult readDataFile(const std::string& path, RadioImage& image, FileStatus& why) {
+    const FileReadResult file = readFileContents(path, kFileSize);
+    why = file.status;
+    if (!file)
         return ReadResult::CannotOpen;
-    return parseDataFile(asBytes(*contents), image);
+    return parseDataFile(asBytes(file.contents), image);
 }
 
 std::vector<std::uint8_t> dataFileBytes(const RadioImage& image) {
@@ -73,10 +79,10 @@ MessagePreview previewDataFileBytes(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<MessagePreview> previewDataFile(const std::string& path) {
-    const auto contents = readFileContents(path, kFileSize);
-    if (!contents)
+    const FileReadResult file = readFileContents(path, kFileSize);
+    if (!file)
         return std::nullopt;
-    return previewDataFileBytes(asBytes(*contents));
+    return previewDataFileBytes(asBytes(file.contents));
 }
 
 bool hasDataFileExtension(std::string_view path) {

@@ -25,13 +25,15 @@ inline constexpr std::string_view kPattern = "*.dat";
 
 enum class ReadResult {
     Ok,
-    CannotOpen,  // the file could not be opened or read: "Cannot open file."
+    CannotOpen,  // the file could not be opened or read, or is not a regular file
     WrongFormat, // wrong magic, or fewer than 1040 bytes: string 3003013
 };
 
 // Reads the file into `image`. The image is changed only when the result is Ok. Bytes 7..15
 // of the header are not tested; bytes after the 1040th are ignored.
 ReadResult readDataFile(const std::string& path, RadioImage& image);
+// The same; `why` says what went wrong on CannotOpen (not a regular file, the system's error).
+ReadResult readDataFile(const std::string& path, RadioImage& image, FileStatus& why);
 // The same from the file's bytes (Ok or WrongFormat).
 ReadResult parseDataFile(std::span<const std::uint8_t> bytes, RadioImage& image);
 
@@ -48,7 +50,8 @@ struct MessagePreview {
     std::string line2;
     bool operator==(const MessagePreview&) const = default;
 };
-// None when the file cannot be opened or read (the preview is left as it is).
+// None when the file cannot be opened or read, or is not a regular file (a pipe is not waited
+// on; the preview is left as it is).
 std::optional<MessagePreview> previewDataFile(const std::string& path);
 MessagePreview previewDataFileBytes(std::span<const std::uint8_t> bytes);
 

@@ -129,10 +129,10 @@ std::string LanguageTable::filePath(int languageCode) const {
 int LanguageTable::load(std::span<const StringId> requiredIds, int languageCode) {
     if (fileName(languageCode).empty())
         return OpenFailed;
-    const auto contents = readFileContents(filePath(languageCode));
-    if (!contents)
+    const FileReadResult file = readFileContents(filePath(languageCode));
+    if (!file)
         return OpenFailed;
-    return loadFromText(*contents, requiredIds);
+    return loadFromText(file.contents, requiredIds);
 }
 
 int LanguageTable::loadFromText(std::string_view contents, std::span<const StringId> requiredIds) {

@@ -6,6 +6,7 @@
 #include "app/AppGlobals.h"
 #include "app/AtomicFile.h"
 #include "app/CommandIds.h"
+#include "app/FileText.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelCsv.h"
@@ -13,7 +14,6 @@
 namespace tsw::ui {
 namespace {
 
-constexpr char kCannotOpenFile[] = "Cannot open file."; // the program's literal for Open too
 constexpr char kCsvExtension[] = "csv";
 
 void showError(Shell& shell, const std::string& text, StringId textId = 0) {
@@ -56,13 +56,14 @@ void importChannelsCsv(Shell& shell) {
     const auto path = askCsvPath(shell, StrId::MenuFileImportCsv, false);
     if (!path)
         return;
-    const auto contents = readFileContents(toStd(*path), kMaxCsvBytes + 1);
-    if (!contents) {
-        showError(shell, kCannotOpenFile);
+    const FileReadResult file = readFileContents(toStd(*path), kMaxCsvBytes + 1);
+    if (!file) {
+        showError(shell, fileProblemText(FileAction::Open, toStd(*path), file.status),
+                  StrId::FileCannotOpen);
         return;
     }
     AppGlobals& g = globals();
-    const CsvImportResult result = importChannelsCsv(*contents, g.image, g.narrowStepsOnly);
+    const CsvImportResult result = importChannelsCsv(file.contents, g.image, g.narrowStepsOnly);
     if (!result.imported()) {
         showError(shell, refusalText(result), StrId::CsvImportRefused);
         return;
@@ -79,7 +80,8 @@ void exportChannelsCsv(Shell& shell) {
     const FileWriteResult r = writeFileAtomically(
         toStd(*path), {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()});
     if (!r)
-        showError(shell, r.message);
+        showError(shell, fileProblemText(FileAction::Write, toStd(*path), r),
+                  StrId::FileCannotWrite);
 }
 
 } // namespace tsw::ui

@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
+#include "app/FileText.h"
 #include "app/ui/DataFileDialog.h"
 #include "app/ui/EditHistory.h"
 #include "app/ui/Shell.h"
@@ -14,7 +15,6 @@
 namespace tsw::ui {
 namespace {
 
-constexpr char kCannotOpenFile[] = "Cannot open file.";
 constexpr char kCloseQuestionCaption[] = "TSW-62M";
 
 // The language text `text` (followed by `extra`) to confirm with OK; Cancel is the default.
@@ -57,9 +57,10 @@ void FileCommands::newFile() {
 FileCommands::OpenResult FileCommands::load(const QString& path) {
     AppGlobals& g = globals();
     g.currentFilePath = toStd(path);
-    switch (datafile::readDataFile(toStd(path), g.image)) {
+    FileStatus why;
+    switch (datafile::readDataFile(toStd(path), g.image, why)) {
     case datafile::ReadResult::CannotOpen:
-        showError(kCannotOpenFile);
+        showError(fileProblemText(FileAction::Open, toStd(path), why));
         return OpenResult::CannotOpen;
     case datafile::ReadResult::WrongFormat:
         showError(tr(StrId::WrongFileFormat));
@@ -123,7 +124,7 @@ std::optional<QString> FileCommands::askSavePath() {
 bool FileCommands::writeImage(const QString& path) {
     const FileWriteResult r = datafile::writeDataFile(toStd(path), globals().image);
     if (!r)
-        showError(r.message);
+        showError(fileProblemText(FileAction::Write, toStd(path), r));
     return static_cast<bool>(r);
 }
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
+#include "app/DataFile.h"
 #include "app/ImageLayout.h"
 #include "editors/channel/FrequencyCodec.h"
 #include "tests/support/RadioSim.h"
@@ -321,4 +323,36 @@ TEST(CliE2E, WriteRefusesErrorsUnlessForced) {
     sim.stop();
     EXPECT_EQ(differingOffsets(sim.image(), afterWrite(radioImage(), faulty)),
               std::vector<std::size_t>{});
+}
+
+// An input that is a pipe is refused at once by every command that reads one: nothing waits
+// for a writer that never comes.
+TEST(CliE2E, PipesAsInputAreRefusedWithoutWaiting) {
+    SKIP_WITHOUT_EXECUTABLES();
+    TempDir dir;
+    const std::string pipe = dir.file("pipe.dat").string();
+    const std::string good = dir.file("good.dat").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    writeBytes(good, datafile::dataFileBytes(defaultRadioImage()));
+    writeText(dir.file("list.csv"), "Frequency\n");
+    const std::string refusal =
+        "Cannot open file " + pipe + ": not a regular file (a folder, device or pipe).";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{"show", pipe}, 1},
+        {{"hexdump", pipe}, 1},
+        {{"diff", good, pipe}, 2},
+        {{"write", "--port", "/dev/null", pipe}, 1},
+        {{"export-csv", pipe, "--output", dir.file("x.csv").string()}, 1},
+        {{"import-csv", pipe, "--into", good}, 1},
+        {{"import-csv", dir.file("list.csv").string(), "--into", pipe}, 1},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = runProcess(cliExecutable(), c.args, std::chrono::seconds(10));
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << r.err;
+        EXPECT_NE(r.err.find(refusal), std::string::npos) << c.args[0] << ": " << r.err;
+    }
 }

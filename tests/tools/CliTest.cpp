@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 
 #include "app/DataFile.h"
 #include "app/ImageLayout.h"
@@ -439,7 +440,8 @@ TEST_F(CliRun, CheckPrintsTheFindingsAndSaysInItsExitCodeWhetherThereIsAnError) 
     EXPECT_TRUE(out.str().starts_with("error: Zusatzfunktionen / ")) << out.str();
 
     EXPECT_EQ(run({"check", path("missing.dat")}), 2);
-    EXPECT_NE(err.str().find("Cannot open file."), std::string::npos);
+    EXPECT_NE(err.str().find("Cannot open file " + path("missing.dat") + ": "), std::string::npos)
+        << err.str();
     writeText(dir.file("notdat.dat"), "something else entirely");
     EXPECT_EQ(run({"check", path("notdat.dat")}), 2);
     EXPECT_EQ(run({"check"}), 2); // usage
@@ -469,4 +471,66 @@ TEST_F(CliRun, DiffWithTheRadioComparesTheFileWithWhatTheRadioHolds) {
     device.failOpen = true;
     EXPECT_EQ(run({"diff", path("same.dat"), "--port", "/dev/x"}), 2);
     EXPECT_NE(err.str().find("nothing was read from the radio"), std::string::npos) << err.str();
+}
+
+// Outputs that cannot take the file: each command says which file and why, fails, and leaves
+// what stands there as it was; read refuses before it asks the radio for anything.
+TEST_F(CliRun, OutputsThatAreNoRegularWritableFileAreRefused) {
+    datafile::writeDataFile(path("a.dat"), defaultRadioImage());
+    std::filesystem::create_directory(path("folder"));
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0644), 0);
+    writeText(path("locked.dat"), "old");
+    std::filesystem::permissions(path("locked.dat"), std::filesystem::perms::owner_read);
+    writeText(path("list.csv"), "Frequency\n446.00625\n");
+    const std::string notRegular = ": not a regular file (a folder, device or pipe).";
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"new", "--output", path("folder")}, path("folder") + notRegular},
+        {{"new", "--output", path("pipe")}, path("pipe") + notRegular},
+        {{"new", "--output", path("locked.dat")}, path("locked.dat") + ": the file is read-only."},
+        {{"export-csv", path("a.dat"), "--output", path("pipe")}, path("pipe") + notRegular},
+        {{"import-csv", path("list.csv"), "--into", path("a.dat"), "--output", path("folder")},
+         path("folder") + notRegular},
+        {{"read", "--port", "/dev/ttyFAKE0", "--output", path("locked.dat")},
+         path("locked.dat") + ": the file is read-only."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(c.args), cli::kFailure) << c.args[0];
+        EXPECT_NE(err.str().find("Cannot write file " + c.message), std::string::npos) << err.str();
+    }
+    EXPECT_EQ(readText(path("locked.dat")), "old");
+    EXPECT_TRUE(std::filesystem::is_directory(path("folder")));
+    EXPECT_EQ(std::filesystem::status(path("pipe")).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(device.openCount, 0) << "read asked the radio";
+}
+
+TEST_F(CliRun, OutputThroughASymbolicLinkWritesItsFile) {
+    std::filesystem::create_directory(path("real"));
+    std::filesystem::create_symlink("real/n.dat", path("link.dat"));
+    EXPECT_EQ(run({"new", "--output", path("link.dat")}), cli::kSuccess) << err.str();
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.dat")));
+    RadioImage image;
+    EXPECT_EQ(datafile::readDataFile(path("real/n.dat"), image), datafile::ReadResult::Ok);
+}
+
+// A configuration without channels exports as the header line alone; importing that list
+// empties every channel of another file.
+TEST_F(CliRun, AListWithoutChannelsImportsAsNoChannels) {
+    RadioImage none = defaultRadioImage();
+    for (int ch = 0; ch < layout::kChannelCount; ++ch)
+        clearChannel(none, ch);
+    datafile::writeDataFile(path("none.dat"), none);
+    datafile::writeDataFile(path("full.dat"), defaultRadioImage());
+    ASSERT_EQ(run({"export-csv", path("none.dat")}), cli::kSuccess) << err.str();
+    EXPECT_EQ(out.str(), "wrote 0 channels to " + path("none.csv") + "\n");
+    ASSERT_EQ(run({"import-csv", path("none.csv"), "--into", path("full.dat")}), cli::kSuccess)
+        << err.str();
+    EXPECT_EQ(out.str(),
+              "imported 0 channels from " + path("none.csv") + " into " + path("full.dat") + "\n");
+    RadioImage result;
+    ASSERT_EQ(datafile::readDataFile(path("full.dat"), result), datafile::ReadResult::Ok);
+    EXPECT_TRUE(result == none);
 }

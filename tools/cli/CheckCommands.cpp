@@ -1,6 +1,7 @@
 #include "tools/cli/CheckCommands.h"
 
 #include "app/DataFile.h"
+#include "app/FileText.h"
 #include "fields/ImageDiff.h"
 #include "tools/cli/CliListing.h"
 #include "tools/cli/CliTexts.h"
@@ -10,8 +11,6 @@ namespace tsw::cli {
 namespace {
 
 constexpr std::string_view kProgram = "tsw62m-cli";
-// The literal the desktop program shows for a file it cannot open.
-constexpr std::string_view kCannotOpenFile = "Cannot open file.";
 
 std::string labelText(StringId id) {
     return label(id);
@@ -21,11 +20,12 @@ std::string labelText(StringId id) {
 
 std::optional<RadioImage> readImageForReport(CliEnvironment& env, const std::string& path) {
     RadioImage image;
-    switch (datafile::readDataFile(path, image)) {
+    FileStatus why;
+    switch (datafile::readDataFile(path, image, why)) {
     case datafile::ReadResult::Ok:
         return image;
     case datafile::ReadResult::CannotOpen:
-        env.err << kProgram << ": " << path << ": " << kCannotOpenFile << "\n";
+        env.err << kProgram << ": " << fileProblemText(FileAction::Open, path, why) << "\n";
         break;
     case datafile::ReadResult::WrongFormat:
         env.err << kProgram << ": " << path << ": " << text(StrId::WrongFileFormat) << "\n";

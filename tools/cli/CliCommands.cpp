@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
+#include "app/FileText.h"
 #include "app/TextTemplate.h"
 #include "fields/ImageDiff.h"
 #include "link/RadioInfo.h"
@@ -20,8 +21,6 @@ namespace tsw::cli {
 namespace {
 
 constexpr std::string_view kProgram = "tsw62m-cli";
-// The literal the desktop program shows for a file it cannot open.
-constexpr std::string_view kCannotOpenFile = "Cannot open file.";
 
 // A fresh start for every run: the default image and identity, no flags.
 void resetGlobals() {
@@ -41,12 +40,13 @@ int fail(CliEnvironment& env, const std::string& message) {
 
 // Reads a data file into the global image; an exit code other than success on failure.
 int loadDataFile(CliEnvironment& env, const std::string& path) {
-    switch (datafile::readDataFile(path, globals().image)) {
+    FileStatus why;
+    switch (datafile::readDataFile(path, globals().image, why)) {
     case datafile::ReadResult::Ok:
         takeOverIdentity(globals());
         return kSuccess;
     case datafile::ReadResult::CannotOpen:
-        return fail(env, path + ": " + std::string(kCannotOpenFile));
+        return fail(env, fileProblemText(FileAction::Open, path, why));
     case datafile::ReadResult::WrongFormat:
         return fail(env, path + ": " + text(StrId::WrongFileFormat));
     }
@@ -56,7 +56,7 @@ int loadDataFile(CliEnvironment& env, const std::string& path) {
 int saveDataFile(CliEnvironment& env, const std::string& path, const RadioImage& image) {
     const FileWriteResult r = datafile::writeDataFile(path, image);
     if (!r)
-        return fail(env, path + ": " + r.message);
+        return fail(env, fileProblemText(FileAction::Write, path, r));
     return kSuccess;
 }
 
@@ -82,6 +82,9 @@ struct Session {
 };
 
 int runRead(const CliArgs& args, CliEnvironment& env) {
+    // An output that cannot take the file is refused before the radio is asked for anything.
+    if (const FileStatus output = checkOutputFile(args.output); !output)
+        return fail(env, fileProblemText(FileAction::Write, args.output, output));
     Session s(args, env);
     Transfer transfer(s.link);
     TransferProgress progress;

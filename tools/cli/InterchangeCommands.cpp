@@ -5,6 +5,7 @@
 
 #include "app/AtomicFile.h"
 #include "app/DataFile.h"
+#include "app/FileText.h"
 #include "app/ImageLayout.h"
 #include "app/ModelTable.h"
 #include "editors/channel/ChannelCsv.h"
@@ -17,8 +18,6 @@ namespace tsw::cli {
 namespace {
 
 constexpr std::string_view kProgram = "tsw62m-cli";
-// The literal the desktop program shows for a file it cannot open.
-constexpr std::string_view kCannotOpenFile = "Cannot open file.";
 
 void complain(CliEnvironment& env, const std::string& message) {
     env.err << kProgram << ": " << message << "\n";
@@ -27,7 +26,7 @@ void complain(CliEnvironment& env, const std::string& message) {
 bool writeBytes(CliEnvironment& env, const std::string& path, std::span<const std::uint8_t> bytes) {
     const FileWriteResult r = writeFileAtomically(path, bytes);
     if (!r)
-        complain(env, path + ": " + r.message);
+        complain(env, fileProblemText(FileAction::Write, path, r));
     return static_cast<bool>(r);
 }
 
@@ -56,16 +55,16 @@ int runExportCsv(const CliArgs& args, CliEnvironment& env) {
 }
 
 int runImportCsv(const CliArgs& args, CliEnvironment& env) {
-    const auto csv = readFileContents(args.file, kMaxCsvBytes + 1);
+    const FileReadResult csv = readFileContents(args.file, kMaxCsvBytes + 1);
     if (!csv) {
-        complain(env, args.file + ": " + std::string(kCannotOpenFile));
+        complain(env, fileProblemText(FileAction::Open, args.file, csv.status));
         return kFailure;
     }
     auto image = readImageForReport(env, args.into);
     if (!image)
         return kFailure;
     const std::string output = args.output.empty() ? args.into : args.output;
-    const CsvImportResult result = importChannelsCsv(*csv, *image, narrowStepsOf(*image));
+    const CsvImportResult result = importChannelsCsv(csv.contents, *image, narrowStepsOf(*image));
     if (!result.imported()) {
         for (const CsvProblem& problem : result.problems)
             env.err << args.file << ": " << formatCsvProblem(problem, &text) << "\n";

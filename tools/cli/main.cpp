@@ -24,11 +24,11 @@ tsw::PortMapping portMapping() {
     const std::string path = tsw::cli::settingsFilePath();
     if (path.empty())
         return {};
-    const auto contents = tsw::readFileContents(path, 1 << 20);
-    if (!contents)
+    const tsw::FileReadResult file = tsw::readFileContents(path, 1 << 20);
+    if (!file)
         return {};
     tsw::MemorySettingsStore store;
-    tsw::cli::parseIni(*contents, store);
+    tsw::cli::parseIni(file.contents, store);
     return tsw::readPortMapping(store);
 }
 

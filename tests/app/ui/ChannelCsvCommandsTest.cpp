@@ -136,7 +136,8 @@ void ChannelCsvCommandsTest::aRefusedImportListsTheProblemsAndChangesNothing() {
     missing.chooseFile(path("none.csv")).pressOnMessageBox(QMessageBox::Ok);
     importChannelsCsv(*frame_);
     QVERIFY(missing.done());
-    QCOMPARE(missing.messages().at(0).text, QString("Cannot open file."));
+    QCOMPARE(missing.messages().at(0).text,
+             QString("Cannot open file %1: No such file or directory.").arg(path("none.csv")));
     QVERIFY(globals().image == before);
 }
 

@@ -1,9 +1,11 @@
 // New, Open, Save and Save As through the main frame, with the dialogs answered by a script.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
@@ -51,7 +53,9 @@ private slots:
     void filesThatDoNotOpenLeaveTheImageAlone();
     void saveAsksBeforeOverwriting();
     void saveWithoutAFileRunsSaveAs();
+    void saveAsReportsAFailedWrite_data();
     void saveAsReportsAFailedWrite();
+    void saveAsWritesThroughASymbolicLink();
     void saveAsRefusesANearlyFullFileSystem();
     void newAsksAndResetsKeepingTheIdentity();
     void closingWithChangesCanSaveFirst();
@@ -78,8 +82,8 @@ void FileCommandsTest::init() {
 
 void FileCommandsTest::cleanup() {
     frame_.reset();
-    for (const QString& f : QDir(dir_.path()).entryList(QDir::Files))
-        QFile::remove(dir_.filePath(f));
+    QDir(dir_.path()).removeRecursively();
+    QDir().mkpath(dir_.path());
 }
 
 void FileCommandsTest::openReplacesTheImageAndReopensTheChannelEditor() {
@@ -108,6 +112,11 @@ void FileCommandsTest::openPreviewsTheEmbeddedMessage() {
     dialog.selectFile(path("msg.dat"));
     QTRY_COMPARE(dialog.previewLine1()->text(), QString("HELLO"));
     QCOMPARE(dialog.previewLine2()->text(), QString("B"));
+    // A pipe named like a data file is not waited on: the preview stays as it was.
+    QVERIFY(::mkfifo(path("pipe.dat").toLocal8Bit().constData(), 0644) == 0);
+    dialog.selectFile(path("pipe.dat"));
+    QTest::qWait(50);
+    QCOMPARE(dialog.previewLine1()->text(), QString("HELLO"));
 }
 
 void FileCommandsTest::filesThatDoNotOpenLeaveTheImageAlone() {
@@ -117,9 +126,20 @@ void FileCommandsTest::filesThatDoNotOpenLeaveTheImageAlone() {
     missing.chooseFile(path("nothing-here.dat")).pressOnMessageBox(QMessageBox::Ok).cancel();
     frame_->runCommand(cmd::FileOpen);
     QTRY_VERIFY(missing.done());
-    QCOMPARE(missing.messages()[0].text, QString("Cannot open file."));
+    QCOMPARE(
+        missing.messages()[0].text,
+        QString("Cannot open file %1: No such file or directory.").arg(path("nothing-here.dat")));
     QCOMPARE(missing.messages()[0].caption, text(StrId::ErrorCaption));
     QCOMPARE(missing.messages()[0].icon, QMessageBox::Critical);
+    // A pipe is refused at once (opening it would wait for a writer).
+    QVERIFY(::mkfifo(path("pipe.dat").toLocal8Bit().constData(), 0644) == 0);
+    DialogScript refused;
+    refused.chooseFile(path("pipe.dat")).pressOnMessageBox(QMessageBox::Ok).cancel();
+    frame_->runCommand(cmd::FileOpen);
+    QTRY_VERIFY(refused.done());
+    QCOMPARE(refused.messages()[0].text,
+             QString("Cannot open file %1: not a regular file (a folder, device or pipe).")
+                 .arg(path("pipe.dat")));
     // A file of another format: its own message, and no dialog again.
     std::vector<std::uint8_t> bytes = datafile::dataFileBytes(sampleImage());
     bytes[6] = 'X';
@@ -177,19 +197,61 @@ void FileCommandsTest::saveWithoutAFileRunsSaveAs() {
     QCOMPARE(QFile(path("first.dat")).size(), qint64(datafile::kFileSize));
 }
 
+// Each failed write names the file and the reason, leaves what was there as it was and the
+// image unsaved; a pipe and a read-only file are never replaced (even when the user agreed to
+// replace them in the file dialog).
+void FileCommandsTest::saveAsReportsAFailedWrite_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("no folder") << "no-such-folder/x.dat"
+                               << QString::fromStdString(systemErrorText(ENOENT)) << false;
+    QTest::newRow("read-only") << "read-only.dat"
+                               << "the file is read-only" << true;
+    QTest::newRow("pipe") << "pipe.dat"
+                          << "not a regular file (a folder, device or pipe)" << true;
+}
+
 void FileCommandsTest::saveAsReportsAFailedWrite() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QFETCH(bool, exists);
+    tsw::test::writeText(path("read-only.dat").toStdString(), "keep");
+    QFile::setPermissions(path("read-only.dat"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    QVERIFY(::mkfifo(path("pipe.dat").toLocal8Bit().constData(), 0644) == 0);
     globals().image.setByte(0x020, 0x55);
-    const QString target = path("no-such-folder/x.dat");
+    const QString target = path(name);
     DialogScript script;
-    script.chooseFile(target).pressOnMessageBox(QMessageBox::Ok);
+    script.chooseFile(target);
+    if (exists) // the file dialog's own question
+        script.pressOnMessageBox(QMessageBox::Yes);
+    script.pressOnMessageBox(QMessageBox::Ok);
     frame_->runCommand(cmd::FileSaveAs);
     QTRY_VERIFY(script.done());
-    const auto& m = script.messages()[0];
-    QCOMPARE(m.text, QString::fromStdString(systemErrorText(ENOENT)));
+    const auto& m = script.messages().back();
+    QCOMPARE(m.text, QString("Cannot write file %1: %2.").arg(target, reason));
     QCOMPARE(m.caption, text(StrId::ErrorCaption));
     QCOMPARE(m.icon, QMessageBox::Critical);
     QVERIFY(hasUnsavedChanges(globals()));
     QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
+    QCOMPARE(tsw::test::readText(path("read-only.dat").toStdString()), std::string("keep"));
+    QCOMPARE(QFileInfo(path("pipe.dat")).isFile(), false);
+}
+
+// Save As onto a symbolic link writes the file it points to; the link stays a link.
+void FileCommandsTest::saveAsWritesThroughASymbolicLink() {
+    QVERIFY(QDir(dir_.path()).mkdir("real"));
+    QVERIFY(QFile::link("real/radio.dat", path("link.dat")));
+    DialogScript script;
+    script.chooseFile(path("link.dat"));
+    frame_->runCommand(cmd::FileSaveAs);
+    QVERIFY(script.done());
+    QVERIFY(QFileInfo(path("link.dat")).isSymLink());
+    RadioImage written;
+    QCOMPARE(datafile::readDataFile(path("real/radio.dat").toStdString(), written),
+             datafile::ReadResult::Ok);
+    QVERIFY(written == globals().image);
+    QVERIFY(!hasUnsavedChanges(globals()));
 }
 
 void FileCommandsTest::saveAsRefusesANearlyFullFileSystem() {
