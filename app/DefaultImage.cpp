@@ -104,6 +104,11 @@ void resetImageToDefaults(AppGlobals& g) {
     g.currentFileName = g.language.text(StrId::DefaultFileName);
 }
 
+void followLanguageInFileName(AppGlobals& g, const std::string& previousDefault) {
+    if (g.currentFileName == previousDefault)
+        g.currentFileName = g.language.text(StrId::DefaultFileName);
+}
+
 void resetImageForChosenModel(AppGlobals& g) {
     takeOverIdentity(g); // the dialog changed the image's identity bytes only
     resetImageToDefaults(g);

@@ -339,8 +339,10 @@ void MainWindow::runLanguageSetup() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     g.languageCode = dialog.chosenCode();
+    const std::string untitled = g.language.text(StrId::DefaultFileName);
     if (options_.reloadLanguage && !options_.reloadLanguage(g.languageCode))
         return; // the program ends
+    followLanguageInFileName(g, untitled);
     retranslate();
     closeAllHelp();
     if (options_.help)

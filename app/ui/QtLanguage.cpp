@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+#include <vector>
 
 namespace tsw::ui {
 namespace {
@@ -26,9 +27,23 @@ QLocale::Language languageOf(int code) {
     }
 }
 
-QPointer<QTranslator>& installed() {
-    static QPointer<QTranslator> translator;
-    return translator;
+// Qt's catalogues of the texts the program shows: the widgets, dialogs and key names, and the
+// help window's search page ("Search for:", "0 - 0 of 0 Hits").
+constexpr const char* kCatalogues[] = {"qtbase", "qt_help"};
+
+std::vector<QPointer<QTranslator>>& installed() {
+    static std::vector<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+void removeInstalled() {
+    for (QPointer<QTranslator>& old : installed()) {
+        if (old) {
+            QCoreApplication::removeTranslator(old);
+            delete old;
+        }
+    }
+    installed().clear();
 }
 
 } // namespace
@@ -36,19 +51,21 @@ QPointer<QTranslator>& installed() {
 bool applyQtLanguage(int languageCode) {
     const QLocale locale(languageOf(languageCode));
     QLocale::setDefault(locale);
-    if (QTranslator* old = installed()) {
-        QCoreApplication::removeTranslator(old);
-        delete old;
+    removeInstalled();
+    bool base = false;
+    for (const char* catalogue : kCatalogues) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(locale, QLatin1String(catalogue), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete translator;
+            continue;
+        }
+        QCoreApplication::installTranslator(translator);
+        installed().emplace_back(translator);
+        if (catalogue == kCatalogues[0])
+            base = true;
     }
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    installed() = translator;
-    return true;
+    return base;
 }
 
 } // namespace tsw::ui

@@ -34,7 +34,6 @@ namespace {
 
 constexpr int kGridId = ChannelInfoForm::kGridId;
 constexpr int kFreeAreaLabelId = 1138;
-constexpr char kFreeAreaLabel[] = "Free Area (Bytes):"; // the form's own label
 constexpr int kLastRow = ChannelInfoForm::kRows - 1;
 
 bool isCtrl(const QKeyEvent& key, int k) {
@@ -209,7 +208,7 @@ void ChannelInfoView::createOverlays() {
 }
 
 void ChannelInfoView::createFooter() {
-    auto* label = new QLabel(QString::fromLatin1(kFreeAreaLabel), body());
+    auto* label = new QLabel(uiText(StrId::FreeAreaLabel), body());
     setControlId(label, kFreeAreaLabelId);
     freeArea_ = new QLabel(body());
     setControlId(freeArea_, kFreeAreaId);

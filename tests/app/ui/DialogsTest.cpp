@@ -35,6 +35,8 @@ private slots:
     void modelInformationThroughTheMenu();
     void languageSetupReloadsAndReopensTheEditors();
     void languageSetupCancelChangesNothing();
+    void languageSetupRenamesAnUntitledImageAtOnce_data();
+    void languageSetupRenamesAnUntitledImageAtOnce();
 
 private:
     QTemporaryDir dir_;
@@ -168,6 +170,46 @@ void DialogsTest::languageSetupCancelChangesNothing() {
     QCOMPARE(none.list()->currentIndex(), -1);
     none.accept(); // no selection: nothing happens
     QCOMPARE(none.result(), 0);
+}
+
+void DialogsTest::languageSetupRenamesAnUntitledImageAtOnce_data() {
+    QTest::addColumn<QString>("fileName"); // empty: the default name
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("untitled") << QString() << "Unbenannt";
+    QTest::newRow("named") << "radio.dat"
+                           << "radio.dat";
+    QTest::newRow("named like the default") << "Untitled.dat"
+                                            << "Untitled.dat";
+}
+
+// The default file name is shown in the language chosen, as soon as it is chosen; a file's own
+// name stays.
+void DialogsTest::languageSetupRenamesAnUntitledImageAtOnce() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, expected);
+    MemorySettingsStore store;
+    MainWindow::Options o = tsw::test::quietFrameOptions();
+    o.reloadLanguage = [](int code) { return tsw::test::loadTestLanguage(code); };
+    MainWindow frame(store, o);
+    if (!fileName.isEmpty()) {
+        globals().currentFileName = fileName.toStdString();
+        frame.refreshModelDisplay();
+    }
+    DialogScript script;
+    script.then([](QWidget* w) {
+        auto* d = qobject_cast<LanguageSetupDialog*>(w);
+        if (!d)
+            return false;
+        d->list()->setCurrentIndex(3); // German
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+        return true;
+    });
+    frame.runCommand(cmd::LanguageFileSetup);
+    QVERIFY(script.done());
+    QCOMPARE(globals().languageCode, 4);
+    QCOMPARE(QString::fromStdString(globals().currentFileName), expected);
+    QCOMPARE(frame.modelDisplay()->fileText(), expected);
+    QVERIFY(tsw::test::loadTestLanguage(2));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -6,7 +6,9 @@
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/HelpModule.h"
+#include "app/ui/QtLanguage.h"
 #include "app/ui/help/HelpWindow.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/ShellFixture.h"
@@ -35,6 +38,7 @@ private slots:
     void f1InAFormReachesTheBook();
     void theProgramsHelpLoadsTheModuleOnFirstUse();
     void aMissingHelpModuleIsReportedWithItsPath();
+    void qtTextsOfTheSearchPageFollowTheLanguage();
 
 private:
     QTemporaryDir dir_;
@@ -196,6 +200,31 @@ void HelpWindowTest::aMissingHelpModuleIsReportedWithItsPath() {
              "Html Help File Does Not Exist\n\n   File Path [ " + dir_.path() +
                  "/libtsw62m-help.so ]");
     QVERIFY(!help->engineStarted());
+}
+
+// The search page's own texts are Qt's ("Search for:", "0 - 0 of 0 Hits"): they follow the
+// language with Qt's help catalogue, whether the window exists before the change or not.
+void HelpWindowTest::qtTextsOfTheSearchPageFollowTheLanguage() {
+    if (!applyQtLanguage(4))
+        QSKIP("Qt's German catalogue is not installed (qt6-translations-l10n)");
+    const auto searchTexts = [](QWidget* page) {
+        QStringList texts;
+        for (const QLabel* l : page->findChildren<QLabel*>())
+            texts << l->text();
+        for (const QPushButton* b : page->findChildren<QPushButton*>())
+            texts << b->text();
+        return texts.join(QLatin1Char('|'));
+    };
+    tsw::test::ScriptedPrompt prompt;
+    HelpSystem help(prompt, currentHelpTexts);
+    help.setHelpFile(TSW_HELP_FIXTURE);
+    help.showSearch();
+    QWidget* page = help.window()->tabs()->currentWidget();
+    QTRY_VERIFY2(searchTexts(page).contains(QStringLiteral("Treffern")),
+                 qPrintable(searchTexts(page)));
+    QVERIFY2(!searchTexts(page).contains(QStringLiteral("Hits")), qPrintable(searchTexts(page)));
+    applyQtLanguage(2);
+    QTRY_VERIFY2(searchTexts(page).contains(QStringLiteral("Hits")), qPrintable(searchTexts(page)));
 }
 
 QTEST_MAIN(HelpWindowTest)

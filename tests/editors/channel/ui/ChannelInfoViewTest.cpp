@@ -54,6 +54,7 @@ private slots:
     void toneTableCommitsRefreshBothWindows();
     void mainWindowOpensEachChannelWindowOnce();
     void channelWindowsOpenWithTheFocusWhereTheKeysWork();
+    void freeAreaLabelIsInTheLanguageOfTheTexts();
 
 private:
     enum CloseWay { CtrlF4, CloseButton, CloseAll, CloseMainWindow };
@@ -385,6 +386,18 @@ void ChannelInfoViewTest::channelWindowsOpenWithTheFocusWhereTheKeysWork() {
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(test->grid()->table()));
     frame.closeAllEditors();
     QTRY_COMPARE(frame.openEditorCount(), 0);
+}
+
+// The free area's label comes from the language file like every other text, so the table that
+// a language change reopens shows it in the new language.
+void ChannelInfoViewTest::freeAreaLabelIsInTheLanguageOfTheTexts() {
+    QVERIFY(loadLanguage(globals().language, 4) == LanguageTable::Loaded);
+    ChannelInfoView* view = openTable();
+    test::loadEnglishTexts();
+    QVERIFY(view);
+    auto* label = findControl<QLabel>(view, 1138);
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("Freier Bereich (Bytes):"));
 }
 
 QTEST_MAIN(ChannelInfoViewTest)
