@@ -20,6 +20,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/LanguageSetupDialog.h"
 #include "app/ui/MdiClient.h"
+#include "app/ui/MenuMnemonics.h"
 #include "app/ui/ModelDisplay.h"
 #include "app/ui/ModelInfoDialog.h"
 #include "app/ui/Modules.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(SettingsStore& settings, Options options, QWidget* parent
     mdi_ = new MdiClient(settings_, this);
     setCentralWidget(mdi_);
     createMenus();
+    new MenuMnemonics(this);
     createToolBar();
     createModelBar();
     createStatusBar();
