@@ -103,8 +103,9 @@ tools and spreadsheets, one row per channel in use. CSV defaults to FILE with th
 constexpr std::string_view kImportCsvHelp =
     R"(Usage: tsw62m-cli import-csv CSV --into FILE [--output OUT] [--lang CODE]
 Reads the channel list CSV into channels 1 to 16 of the data file FILE and writes the result
-to OUT (default: FILE itself). Channels the list does not name are emptied; everything
-outside the channels stays as it was. A list with any problem is refused as a whole: each
+to OUT (default: FILE itself). Channels the list does not name are emptied (a list of the
+header line alone, as export-csv writes for a file without channels, empties them all);
+everything outside the channels stays as it was. A list with any problem is refused as a whole: each
 problem is reported with its row and nothing is written.
 )";
 
