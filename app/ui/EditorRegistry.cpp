@@ -5,7 +5,7 @@
 namespace tsw::ui {
 namespace {
 
-// Function-local statics: the print module reaches them through the program's exports too.
+// Function-local statics: filled once at start-up (app/ui/main/EditorWindows.cpp).
 std::map<int, EditorFactory>& editors() {
     static std::map<int, EditorFactory> m;
     return m;
