@@ -507,15 +507,6 @@ TEST_F(CliRun, OutputsThatAreNoRegularWritableFileAreRefused) {
     EXPECT_EQ(device.openCount, 0) << "read asked the radio";
 }
 
-TEST_F(CliRun, OutputThroughASymbolicLinkWritesItsFile) {
-    std::filesystem::create_directory(path("real"));
-    std::filesystem::create_symlink("real/n.dat", path("link.dat"));
-    EXPECT_EQ(run({"new", "--output", path("link.dat")}), cli::kSuccess) << err.str();
-    EXPECT_TRUE(std::filesystem::is_symlink(path("link.dat")));
-    RadioImage image;
-    EXPECT_EQ(datafile::readDataFile(path("real/n.dat"), image), datafile::ReadResult::Ok);
-}
-
 // A configuration without channels exports as the header line alone; importing that list
 // empties every channel of another file.
 TEST_F(CliRun, AListWithoutChannelsImportsAsNoChannels) {

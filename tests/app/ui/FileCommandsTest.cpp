@@ -55,7 +55,6 @@ private slots:
     void saveWithoutAFileRunsSaveAs();
     void saveAsReportsAFailedWrite_data();
     void saveAsReportsAFailedWrite();
-    void saveAsWritesThroughASymbolicLink();
     void saveAsRefusesANearlyFullFileSystem();
     void newAsksAndResetsKeepingTheIdentity();
     void closingWithChangesCanSaveFirst();
@@ -236,22 +235,6 @@ void FileCommandsTest::saveAsReportsAFailedWrite() {
     QCOMPARE(globals().currentFileName, tsw::tr(StrId::DefaultFileName));
     QCOMPARE(tsw::test::readText(path("read-only.dat").toStdString()), std::string("keep"));
     QCOMPARE(QFileInfo(path("pipe.dat")).isFile(), false);
-}
-
-// Save As onto a symbolic link writes the file it points to; the link stays a link.
-void FileCommandsTest::saveAsWritesThroughASymbolicLink() {
-    QVERIFY(QDir(dir_.path()).mkdir("real"));
-    QVERIFY(QFile::link("real/radio.dat", path("link.dat")));
-    DialogScript script;
-    script.chooseFile(path("link.dat"));
-    frame_->runCommand(cmd::FileSaveAs);
-    QVERIFY(script.done());
-    QVERIFY(QFileInfo(path("link.dat")).isSymLink());
-    RadioImage written;
-    QCOMPARE(datafile::readDataFile(path("real/radio.dat").toStdString(), written),
-             datafile::ReadResult::Ok);
-    QVERIFY(written == globals().image);
-    QVERIFY(!hasUnsavedChanges(globals()));
 }
 
 void FileCommandsTest::saveAsRefusesANearlyFullFileSystem() {
