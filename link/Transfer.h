@@ -1,7 +1,7 @@
 #pragma once
 // Reading the whole image from the radio and writing it back: the read and write frames, the
-// check after writing, and applying a successful read. The checks before writing are
-// editors/feature/WriteRefusal.h.
+// check after writing, and applying a successful read. What is refused before writing is
+// editors/feature/WriteRefusal.h, which the callers ask first.
 //
 // Read: "NRK" (the serial number), then 16 frames 'R' H L 0x40 -> 'W' H L 0x40 + 64 data
 //   bytes, each acknowledged 0x06 -> 0x06.
@@ -19,7 +19,6 @@
 
 #include "app/AppGlobals.h"
 #include "app/UserPrompt.h"
-#include "editors/feature/WriteRefusal.h"
 #include "link/ProgramConnection.h"
 #include "link/SerialLink.h"
 #include "link/WrittenAreas.h"

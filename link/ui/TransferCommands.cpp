@@ -8,6 +8,7 @@
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
+#include "editors/feature/WriteRefusal.h"
 #include "fields/ui/CompareWindow.h"
 #include "fields/ui/WriteCheck.h"
 #include "link/ui/LinkCommands.h"

@@ -1,6 +1,7 @@
 #include "tests/link/LinkFixture.h"
 
 #include "app/ImageLayout.h"
+#include "editors/feature/WriteRefusal.h"
 #include "link/Transfer.h"
 #include "tests/support/TestSupport.h"
 

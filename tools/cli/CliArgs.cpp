@@ -59,8 +59,8 @@ VerbRules rulesFor(Verb v) {
     case Verb::Read:
         return {.port = true, .output = true};
     case Verb::Write:
-        return {.port = true, .output = true, .yes = true, .verify = true, .file = true,
-                .force = true};
+        return {
+            .port = true, .output = true, .yes = true, .verify = true, .file = true, .force = true};
     case Verb::Info:
         return {.port = true};
     case Verb::New:

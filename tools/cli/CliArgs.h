@@ -30,7 +30,7 @@ struct CliArgs {
     std::string into;       // import-csv: the data file the channels go into
     bool yes = false;
     bool verify = false; // write: read the radio back and compare
-    bool force = false; // write: also a configuration the check finds errors in
+    bool force = false;  // write: also a configuration the check finds errors in
     bool help = false;
     int retries = 0;      // capped at kMaxRetries
     int retriesAsked = 0; // as given, for the notice when it was capped

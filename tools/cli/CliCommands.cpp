@@ -5,6 +5,7 @@
 #include "app/DefaultImage.h"
 #include "app/FileText.h"
 #include "app/TextTemplate.h"
+#include "editors/feature/WriteRefusal.h"
 #include "fields/ImageDiff.h"
 #include "link/RadioInfo.h"
 #include "link/SerialLink.h"

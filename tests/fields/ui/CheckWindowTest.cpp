@@ -20,6 +20,7 @@
 #include "app/ModelTable.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ui/ChannelEditView.h"
 #include "editors/channel/ui/ChannelInfoView.h"
@@ -84,6 +85,7 @@ bool focusIn(const QWidget* w) {
 class CheckWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ui::registerEditorWindows(); } // the windows behind the commands
     void init() { setUpGlobals(); }
     void findingsAreListedErrorsFirstWithTheirFieldAndCounted();
     void enterOnAFindingOpensItsEditorWithTheFieldFocused();

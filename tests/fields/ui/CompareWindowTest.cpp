@@ -18,6 +18,7 @@
 #include "app/ModelTable.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "fields/ui/CompareWindow.h"
 #include "link/ui/LinkCommands.h"
 #include "link/ui/TransferDialog.h"
@@ -58,6 +59,7 @@ QStringList fieldsShown(const CompareWindow& window) {
 class CompareWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ui::registerEditorWindows(); } // the windows behind the commands
     void init() {
         setUpGlobals();
         prompt_.asked.clear();
