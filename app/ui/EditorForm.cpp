@@ -1,5 +1,6 @@
 #include "app/ui/EditorForm.h"
 #include "app/ui/DialogParts.h"
+#include "app/ui/FitScrollArea.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -169,8 +170,11 @@ EditorForm::EditorForm(int helpContext, QWidget* parent)
     connect(close_, &QPushButton::clicked, this, &EditorForm::requestClose);
     connect(help_, &QPushButton::clicked, this, &EditorForm::showFormHelp);
 
+    // The body scrolls where the window is too small for it; Close and Help stay in sight.
+    scroll_ = new FitScrollArea(this);
+    scroll_->setWidget(body_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(body_, 1);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(buttonRow({close_, help_}));
 }
 

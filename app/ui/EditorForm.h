@@ -22,6 +22,7 @@
 //    dialog parent, the prompt for questions) is in app/ui/Shell.h.
 //
 // What the base does for you:
+// - the body sits in a scroll area: a window smaller than the form scrolls it, never squeezes it.
 // - close (control 1005, string 1001071) and Help (control 1004, string 1001073) buttons at the
 //   bottom right; Close asks the MDI child frame to close (closeRequested() is emitted first).
 // - Enter anywhere in the form moves the focus on like Tab, except on Close and Help, where it
@@ -38,6 +39,8 @@
 #include <QWidget>
 
 namespace tsw::ui {
+
+class FitScrollArea;
 
 inline constexpr int kHelpButtonId = 1004;
 inline constexpr int kCloseButtonId = 1005;
@@ -99,6 +102,8 @@ public:
 
     int helpContext() const { return helpContext_; }
     QWidget* body() const { return body_; }
+    // The scroll area around the body.
+    FitScrollArea* scrollArea() const { return scroll_; }
     QPushButton* closeButton() const { return close_; }
     QPushButton* helpButton() const { return help_; }
 
@@ -126,6 +131,7 @@ private:
     bool opened_ = false; // shown once: from then on the focus is the user's
     int helpContext_;
     QWidget* body_;
+    FitScrollArea* scroll_;
     QPushButton* close_;
     QPushButton* help_;
 };

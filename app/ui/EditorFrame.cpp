@@ -60,8 +60,10 @@ void EditorFrame::printOwnSection() {
 
 void EditorFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted())
-        closing_ = true;
+    if (!event->isAccepted() || closing_)
+        return;
+    closing_ = true;
+    emit closing();
 }
 
 EditorFrame::~EditorFrame() {

@@ -22,6 +22,10 @@ public:
     // event loop).
     bool isClosing() const { return closing_; }
 
+signals:
+    // The frame accepted a close and is still in its place.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

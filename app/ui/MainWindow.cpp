@@ -16,6 +16,7 @@
 #include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorFrame.h"
+#include "app/ui/EditorPlacement.h"
 #include "app/ui/EditorRegistry.h"
 #include "app/ui/Help.h"
 #include "app/ui/LanguageSetupDialog.h"
@@ -228,6 +229,9 @@ EditorForm* MainWindow::openEditor(int command) {
     form->setWindowTitle(QString());
     auto* frame = new EditorFrame(command, form, mdi_->viewport());
     mdi_->addSubWindow(frame);
+    placeNewEditor(*mdi_, *frame, settings_);
+    connect(frame, &EditorFrame::closing, this,
+            [this, frame] { rememberEditorPlace(settings_, *frame); });
     editors_[command] = frame;
     frame->show();
     mdi_->setActiveSubWindow(frame);
@@ -439,6 +443,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     storePlacement();
+    for (const auto& [command, frame] : editors_)
+        if (frame && !frame->isClosing())
+            rememberEditorPlace(settings_, *frame);
     if (tree_)
         tree_->close();
     event->accept();
