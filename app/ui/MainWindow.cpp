@@ -13,6 +13,7 @@
 #include "app/CommandIds.h"
 #include "app/DefaultImage.h"
 #include "app/ui/AboutBox.h"
+#include "app/ui/DialogFit.h"
 #include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/EditorFrame.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(SettingsStore& settings, Options options, QWidget* parent
     setShell(this);
     setEditHistory(history_);
     installKeyConventions();
+    installDialogFit();
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     QApplication::setWindowIcon(svgIcon(kAppIcon)); // every window of the program
     setWindowIcon(svgIcon(kAppIcon));

@@ -7,8 +7,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
@@ -60,22 +62,60 @@ std::span<const MenuListEntry> listOf(MenuId id) {
     return id == MenuId::Edit ? editMenuList() : programMenuList();
 }
 
-// Tiles the visible, not minimized children one above another (horizontal) or side by side.
-void tile(QMdiArea* area, bool horizontal) {
+// The visible, not minimized children in their order of creation, with the workspace scrolled
+// back to its origin (else it moves them once it finds nothing left to scroll to).
+QList<QMdiSubWindow*> arrangedWindows(QMdiArea* area) {
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
     QList<QMdiSubWindow*> subs;
-    for (QMdiSubWindow* s : area->subWindowList())
+    for (QMdiSubWindow* s : area->subWindowList(QMdiArea::CreationOrder))
         if (s->isVisible() && !s->isMinimized())
             subs << s;
+    return subs;
+}
+
+// Tiles the children one above another (horizontal) or side by side. No window is made smaller
+// than its minimum: where they do not all fit, the row goes on past the edge and the workspace
+// scrolls to them.
+void tile(QMdiArea* area, bool horizontal) {
+    const QList<QMdiSubWindow*> subs = arrangedWindows(area);
     if (subs.isEmpty())
         return;
     const QRect r = area->viewport()->rect();
     const int n = static_cast<int>(subs.size());
+    int at = 0;
     for (int i = 0; i < n; ++i) {
         subs[i]->showNormal();
-        if (horizontal)
-            subs[i]->setGeometry(0, r.height() * i / n, r.width(), r.height() / n);
-        else
-            subs[i]->setGeometry(r.width() * i / n, 0, r.width() / n, r.height());
+        const QSize min = subs[i]->minimumSizeHint();
+        if (horizontal) {
+            const int h = std::max(r.height() * (i + 1) / n - r.height() * i / n, min.height());
+            subs[i]->setGeometry(0, at, std::max(r.width(), min.width()), h);
+            at += h;
+        } else {
+            const int w = std::max(r.width() * (i + 1) / n - r.width() * i / n, min.width());
+            subs[i]->setGeometry(at, 0, w, std::max(r.height(), min.height()));
+            at += w;
+        }
+    }
+}
+
+// Cascades the children from the top left corner, each one title bar lower and to the right,
+// at its own size as far as the workspace allows, never below its minimum; a window that would
+// not fit where the cascade has got to starts a new one in the corner.
+void cascade(QMdiArea* area) {
+    const QList<QMdiSubWindow*> subs = arrangedWindows(area);
+    const QRect r = area->viewport()->rect();
+    int at = 0;
+    for (QMdiSubWindow* s : subs) {
+        s->showNormal();
+        const QSize min = s->minimumSizeHint();
+        if (at + min.width() > r.width() || at + min.height() > r.height())
+            at = 0; // the next round starts in the corner again
+        const QSize room(r.width() - at, r.height() - at);
+        const QSize size = s->sizeHint().boundedTo(room).expandedTo(min).expandedTo(QSize(1, 1));
+        s->setGeometry(at, at, size.width(), size.height());
+        s->raise();
+        at += std::max(s->height() - s->contentsRect().height() + 4, 8);
     }
 }
 
@@ -259,7 +299,7 @@ void MainWindow::retranslate() {
 bool MainWindow::arrange(int command) {
     switch (command) {
     case cmd::Cascade:
-        mdi_->cascadeSubWindows();
+        cascade(mdi_);
         return true;
     case cmd::TileHorizontally:
         tile(mdi_, true);

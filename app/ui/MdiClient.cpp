@@ -46,6 +46,9 @@ void writeMdiBackground(SettingsStore& store, const MdiBackground& b) {
 MdiClient::MdiClient(SettingsStore& store, QWidget* parent) : QMdiArea(parent), store_(store) {
     background_ = readMdiBackground(store, palette().color(QPalette::Dark));
     setBackground(background_.colour);
+    // Windows arranged or moved past the edge are scrolled to.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     if (!background_.fileName.isEmpty())
         picture_.load(background_.fileName);
 }
