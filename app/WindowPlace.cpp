@@ -20,16 +20,19 @@ std::vector<Rect> candidates(const NewWindow& w, int width, int height) {
     std::vector<Rect> out;
     if (w.remembered)
         out.push_back(keepInside({w.remembered->x, w.remembered->y, width, height}, w.area));
-    if (w.last) {
+    if (!w.open.empty()) {
+        const Rect& last = w.open.back();
         const int step = std::max(1, w.cascadeStep);
         for (int k = 1;; ++k) {
-            const Rect r{w.last->x + k * step, w.last->y + k * step, width, height};
+            const Rect r{last.x + k * step, last.y + k * step, width, height};
             if (!w.area.contains(r))
                 break;
             out.push_back(r);
         }
-        out.push_back({w.last->right(), w.last->y, width, height});
-        out.push_back({w.last->x, w.last->bottom(), width, height});
+    }
+    for (auto it = w.open.rbegin(); it != w.open.rend(); ++it) {
+        out.push_back({it->right(), it->y, width, height});
+        out.push_back({it->x, it->bottom(), width, height});
     }
     out.push_back({w.area.x, w.area.y, width, height});
     return out;
@@ -90,9 +93,10 @@ Rect placeNewWindow(const NewWindow& w) {
             return r;
     if (w.remembered)
         return tried.front();
-    if (w.last)
-        return keepInside({w.last->x + w.cascadeStep, w.last->y + w.cascadeStep, width, height},
-                          w.area);
+    if (!w.open.empty())
+        return keepInside(
+            {w.open.back().x + w.cascadeStep, w.open.back().y + w.cascadeStep, width, height},
+            w.area);
     return keepInside({w.area.x, w.area.y, width, height}, w.area);
 }
 

@@ -5,10 +5,10 @@
 // shrunk into the workspace when that got smaller. Otherwise (or when the remembered place
 // would now cover the Close and Help buttons of a window already open) it cascades from the
 // window opened last: one title bar lower and to the right, then another, until it covers no
-// open window's buttons. Where no such place exists, it opens beside or below the last one, or
-// in the workspace's top left corner; on a workspace too small for any of these it takes the
-// first cascade place (covering is then unavoidable). A window is never larger than the
-// workspace: its form scrolls instead.
+// open window's buttons. Where no such place exists, it opens beside or below an open window
+// (the last one first), or in the workspace's top left corner; on a workspace too small for any
+// of these it takes the first cascade place (covering is then unavoidable). A window is never
+// larger than the workspace: its form scrolls instead.
 //
 // Places are kept as "x,y,width,height" in workspace coordinates.
 
@@ -46,7 +46,7 @@ struct NewWindow {
     int width = 0; // the window's own size
     int height = 0;
     std::optional<Rect> remembered{}; // where it was when last closed
-    std::optional<Rect> last{};       // the window opened last, if one is open
+    std::vector<Rect> open{};         // the windows open, the one opened last at the end
     std::vector<Rect> keepClear{};    // the buttons of the windows open
     int cascadeStep = 24;             // about a title bar
 };

@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -112,23 +114,110 @@ QString numberOrOff(int value) {
     return value == 0 ? uiText(StrId::OffText) : QString::number(value);
 }
 
-SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    const int h = style()->pixelMetric(QStyle::PM_IndicatorHeight);
-    for (auto** b : {&up_, &down_}) {
-        *b = new QPushButton(this);
-        (*b)->setAutoRepeat(true);
-        (*b)->setFocusPolicy(Qt::NoFocus);
-        (*b)->setFixedSize(h + 4, h / 2 + 6);
-        (*b)->setIconSize(QSize(h / 2 + 2, h / 2 + 2));
-        layout->addWidget(*b);
+namespace {
+
+// A spin button half: it takes the clicks (with auto-repeat) and is drawn by its SpinButtons.
+class SpinHalf : public QPushButton {
+public:
+    explicit SpinHalf(QWidget* parent) : QPushButton(parent) {
+        setAutoRepeat(true);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);
+        connect(this, &QAbstractButton::pressed, parent, qOverload<>(&QWidget::update));
+        connect(this, &QAbstractButton::released, parent, qOverload<>(&QWidget::update));
     }
-    up_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    down_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::HoverEnter || e->type() == QEvent::HoverLeave)
+            parentWidget()->update();
+        return QPushButton::event(e);
+    }
+};
+
+// The height of a line edit in the current style, for arrows without a box.
+int lineEditHeight(const QWidget* w) {
+    QStyleOptionFrame option;
+    option.initFrom(w);
+    option.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, w);
+    const QSize text(w->fontMetrics().averageCharWidth(), w->fontMetrics().height() + 2);
+    return w->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, w).height();
+}
+
+} // namespace
+
+SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
+    up_ = new SpinHalf(this);
+    down_ = new SpinHalf(this);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(up_, &QPushButton::clicked, this, [this] { step(+1); });
     connect(down_, &QPushButton::clicked, this, [this] { step(-1); });
+}
+
+void SpinButtons::initStyleOption(QStyleOptionSpinBox* option) const {
+    option->initFrom(this);
+    option->rect = rect();
+    option->frame = true;
+    option->buttonSymbols = QAbstractSpinBox::UpDownArrows;
+    option->subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option->stepEnabled = isEnabled()
+                              ? QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled
+                              : QAbstractSpinBox::StepNone;
+    option->activeSubControls = QStyle::SC_None;
+    option->state &= ~QStyle::State_Sunken;
+    for (const auto& [button, control] :
+         {std::pair{up_, QStyle::SC_SpinBoxUp}, std::pair{down_, QStyle::SC_SpinBoxDown}}) {
+        if (button->isDown()) {
+            option->activeSubControls = control;
+            option->state |= QStyle::State_Sunken;
+        } else if (button->underMouse() && option->activeSubControls == QStyle::SC_None) {
+            option->activeSubControls = control;
+            option->state |= QStyle::State_MouseOver;
+        }
+    }
+}
+
+// As wide as the style makes the arrows of a spin box, as tall as the box.
+QSize SpinButtons::sizeHint() const {
+    const int height = buddy_ ? buddy_->sizeHint().height() : lineEditHeight(this);
+    QStyleOptionSpinBox option;
+    option.initFrom(this);
+    option.frame = true;
+    option.rect = QRect(0, 0, 200, height);
+    const QRect up =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this);
+    return {std::max(12, 200 - up.left()), height};
+}
+
+void SpinButtons::placeButtons() {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    up_->setGeometry(
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this));
+    down_->setGeometry(
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this));
+}
+
+void SpinButtons::resizeEvent(QResizeEvent*) {
+    placeButtons();
+}
+
+// The style draws a spin box without its edit field: its frame and the two arrows.
+void SpinButtons::paintEvent(QPaintEvent*) {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    style()->drawComplexControl(QStyle::CC_SpinBox, &option, &painter, this);
+}
+
+QHBoxLayout* boxWithSpin(QWidget* box, SpinButtons* spin) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(box);
+    row->addWidget(spin);
+    return row;
 }
 
 void SpinButtons::setRange(int min, int max) {
@@ -147,6 +236,7 @@ void SpinButtons::setBuddy(QWidget* box) {
     buddy_ = box;
     if (box)
         box->installEventFilter(this);
+    updateGeometry();
 }
 
 bool SpinButtons::eventFilter(QObject* watched, QEvent* event) {

@@ -38,6 +38,9 @@
 #include <QString>
 #include <QWidget>
 
+class QHBoxLayout;
+class QStyleOptionSpinBox;
+
 namespace tsw::ui {
 
 class FitScrollArea;
@@ -61,6 +64,8 @@ QString numberOrOff(int value);
 // value by one step; up from the maximum wraps to the minimum, down from the minimum wraps to
 // the maximum. The up arrow always increases. The buttons take no focus: the arrow keys Up and
 // Down in the buddy box are clicks on them (while they are enabled).
+// They are drawn as the platform draws the arrows of a spin box, as tall as the box (the
+// buddy, else a line edit), so that box and arrows side by side read as one control.
 class SpinButtons : public QWidget {
     Q_OBJECT
 public:
@@ -79,13 +84,21 @@ public:
     void setBuddy(QWidget* box);
     QWidget* buddy() const { return buddy_; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 signals:
     void stepped(int value, int direction);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void initStyleOption(QStyleOptionSpinBox* option) const;
+    void placeButtons();
+
     QPointer<QWidget> buddy_;
     QPushButton* up_;
     QPushButton* down_;
@@ -94,6 +107,9 @@ private:
     int step_ = 1;
     int value_ = 0;
 };
+
+// Lays `box` and its spin buttons side by side with no gap, as one control.
+QHBoxLayout* boxWithSpin(QWidget* box, SpinButtons* spin);
 
 class EditorForm : public QWidget {
     Q_OBJECT

@@ -52,7 +52,7 @@ void placeNewEditor(QMdiArea& area, EditorFrame& frame, const SettingsStore& sto
         if (!isOpenBeside(sub, frame))
             continue;
         const auto& other = static_cast<const EditorFrame&>(*sub);
-        w.last = toRect(other.geometry());
+        w.open.push_back(toRect(other.geometry()));
         w.keepClear.push_back(buttonsOf(other, workspace));
     }
     QStyleOptionTitleBar title;

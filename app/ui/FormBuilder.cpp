@@ -74,14 +74,14 @@ void addLabelled(BuiltRow& b, const FormRow& row, QGridLayout* grid, QWidget* pa
         b.list = tagged(new QComboBox(parent), row.valueId);
         b.value = b.list;
     }
-    if (b.value) {
+    if (b.value)
         b.label->setBuddy(b.value);
-        grid->addWidget(b.value, r, 1);
-    }
-    if (row.kind == RowKind::Number && row.spinId != 0) {
+    if (row.kind == RowKind::Number && row.spinId != 0 && b.edit) {
         b.spin = tagged(new SpinButtons(parent), row.spinId);
         b.spin->setBuddy(b.edit); // Up and Down in the box step it
-        grid->addWidget(b.spin, r, 2);
+        grid->addLayout(boxWithSpin(b.edit, b.spin), r, 1);
+    } else if (b.value) {
+        grid->addWidget(b.value, r, 1);
     }
 }
 

@@ -81,8 +81,7 @@ QLayout* TabbedTuningDialog::createTopRow() {
     row->addWidget(ptt_);
     row->addStretch(1);
     row->addWidget(new QLabel(plainText(StrId::TuningCoarseLabel), this));
-    row->addWidget(coarseField_);
-    row->addWidget(coarseSpin_);
+    row->addLayout(boxWithSpin(coarseField_, coarseSpin_));
     return row;
 }
 
@@ -107,8 +106,7 @@ QWidget* TabbedTuningDialog::createItemPage(const RadioImage& image, int testCha
 
     auto* valueRow = new QHBoxLayout;
     valueRow->addStretch(1);
-    valueRow->addWidget(field_);
-    valueRow->addWidget(spin_);
+    valueRow->addLayout(boxWithSpin(field_, spin_));
     valueRow->addStretch(1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(withTuningEnds(page, track_));

@@ -65,7 +65,7 @@ TEST(WindowPlace, NewWindowsCascadeClearOfTheButtonsOfOpenOnes) {
     NewWindow second{.area = area,
                      .width = 300,
                      .height = 200,
-                     .last = last,
+                     .open = {last},
                      .keepClear = {buttonsOf(last)},
                      .cascadeStep = 24};
     EXPECT_EQ(placeNewWindow(second), (Rect{24, 24, 300, 200}));
@@ -85,6 +85,16 @@ TEST(WindowPlace, NewWindowsCascadeClearOfTheButtonsOfOpenOnes) {
     wide.width = 700;
     wide.height = 300;
     EXPECT_EQ(placeNewWindow(wide), (Rect{0, 300, 700, 300}));
+
+    // Two windows open, the cascade from the last one blocked: beside it.
+    const Rect large{0, 0, 500, 500};
+    const Rect small{24, 24, 300, 250};
+    NewWindow third{.area = area,
+                    .width = 450,
+                    .height = 400,
+                    .open = {large, small},
+                    .keepClear = {buttonsOf(large), buttonsOf(small)}};
+    EXPECT_EQ(placeNewWindow(third), (Rect{324, 24, 450, 400}));
 }
 
 TEST(WindowPlace, EveryPlaceLiesInsideTheWorkspace) {
@@ -97,13 +107,13 @@ TEST(WindowPlace, EveryPlaceLiesInsideTheWorkspace) {
     const Case cases[] = {
         {"larger than the workspace", {.area = area, .width = 1400, .height = 900}},
         {"no place is clear: the first cascade step",
-         {.area = area, .width = 800, .height = 500, .last = big, .keepClear = {buttonsOf(big)}}},
+         {.area = area, .width = 800, .height = 500, .open = {big}, .keepClear = {buttonsOf(big)}}},
         {"remembered far away",
          {.area = area, .width = 300, .height = 200, .remembered = Rect{5000, 5000, 300, 200}}},
         {"remembered larger than the workspace",
          {.area = area, .width = 300, .height = 200, .remembered = Rect{-100, -100, 2000, 2000}}},
         {"last window off the workspace",
-         {.area = area, .width = 300, .height = 200, .last = Rect{900, 600, 300, 200}}},
+         {.area = area, .width = 300, .height = 200, .open = {Rect{900, 600, 300, 200}}}},
     };
     for (const Case& c : cases) {
         const Rect r = placeNewWindow(c.window);
@@ -119,7 +129,7 @@ TEST(WindowPlace, RememberedPlaceWinsUnlessItCoversButtons) {
                 .width = 300,
                 .height = 200,
                 .remembered = Rect{600, 100, 350, 250},
-                .last = open,
+                .open = {open},
                 .keepClear = {buttonsOf(open)}};
     EXPECT_EQ(placeNewWindow(w), (Rect{600, 100, 350, 250})) << "its own size and place";
 

@@ -71,8 +71,7 @@ ChannelCopyDialog::ChannelCopyDialog(QWidget* parent)
     grid->addWidget(makeLabel(this, 1307, uiText(StrId::ChannelLabel)), 0, 0);
     grid->addWidget(source_, 0, 1);
     grid->addWidget(makeLabel(this, 1308, uiText(StrId::CopyToChannelLabel)), 1, 0);
-    grid->addWidget(destination_, 1, 1);
-    grid->addWidget(spin_, 1, 2);
+    grid->addLayout(boxWithSpin(destination_, spin_), 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttonRow({copy_, close_, help_}));

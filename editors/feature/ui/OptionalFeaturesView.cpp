@@ -82,7 +82,8 @@ void OptionalFeaturesView::createPreviewButton() {
     preview_ = new QPushButton(body());
     setControlId(preview_, kCallTonePreviewButton);
     preview_->setAutoDefault(false);
-    QLineEdit* tone = binder_->built(feat::CallingAlertTone).edit;
+    // The button goes at the end of the tone's row (its label is the row's first cell).
+    QLabel* tone = binder_->built(feat::CallingAlertTone).label;
     for (auto* grid : body()->findChildren<QGridLayout*>()) {
         const int at = grid->indexOf(tone);
         if (at < 0)
