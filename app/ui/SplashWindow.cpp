@@ -44,7 +44,7 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) // drawn when first shown, not while the program starts
         picture_ = svgPixmap(QString::fromLatin1(kSplashPicture), kSplashSize, devicePixelRatioF());
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), palette().window());
     QRect r(QPoint(), picture_.deviceIndependentSize().toSize());
     r.moveCenter(rect().center());
     p.drawPixmap(r, picture_);

@@ -37,20 +37,30 @@ void drawBody(QPainter& p) {
     p.drawRoundedRect(QRectF(30, 120, 12, 58), 4, 4);
 }
 
-void drawSideKey(QPainter& p, const QRectF& key, const QString& name, bool marked) {
+// The colour of what is drawn on the window's background (leader lines, key names): the
+// palette's text colour, softened towards the background unless the key is marked.
+QColor onWindow(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor back = palette.color(QPalette::Window);
+    return QColor((text.red() * 3 + back.red() * 2) / 5, (text.green() * 3 + back.green() * 2) / 5,
+                  (text.blue() * 3 + back.blue() * 2) / 5);
+}
+
+void drawSideKey(QPainter& p, const QPalette& palette, const QRectF& key, const QString& name,
+                 bool marked) {
     p.setPen(QPen(marked ? kMark.darker(130) : kBodyEdge, 2));
     p.setBrush(marked ? kMark : kKey);
     p.drawRoundedRect(key, 4, 4);
     // a leader line from the key to its name
     const QPointF from(key.right() + 4, key.center().y());
     const QPointF to(key.right() + 34, key.center().y());
-    p.setPen(QPen(marked ? kMark : QColor(120, 120, 120), marked ? 3 : 1));
+    p.setPen(QPen(marked ? kMark : onWindow(palette), marked ? 3 : 1));
     p.drawLine(from, to);
     QFont f = p.font();
     f.setPointSize(marked ? 13 : 10);
     f.setBold(marked);
     p.setFont(f);
-    p.setPen(marked ? kMark.darker(120) : QColor(100, 100, 100));
+    p.setPen(marked ? kMark : onWindow(palette));
     p.drawText(QRectF(to.x() + 4, key.center().y() - 12, RadioPicture::kWidth - to.x() - 4, 24),
                Qt::AlignLeft | Qt::AlignVCenter, name);
 }
@@ -73,8 +83,10 @@ void RadioPicture::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), palette().window());
     drawBody(p);
-    drawSideKey(p, QRectF(168, 126, 12, 30), QStringLiteral("PF1"), marked_ == Marked::Pf1);
-    drawSideKey(p, QRectF(168, 170, 12, 30), QStringLiteral("PF2"), marked_ == Marked::Pf2);
+    drawSideKey(p, palette(), QRectF(168, 126, 12, 30), QStringLiteral("PF1"),
+                marked_ == Marked::Pf1);
+    drawSideKey(p, palette(), QRectF(168, 170, 12, 30), QStringLiteral("PF2"),
+                marked_ == Marked::Pf2);
 }
 
 } // namespace tsw::ui

@@ -1,6 +1,8 @@
 #pragma once
 // A drawing of the HX-5520 handheld with one programmable side key marked: PF1 or PF2. The Key
-// Assignment form shows it beside the two lists, 279 x 350 pixels.
+// Assignment form shows it beside the two lists, 279 x 350 pixels. The radio has its own
+// colours; what is drawn around it (the background, the leader lines and key names) takes the
+// palette's, so that it reads on a light desktop and on a dark one.
 
 #include <QWidget>
 
