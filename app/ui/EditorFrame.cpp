@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "app/ui/EditorForm.h"
+#include "app/ui/FieldTips.h"
 #include "app/ui/Modules.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
@@ -26,6 +27,7 @@ EditorFrame::EditorFrame(int command, EditorForm* form, QWidget* parent)
             if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
                 a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
     addPrintEntry();
+    addFieldTips(form, command);
     shell().editorFrameCreated();
 }
 

@@ -1,0 +1,78 @@
+#include "app/ui/FieldTips.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QTableWidget>
+#include <QToolTip>
+#include <map>
+#include <utility>
+
+#include "app/ui/EditorForm.h"
+#include "app/ui/UiText.h"
+#include "fields/FieldHint.h"
+
+namespace tsw::ui {
+namespace {
+
+// The tips of a grid's cells, by grid row and column (the header row and column are 0).
+class CellTips : public QObject {
+public:
+    explicit CellTips(QTableWidget* table) : QObject(table), table_(table) {
+        table->viewport()->installEventFilter(this);
+    }
+    void add(int row, int column, const QString& tip) { tips_[{row, column}] = tip; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex at = table_->indexAt(help->pos());
+        const auto it = tips_.find({at.row() + 1, at.column() + 1});
+        if (!at.isValid() || it == tips_.end()) {
+            QToolTip::hideText();
+            return true;
+        }
+        QToolTip::showText(help->globalPos(), it->second, table_->viewport(),
+                           table_->visualRect(at));
+        return true;
+    }
+
+private:
+    QTableWidget* table_;
+    std::map<std::pair<int, int>, QString> tips_;
+};
+
+// The grid of a field's cell: the control named, else the form's one grid (the channel table
+// names its grid after the current column).
+QTableWidget* gridOf(QWidget* form, int control) {
+    if (auto* table = findControl<QTableWidget>(form, control))
+        return table;
+    const auto grids = form->findChildren<QTableWidget*>();
+    return grids.size() == 1 ? grids.first() : nullptr;
+}
+
+} // namespace
+
+void addFieldTips(QWidget* form, int command) {
+    std::map<QTableWidget*, CellTips*> cells;
+    for (const fields::Field& f : fields::fieldCatalogue()) {
+        if (f.place.command != command || f.hidden)
+            continue;
+        const QString tip = QString::fromStdString(fields::fieldTip(f, tsw::tr));
+        if (f.place.column < 0) {
+            if (QWidget* w = findControl(form, f.place.control))
+                w->setToolTip(tip);
+            continue;
+        }
+        QTableWidget* grid = gridOf(form, f.place.control);
+        if (!grid)
+            continue;
+        CellTips*& tips = cells[grid];
+        if (!tips)
+            tips = new CellTips(grid);
+        tips->add(f.place.row, f.place.column, tip);
+    }
+}
+
+} // namespace tsw::ui
