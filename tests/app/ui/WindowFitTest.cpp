@@ -6,7 +6,8 @@
 // The test runs on the offscreen platform with a screen of that size (it sets the platform up
 // itself). Run on a display (DISPLAY set, e.g. under Xvfb at 1600x1000), it uses that screen;
 // with TSW_SCREENSHOT_DIR set it saves a picture of each window there, and TSW_LOOK_DARK=1
-// shows everything in a dark desktop palette, TSW_LANGUAGES="2,4" in the languages given.
+// shows everything in a dark desktop palette; TSW_LANGUAGES="1,2,4" picks the languages
+// (English and German unless told).
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -222,7 +223,7 @@ void scrollWorkspaceTo(QMdiArea* area, const QMdiSubWindow* sub) {
 
 QList<int> languages() {
     QList<int> codes;
-    for (const QString& s : qEnvironmentVariable("TSW_LANGUAGES", "2").split(QLatin1Char(',')))
+    for (const QString& s : qEnvironmentVariable("TSW_LANGUAGES", "2,4").split(QLatin1Char(',')))
         if (const int code = s.trimmed().toInt(); code >= 1 && code <= 6)
             codes << code;
     return codes;
