@@ -116,14 +116,31 @@ QRect shownPart(const QWidget* w) {
     return r & w->screen()->availableGeometry();
 }
 
+// Moves the scroll bars of `area` as a user would until all of `control` shows, as far as they
+// go. (QScrollArea::ensureWidgetVisible() shows only the text cursor of an edit box.)
+void scrollToWhole(QScrollArea* area, QWidget* control) {
+    if (!area->widget())
+        return;
+    const QRect r(control->mapTo(area->widget(), QPoint(0, 0)), control->size());
+    const QSize view = area->viewport()->size();
+    for (const auto& [bar, start, length, room] :
+         {std::tuple{area->horizontalScrollBar(), r.left(), r.width(), view.width()},
+          std::tuple{area->verticalScrollBar(), r.top(), r.height(), view.height()}}) {
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (start + length > bar->value() + room)
+            bar->setValue(std::min(start, start + length - room));
+    }
+}
+
 // Why `control` cannot be reached in its window, or an empty text. The scroll areas around it
-// are scrolled to it first, as the focus moving to it would.
+// are scrolled to it first.
 QString unreachable(QWidget* control) {
     QScrollArea* innermost = nullptr;
     for (QWidget* p = control->parentWidget(); p; p = p->parentWidget())
         if (auto* area = qobject_cast<QScrollArea*>(p)) {
             innermost = innermost ? innermost : area;
-            area->ensureWidgetVisible(control, 0, 0);
+            scrollToWhole(area, control);
         }
     const QRect shown = shownPart(control);
     if (shown == globalRect(control))
@@ -137,8 +154,14 @@ QString unreachable(QWidget* control) {
             shownPart(innermost->viewport()) == globalRect(innermost->viewport()))
             return {};
     }
-    return QStringLiteral("%1 %2 shows %3,%4 %5x%6 of %7,%8 %9x%10")
-        .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName())
+    QString clip = QStringLiteral("the screen");
+    for (const QWidget* p = control->parentWidget(); p; p = p->parentWidget())
+        if (!globalRect(p).contains(globalRect(control))) {
+            clip = QString::fromLatin1(p->metaObject()->className());
+            break;
+        }
+    return QStringLiteral("%1 (cut by %2) shows %3,%4 %5x%6 of %7,%8 %9x%10")
+        .arg(QString::fromLatin1(control->metaObject()->className()), clip)
         .arg(shown.x())
         .arg(shown.y())
         .arg(shown.width())
