@@ -7,6 +7,7 @@
 #include <map>
 #include <utility>
 
+#include "app/CommandIds.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/UiText.h"
 #include "fields/FieldHint.h"
@@ -52,14 +53,26 @@ QTableWidget* gridOf(QWidget* form, int control) {
     return grids.size() == 1 ? grids.first() : nullptr;
 }
 
+// The channel edit window shows one channel's fields at a time, in the controls the catalogue
+// names for every channel's fields: their tips are those of channel 1 (the same for each).
+bool inChannelEdit(const fields::Field& f) {
+    return f.place.command == cmd::ChannelInformation && f.place.row == 1 && f.place.control != 0;
+}
+
 } // namespace
 
 void addFieldTips(QWidget* form, int command) {
     std::map<QTableWidget*, CellTips*> cells;
+    const bool channelEdit = command == cmd::OpenChannelEdit;
     for (const fields::Field& f : fields::fieldCatalogue()) {
-        if (f.place.command != command || f.hidden)
+        if (f.hidden || (channelEdit ? !inChannelEdit(f) : f.place.command != command))
             continue;
         const QString tip = QString::fromStdString(fields::fieldTip(f, tsw::tr));
+        if (channelEdit) {
+            if (QWidget* w = findControl(form, f.place.control))
+                w->setToolTip(tip);
+            continue;
+        }
         if (f.place.column < 0) {
             if (QWidget* w = findControl(form, f.place.control))
                 w->setToolTip(tip);

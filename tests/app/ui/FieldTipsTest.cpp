@@ -115,6 +115,20 @@ void FieldTipsTest::fieldsShowTheirValuesInTheUsersLanguage() {
         }
         QCOMPARE(tip, label + QLatin1Char('\n') + values);
     }
+    // The channel edit window: one channel's fields, each with the tip of its kind.
+    frame.runCommand(cmd::OpenChannelEdit);
+    QCoreApplication::processEvents();
+    EditorForm* edit = frame.openEditorOf(cmd::OpenChannelEdit);
+    QVERIFY(edit);
+    const fields::Field* receive = nullptr;
+    for (const fields::Field& f : all)
+        if (f.place.command == cmd::ChannelInformation && f.place.row == 1 && f.place.column == 1)
+            receive = &f;
+    QVERIFY(receive);
+    QWidget* list = findControl(edit, receive->place.control);
+    QVERIFY(list);
+    QCOMPARE(list->toolTip(),
+             QString::fromStdString(receive->label(tsw::tr)) + QLatin1String("\nin MHz"));
     frame.closeAllEditors();
 }
 
