@@ -1,7 +1,9 @@
 #include "app/ui/FieldTips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QTableWidget>
 #include <QToolTip>
 #include <map>
@@ -61,7 +63,7 @@ bool inChannelEdit(const fields::Field& f) {
 
 } // namespace
 
-void addFieldTips(QWidget* form, int command) {
+void buildFieldTips(QWidget* form, int command) {
     std::map<QTableWidget*, CellTips*> cells;
     const bool channelEdit = command == cmd::OpenChannelEdit;
     for (const fields::Field& f : fields::fieldCatalogue()) {
@@ -86,6 +88,42 @@ void addFieldTips(QWidget* form, int command) {
             tips = new CellTips(grid);
         tips->add(f.place.row, f.place.column, tip);
     }
+}
+
+namespace {
+
+// Builds the tips of a form when the first one is asked for: a window opens without the cost
+// of reading the catalogue (a good part of the channel table's start-up), and the first pointer
+// resting on a field shows its tip all the same.
+class TipsOnDemand : public QObject {
+public:
+    TipsOnDemand(QWidget* form, int command) : QObject(form), form_(form), command_(command) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType() || !form_)
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        if (w != form_ && !form_->isAncestorOf(w))
+            return false;
+        qApp->removeEventFilter(this);
+        buildFieldTips(form_, command_);
+        QCoreApplication::sendEvent(watched, event); // now with the tip (and the grid's filter)
+        deleteLater();
+        return true;
+    }
+
+private:
+    QPointer<QWidget> form_;
+    int command_;
+};
+
+} // namespace
+
+void addFieldTips(QWidget* form, int command) {
+    new TipsOnDemand(form, command);
 }
 
 } // namespace tsw::ui

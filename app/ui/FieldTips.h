@@ -7,7 +7,10 @@ class QWidget;
 
 namespace tsw::ui {
 
-// For the editor opened by `command`, showing its fields in `form`.
+// For the editor opened by `command`, showing its fields in `form`: built when the first tip
+// in the form is asked for.
 void addFieldTips(QWidget* form, int command);
+// The same at once.
+void buildFieldTips(QWidget* form, int command);
 
 } // namespace tsw::ui
