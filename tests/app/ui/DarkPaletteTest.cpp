@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "editors/feature/ui/RadioPicture.h"
 #include "link/ui/ProgressBar.h"
 #include "tests/support/TestSupport.h"
@@ -72,6 +73,7 @@ private:
 };
 
 void DarkPaletteTest::initTestCase() {
+    ui::registerEditorWindows(); // the program's windows behind the commands
     QVERIFY(dir_.isValid());
     QVERIFY(test::loadTestLanguage(2));
     test::resetGlobals(dir_.path());

@@ -11,6 +11,7 @@
 #include "app/Settings.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/main/EditorWindows.h"
 #include "fields/FieldCatalogue.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/ShellFixture.h"
@@ -70,7 +71,10 @@ QString cellTip(QTableWidget* table, int row, int column) {
 class FieldTipsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); }
+    void initTestCase() {
+        ui::registerEditorWindows(); // the program's windows behind the commands
+        QVERIFY(dir_.isValid());
+    }
     void fieldsShowTheirValuesInTheUsersLanguage_data();
     void fieldsShowTheirValuesInTheUsersLanguage();
 

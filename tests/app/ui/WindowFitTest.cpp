@@ -40,6 +40,7 @@
 #include "app/ui/FitScrollArea.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtLanguage.h"
+#include "app/ui/main/EditorWindows.h"
 #include "link/PortNames.h"
 #include "link/ui/RadioLink.h"
 #include "link/ui/TestModeDialog.h"
@@ -279,6 +280,7 @@ private:
 };
 
 void WindowFitTest::initTestCase() {
+    ui::registerEditorWindows(); // the program's windows behind the commands
     QVERIFY(dir_.isValid());
     qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache"))));
     if (test::darkLookRequested())
