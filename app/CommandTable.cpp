@@ -70,6 +70,9 @@ constexpr CommandItem kEditTail[] = {
     {cmd::InsertChannel, StrId::MenuEditInsertChannel, "Ctrl+I"sv},
     {cmd::DeleteChannel, StrId::MenuEditDeleteChannel, "Ctrl+D"sv},
     {cmd::CopyChannel, StrId::MenuEditCopyChannel, "Ctrl+E"sv},
+    {},
+    {cmd::CopyRows, StrId::MenuEditCopyRows, "Ctrl+C"sv},
+    {cmd::PasteRows, StrId::MenuEditPasteRows, "Ctrl+V"sv},
 };
 
 constexpr CommandUndoStep kCommandSteps[] = {

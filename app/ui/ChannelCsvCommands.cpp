@@ -7,9 +7,11 @@
 #include "app/AtomicFile.h"
 #include "app/CommandIds.h"
 #include "app/FileText.h"
+#include "app/TextTemplate.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelCsv.h"
+#include "editors/channel/ChannelRecord.h"
 
 namespace tsw::ui {
 namespace {
@@ -37,10 +39,18 @@ std::optional<QString> askCsvPath(Shell& shell, StringId title, bool save) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::string refusalText(const CsvImportResult& result) {
-    std::string text = tr(StrId::CsvImportRefused) + "\n";
+// "Exported 16 channels to x.csv" in the status bar.
+void tell(Shell& shell, StringId text, int channels, const QString& path) {
+    shell.showStatusMessage(fromStd(
+        fillTemplate(tr(text), {std::to_string(channels), toStd(QFileInfo(path).fileName())})));
+}
+
+} // namespace
+
+std::string csvProblemsText(StringId heading, const std::vector<CsvProblem>& problems) {
+    std::string text = tr(heading) + "\n";
     int shown = 0;
-    for (const CsvProblem& problem : result.problems) {
+    for (const CsvProblem& problem : problems) {
         if (shown++ == kShownCsvProblems) {
             text += "\n" + tr(StrId::CsvProblemMore);
             break;
@@ -49,8 +59,6 @@ std::string refusalText(const CsvImportResult& result) {
     }
     return text;
 }
-
-} // namespace
 
 void importChannelsCsv(Shell& shell) {
     const auto path = askCsvPath(shell, StrId::MenuFileImportCsv, false);
@@ -65,11 +73,13 @@ void importChannelsCsv(Shell& shell) {
     AppGlobals& g = globals();
     const CsvImportResult result = importChannelsCsv(file.contents, g.image, g.narrowStepsOnly);
     if (!result.imported()) {
-        showError(shell, refusalText(result), StrId::CsvImportRefused);
+        showError(shell, csvProblemsText(StrId::CsvImportRefused, result.problems),
+                  StrId::CsvImportRefused);
         return;
     }
     shell.closeAllEditors();
     shell.postCommand(cmd::ChannelInformation);
+    tell(shell, StrId::StatusImported, result.channels, *path);
 }
 
 void exportChannelsCsv(Shell& shell) {
@@ -79,9 +89,12 @@ void exportChannelsCsv(Shell& shell) {
     const std::string csv = exportChannelsCsv(globals().image);
     const FileWriteResult r = writeFileAtomically(
         toStd(*path), {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()});
-    if (!r)
+    if (!r) {
         showError(shell, fileProblemText(FileAction::Write, toStd(*path), r),
                   StrId::FileCannotWrite);
+        return;
+    }
+    tell(shell, StrId::StatusExported, countUsedChannels(globals().image), *path);
 }
 
 } // namespace tsw::ui

@@ -11,6 +11,10 @@
 
 #include <QString>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "app/StringIds.h"
 
 namespace tsw::ui {
 
@@ -21,5 +25,17 @@ void exportChannelsCsv(Shell& shell);
 
 // Problems listed in the import's error box before the list is cut short.
 inline constexpr int kShownCsvProblems = 15;
+
+} // namespace tsw::ui
+
+namespace tsw {
+struct CsvProblem;
+}
+
+namespace tsw::ui {
+
+// The text of the error box that refuses rows: `heading`, a blank line, then the problems
+// one a line (at most kShownCsvProblems, then a line saying that more were not listed).
+std::string csvProblemsText(StringId heading, const std::vector<CsvProblem>& problems);
 
 } // namespace tsw::ui

@@ -43,6 +43,11 @@ inline constexpr std::size_t kMaxCsvProblems = 100;
 // The header line and one row per channel in use, lines ended by CR LF.
 std::string exportChannelsCsv(const RadioImage& image);
 
+// The fields of one channel's row, in column order (a channel in use).
+std::vector<std::string> channelCsvRow(const RadioImage& image, int channel);
+// The column names in export order.
+std::vector<std::string> channelCsvHeader();
+
 // One reason why a file cannot be imported.
 struct CsvProblem {
     int row = 0;        // line of the file the row starts on; 0 for the file as a whole
@@ -60,9 +65,10 @@ struct CsvImportResult {
 // Reads the channel list into channels 1..16 of `image`: the channels the file names are built
 // as new channels from their rows, every other channel is emptied (a list of the header line
 // alone empties them all, as the export of a configuration without channels reads), and the
-// rest of the image is left alone. Columns are found by name (any order, any subset that has
-// Frequency; unknown columns ignored); without a Location column the rows fill channels 1, 2, ...
-// in order. Nothing is changed unless the whole file is acceptable.
+// rest of the image is left alone. A row with nothing but its Location names an empty channel.
+// Columns are found by name (any order, any subset that has Frequency; unknown columns
+// ignored); without a Location column the rows fill channels 1, 2, ... in order. Nothing is
+// changed unless the whole file is acceptable.
 CsvImportResult importChannelsCsv(std::string_view text, RadioImage& image, bool narrowStepsOnly);
 
 // The problem as a sentence of the user's language.

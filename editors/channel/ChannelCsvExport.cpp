@@ -94,7 +94,9 @@ std::string commentText(const ConstChannelRecordRef& record) {
     return text;
 }
 
-Row channelRow(const RadioImage& image, int channel) {
+} // namespace
+
+std::vector<std::string> channelCsvRow(const RadioImage& image, int channel) {
     const ConstChannelRecordRef record = channelRecord(image, channel);
     Row row(kColumnCount);
     row[kLocation] = std::to_string(channel + 1);
@@ -119,13 +121,15 @@ Row channelRow(const RadioImage& image, int channel) {
     return row;
 }
 
-} // namespace
+std::vector<std::string> channelCsvHeader() {
+    return {kColumnNames.begin(), kColumnNames.end()};
+}
 
 std::string exportChannelsCsv(const RadioImage& image) {
-    std::string text = csv::joinRecord(Row(kColumnNames.begin(), kColumnNames.end()));
+    std::string text = csv::joinRecord(channelCsvHeader());
     for (int channel = 0; channel < layout::kChannelCount; ++channel)
         if (!isChannelEmpty(image, channel))
-            text += csv::joinRecord(channelRow(image, channel));
+            text += csv::joinRecord(channelCsvRow(image, channel));
     return text;
 }
 

@@ -6,14 +6,14 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlankChar(char c) {
-    return c == ' ' || c == '\t';
+bool isBlankChar(char c, char separator = kComma) {
+    return c != separator && (c == ' ' || c == '\t');
 }
 
 // Reads records one by one; `pos` always stands at the start of a record.
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {
+    Reader(std::string_view text, char separator) : text_(text), separator_(separator) {
         if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark)
             pos_ = kByteOrderMark.size();
     }
@@ -71,7 +71,7 @@ private:
                 record.fields.push_back(std::move(field));
             if (atEnd() || takeLineBreak())
                 return true;
-            ++pos_; // the comma
+            ++pos_; // the separator
         }
     }
 
@@ -79,7 +79,7 @@ private:
     // skipped then.
     bool startsQuoted() {
         std::size_t p = pos_;
-        while (p < text_.size() && isBlankChar(text_[p]))
+        while (p < text_.size() && isBlankChar(text_[p], separator_))
             ++p;
         if (p >= text_.size() || text_[p] != '"')
             return false;
@@ -88,7 +88,7 @@ private:
     }
 
     bool readPlain(std::string& field) {
-        while (!atEnd() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+        while (!atEnd() && text_[pos_] != separator_ && text_[pos_] != '\r' && text_[pos_] != '\n')
             field += text_[pos_++];
         return true;
     }
@@ -117,20 +117,21 @@ private:
             field += c;
             ++pos_;
         }
-        while (!atEnd() && isBlankChar(text_[pos_]))
+        while (!atEnd() && isBlankChar(text_[pos_], separator_))
             ++pos_;
-        return atEnd() || text_[pos_] == ',' || text_[pos_] == '\r' || text_[pos_] == '\n';
+        return atEnd() || text_[pos_] == separator_ || text_[pos_] == '\r' || text_[pos_] == '\n';
     }
 
     std::string_view text_;
+    char separator_;
     std::size_t pos_ = 0;
     int line_ = 1;
 };
 
 } // namespace
 
-std::vector<Record> read(std::string_view text) {
-    return Reader(text).readAll();
+std::vector<Record> read(std::string_view text, char separator) {
+    return Reader(text, separator).readAll();
 }
 
 bool isBlank(const Record& record) {
@@ -148,9 +149,10 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
-std::string quoteField(std::string_view field) {
+std::string quoteField(std::string_view field, char separator) {
+    const char special[] = {separator, '"', '\r', '\n'};
     const bool needsQuotes =
-        field.find_first_of(",\"\r\n") != std::string_view::npos ||
+        field.find_first_of(std::string_view(special, sizeof special)) != std::string_view::npos ||
         (!field.empty() && (isBlankChar(field.front()) || isBlankChar(field.back())));
     if (!needsQuotes)
         return std::string(field);
@@ -164,12 +166,12 @@ std::string quoteField(std::string_view field) {
     return out;
 }
 
-std::string joinRecord(const std::vector<std::string>& fields) {
+std::string joinRecord(const std::vector<std::string>& fields, char separator) {
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += ',';
-        out += quoteField(fields[i]);
+            out += separator;
+        out += quoteField(fields[i], separator);
     }
     out += "\r\n";
     return out;

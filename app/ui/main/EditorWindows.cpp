@@ -61,6 +61,8 @@ void registerEditorWindows() {
     registerCommand(cmd::InsertChannel, onChannelTable(&ChannelInfoView::insertChannel));
     registerCommand(cmd::DeleteChannel, onChannelTable(&ChannelInfoView::deleteChannel));
     registerCommand(cmd::CopyChannel, onChannelTable(&ChannelInfoView::copyChannel));
+    registerCommand(cmd::CopyRows, onChannelTable(&ChannelInfoView::copyRows));
+    registerCommand(cmd::PasteRows, onChannelTable(&ChannelInfoView::pasteRows));
 
     // Modal dialogs on the image.
     registerCommand(cmd::QtDqtTable, runModal<QtDqtTableDialog>);

@@ -23,6 +23,7 @@
 #include "app/ui/UiText.h"
 #include "editors/channel/GridKeys.h"
 #include "editors/channel/ui/ChannelEditView.h"
+#include "editors/channel/ui/ChannelRowsClipboard.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/CopyDialogs.h"
 #include "editors/channel/ui/TableGrid.h"
@@ -44,6 +45,11 @@ bool isCtrl(const QKeyEvent& key, int k) {
 bool isShift(const QKeyEvent& key, int k) {
     return key.key() == k && (key.modifiers() & Qt::ShiftModifier) &&
            !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+// A click with Shift or Ctrl held selects rows; it opens no list.
+bool selectingClick() {
+    return QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
 }
 
 } // namespace
@@ -93,7 +99,11 @@ void ChannelInfoView::createGrid() {
     });
     for (int c = 0; c < ChannelInfoForm::kColumns; ++c)
         grid_->setText(0, c, fromStd(form_.cellText(0, c)));
-    connect(grid_, &TableGrid::clicked, this, &ChannelInfoView::openCellEditor);
+    grid_->table()->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    connect(grid_, &TableGrid::clicked, this, [this](int row, int column) {
+        if (!selectingClick())
+            openCellEditor(row, column);
+    });
     connect(grid_, &TableGrid::scrolled, this, [this] {
         if (openOverlay())
             commitOverlay(true);
@@ -105,7 +115,10 @@ void ChannelInfoView::createGrid() {
     connect(grid_, &TableGrid::rowHeaderClicked, this, [this](int row) {
         if (openOverlay())
             commitOverlay(true);
-        grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
+        if (QApplication::keyboardModifiers() & Qt::ShiftModifier)
+            extendSelectionTo(row);
+        else
+            grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
         grid_->table()->setFocus(Qt::MouseFocusReason);
     });
 }
@@ -130,8 +143,14 @@ void ChannelInfoView::createCommands() {
                    &ChannelInfoView::deleteChannel);
     copy_ = make(cmd::CopyChannel, StrId::MenuEditCopyChannel, QKeySequence(Qt::SHIFT | Qt::Key_F3),
                  &ChannelInfoView::copyChannel);
+    copyRows_ = make(cmd::CopyRows, StrId::MenuEditCopyRows,
+                     QKeySequence(Qt::CTRL | Qt::Key_Insert), &ChannelInfoView::copyRows);
+    pasteRows_ = make(cmd::PasteRows, StrId::MenuEditPasteRows,
+                      QKeySequence(Qt::SHIFT | Qt::Key_Insert), &ChannelInfoView::pasteRows);
     rowMenu_ = new QMenu(this);
     rowMenu_->addActions({insert_, delete_, copy_});
+    rowMenu_->addSeparator();
+    rowMenu_->addActions({copyRows_, pasteRows_});
     rowMenu_->installEventFilter(this);
     QTableWidget* table = grid_->table();
     table->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -156,19 +175,40 @@ QAction* ChannelInfoView::commandAction(int command) const {
         return delete_;
     case cmd::CopyChannel:
         return copy_;
+    case cmd::CopyRows:
+        return copyRows_;
+    case cmd::PasteRows:
+        return pasteRows_;
     default:
         return nullptr;
     }
 }
 
-// The menu acts on the row it was opened on: that row becomes the current one first.
+// The menu acts on the row it was opened on: that row becomes the current one first. Opened
+// inside a block of selected rows, it keeps the block (for Copy Rows and Paste Rows).
 void ChannelInfoView::showRowMenu(int row, const QPoint& globalPos) {
     if (row < 1 || row >= ChannelInfoForm::kRows)
         return;
     if (openOverlay())
         commitOverlay(true);
-    grid_->setCurrentCell(row, std::max(1, grid_->currentCol()));
+    const auto [first, last] = selectedChannels(*grid_);
+    const int column = std::max(1, grid_->currentCol());
+    if (first < last && row - 1 >= first && row - 1 <= last)
+        grid_->table()->selectionModel()->setCurrentIndex(
+            grid_->table()->model()->index(row - 1, column - 1), QItemSelectionModel::NoUpdate);
+    else
+        grid_->setCurrentCell(row, column);
     rowMenu_->popup(globalPos);
+}
+
+// Shift and a click on a row number: the rows from the current one to that one are selected.
+void ChannelInfoView::extendSelectionTo(int row) {
+    const int from = grid_->currentRow();
+    if (from < 1) {
+        grid_->setCurrentCell(row, 1);
+        return;
+    }
+    selectChannels(*grid_, std::min(from, row) - 1, std::max(from, row) - 1);
 }
 
 // The selected channel is the one on the current row, however the row became current (arrow
@@ -401,6 +441,14 @@ bool ChannelInfoView::handleCommandKey(const QKeyEvent& key) {
 }
 
 bool ChannelInfoView::handleGridKey(QKeyEvent& key) {
+    if (key.matches(QKeySequence::Copy)) {
+        copyRows();
+        return true;
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        pasteRows();
+        return true;
+    }
     if (key.modifiers() & Qt::ControlModifier)
         return false;
     if (isEnterKey(key)) {
@@ -456,6 +504,22 @@ void ChannelInfoView::copyChannel() {
     ChannelCopyDialog dialog(window());
     dialog.exec();
     refreshAllChannelWindows();
+}
+
+void ChannelInfoView::copyRows() {
+    if (openOverlay())
+        commitOverlay(true);
+    copySelectedRows(*grid_);
+}
+
+void ChannelInfoView::pasteRows() {
+    if (openOverlay())
+        commitOverlay(true);
+    const auto pasted = pasteRowsFromClipboard(*grid_);
+    if (!pasted)
+        return;
+    refreshAllChannelWindows();
+    selectChannels(*grid_, pasted->first, pasted->second);
 }
 
 void ChannelInfoView::insertOrDelete(bool insert) {

@@ -5,6 +5,10 @@
 // the selected channel, Shift+F9/Ctrl+I inserts an empty channel, Ctrl+D deletes one; the same
 // commands are in the context menu of the rows and in the Edit menu. The selected channel is
 // the one on the grid's current row, however the user got there.
+//
+// Rows can be selected as one block (Shift with the arrow keys or a click, on a cell or on the
+// row numbers); Ctrl+C copies the selected rows to the clipboard as tab-separated text for
+// spreadsheets, Ctrl+V pastes such rows from the first selected row on (ChannelRowsClipboard).
 
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +57,8 @@ public:
     void insertChannel() { insertOrDelete(true); }
     void deleteChannel() { insertOrDelete(false); }
     void copyChannel();
+    void copyRows();
+    void pasteRows();
     // The actions of the commands (cmd::InsertChannel, DeleteChannel, CopyChannel), which the
     // rows' context menu holds and whose keys work inside this window.
     QAction* commandAction(int command) const;
@@ -72,6 +78,7 @@ private:
     void createCommands();
     void followCurrentRow(int row);
     void showRowMenu(int row, const QPoint& globalPos);
+    void extendSelectionTo(int row);
     bool rowMenuHelp(const QKeyEvent& key);
     void openCellEditor(int row, int column);
     QWidget* openOverlay() const;
@@ -94,6 +101,8 @@ private:
     QAction* insert_ = nullptr;
     QAction* delete_ = nullptr;
     QAction* copy_ = nullptr;
+    QAction* copyRows_ = nullptr;
+    QAction* pasteRows_ = nullptr;
     QMenu* rowMenu_ = nullptr;
     std::unique_ptr<UndoStep> overlayStep_; // an open list's changes are one undo step
     int overlayColumn_ = 0;

@@ -367,7 +367,7 @@ TEST(ChannelCsvImport, RefusesMalformedFilesWithRowAndReason) {
           {5, StrId::CsvProblemLocation, ""}}},
         {h + "1,446.00625\n1,446.00625\n", {{3, StrId::CsvProblemLocationTwice, "1"}}},
         {"Frequency\n" + repeated("446.00625\n", 17), {{18, StrId::CsvProblemBeyondChannels, ""}}},
-        {h + "1,\n2,99.99\n3,1000\n4,446.00625x\n5,-446\n",
+        {h + "1,,off\n2,99.99\n3,1000\n4,446.00625x\n5,-446\n",
          {{2, StrId::CsvProblemFrequency, ""},
           {3, StrId::CsvProblemFrequency, "99.990000"},
           {4, StrId::CsvProblemFrequency, "1000.000000"},

@@ -47,3 +47,32 @@ TEST(CsvText, QuotesOnlyWhereNeededAndReadsItBack) {
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].fields, fields);
 }
+
+// What spreadsheets put on the clipboard: the same rules with tabs; empty fields stay fields,
+// and a tab is never taken for a blank before a quoted field.
+TEST(CsvText, ReadsAndWritesTabSeparatedText) {
+    struct Case {
+        const char* text;
+        std::vector<Fields> records;
+    };
+    const Case cases[] = {
+        {"a\tb\tc\r\n1\t\t3\n", {{"a", "b", "c"}, {"1", "", "3"}}},
+        {"x\t\t\"q, r\"\t  \"s\"  \n", {{"x", "", "q, r", "s"}}},
+        {"\"tab\there\"\t\"two\nlines\"\n", {{"tab\there", "two\nlines"}}},
+        {"a,b\tc\n", {{"a,b", "c"}}},
+        {"\t\t\n", {{"", "", ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto records = csv::read(c.text, csv::kTab);
+        ASSERT_EQ(records.size(), c.records.size());
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_FALSE(records[i].broken);
+            EXPECT_EQ(records[i].fields, c.records[i]);
+        }
+    }
+    const Fields fields{"plain", "with\ttab", "a,comma", "", " lead", "say \"hi\""};
+    const std::string line = csv::joinRecord(fields, csv::kTab);
+    EXPECT_EQ(line, "plain\t\"with\ttab\"\ta,comma\t\t\" lead\"\t\"say \"\"hi\"\"\"\r\n");
+    EXPECT_EQ(csv::read(line, csv::kTab).at(0).fields, fields);
+}
