@@ -7,6 +7,7 @@
 #include "app/DataFile.h"
 #include "app/DefaultImage.h"
 #include "app/FileText.h"
+#include "app/TextTemplate.h"
 #include "app/ui/DataFileDialog.h"
 #include "app/ui/EditHistory.h"
 #include "app/ui/Shell.h"
@@ -45,6 +46,11 @@ void FileCommands::showError(const std::string& text) {
     shell_.prompt().ask(composedErrorPrompt(text));
 }
 
+// "Opened a.dat": the status bar names the file the command used.
+void FileCommands::tell(StringId text, const QString& path) {
+    shell_.showStatusMessage(fromStd(fillTemplate(tr(text), {fileNameOf(toStd(path))})));
+}
+
 void FileCommands::newFile() {
     if (shell_.prompt().ask(confirmation(StrId::NewDataQuestion)) != PromptAnswer::Ok)
         return;
@@ -52,6 +58,7 @@ void FileCommands::newFile() {
     shell_.refreshModelDisplay();
     shell_.closeAllEditors();
     shell_.postCommand(cmd::ChannelInformation);
+    shell_.showStatusMessage(plainText(StrId::StatusNewData));
 }
 
 FileCommands::OpenResult FileCommands::load(const QString& path) {
@@ -75,6 +82,9 @@ FileCommands::OpenResult FileCommands::load(const QString& path) {
     g.dataDirectory = folderWithSeparator(toStd(path));
     shell_.closeAllEditors();
     shell_.postCommand(cmd::ChannelInformation);
+    if (fileUsed_)
+        fileUsed_(path);
+    tell(StrId::StatusOpened, path);
     return OpenResult::Opened;
 }
 
@@ -109,7 +119,7 @@ void FileCommands::save() {
         return;
     if (writeImage(fromStd(path))) {
         markSaved(g);
-        fileSaved();
+        fileSaved(fromStd(path));
     }
 }
 
@@ -134,14 +144,17 @@ void FileCommands::adoptSavedFile(const QString& path) {
     g.currentFileName = fileNameOf(toStd(path));
     g.dataDirectory = folderWithSeparator(toStd(path));
     markSaved(g);
-    fileSaved();
+    fileSaved(path);
     shell_.refreshModelDisplay();
 }
 
 // The undo history's states of this file now compare with what was written.
-void FileCommands::fileSaved() {
+void FileCommands::fileSaved(const QString& path) {
     if (EditHistory* history = editHistory())
         history->documentSaved();
+    if (fileUsed_)
+        fileUsed_(path);
+    tell(StrId::StatusSaved, path);
 }
 
 void FileCommands::saveAs() {

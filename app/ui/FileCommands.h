@@ -5,12 +5,15 @@
 // Save writes only after the overwrite question; with no current file yet, or when the file
 // is gone, it runs Save As. Every write is atomic; a failed write shows the system's error
 // text and leaves the image unsaved. Save As refuses a target whose file system has 9 KiB or
-// less free.
+// less free. What was done is told in the status bar ("Opened a.dat", "Saved a.dat"), and
+// every file opened or saved is reported to the file-used handler (the recent files).
 
 #include <QString>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "app/StringIds.h"
 
 namespace tsw::ui {
 
@@ -39,17 +42,23 @@ public:
     using SpaceCheck = std::function<bool(const std::string& path)>;
     void setSpaceCheck(SpaceCheck check) { spaceCheck_ = std::move(check); }
 
+    // Called with the full path of every file opened or written.
+    using FileUsed = std::function<void(const QString& path)>;
+    void setFileUsedHandler(FileUsed handler) { fileUsed_ = std::move(handler); }
+
 private:
     enum class OpenResult { Opened, CannotOpen, WrongFormat };
     OpenResult load(const QString& path);
     std::optional<QString> askSavePath();
     bool writeImage(const QString& path); // reports a failure; true when written
     void adoptSavedFile(const QString& path);
-    void fileSaved();
+    void fileSaved(const QString& path);
     void showError(const std::string& text);
+    void tell(StringId text, const QString& path);
 
     Shell& shell_;
     SpaceCheck spaceCheck_;
+    FileUsed fileUsed_;
 };
 
 // The folder of a path with a trailing separator ("/data/a.dat" -> "/data/").

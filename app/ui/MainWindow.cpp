@@ -80,6 +80,7 @@ MainWindow::MainWindow(SettingsStore& settings, Options options, QWidget* parent
     createToolBar();
     createModelBar();
     createStatusBar();
+    createRecentFiles();
     if (options_.showSplash) {
         auto* splash = new SplashWindow;
         connect(splash, &SplashWindow::ended, this, [this] { update(); });
@@ -120,16 +121,21 @@ void MainWindow::postCommand(int command) {
 // A command that changes the configuration as a whole is one undo step; one that replaces it
 // first asks to save unsaved changes (Cancel, or a save that did not happen, ends it).
 void MainWindow::runCommand(int command) {
+    runAsCommand(command, [this, command] { dispatch(command); });
+}
+
+// `work` runs as `command` would: as its undo step, after its save question.
+void MainWindow::runAsCommand(int command, const std::function<void()>& work) {
     const CommandUndoStep* step = commandUndoStep(command);
     if (!step) {
-        dispatch(command);
+        work();
         return;
     }
     history_->recordPendingChange();
     if (step->asksToSave && !files_.askToSaveChanges())
         return;
     UndoStep undoStep(StepLabel{step->name});
-    dispatch(command);
+    work();
 }
 
 void MainWindow::dispatch(int command) {

@@ -21,6 +21,9 @@
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class QDragEnterEvent;
+class QDropEvent;
+class QDragMoveEvent;
 
 namespace tsw::ui {
 
@@ -28,6 +31,7 @@ class EditHistory;
 class EditorFrame;
 class MdiClient;
 class ModelDisplay;
+class RecentFilesMenu;
 class StatusPanes;
 class HelpService;
 
@@ -63,6 +67,12 @@ public:
     // Questions go to `prompt` instead of message boxes (tests); null restores message boxes.
     void setPrompt(UserPrompt* prompt);
 
+    // Opens a data file the user named outside the Open dialog (a recent file, a file dropped
+    // on the window) as File > Open does: after the unsaved-changes question, as one undo step.
+    // A file that no longer exists is only reported, and taken off the recent files.
+    void openFileFromOutside(const QString& path);
+    RecentFilesMenu* recentFiles() const { return recent_; }
+
     // Start-up: applies "LastWinPos" (exactly ten fields) or shows the window maximized.
     void showAtStoredPlacement();
     // The current placement as "LastWinPos" stores it.
@@ -90,12 +100,17 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
     void createToolBar();
     void createModelBar();
     void createStatusBar();
+    void createRecentFiles();
+    void runAsCommand(int command, const std::function<void()>& work);
     QAction* makeAction(int command);
     void rebuildListMenu(MenuId id);
     void fillWindowMenu();
@@ -124,6 +139,7 @@ private:
     QToolBar* modelBar_ = nullptr;
     ModelDisplay* modelDisplay_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
     std::map<MenuId, QMenu*> menus_;
     std::map<int, QAction*> actions_;     // fixed menu items
     std::map<int, QAction*> listActions_; // Edit and Program items of the last rebuild

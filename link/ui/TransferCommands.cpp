@@ -1,10 +1,12 @@
 // Read from Radio, Write to Radio and Compare with Radio.
 
 #include <QApplication>
+#include <QDir>
 #include <QWidget>
 #include <functional>
 
 #include "app/CommandIds.h"
+#include "app/TextTemplate.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
@@ -34,6 +36,43 @@ void ShellImageWindows::refreshImageDisplay() {
 }
 
 namespace {
+
+// A path short enough for the status bar: whole up to this length, else its last two parts
+// (".../Backups/H5520_2026-12-06_14-03-59.dat").
+constexpr qsizetype kShownPathLength = 60;
+
+QString shownPath(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.size() <= kShownPathLength)
+        return native;
+    const QStringList parts = QDir::fromNativeSeparators(path).split(QLatin1Char('/'));
+    if (parts.size() < 3)
+        return native;
+    return QDir::toNativeSeparators(QStringLiteral(".../") + parts.at(parts.size() - 2) +
+                                    QLatin1Char('/') + parts.last());
+}
+
+int writtenBytes() {
+    int bytes = 0;
+    for (const WriteFrame& frame : writeFrames())
+        bytes += frame.length;
+    return bytes;
+}
+
+// What the finished transfer did, in the status bar.
+void tellTransfer(Shell& shell, const TransferDialog& dialog) {
+    if (!dialog.succeeded())
+        return;
+    std::string text;
+    if (!dialog.reading())
+        text = fillTemplate(tr(StrId::StatusWritten), {std::to_string(writtenBytes())});
+    else if (dialog.backupPath().isEmpty())
+        text = fillTemplate(tr(StrId::StatusRead), {std::to_string(kImageSize)});
+    else
+        text = fillTemplate(tr(StrId::StatusReadWithBackup),
+                            {std::to_string(kImageSize), toStd(shownPath(dialog.backupPath()))});
+    shell.showStatusMessage(fromStd(text));
+}
 
 // Runs the transfer dialog with one request flag set for its lifetime; `prepare` may set the
 // dialog up further and `done` sees it after it ran.
@@ -65,7 +104,8 @@ void runTransfer(Shell& shell, bool SharedFlags::*request,
 } // namespace
 
 void runReadFromRadio(Shell& shell) {
-    runTransfer(shell, &SharedFlags::readRequested);
+    runTransfer(shell, &SharedFlags::readRequested, {},
+                [&shell](const TransferDialog& d) { tellTransfer(shell, d); });
 }
 
 void runWriteToRadio(Shell& shell) {
@@ -82,7 +122,8 @@ void runWriteToRadio(Shell& shell) {
     }
     if (!confirmWriteAfterCheck(shell, link.globals().image))
         return;
-    runTransfer(shell, &SharedFlags::writeRequested);
+    runTransfer(shell, &SharedFlags::writeRequested, {},
+                [&shell](const TransferDialog& d) { tellTransfer(shell, d); });
 }
 
 std::optional<RadioImage> readRadioImage(Shell& shell) {

@@ -4,10 +4,13 @@
 // question first, and Cancel there changes nothing.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,9 +24,11 @@
 #include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/RecentFilesMenu.h"
 #include "app/ui/UiText.h"
 #include "app/ui/main/EditorWindows.h"
 #include "editors/channel/ChannelCsv.h"
+#include "editors/channel/ChannelRows.h"
 #include "editors/channel/ui/ChannelEditView.h"
 #include "editors/channel/ui/ChannelInfoView.h"
 #include "editors/channel/ui/ChannelWindows.h"
@@ -309,6 +314,35 @@ const std::vector<Change>& changes() {
              QTRY_VERIFY(script.done());
          },
          [] { return tableCell(1, 1); }, "Import Channels"},
+        {"channel table: rows pasted with Ctrl+V", 0,
+         [] {
+             QGuiApplication::clipboard()->setText(
+                 QString::fromStdString(copyChannelRows(otherImage(), 0, 1)));
+             goToRow(5);
+             userKey(table()->grid()->table(), Qt::Key_V, Qt::ControlModifier);
+         },
+         [] { return tableCell(5, 1) + tableCell(5, 2) + "|" + tableCell(6, 1) + tableCell(6, 2); },
+         "Paste Channels"},
+        {"open a recent file", 0,
+         [] {
+             g_frame->recentFiles()->add(writeFile("recent.dat", otherImage()));
+             g_frame->recentFiles()->entries().front()->trigger();
+             QTRY_VERIFY(!tableCell(1, 1).isEmpty()); // the channel table opens again
+         },
+         [] { return g_frame->windowTitle() + "|" + tableCell(1, 1); }, "Open File"},
+        {"a data file dropped on the window", 0,
+         [] {
+             QMimeData mime;
+             mime.setUrls({QUrl::fromLocalFile(writeFile("dropped.dat", otherImage()))});
+             const QPoint at = g_frame->rect().center();
+             QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(g_frame, &enter);
+             QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(g_frame, &drop);
+             QTRY_COMPARE(globals().currentFileName, std::string("dropped.dat"));
+             QTRY_VERIFY(!tableCell(1, 1).isEmpty());
+         },
+         [] { return g_frame->windowTitle() + "|" + tableCell(1, 1); }, "Open File"},
         {"open", 0,
          [] {
              DialogScript script;

@@ -45,10 +45,12 @@ public:
     void refreshModelDisplay() override {}
     void refreshPortPane() override { ++portRefreshes; }
     void refreshMenus() override {}
+    void showStatusMessage(const QString& text) override { statusMessages.push_back(text); }
     void editorFrameCreated() override {}
     void editorFrameDestroyed() override {}
 
     std::vector<int> posted;
+    std::vector<QString> statusMessages;
     int closeAllCount = 0;
     int portRefreshes = 0;
 
