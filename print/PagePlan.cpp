@@ -50,7 +50,9 @@ std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape
         add(PrintSection::EmbeddedMessage);
     if (m & printsel::QtDqtTable)
         add(PrintSection::QtDqtTable);
-    if (m & printsel::ChannelInformation) {
+    if ((m & printsel::ChannelInformation) && selection.channelTable) {
+        add(PrintSection::ChannelTable);
+    } else if (m & printsel::ChannelInformation) {
         const int used = countUsedChannels(image);
         const int count = used <= kChannelsPerPrintPage
                               ? 1

@@ -31,6 +31,7 @@ enum class PrintSection : std::uint8_t {
     EmbeddedMessage = 6,
     ChannelInformation = 7,
     QtDqtTable = 8,
+    ChannelTable = 9, // all 16 channels as one table on one page
     RequestingEditor = 30,
 };
 
@@ -46,6 +47,7 @@ inline constexpr int kChannelsPerPrintPage = 4;
 struct PrintSelection {
     std::uint16_t mask = 0;
     bool editorRequest = false; // an editor's own print request (its page comes last)
+    bool channelTable = false;  // Channel Information as one table page of all 16 channels
 };
 
 // The section an editor's own print request prints, by the editor's command (the channel
@@ -55,7 +57,8 @@ std::optional<PrintSection> sectionOfEditor(int editorCommand);
 
 // Pages in print order: Optional Features (a second page in landscape), Key Assignment, Scan,
 // Test Frequency, Embedded Message, QT/DQT Table, Channel Information (one page per four used
-// channels, at least one), the requesting editor's page. At most kMaxPrintPages entries.
+// channels, at least one; or the one channel table page), the requesting editor's page. At
+// most kMaxPrintPages entries.
 std::vector<PageEntry> planPages(const PrintSelection& selection, bool landscape,
                                  const RadioImage& image);
 

@@ -44,6 +44,8 @@ struct PrintItem {
     bool fromBottom = false;
     bool checked = false; // CheckBox only
     bool dimmed = false;  // the editor shows the field disabled
+    double width = 0;     // Text aligned left: shortened with an ellipsis to this many widths
+                          // (a table's column); 0: up to the right margin
 
     bool operator==(const PrintItem&) const = default;
 };

@@ -19,6 +19,7 @@ StringId sectionTitle(PrintSection section) {
     case PrintSection::EmbeddedMessage:
         return StrId::TitleEmbeddedMessage;
     case PrintSection::ChannelInformation:
+    case PrintSection::ChannelTable:
         return StrId::TitleChannelInformation;
     case PrintSection::QtDqtTable:
         return StrId::TitleQtDqtTable;
@@ -54,6 +55,8 @@ PrintItems sectionItems(const SectionPage& page, const RadioImage& image,
         return channelInformationItems(page, image, lookup);
     case PrintSection::QtDqtTable:
         return qtDqtTableItems(image, lookup);
+    case PrintSection::ChannelTable:
+        return channelTableItems(page, image, lookup);
     case PrintSection::RequestingEditor:
         break;
     }

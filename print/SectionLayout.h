@@ -55,6 +55,8 @@ PrintItems pageItems(const PageEntry& entry, int pageNumber, bool landscape,
 // Section bodies, one per file of this folder.
 PrintItems channelInformationItems(const SectionPage& page, const RadioImage& image,
                                    const TextLookup& lookup);
+PrintItems channelTableItems(const SectionPage& page, const RadioImage& image,
+                             const TextLookup& lookup);
 PrintItems testFrequencyItems(const RadioImage& image, const TextLookup& lookup);
 PrintItems qtDqtTableItems(const RadioImage& image, const TextLookup& lookup);
 PrintItems optionalFeaturesItems(const SectionPage& page, const RadioImage& image,

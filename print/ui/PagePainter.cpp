@@ -83,8 +83,12 @@ void PagePainter::paintText(const PrintItem& item, double top) {
     const QFontMetricsF metrics(font, device_);
     const double at = page_.left() + item.x * w_;
     QString text = QString::fromStdString(item.text);
-    if (item.align == Align::Left && at < page_.right())
-        text = metrics.elidedText(text, Qt::ElideRight, page_.right() - at);
+    if (item.align == Align::Left && at < page_.right()) {
+        double room = page_.right() - at;
+        if (item.width > 0)
+            room = std::min(room, item.width * w_);
+        text = metrics.elidedText(text, Qt::ElideRight, room);
+    }
     const double width = metrics.horizontalAdvance(text);
     double x = at;
     switch (item.align) {

@@ -1,11 +1,15 @@
 #include "print/ui/PrintCommands.h"
 
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <type_traits>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
+#include "app/TextTemplate.h"
 #include "app/ui/Modules.h"
+#include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "editors/channel/ChannelEditorState.h"
 #include "print/ui/PrintJob.h"
 #include "print/ui/PrintOutListDialog.h"
@@ -14,11 +18,25 @@ namespace tsw::print::ui {
 
 namespace {
 
+// "Pages printed: 3", or "Pages printed to x.pdf: 3" when they went to a file.
+void tellPrinted(const QPrinter& printer, int pages) {
+    const std::string count = std::to_string(pages);
+    const QString file = printer.outputFileName();
+    const std::string text =
+        file.isEmpty() ? fillTemplate(tr(StrId::StatusPrinted), {count})
+                       : fillTemplate(tr(StrId::StatusPrintedToFile),
+                                      {tsw::ui::toStd(QFileInfo(file).fileName()), count});
+    tsw::ui::shell().showStatusMessage(tsw::ui::fromStd(text));
+}
+
 int printJob(const PrintJob& job, QWidget* parent) {
     QPrinter& printer = sharedPrinter();
     if (!choosePrinter(printer, parent))
         return 0;
-    return job.print(printer);
+    const int pages = job.print(printer);
+    if (pages > 0)
+        tellPrinted(printer, pages);
+    return pages;
 }
 
 // Sets a flag for the lifetime of the scope and clears it afterwards, however the scope ends.
@@ -39,7 +57,7 @@ int runPrint(QWidget* parent) {
     PrintOutListDialog list(parent);
     if (list.exec() != QDialog::Accepted || list.mask() == 0)
         return 0;
-    return printJob(PrintJob(PrintSelection{list.mask(), false}), parent);
+    return printJob(PrintJob(PrintSelection{list.mask(), false, list.channelTable()}), parent);
 }
 
 void runPrintPreview(QWidget* parent) {

@@ -1,9 +1,12 @@
 #include "print/ui/PrintOutListDialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/ui/DialogParts.h"
@@ -50,8 +53,32 @@ QVBoxLayout* PrintOutListDialog::createBoxes() {
         column->addWidget(box);
         boxes_[i] = box;
     }
+    createLayoutChoice(column);
     column->addStretch();
     return column;
+}
+
+void PrintOutListDialog::createLayoutChoice(QVBoxLayout* column) {
+    auto* label = new QLabel(uiText(StrId::PrintLayoutLabel), this);
+    blocks_ = new QRadioButton(uiText(StrId::PrintLayoutBlocks), this);
+    table_ = new QRadioButton(uiText(StrId::PrintLayoutTable), this);
+    label->setBuddy(blocks_);
+    auto* group = new QButtonGroup(this);
+    group->addButton(blocks_);
+    group->addButton(table_);
+    blocks_->setChecked(true);
+    column->addSpacing(8);
+    column->addWidget(label);
+    for (QRadioButton* b : {blocks_, table_}) {
+        auto* row = new QHBoxLayout;
+        row->addSpacing(16);
+        row->addWidget(b);
+        column->addLayout(row);
+    }
+}
+
+bool PrintOutListDialog::channelTable() const {
+    return table_->isChecked() && (mask() & printsel::ChannelInformation);
 }
 
 QVBoxLayout* PrintOutListDialog::createButtons() {
@@ -106,6 +133,9 @@ void PrintOutListDialog::updateOk() {
     const bool any = mask() != 0;
     ok_->setEnabled(any);
     ok_->setDefault(any);
+    const bool channels = (mask() & printsel::ChannelInformation) != 0;
+    blocks_->setEnabled(channels);
+    table_->setEnabled(channels);
 }
 
 void PrintOutListDialog::openPrintSetup() {

@@ -3,6 +3,10 @@
 // CrewLink stay hidden and disabled; OK is enabled, and the default button, only while a box
 // is checked; All Clear and Select All act on the enabled boxes only; Print Setup opens the
 // page set-up of the program's printer; Help opens topic 183.
+//
+// Below the boxes, the layout of the channels: four channels per page (the default, each
+// time the dialog opens) or all 16 as one table on one page. The choice is offered while the
+// Channel Information box is checked.
 
 #include <QDialog>
 #include <array>
@@ -12,6 +16,7 @@
 
 class QCheckBox;
 class QPushButton;
+class QRadioButton;
 class QVBoxLayout;
 
 namespace tsw::print::ui {
@@ -41,6 +46,10 @@ public:
     std::uint16_t mask() const;
     QCheckBox* box(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
     QPushButton* okButton() const { return ok_; }
+    QRadioButton* blocksLayoutButton() const { return blocks_; }
+    QRadioButton* tableLayoutButton() const { return table_; }
+    // The channel table layout is chosen (and the Channel Information box checked).
+    bool channelTable() const;
 
     void clearAll();
     void selectAll();
@@ -48,11 +57,14 @@ public:
 private:
     QVBoxLayout* createBoxes();
     QVBoxLayout* createButtons();
+    void createLayoutChoice(QVBoxLayout* column);
     void updateOk();
     void openPrintSetup();
 
     std::array<QCheckBox*, 9> boxes_{};
     QPushButton* ok_ = nullptr;
+    QRadioButton* blocks_ = nullptr;
+    QRadioButton* table_ = nullptr;
 };
 
 } // namespace tsw::print::ui

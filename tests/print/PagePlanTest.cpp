@@ -12,7 +12,7 @@ namespace {
 std::string planText(const std::vector<PageEntry>& pages) {
     std::string text;
     for (const PageEntry& p : pages) {
-        const char* letters = "FKS??TECQ";
+        const char* letters = "FKS??TECQD"; // D: the channel table page
         const auto s = static_cast<std::size_t>(p.section);
         text += std::string(text.empty() ? "" : " ") +
                 (p.section == PrintSection::RequestingEditor ? 'R' : letters[s]) +
@@ -62,6 +62,28 @@ TEST(PagePlan, SectionsInPrintOrderWithOneChannelPagePerFourUsedChannels) {
             EXPECT_EQ(planText(pages), c.pages)
                 << "mask " << c.mask << " used " << c.used << " landscape " << landscape;
         }
+}
+
+// The channel table layout prints every channel on one page, however many are in use, where
+// the channel pages would stand; it changes nothing when Channel Information is not chosen.
+TEST(PagePlan, TheChannelTableIsOnePageInPlaceOfTheChannelPages) {
+    const struct {
+        std::uint16_t mask;
+        bool editor;
+        int used;
+        const char* pages;
+    } cases[] = {
+        {printsel::ChannelInformation, false, 0, "D0"},
+        {printsel::ChannelInformation, false, 16, "D0"},
+        {printsel::All, false, 9, "F0 K0 S0 T0 E0 Q0 D0"},
+        {printsel::All, true, 16, "F0 K0 S0 T0 E0 Q0 D0 R0"},
+        {printsel::Scan, false, 16, "S0"},
+    };
+    for (const auto& c : cases) {
+        const auto pages =
+            planPages({c.mask, c.editor, true}, false, imageWithUsedChannels(c.used));
+        EXPECT_EQ(planText(pages), c.pages) << "mask " << c.mask << " used " << c.used;
+    }
 }
 
 TEST(PagePlan, CountsChannelsByTheirFirstByteNotByPosition) {

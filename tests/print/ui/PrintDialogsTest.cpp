@@ -5,6 +5,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "app/AppGlobals.h"
@@ -16,10 +17,12 @@
 #include "app/ui/Help.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/Shell.h"
+#include "app/ui/UiText.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintJob.h"
 #include "print/ui/PrintOutListDialog.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/ui/MdiTestShell.h"
 #include "tests/support/ui/ModalAnswerer.h"
 
 using namespace tsw;
@@ -55,6 +58,7 @@ private slots:
     void selectAllAndAllClearTouchOfferedBoxesOnly();
     void helpAndPrintSetup();
     void printCommandPrintsTheCheckedSectionsAndCancelNothing();
+    void theChannelTableIsChosenBesideChannelInformation();
     void mainWindowRunsPreviewAndKeepsTheChannelEditShut();
 
 private:
@@ -65,14 +69,15 @@ void PrintDialogsTest::initTestCase() {
     AppGlobals& g = globals();
     g.language.setDirectory(std::string(TSW_SOURCE_DIR) + "/lang");
     QCOMPARE(g.language.load(kRequiredStringIds, 2), 0);
-    // The program reaches these through the print module; this test links printing itself.
+}
+
+void PrintDialogsTest::init() {
+    // The program reaches these through the print module; this test links printing itself
+    // (again for each test: a test shell registers the program's commands).
     for (const int command : {cmd::FilePrint, cmd::FilePrintPreview})
         tsw::ui::registerCommand(command, [command](tsw::ui::Shell& shell) {
             tsw::print::ui::runPrintCommand(command, shell.window());
         });
-}
-
-void PrintDialogsTest::init() {
     buildDefaultImage(globals().image, modelEntry(0).defaultIdentity);
     sharedPrinter().setPageOrientation(QPageLayout::Portrait);
 }
@@ -151,6 +156,46 @@ void PrintDialogsTest::printCommandPrintsTheCheckedSectionsAndCancelNothing() {
     }
     QCOMPARE(chooserAsked, 1);
     QVERIFY(QFileInfo(path).size() > 0);
+}
+
+// The layout of the channels is offered while Channel Information is checked, starts at four
+// channels per page, and the channel table prints every channel on one page; the status bar
+// says where the pages went.
+void PrintDialogsTest::theChannelTableIsChosenBesideChannelInformation() {
+    {
+        PrintOutListDialog dialog;
+        dialog.show();
+        QVERIFY(dialog.blocksLayoutButton()->isChecked());
+        QVERIFY(!dialog.blocksLayoutButton()->isEnabled() &&
+                !dialog.tableLayoutButton()->isEnabled());
+        dialog.box(7)->click(); // Channel Information
+        QVERIFY(dialog.tableLayoutButton()->isEnabled());
+        dialog.tableLayoutButton()->click();
+        QVERIFY(dialog.channelTable());
+        dialog.box(7)->click();
+        QVERIFY(!dialog.channelTable() && !dialog.tableLayoutButton()->isEnabled());
+    }
+    test::MdiTestShell shell;
+    const QString path = QString::fromStdString(dir_.file("table.pdf").string());
+    setPrinterChooser([path](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    test::ModalAnswerer answer([](QWidget* modal) {
+        auto* list = qobject_cast<PrintOutListDialog*>(modal);
+        if (!list)
+            return false;
+        list->box(7)->click();
+        list->tableLayoutButton()->click();
+        list->okButton()->click();
+        return true;
+    });
+    QCOMPARE(runPrint(nullptr), 1);
+    QString expected = tsw::ui::uiText(StrId::StatusPrintedToFile);
+    expected.replace(expected.indexOf("%s"), 2, "table.pdf");
+    expected.replace("%s", "1");
+    QCOMPARE(shell.statusMessages.back(), expected);
 }
 
 // While the preview (every section: six single pages, four channel pages) is open, the channel

@@ -73,6 +73,8 @@ private slots:
     void tuningDataPrintOut();
     void editorRequestPrintsItsSection();
     void listingPrintsEveryRowOverItsPages();
+    void channelTableOnOnePage_data();
+    void channelTableOnOnePage();
 
 private:
     QString pdfPath(const QString& name) const;
@@ -262,6 +264,37 @@ void PrintOutputTest::listingPrintsEveryRowOverItsPages() {
     QVERIFY(text.contains(QString(32, 'A')));
     QVERIFY(text.contains(QString(32, 'B')));
     QVERIFY(hasPageNumber(text, pages));
+}
+
+void PrintOutputTest::channelTableOnOnePage_data() {
+    QTest::addColumn<bool>("landscape");
+    QTest::newRow("portrait") << false;
+    QTest::newRow("landscape") << true;
+}
+
+// All 16 channels as rows of one table on one page, whatever the orientation: each row starts
+// with its number and the receive frequency the channel table shows.
+void PrintOutputTest::channelTableOnOnePage() {
+    QFETCH(bool, landscape);
+    const QString path = pdfPath(landscape ? "channel-table-landscape" : "channel-table");
+    choosePdf(path, landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const PrintJob job(PrintSelection{printsel::ChannelInformation, false, true});
+    QPrinter& printer = sharedPrinter();
+    QVERIFY(choosePrinter(printer, nullptr));
+    QCOMPARE(job.print(printer), 1);
+    QCOMPARE(pdfPages(path), 1);
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(qtr(StrId::TitleChannelInformation)));
+    QVERIFY(text.contains(qtr(StrId::EncodeToneLabel).split(' ').last()));
+    const QRegularExpression row(R"(^\s*(\d+)\s+(446\.\d{5})\s+446\.\d{5}\s)",
+                                 QRegularExpression::MultilineOption);
+    QStringList numbers;
+    for (auto it = row.globalMatch(text); it.hasNext();)
+        numbers << it.next().captured(1);
+    QStringList expected;
+    for (int n = 1; n <= 16; ++n)
+        expected << QString::number(n);
+    QCOMPARE(numbers, expected);
 }
 
 QTEST_MAIN(PrintOutputTest)
