@@ -120,6 +120,14 @@ PortMapping readPortMapping(const SettingsStore& store) {
     return mapping;
 }
 
+void writePortMapping(SettingsStore& store, int n, std::string_view path) {
+    for (const std::string& key : store.childKeys(kPortsSection))
+        if (parseComName(key) == n)
+            store.remove(kPortsSection, key);
+    if (!path.empty())
+        store.writeString(kPortsSection, comName(n), path);
+}
+
 std::string resolveComPort(int n, const PortMapping& mapping,
                            const std::vector<std::string>& devices) {
     if (const auto it = mapping.find(n); it != mapping.end() && !it->second.empty())

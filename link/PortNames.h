@@ -39,6 +39,9 @@ std::string resolveComPort(int n, const PortMapping& mapping,
 inline constexpr std::string_view kPortsSection = "Ports";
 class SettingsStore;
 PortMapping readPortMapping(const SettingsStore& store);
+// Maps COM<n> to `path` ("COM<n>" = path), or takes its mapping away when `path` is empty;
+// another spelling of the same name ("com1") is replaced.
+void writePortMapping(SettingsStore& store, int n, std::string_view path);
 
 // The device path behind a port name (COM<n> or a path); empty when it names nothing.
 std::string resolvePortName(std::string_view name, const PortMapping& mapping,

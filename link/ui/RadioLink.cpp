@@ -56,6 +56,24 @@ PortMapping RadioLink::portMapping() const {
     return mappingSource_ ? mappingSource_() : PortMapping{};
 }
 
+void RadioLink::setPortMappingWriter(std::function<void(int, const std::string&)> writer) {
+    mappingWriter_ = std::move(writer);
+}
+
+void RadioLink::writePortMapping(int n, const std::string& path) {
+    if (mappingWriter_)
+        mappingWriter_(n, path);
+}
+
+const SerialDeviceCatalogue& RadioLink::deviceCatalogue() const {
+    static const SysfsDeviceCatalogue system;
+    return catalogue_ ? *catalogue_ : system;
+}
+
+void RadioLink::setDeviceCatalogue(const SerialDeviceCatalogue* catalogue) {
+    catalogue_ = catalogue;
+}
+
 std::string RadioLink::devicePathOf(int portNumber) const {
     const PortMapping mapping = portMapping();
     if (const auto it = mapping.find(portNumber); it != mapping.end() && !it->second.empty())

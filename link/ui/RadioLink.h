@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "link/PortNames.h"
+#include "link/SerialDeviceInfo.h"
 #include "link/SerialLink.h"
 
 namespace tsw::ui {
@@ -26,6 +27,12 @@ public:
     // Where the "Ports" mappings come from (the settings); none: no mappings.
     void setPortMappingSource(std::function<PortMapping()> source);
     PortMapping portMapping() const;
+    // Where a changed mapping goes (the settings): COM<n> to a device path, empty to none.
+    void setPortMappingWriter(std::function<void(int n, const std::string& path)> writer);
+    void writePortMapping(int n, const std::string& path);
+    // The serial devices present and what they are (sysfs; tests put their own list here).
+    const SerialDeviceCatalogue& deviceCatalogue() const;
+    void setDeviceCatalogue(const SerialDeviceCatalogue* catalogue); // null: the system's
     // The device behind COM<n> as a connection would open it (empty: none).
     std::string devicePathOf(int portNumber) const;
 
@@ -52,6 +59,8 @@ private:
     struct Parts;
     std::unique_ptr<Parts> parts_;
     std::function<PortMapping()> mappingSource_;
+    std::function<void(int, const std::string&)> mappingWriter_;
+    const SerialDeviceCatalogue* catalogue_ = nullptr;
     int busy_ = 0;
 };
 

@@ -67,6 +67,8 @@ void Application::prepareData() {
     // COM<n> of the settings' "Ports" section names the device of port n.
     SettingsStore* store = settings_;
     RadioLink::instance().setPortMappingSource([store] { return readPortMapping(*store); });
+    RadioLink::instance().setPortMappingWriter(
+        [store](int n, const std::string& path) { writePortMapping(*store, n, path); });
     resetImageToDefaults(g);
     fixedFont_ = courierFont();
 }
