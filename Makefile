@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure build test run demo asan fuzz format format-check clean
+.PHONY: all bootstrap configure build test run demo package asan fuzz format format-check clean
 
 all: build
 
@@ -30,6 +30,10 @@ run: build
 # The program wired to the simulated radio on a pseudo-terminal.
 demo: build
 	@scripts/run-demo $(BUILD)
+
+# The Debian package (CPack DEB) in $(BUILD)/package/.
+package: build
+	@cd $(BUILD) && cpack -G DEB -B package
 
 # The non-GUI tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: bootstrap

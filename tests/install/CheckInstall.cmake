@@ -1,6 +1,7 @@
 # Installs BUILD_DIR into OUT_DIR/prefix, and through DESTDIR into OUT_DIR/stage with the
-# prefix /usr, and checks that the program directory, the links, the desktop entry and the
-# icon are where the desktop and the program expect them.
+# prefix /usr, and checks that the program directory, the links, the desktop entry, the icon,
+# the metainfo, the manual pages and the bash completion are where the desktop, the shell and
+# the program expect them.
 
 cmake_policy(VERSION 3.25)
 
@@ -59,6 +60,16 @@ function(check_tree root prefix)
     if(NOT EXISTS ${root}/share/icons/hicolor/scalable/apps/tsw62m.svg)
       fail("icon missing")
     endif()
+    if(NOT EXISTS ${root}/share/metainfo/tsw62m.metainfo.xml)
+      fail("metainfo missing")
+    endif()
+  endif()
+  if("tsw62m-cli" IN_LIST PROGRAMS)
+    foreach(f share/man/man1/tsw62m-cli.1.gz share/bash-completion/completions/tsw62m-cli)
+      if(NOT EXISTS ${root}/${f})
+        fail("${f} missing")
+      endif()
+    endforeach()
   endif()
 endfunction()
 
