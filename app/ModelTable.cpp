@@ -50,6 +50,10 @@ const ModelEntry& modelEntry(int index) {
     return kModels[0];
 }
 
+std::span<const ModelEntry> modelEntries() {
+    return kModels;
+}
+
 int modelCount() {
     return static_cast<int>(kModels.size());
 }

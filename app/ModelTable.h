@@ -39,6 +39,7 @@ struct MenuListEntry {
 inline constexpr std::string_view kDefaultIdentityText = "48:35:35:32:30:92:F3:FF";
 
 const ModelEntry& modelEntry(int index);
+std::span<const ModelEntry> modelEntries(); // every model entry, in table order
 int modelCount();
 const BandEntry& bandEntry(int model, int index);
 int bandCount(int model);

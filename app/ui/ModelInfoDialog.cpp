@@ -7,8 +7,6 @@
 #include <QLabel>
 
 #include "app/CommandTable.h"
-#include "app/ImageLayout.h"
-#include "app/ModelTable.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/Help.h"
 #include "app/ui/SvgIcon.h"
@@ -22,10 +20,13 @@ constexpr int kModelLabelId = 1000;
 constexpr int kBandLabelId = 1001;
 constexpr int kModelListId = 1002;
 constexpr int kBandListId = 1003;
-constexpr std::uint8_t kByte6ClearMask = 0xFB;
-constexpr std::uint8_t kByte6SetBits = 0x03;
-constexpr std::uint8_t kBandCodeOnModelChange = 0x93;
-constexpr std::uint8_t kBandCodeOnBandChoice = 0x92;
+
+void fillList(QComboBox* list, const std::vector<std::string>& entries, int selected) {
+    list->clear();
+    for (const std::string& entry : entries)
+        list->addItem(fromStd(entry));
+    list->setCurrentIndex(selected);
+}
 
 QPushButton* button(QDialogButtonBox* box, StringId text, QDialogButtonBox::ButtonRole role,
                     int id) {
@@ -37,9 +38,7 @@ QPushButton* button(QDialogButtonBox* box, StringId text, QDialogButtonBox::Butt
 } // namespace
 
 ModelInfoDialog::ModelInfoDialog(QWidget* parent)
-    : QDialog(parent), snapshot_(globals().image), identitySnapshot_(globals().identity),
-      modelIndexSnapshot_(globals().modelIndex), models_(new QComboBox(this)),
-      bands_(new QComboBox(this)) {
+    : QDialog(parent), form_(globals()), models_(new QComboBox(this)), bands_(new QComboBox(this)) {
     setWindowTitle(plainText(StrId::TitleModelInformation));
     setWindowIcon(svgIcon(kAppIcon));
     setHelpContext(this, helpctx::ModelInformation);
@@ -71,62 +70,23 @@ ModelInfoDialog::ModelInfoDialog(QWidget* parent)
     grid->addWidget(buttons, 2, 0, 1, 2);
     grid->setColumnMinimumWidth(1, 200);
 
-    globals().flags.modelGroup = globals().modelIndex <= 2;
-    fillModels();
+    fillList(models_, form_.modelListEntries(), form_.selectedModel());
     fillBands();
     models_->installEventFilter(this);
     bands_->installEventFilter(this);
-    connect(models_, &QComboBox::activated, this, &ModelInfoDialog::modelChosen);
-    connect(bands_, &QComboBox::activated, this, &ModelInfoDialog::bandChosen);
-}
-
-void ModelInfoDialog::fillModels() {
-    models_->clear();
-    for (int i = 0; i < modelCount(); ++i)
-        models_->addItem(fromStd(modelEntry(i).displayName));
-    models_->setCurrentIndex(globals().modelIndex);
+    connect(models_, &QComboBox::activated, this, [this](int index) {
+        if (form_.chooseModel(index))
+            fillBands();
+    });
+    connect(bands_, &QComboBox::activated, this, [this](int index) { form_.chooseBand(index); });
 }
 
 void ModelInfoDialog::fillBands() {
-    bands_->clear();
-    const int model = globals().modelIndex;
-    for (int i = 0; i < bandCount(model); ++i)
-        bands_->addItem(fromStd(bandEntry(model, i).text));
-    bands_->setCurrentIndex(lookupBand(globals().identity));
-}
-
-void ModelInfoDialog::modelChosen(int index) {
-    AppGlobals& g = globals();
-    if (index < 0 || index == g.modelIndex)
-        return;
-    g.modelIndex = index;
-    const std::string_view code = modelEntry(index).code;
-    for (std::size_t i = 0; i < code.size() && i < 5; ++i) {
-        g.identity[i] = static_cast<std::uint8_t>(code[i]);
-        g.image.setByte(layout::kIdentity + i, g.identity[i]);
-    }
-    const std::uint8_t b6 = g.image.byte(layout::kIdentityByte6);
-    g.image.setByte(layout::kIdentityByte6,
-                    static_cast<std::uint8_t>((b6 & kByte6ClearMask) | kByte6SetBits));
-    g.image.setByte(layout::kBandCode, kBandCodeOnModelChange);
-    g.flags.modelGroup = false;
-    modelChanged_ = true;
-    fillBands();
-}
-
-void ModelInfoDialog::bandChosen(int index) {
-    if (index >= 0)
-        globals().image.setByte(layout::kBandCode, kBandCodeOnBandChoice);
+    fillList(bands_, form_.bandListEntries(), form_.selectedBand());
 }
 
 void ModelInfoDialog::reject() {
-    AppGlobals& g = globals();
-    for (std::size_t i = 0; i < kImageSize; ++i)
-        if (g.image.byte(i) != snapshot_.byte(i))
-            g.image.setByte(i, snapshot_.byte(i));
-    g.identity = identitySnapshot_;
-    g.modelIndex = modelIndexSnapshot_;
-    modelChanged_ = false;
+    form_.restore();
     QDialog::reject();
 }
 

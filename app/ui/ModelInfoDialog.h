@@ -1,13 +1,13 @@
 #pragma once
-// Model Information (dialog 130): the model type and frequency band lists. Choices change the
-// image's identity bytes at once; Cancel puts back every byte changed since the dialog opened.
-// Enter in one list moves the focus to the other instead of closing the dialog.
+// Model Information (dialog 130): the model type and frequency band lists, bound to
+// ModelInfoForm, which writes the identity bytes at once and puts them back on Cancel. Enter in
+// one list moves the focus to the other instead of closing the dialog.
 
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
 
-#include "app/AppGlobals.h"
+#include "app/ModelInfoForm.h"
 
 namespace tsw::ui {
 
@@ -20,7 +20,7 @@ public:
     QComboBox* frequencyList() const { return bands_; } // control 1003
     QPushButton* okButton() const { return ok_; }       // control 1347
     // True when OK was pressed after another model type was chosen.
-    bool modelChanged() const { return modelChanged_; }
+    bool modelChanged() const { return form_.modelChanged(); }
 
     void reject() override; // Cancel, Escape, the close box: restore the snapshot
 
@@ -28,18 +28,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fillModels();
     void fillBands();
-    void modelChosen(int index);
-    void bandChosen(int index);
 
-    RadioImage snapshot_;
-    ModelIdentity identitySnapshot_;
-    int modelIndexSnapshot_;
+    ModelInfoForm form_;
     QComboBox* models_;
     QComboBox* bands_;
     QPushButton* ok_;
-    bool modelChanged_ = false;
 };
 
 } // namespace tsw::ui

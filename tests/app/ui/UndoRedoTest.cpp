@@ -24,6 +24,7 @@
 #include "app/ui/EditHistory.h"
 #include "app/ui/EditorForm.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/ModelInfoDialog.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/UiText.h"
 #include "app/ui/main/EditorWindows.h"
@@ -384,6 +385,7 @@ private slots:
     void arrowKeysChooseTheChannelThatIsDeleted();
     void refusedChannelCommandsSayWhy();
     void clearingTheHistoryAsksAndKeepsTheData();
+    void modelInformationIsOneStepAndCancelNone();
 
 private:
     void openTable();
@@ -681,6 +683,31 @@ void UndoRedoTest::clearingTheHistoryAsksAndKeepsTheData() {
     QVERIFY(!frame_->action(cmd::EditClearUndoHistory)->isEnabled());
     QCOMPARE(globals().image, edited);
     QVERIFY(hasUnsavedChanges(globals()));
+}
+
+// The dialog writes each choice at once: OK leaves them as one step named after the dialog;
+// Cancel puts them back and leaves no step.
+void UndoRedoTest::modelInformationIsOneStepAndCancelNone() {
+    globals().image.setByte(layout::kBandCode, 0x93);
+    history().restart();
+    const RadioImage before = globals().image;
+    for (const bool ok : {false, true}) {
+        DialogScript script;
+        script.on<ModelInfoDialog>([ok](ModelInfoDialog* d) {
+            emit d->frequencyList()->activated(0);
+            if (ok)
+                d->accept();
+            else
+                d->reject();
+        });
+        frame_->runCommand(cmd::ModelInformation);
+        QTRY_VERIFY(script.done());
+        QCOMPARE(history().history().undoCount(), std::size_t(ok ? 1 : 0));
+        QCOMPARE(globals().image.byte(layout::kBandCode), ok ? 0x92 : 0x93);
+    }
+    QCOMPARE(undoItem()->text(), QStringLiteral("&Undo Model Information"));
+    undoItem()->trigger();
+    QCOMPARE(globals().image, before);
 }
 
 QTEST_MAIN(UndoRedoTest)
