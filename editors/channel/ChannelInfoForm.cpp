@@ -18,7 +18,6 @@ using namespace layout;
 namespace {
 
 constexpr std::size_t kNumberedTonePrefix = 8; // "(05)    "
-constexpr std::size_t kFrequencyListTextMax = 19;
 constexpr std::size_t kToneListTextMax = 20;
 
 std::string numberedTone(int index, const std::string& tone) {
@@ -193,20 +192,41 @@ CellEditor ChannelInfoForm::openCellEditor(int row, int column) {
         editor.kind = CellEditor::Kind::FrequencyList;
         editor.entries = frequencyListEntries();
         editor.text = frequencyCellText(channel);
+        editor.selectedIndex = frequencyEntryShown(channel);
     } else if (column == 2) {
         editor.kind = CellEditor::Kind::ToneList;
         editor.entries = toneListEntries();
         editor.text = toneCellText(channel);
+        editor.selectedIndex = toneEntryShown(channel);
     } else {
         const bool changed = editor.channelChanged;
         editor = flagEditor(row, column);
         editor.channelChanged = changed;
-        return editor;
     }
-    for (std::size_t i = 0; i < editor.entries.size(); ++i)
-        if (editor.entries[i] == editor.text)
-            editor.selectedIndex = static_cast<int>(i);
     return editor;
+}
+
+// The entry of the frequency list that stands for what the cell shows: off for an empty
+// channel (or one without a receive frequency), k for the k-th fixed frequency, none (-1) for
+// any other frequency.
+int ChannelInfoForm::frequencyEntryShown(int channel) const {
+    const std::string shown = frequencyCellText(channel);
+    for (int k = 0; k <= kFixedFrequencyCount; ++k)
+        if (numberedFixedFrequency(k, lookup_) == shown)
+            return k;
+    return -1;
+}
+
+// The entry of the tone list whose text the cell shows (the table number and the tone), -1
+// when none does.
+int ChannelInfoForm::toneEntryShown(int channel) const {
+    const std::vector<std::string> entries = toneListEntries();
+    const std::string shown = toneCellText(channel);
+    int found = -1;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == shown)
+            found = static_cast<int>(i);
+    return found;
 }
 
 CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
@@ -231,36 +251,56 @@ CellEditor ChannelInfoForm::flagEditor(int row, int column) const {
     return editor;
 }
 
-bool ChannelInfoForm::commitFrequency(std::string_view listText) {
+bool ChannelInfoForm::commitFrequencyEntry(int index) {
     const int channel = state_.selectedChannel;
-    if (!isValidChannel(channel))
+    if (!isValidChannel(channel) || index < 0 || index > kFixedFrequencyCount ||
+        index == frequencyEntryShown(channel))
         return false;
-    listText = listText.substr(0, kFrequencyListTextMax);
-    // No entry chosen (the stored frequency is none of the list's), or the entry the cell
-    // already shows: leave the record alone, so that a transmit frequency set apart from
-    // the receive frequency survives a list that was only opened and closed.
-    if (listText.empty() || listText == frequencyCellText(channel))
-        return false;
-    std::string text(listText.size() > kNumberedPrefixLength
-                         ? listText.substr(kNumberedPrefixLength)
-                         : std::string_view{});
-    if (text == lookup_(StrId::OffText))
-        text.clear();
+    const std::string_view text = index == 0 ? std::string_view{} : kFixedFrequencies[index - 1];
     const RadioImage before = image_;
     writeFrequency(image_, channel, FrequencyTarget::Receive, text, narrowStepsOnly_);
     writeFrequency(image_, channel, FrequencyTarget::Transmit, text, narrowStepsOnly_);
     return !(before == image_);
 }
 
-bool ChannelInfoForm::toneSelectionChanged(std::string_view entryText) {
+// The table number and tone of tone list entry `index`: off, then the 38 table entries; the
+// full tone list (no table number) while the QT/DQT table is being edited.
+std::optional<ChannelInfoForm::ToneChoice> ChannelInfoForm::toneChoice(int index) const {
+    if (state_.tableEditingActive) {
+        const std::vector<std::string>& list = toneChoiceList();
+        if (index < 0 || index >= static_cast<int>(list.size()))
+            return std::nullopt;
+        return ToneChoice{0, parseTone(list[static_cast<std::size_t>(index)], lookup_)};
+    }
+    if (index < 0 || index > kQtDqtTableEntries)
+        return std::nullopt;
+    if (index == 0)
+        return ToneChoice{};
+    return ToneChoice{index, tableEntryTone(image_, index)};
+}
+
+bool ChannelInfoForm::toneEntrySelected(int index) {
     const int channel = state_.selectedChannel;
-    if (isChannelEmpty(image_, channel))
+    const std::optional<ToneChoice> choice = toneChoice(index);
+    if (!choice || isChannelEmpty(image_, channel))
         return false;
-    const ToneWord word = parseTone(toneTextOfEntry(entryText, lookup_), lookup_);
     ChannelRecordRef record = channelRecord(image_, channel);
-    const bool changed = record.encodeTone() != word;
-    record.setEncodeTone(word);
+    const bool changed = record.encodeTone() != choice->word;
+    record.setEncodeTone(choice->word);
     return changed;
+}
+
+bool ChannelInfoForm::commitToneEntry(int index) {
+    const int channel = state_.selectedChannel;
+    const std::optional<ToneChoice> choice = toneChoice(index);
+    if (!choice || isChannelEmpty(image_, channel) || index == toneEntryShown(channel))
+        return false;
+    const RadioImage before = image_;
+    ChannelRecordRef record = channelRecord(image_, channel);
+    record.setTableIndex(choice->tableIndex);
+    record.setDecodeTone(choice->word);
+    record.setEncodeTone(choice->word);
+    return !(before == image_);
 }
 
 bool ChannelInfoForm::commitTone(std::string_view listText) {

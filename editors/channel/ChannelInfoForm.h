@@ -9,6 +9,7 @@
 // and which entry it selects is decided by openCellEditor) and the list's commit writes the
 // record at once. The form keeps no copy of the image: every text is read from it when asked.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "editors/channel/ChannelEditorState.h"
 #include "editors/channel/ChannelRecord.h"
 #include "editors/channel/FrequencyCodec.h"
+#include "editors/channel/ToneCodec.h"
 
 namespace tsw {
 
@@ -92,12 +94,20 @@ public:
 
     CellEditor openCellEditor(int row, int column);
 
-    // Commits of the overlay lists for the selected channel. Each returns whether the image
-    // changed.
-    bool commitFrequency(std::string_view listText);
-    bool toneSelectionChanged(std::string_view entryText); // stores the encode tone only
-    bool commitTone(std::string_view listText);
+    // Commits of the overlay lists for the selected channel, by the index of the entry chosen
+    // (-1: none) or the code it carries. Each returns whether the image changed. The entry the
+    // cell already shows changes nothing, so that a transmit frequency or an encode tone set
+    // apart in the channel edit window survives a list that was only opened and closed.
+    //   frequency: off empties the channel, a frequency goes into receive and transmit
+    //   tone: the entry's table number (0 for off and for the full tone list) and its tone
+    //         into both tone words; a selection change stores the encode tone only
+    bool commitFrequencyEntry(int index);
+    bool toneEntrySelected(int index);
+    bool commitToneEntry(int index);
     bool commitFlag(int column, int code);
+    // A text typed or edited in the tone list's edit part: the table number of a numbered
+    // entry text (else 0) and the tone read from the text into both tone words.
+    bool commitTone(std::string_view listText);
 
     // Keyboard commands on the selected channel. Insert and delete return whether the table
     // changed; a change also clears the priority channel (the numbers moved under it).
@@ -114,6 +124,13 @@ public:
     void selectChannel(int channel);
 
 private:
+    struct ToneChoice {
+        int tableIndex = 0;
+        ToneWord word = kToneOff;
+    };
+    std::optional<ToneChoice> toneChoice(int index) const;
+    int frequencyEntryShown(int channel) const;
+    int toneEntryShown(int channel) const;
     std::string frequencyCellText(int channel) const;
     std::string toneCellText(int channel) const;
     std::string flagCellText(int channel, int field) const;

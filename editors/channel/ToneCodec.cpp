@@ -93,6 +93,21 @@ ToneWord parseTone(std::string_view text, const TextLookup& lookup) {
     return makeDqtWord(code, normal[4] == 'I');
 }
 
+ToneWord normalizeToneWord(ToneWord word) {
+    if (word == kToneOff)
+        return kToneOff;
+    if (isDqtTone(word))
+        return makeDqtWord(word & kDqtCodeMask, isInvertedDqt(word));
+    return static_cast<ToneWord>(std::clamp<int>(word, kQtLowestTenths, kQtHighestTenths));
+}
+
+ToneWord tableEntryTone(const RadioImage& image, int entry) {
+    if (entry < 1 || entry > layout::kQtDqtTableEntries)
+        return kToneOff;
+    const ToneWord word = image.word(layout::qtDqtEntryOffset(entry));
+    return word == kTableEntryOff ? kToneOff : normalizeToneWord(word);
+}
+
 std::string formatTableTone(const RadioImage& image, int index, const TextLookup& lookup) {
     if (index < 0 || index >= layout::kQtDqtTableEntries)
         return {};

@@ -58,6 +58,14 @@ std::string formatTone(ToneWord word, const TextLookup& lookup = tr);
 // normalised first (normalizeToneText), so every text gives some tone.
 ToneWord parseTone(std::string_view text, const TextLookup& lookup = tr);
 
+// The word a tone word stands for, as the parser would make it from the word's text: off stays
+// off, a QT tone is clamped to 67.0..254.1 Hz, a DQT word keeps its code and inversion, gets
+// bit 11 and loses the bits that are not shown.
+ToneWord normalizeToneWord(ToneWord word);
+// The tone a channel takes from entry `entry` (1..38) of the QT/DQT table: the entry's word
+// normalised, 0x00FF counting as off. Off for an entry outside the table.
+ToneWord tableEntryTone(const RadioImage& image, int entry);
+
 // Entry index+1 (index 0..37) of the QT/DQT table: 0x00FF and 0xFFFF show the off text.
 // An index outside the table gives an empty text.
 std::string formatTableTone(const RadioImage& image, int index, const TextLookup& lookup = tr);

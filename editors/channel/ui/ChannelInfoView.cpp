@@ -238,7 +238,7 @@ void ChannelInfoView::createOverlays() {
     connect(toneList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (filling_ || index < 0 || !toneList_->isVisible())
             return;
-        if (form_.toneSelectionChanged(toneList_->itemText(index).toStdString()))
+        if (form_.toneEntrySelected(index))
             showSelectedChannelInEditWindow();
     });
     connect(flagList_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -358,9 +358,14 @@ void ChannelInfoView::commitOverlay(bool closing) {
     committing_ = true;
     bool changed = false;
     if (overlay == frequencyList_) {
-        changed = form_.commitFrequency(frequencyList_->currentText().toStdString());
+        changed = form_.commitFrequencyEntry(frequencyList_->currentIndex());
     } else if (overlay == toneList_) {
-        changed = form_.commitTone(toneList_->currentText().toStdString());
+        // An entry as chosen commits by its number; a text typed or edited, as read.
+        const int index = toneList_->currentIndex();
+        if (index >= 0 && toneList_->currentText() == toneList_->itemText(index))
+            changed = form_.commitToneEntry(index);
+        else
+            changed = form_.commitTone(toneList_->currentText().toStdString());
     } else {
         const QVariant code = flagList_->currentData();
         if (code.isValid())

@@ -156,17 +156,18 @@ TEST(ChannelInfoForm, CommitFrequencyRules) {
     for (std::size_t i = 0; i < kChannelSize; ++i)
         if (test::defaultChannelImage().byte(ch2 + i) != 0xFF)
             cleared.insert(ch2 + i);
-    const std::pair<const char*, Offsets> cases[] = {
-        {"(2)     446.01875", {ch2, ch2 + 1, ch2 + 4, ch2 + 5}},
-        {"(3)     446.03125", {}}, // the same frequency
-        {"", {}},                  // no selection in the list
-        {"(0)     Off", cleared},
+    const std::pair<int, Offsets> cases[] = {
+        {2, {ch2, ch2 + 1, ch2 + 4, ch2 + 5}}, // 446.01875
+        {3, {}},                               // the frequency the channel has
+        {-1, {}},                              // no entry chosen
+        {9, {}},                               // past the list
+        {0, cleared},                          // off
     };
-    for (const auto& [list, changed] : cases) {
+    for (const auto& [index, changed] : cases) {
         Fixture f(test::defaultChannelImage());
         f.form.selectChannel(2);
-        f.form.commitFrequency(list);
-        EXPECT_EQ(f.changed(), changed) << list;
+        EXPECT_EQ(f.form.commitFrequencyEntry(index), !changed.empty()) << index;
+        EXPECT_EQ(f.changed(), changed) << index;
     }
 }
 
@@ -176,7 +177,7 @@ TEST(ChannelInfoForm, FrequencyForAnEmptyChannelCreatesIt) {
     f.image.setByte(channelOffset(5) + kChFlags12, 0xFF);
     f.before = f.image;
     f.form.selectChannel(5);
-    EXPECT_TRUE(f.form.commitFrequency("(4)     446.04375"));
+    EXPECT_TRUE(f.form.commitFrequencyEntry(4)); // 446.04375
     const std::size_t at = channelOffset(5);
     const std::uint8_t expected[16] = {0x75, 0x43, 0x60, 0x44, 0x75, 0x43, 0x60, 0x44,
                                        0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x8F, 0xA0, 0x00};
@@ -224,6 +225,7 @@ TEST(ChannelInfoForm, WriteFrequencyRules) {
     EXPECT_EQ(narrow.byte(channelOffset(0) + 14), 0xA0); // truncated to a 6.25 kHz step
 }
 
+// Texts typed or edited in the tone list's edit part.
 TEST(ChannelInfoForm, ToneCommitsSetIndexAndBothWords) {
     struct Case {
         const char* name;
@@ -259,10 +261,10 @@ TEST(ChannelInfoForm, ToneCommitsSetIndexAndBothWords) {
 TEST(ChannelInfoForm, ToneSelectionStoresTheEncodeToneOnly) {
     Fixture f(test::defaultChannelImage());
     f.form.selectChannel(1);
-    EXPECT_TRUE(f.form.toneSelectionChanged("(01)    67.0"));
+    EXPECT_TRUE(f.form.toneEntrySelected(1)); // (01)    67.0
     EXPECT_EQ(f.changed(), recordBytes(1, {10, 11}));
     EXPECT_EQ(f.image.word(channelOffset(1) + kChEncodeTone), 670);
-    f.form.toneSelectionChanged("Off");
+    f.form.toneEntrySelected(0); // off
     EXPECT_EQ(f.image.word(channelOffset(1) + kChEncodeTone), 0xFFFF);
 }
 

@@ -75,6 +75,23 @@ TEST(ToneCodec, TableEntriesShowOffForBothOffWords) {
     EXPECT_EQ(formatTableTone(image, -1, &fakeText), "");
 }
 
+// A word stands for what its text parses back to, for every one of the 65536 words, and a table
+// entry for what its list entry's text does.
+TEST(ToneCodec, NormalisedWordIsTheWordItsTextParsesTo) {
+    RadioImage image;
+    for (unsigned w = 0; w <= 0xFFFF; ++w) {
+        const auto word = static_cast<ToneWord>(w);
+        ASSERT_EQ(normalizeToneWord(word), parseTone(formatTone(word, &fakeText), &fakeText))
+            << std::hex << w;
+        image.setWord(layout::qtDqtEntryOffset(7), word);
+        ASSERT_EQ(tableEntryTone(image, 7),
+                  parseTone(formatTableTone(image, 6, &fakeText), &fakeText))
+            << std::hex << w;
+    }
+    EXPECT_EQ(tableEntryTone(image, 0), kToneOff);
+    EXPECT_EQ(tableEntryTone(image, 39), kToneOff);
+}
+
 TEST(ToneCodec, ChoiceListsAreCompleteAndParseBack) {
     // Every entry is already in normal form and survives parse + format unchanged, and no two
     // entries share a word.
