@@ -12,7 +12,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
-#include "editors/channel/ui/GridEditBox.h"
+#include "editors/channel/ui/CellOverlay.h"
 #include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
@@ -68,15 +68,14 @@ void MemoryMapDialog::createGrid() {
                              std::max(MemoryMapForm::kHeaderRowHeight, grid_->rowHeightTwips(1)));
     grid_->alignCells([](int, int) { return TableGrid::kAlignCentre; });
     grid_->setRedraw(true);
-    GridEditBox::Options options;
-    options.lastRow = MemoryMapForm::kDataRows;
-    options.lastCol = MemoryMapForm::kDataColumns;
-    editBox_ = new GridEditBox(
-        grid_, edit_,
-        [this](int row, int col, const QString& typed) {
-            return fromStd(form_.commitCell(row, col, typed.toStdString()));
-        },
-        options);
+    overlay_ = new CellOverlay(grid_, edit_, [this](int row, int col) {
+        return fromStd(form_.commitCell(row, col, edit_->text().toStdString()));
+    });
+    CellOverlay::TextCells cells;
+    cells.lastRow = MemoryMapForm::kDataRows;
+    cells.lastColumn = MemoryMapForm::kDataColumns;
+    cells.clickOpens = true;
+    overlay_->setTextCells(cells);
 }
 
 void MemoryMapDialog::fillMemoryMap() {
@@ -88,7 +87,7 @@ void MemoryMapDialog::fillMemoryMap() {
 }
 
 void MemoryMapDialog::apply() {
-    editBox_->commit(false);
+    overlay_->store();
     form_.applyTo(globals().image);
     globals().flags.memoryMapApplied = true;
     shell().closeAllEditors();

@@ -13,7 +13,7 @@
 namespace tsw::ui {
 
 class TableGrid;
-class GridEditBox;
+class CellOverlay;
 
 class MemoryMapDialog : public QDialog {
     Q_OBJECT
@@ -39,7 +39,7 @@ private:
     MemoryMapForm form_;
     TableGrid* grid_ = nullptr;
     FilterEdit* edit_ = nullptr;
-    GridEditBox* editBox_ = nullptr;
+    CellOverlay* overlay_ = nullptr;
     QLabel* offset_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -11,7 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
-#include "editors/channel/ui/GridEditBox.h"
+#include "editors/channel/ui/CellOverlay.h"
 #include "editors/channel/ui/TableGrid.h"
 
 namespace tsw::ui {
@@ -42,16 +42,15 @@ void TestFrequencyView::createGrid() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_, 0, Qt::AlignTop | Qt::AlignLeft);
     layout->addStretch(1);
-    GridEditBox::Options options;
-    options.lastRow = TestFrequencyForm::kShownChannels;
-    options.lastCol = TestFrequencyForm::kLastColumn;
-    options.wrapOnEnter = true;
-    editBox_ = new GridEditBox(
-        grid_, edit_,
-        [this](int row, int col, const QString& typed) {
-            return fromStd(form_.commitCell(row, col, typed.toStdString()));
-        },
-        options);
+    overlay_ = new CellOverlay(grid_, edit_, [this](int row, int col) {
+        return fromStd(form_.commitCell(row, col, edit_->text().toStdString()));
+    });
+    CellOverlay::TextCells cells;
+    cells.lastRow = TestFrequencyForm::kShownChannels;
+    cells.lastColumn = TestFrequencyForm::kLastColumn;
+    cells.clickOpens = true;
+    cells.moveWrapsRows = true; // Enter in the last column goes on to the next row
+    overlay_->setTextCells(cells);
 }
 
 void TestFrequencyView::fillTestFrequencies() {
@@ -59,7 +58,7 @@ void TestFrequencyView::fillTestFrequencies() {
 }
 
 bool TestFrequencyView::showImageAgain() {
-    editBox_->cancel();
+    overlay_->cancel();
     fillTestFrequencies();
     return true;
 }

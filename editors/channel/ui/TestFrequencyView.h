@@ -11,7 +11,7 @@
 namespace tsw::ui {
 
 class TableGrid;
-class GridEditBox;
+class CellOverlay;
 
 class TestFrequencyView : public EditorForm {
     Q_OBJECT
@@ -39,7 +39,7 @@ private:
     TestFrequencyForm form_;
     TableGrid* grid_ = nullptr;
     FilterEdit* edit_ = nullptr;
-    GridEditBox* editBox_ = nullptr;
+    CellOverlay* overlay_ = nullptr;
     QWidget* watchedFrame_ = nullptr;
 };
 

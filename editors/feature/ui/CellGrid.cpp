@@ -1,11 +1,8 @@
 #include "editors/feature/ui/CellGrid.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/CharacterFilter.h"
 #include "app/ui/FilterEdit.h"
 #include "app/ui/UiText.h"
 #include "editors/channel/ui/TableGrid.h"
@@ -13,8 +10,12 @@
 
 namespace tsw::ui {
 
+namespace {
+constexpr int kNoLimit = 32767; // QLineEdit's own maximum length
+} // namespace
+
 CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
-    : QWidget(parent), columns_(std::move(columns)), rows_(rows), grid_(new TableGrid(this)),
+    : QWidget(parent), columns_(std::move(columns)), grid_(new TableGrid(this)),
       editor_(new FilterEdit(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,10 +35,48 @@ CellGrid::CellGrid(std::vector<Column> columns, int rows, QWidget* parent)
     grid_->widenColumnsToFit();
     grid_->setFixedSize(grid_->sizeForRows(rows));
     grid_->setCurrentCell(1, 1);
-    editor_->hide();
-    editor_->installEventFilter(this);
-    table()->installEventFilter(this);
+
+    // Keys on the grid: Enter opens the editor (with the cell's text or empty, as set), Delete
+    // opens it empty, a character the column's filter accepts opens it empty and is typed, Home
+    // goes to the first row. Enter in the editor commits and moves on; Esc puts the text back.
+    overlay_ = new CellOverlay(grid_, editor_, [this](int row, int column) {
+        emit cellCommitted(row - 1, column, editor_->text());
+        return std::optional<QString>{}; // the owner shows the cell
+    });
+    cells_.lastRow = rows;
+    cells_.lastColumn = static_cast<int>(columns_.size()) - 1;
+    cells_.wrapArrows = false;
+    cells_.enterKeepsText = false;
+    cells_.deleteOpensEmpty = true;
+    cells_.homeGoesToFirstRow = true;
+    cells_.typed = CellOverlay::TypedKeys::Accepted;
+    cells_.move = EnterMove::Down;
+    cells_.moveWrapsRows = true;
+    cells_.editable = [this](int column) {
+        return columns_[static_cast<std::size_t>(column)].mode != 0;
+    };
+    cells_.prepare = [this](int column) { prepareEditor(column); };
+    cells_.caretAtEnd = true;
+    overlay_->setTextCells(cells_);
     setFocusProxy(table());
+}
+
+void CellGrid::setEnterKeepsText(bool keep) {
+    cells_.enterKeepsText = keep;
+    overlay_->setTextCells(cells_);
+}
+
+void CellGrid::setAdvance(Advance advance) {
+    cells_.move = advance == Advance::Down ? EnterMove::Down : EnterMove::Right;
+    overlay_->setTextCells(cells_);
+}
+
+// The column's filter, length and font.
+void CellGrid::prepareEditor(int column) {
+    const Column& def = columns_[static_cast<std::size_t>(column)];
+    editor_->setMode(def.mode);
+    editor_->setMaxLength(def.limit > 0 ? def.limit : kNoLimit);
+    editor_->setFont(def.fixedPitch ? fixedPitchFont() : font());
 }
 
 QTableWidget* CellGrid::table() const {
@@ -50,11 +89,6 @@ void CellGrid::setCellText(int row, int column, const QString& text) {
 
 QString CellGrid::cellText(int row, int column) const {
     return grid_->text(row + 1, column);
-}
-
-bool CellGrid::editable(int column) const {
-    return column >= 1 && column < static_cast<int>(columns_.size()) &&
-           columns_[static_cast<std::size_t>(column)].mode != 0;
 }
 
 bool CellGrid::editing() const {
@@ -73,112 +107,8 @@ void CellGrid::setCurrentCell(int row, int column) {
     grid_->setCurrentCell(row + 1, column);
 }
 
-void CellGrid::openEditor(const QString& text) {
-    const int column = currentColumn();
-    if (!editable(column) || currentRow() < 0)
-        return;
-    const Column& def = columns_[static_cast<std::size_t>(column)];
-    editRow_ = currentRow();
-    editColumn_ = column;
-    editor_->setMode(def.mode);
-    editor_->setMaxLength(def.limit > 0 ? def.limit : 32767);
-    editor_->setFont(def.fixedPitch ? fixedPitchFont() : font());
-    grid_->showEditorOverCell(editor_, text, true);
-    editor_->deselect();
-    editor_->end(false);
-}
-
 void CellGrid::cancelEditor() {
-    if (!editor_->isHidden()) // open, even in a window that is not shown now
-        closeEditor(true);
-}
-
-void CellGrid::closeEditor(bool restore) {
-    closing_ = true;
-    if (restore)
-        grid_->setText(editRow_ + 1, editColumn_, grid_->keptText());
-    grid_->hideEditor(editor_, true);
-    closing_ = false;
-}
-
-void CellGrid::commitEditor(bool advance) {
-    const int row = editRow_;
-    const int column = editColumn_;
-    const QString text = editor_->text();
-    closeEditor(false);
-    emit cellCommitted(row, column, text);
-    if (advance)
-        moveOn(row, column);
-}
-
-void CellGrid::moveOn(int row, int column) {
-    if (advance_ == Advance::Down) {
-        setCurrentCell(std::min(row + 1, rows_ - 1), column);
-        return;
-    }
-    int next = column + 1;
-    while (next < static_cast<int>(columns_.size()) && !editable(next))
-        ++next;
-    if (next < static_cast<int>(columns_.size()))
-        setCurrentCell(row, next);
-    else if (row + 1 < rows_) {
-        next = 1;
-        while (!editable(next))
-            ++next;
-        setCurrentCell(row + 1, next);
-    } // after the last cell the focus stays
-}
-
-bool CellGrid::gridKey(QKeyEvent* event) {
-    const int column = currentColumn();
-    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_Home && mods == Qt::NoModifier) {
-        setCurrentCell(0, column);
-        return true;
-    }
-    if (!editable(column))
-        return false;
-    if (mods == Qt::NoModifier &&
-        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        openEditor(enterKeepsText_ ? cellText(currentRow(), column) : QString());
-        return true;
-    }
-    if (event->key() == Qt::Key_Delete) {
-        openEditor(QString());
-        return true;
-    }
-    const char32_t ch = typedCharacter(*event);
-    if (ch >= 0x20 && filterCharacter(columns_[static_cast<std::size_t>(column)].mode, ch,
-                                      FilterBoxState{}) != FilterVerdict::Reject) {
-        openEditor(QString());
-        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
-        QCoreApplication::sendEvent(editor_, &copy);
-        return true;
-    }
-    return false;
-}
-
-bool CellGrid::editorKey(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        commitEditor(true);
-        return true;
-    }
-    if (event.key() == Qt::Key_Escape) {
-        closeEditor(true);
-        return true;
-    }
-    return false;
-}
-
-bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table() && event->type() == QEvent::KeyPress)
-        return gridKey(static_cast<QKeyEvent*>(event));
-    if (watched == editor_ && event->type() == QEvent::KeyPress)
-        return editorKey(*static_cast<QKeyEvent*>(event));
-    if (watched == editor_ && event->type() == QEvent::FocusOut && editor_->isVisible() &&
-        !closing_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        commitEditor(false);
-    return QWidget::eventFilter(watched, event);
+    overlay_->cancel();
 }
 
 } // namespace tsw::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The code tables of the DTMF and CrewLink forms: the shared grid (TableGrid) with its
-// header row and a number column, and a filtered edit box laid over the current cell. Cells
-// are never edited in place: the owner rebuilds a cell's text after each commit.
+// header row and a number column, and a filtered edit box laid over the current cell by the
+// grids' shared CellOverlay. Cells are never edited in place: the owner rebuilds a cell's text
+// after each commit.
 //
 // Rows and columns here count data rows from 0 and columns as the grid does (column 0 is the
 // number column). Keys on the grid: Enter opens the editor (with the cell's text or empty, as
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "app/StringIds.h"
+#include "editors/channel/ui/CellOverlay.h"
 
 class QTableWidget;
 
@@ -37,19 +39,17 @@ public:
     // columns[0] is the number column.
     CellGrid(std::vector<Column> columns, int rows, QWidget* parent = nullptr);
 
-    void setEnterKeepsText(bool keep) { enterKeepsText_ = keep; }
-    void setAdvance(Advance advance) { advance_ = advance; }
+    void setEnterKeepsText(bool keep);
+    void setAdvance(Advance advance);
     void setCellText(int row, int column, const QString& text);
     QString cellText(int row, int column) const;
 
-    TableGrid* flexGrid() const { return grid_; }
     QTableWidget* table() const; // takes the keys and the focus
     FilterEdit* editor() const { return editor_; }
     bool editing() const;
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);
-    void openEditor(const QString& text);
     // Puts an open editor away without committing it; the cell shows its text from before.
     void cancelEditor();
 
@@ -57,26 +57,14 @@ signals:
     // The editor of a cell was left with Enter or by losing the focus.
     void cellCommitted(int row, int column, const QString& text);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    bool editable(int column) const;
-    bool gridKey(QKeyEvent* event);
-    bool editorKey(const QKeyEvent& event);
-    void commitEditor(bool advance);
-    void closeEditor(bool restore);
-    void moveOn(int row, int column);
+    void prepareEditor(int column);
 
     std::vector<Column> columns_;
-    int rows_;
     TableGrid* grid_;
     FilterEdit* editor_;
-    int editRow_ = -1;
-    int editColumn_ = -1;
-    bool enterKeepsText_ = false;
-    Advance advance_ = Advance::Down;
-    bool closing_ = false;
+    CellOverlay* overlay_;
+    CellOverlay::TextCells cells_;
 };
 
 } // namespace tsw::ui
