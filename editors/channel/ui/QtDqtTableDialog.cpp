@@ -1,11 +1,11 @@
 #include "editors/channel/ui/QtDqtTableDialog.h"
 
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/AppGlobals.h"
 #include "app/CommandIds.h"
@@ -17,6 +17,7 @@
 #include "app/ui/KeyTests.h"
 #include "app/ui/Shell.h"
 #include "app/ui/UiText.h"
+#include "editors/channel/ui/CellOverlay.h"
 #include "editors/channel/ui/ChannelWindows.h"
 #include "editors/channel/ui/TableGrid.h"
 #include "editors/channel/ui/ToneList.h"
@@ -65,13 +66,13 @@ void QtDqtTableDialog::createGrid() {
     grid_->setShape(QtDqtTableForm::kRows, QtDqtTableForm::kColumnWidths);
     grid_->alignCells(
         [](int r, int c) { return r > 0 && c == 1 ? kEntryAlignment : TableGrid::kAlignCentre; });
+    overlay_ =
+        new CellOverlay(grid_, list_, [this](int row, int col) { return storeEntry(row, col); });
+    overlay_->setCancelled([this] { form_.cancelTableEntry(); });
+    connect(overlay_, &CellOverlay::closed, this, &QtDqtTableDialog::showChangedChannels);
     connect(grid_, &TableGrid::clicked, this, &QtDqtTableDialog::editEntry);
-    connect(grid_, &TableGrid::scrolled, this, [this] {
-        if (list_->isVisible())
-            commitEntry();
-    });
     grid_->table()->installEventFilter(this);
-    list_->installEventFilter(this);
+    list_->installEventFilter(this); // Delete clears the list's tone
 }
 
 void QtDqtTableDialog::fillQtDqtTable() {
@@ -82,49 +83,36 @@ void QtDqtTableDialog::fillQtDqtTable() {
 }
 
 void QtDqtTableDialog::editEntry(int row, int col) {
-    if (list_->isVisible())
-        commitEntry();
+    overlay_->store();
     grid_->setCurrentCell(row, col);
     const TableEntryEditor editor = form_.editTableEntry(row, col);
     if (!editor.open)
         return;
     // The tone goes in before the list takes the focus, which selects the list's text.
     showToneInList(list_, editor.selectedIndex, fromStd(editor.text));
-    grid_->showListOverCellByIndex(list_, editor.selectedIndex, true);
+    overlay_->openList(editor.selectedIndex);
 }
 
-void QtDqtTableDialog::commitEntry() {
-    if (!list_->isVisible() || busy_)
-        return;
-    busy_ = true;
-    const int row = grid_->currentRow();
+std::optional<QString> QtDqtTableDialog::storeEntry(int row, int col) {
     const TableEntryCommit result =
-        form_.commitTableEntry(row, grid_->currentCol(), list_->currentText().toStdString());
+        form_.commitTableEntry(row, col, list_->currentText().toStdString());
     // One undo step, named by the table entry even when the channels using it changed too.
     recordUndoStep({0, static_cast<std::uint16_t>(layout::qtDqtEntryOffset(row)), 2});
-    grid_->hideEditor(list_, true);
-    grid_->setText(row, grid_->currentCol(), fromStd(result.cellText));
-    grid_->table()->setFocus(Qt::OtherFocusReason);
-    busy_ = false;
-    for (int channel : result.channels)
+    changedChannels_ = result.channels;
+    return fromStd(result.cellText);
+}
+
+// After the list is put away: the channel windows show the channels that use the entry.
+void QtDqtTableDialog::showChangedChannels() {
+    const std::vector<int> channels = std::exchange(changedChannels_, {});
+    for (int channel : channels)
         refreshChannelRow(channel);
-    if (!result.channels.empty())
+    if (!channels.empty())
         showSelectedChannelInEditWindow();
 }
 
-void QtDqtTableDialog::cancelEntry() {
-    if (!list_->isVisible())
-        return;
-    busy_ = true;
-    form_.cancelTableEntry();
-    grid_->hideEditor(list_, true);
-    grid_->setText(grid_->currentRow(), grid_->currentCol(), grid_->keptText());
-    grid_->table()->setFocus(Qt::OtherFocusReason);
-    busy_ = false;
-}
-
 void QtDqtTableDialog::done(int result) {
-    commitEntry();
+    overlay_->store();
     form_.close();
     // The channel windows' tone lists show the table's entries: refill them.
     refreshAllChannelWindows();
@@ -132,32 +120,17 @@ void QtDqtTableDialog::done(int result) {
 }
 
 bool QtDqtTableDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::FocusOut) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            commitEntry();
-        return false;
-    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (watched == list_) {
-        if (isEnterKey(key)) {
-            commitEntry();
-            return true;
-        }
-        if (key.key() == Qt::Key_Escape) {
-            cancelEntry();
-            return true;
-        }
-        if (clearToneListOnDelete(list_, key))
-            return true;
-    } else if (watched == grid_->table() && isEnterKey(key)) {
+    if (watched == list_ && clearToneListOnDelete(list_, key))
+        return true;
+    if (watched == grid_->table() && isEnterKey(key)) {
         editEntry(grid_->currentRow(), grid_->currentCol());
         return true;
-    } else if (watched == grid_->table() &&
-               grid_->wrapArrowKeys(key.key(), QtDqtTableForm::kRows - 1, 1)) {
-        return true;
     }
+    if (watched == grid_->table() && grid_->wrapArrowKeys(key.key(), QtDqtTableForm::kRows - 1, 1))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

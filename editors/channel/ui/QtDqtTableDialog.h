@@ -6,12 +6,15 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
+#include <optional>
+#include <vector>
 
 #include "editors/channel/QtDqtTableForm.h"
 
 namespace tsw::ui {
 
 class TableGrid;
+class CellOverlay;
 
 class QtDqtTableDialog : public QDialog {
     Q_OBJECT
@@ -37,14 +40,15 @@ private:
     void createGrid();
     void fillQtDqtTable();
     void editEntry(int row, int col);
-    void commitEntry();
-    void cancelEntry();
+    std::optional<QString> storeEntry(int row, int col);
+    void showChangedChannels();
 
     QtDqtTableForm form_;
     TableGrid* grid_ = nullptr;
     QComboBox* list_ = nullptr;
     QPushButton* close_ = nullptr;
-    bool busy_ = false;
+    CellOverlay* overlay_ = nullptr;
+    std::vector<int> changedChannels_; // by the entry just stored
 };
 
 } // namespace tsw::ui
