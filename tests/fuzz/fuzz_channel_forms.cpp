@@ -1,6 +1,7 @@
 // Arbitrary typed text into the commits of the channel editor forms: the memory map's hex
-// cells, the test frequencies, the channel table's lists, the channel edit window and the
-// QT/DQT table. Each commit may change only the bytes of its own field.
+// cells, the test frequencies, the channel table's lists (and any entry index into them), the
+// channel edit window and the QT/DQT table. Each commit may change only the bytes of its own
+// field.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -70,9 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ChannelEditorState state;
         state.selectedChannel = channel;
         ChannelInfoForm info(image, state, (seed & 2) != 0, &offText);
-        info.commitFrequency(text);
+        // The lists commit by entry index; any index, in a list's range or not, is fed.
+        const int index = size > 1 ? static_cast<std::int8_t>(data[1]) : -1;
+        info.commitFrequencyEntry(index);
         info.commitTone(text);
-        info.toneSelectionChanged(text);
+        info.toneEntrySelected(index);
+        info.commitToneEntry(index);
+        info.commitFlag(3 + (seed % 3), index);
         ChannelEditForm edit(image, state, (seed & 2) != 0, &offText);
         edit.commitReceive(text);
         edit.commitTransmit(text);
@@ -80,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t record = layout::channelOffset(channel);
         for (std::size_t i = 0; i < kImageSize; ++i)
             if ((i < record || i >= record + layout::kChannelSize) && i != layout::kBitmapA &&
-                i != layout::kBitmapA + 1)
-                check(before.byte(i) == image.byte(i));
+                i != layout::kBitmapA + 1 && i != layout::kBitmapB && i != layout::kBitmapB + 1)
+                check(before.byte(i) == image.byte(i)); // the bitmaps hold used and scan add
     }
 
     image = before;
