@@ -8,6 +8,7 @@
 
 #include "app/ImageLayout.h"
 #include "tools/radiosim/RadioSimulator.h"
+#include "tools/radiosim/SimOptions.h"
 
 namespace tsw::radiosim {
 namespace {
@@ -438,6 +439,34 @@ TEST(RadioSimulatorPacing, VersionRequestWaitsForAQuietSpell) {
     ASSERT_EQ(sim.nextDeadline(), 1s + bt + kSilenceByteTimes * bt);
     sim.advance(*sim.nextDeadline());
     EXPECT_EQ(sim.nextReplyTime(), 1s + bt + kSilenceByteTimes * bt + bt);
+}
+
+// A dealer's bench: after each programming session that wrote the memory the next serial
+// number answers; a session that only read does not change it, nor does the end of the list.
+TEST(RadioSimulator, FleetAnswersTheNextSerialNumberAfterASessionThatWrote) {
+    SimOptions options;
+    ASSERT_EQ(parseOptions(std::vector<std::string>{"--fleet", "RADIO-1,RADIO-2"}, options), "");
+    Rig rig(options.config);
+    const auto serial = [&rig] {
+        rig.programMode();
+        const Bytes block = rig.send(text("NRK"));
+        EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
+        EXPECT_EQ(rig.send({0x45}), Bytes{kAck});
+        return std::string(block.begin() + 1 + kInfoTextSize,
+                           block.begin() + 1 + kInfoTextSize + 7);
+    };
+    EXPECT_EQ(serial(), "RADIO-1");
+    rig.programMode();
+    EXPECT_EQ(rig.readFrame(0x000).size(), 68u);
+    EXPECT_EQ(rig.send({kAck}), Bytes{kAck});
+    EXPECT_EQ(rig.send({0x45}), Bytes{kAck});
+    EXPECT_EQ(serial(), "RADIO-1");
+    for (int radio = 0; radio < 2; ++radio) {
+        rig.programMode();
+        EXPECT_EQ(rig.writeFrame(0x000, Bytes(16, 0x11)), Bytes{kAck});
+        EXPECT_EQ(rig.send({0x45}), Bytes{kAck});
+        EXPECT_EQ(serial(), "RADIO-2");
+    }
 }
 
 } // namespace

@@ -75,6 +75,9 @@ TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {
         {"--fault-store", "-1"},
         {"--fault-store", "1k"},
         {"--fault-store"},
+        {"--fleet", "A,,B"},
+        {"--fleet", ""},
+        {"--fleet", "A,1234567890123"},
         {"--save"}, // nowhere to save to
     };
     for (const auto& args : bad) {

@@ -187,6 +187,7 @@ void RadioSimulator::execute(Request r, std::span<const std::uint8_t> bytes, Sim
         sendData(std::move(id), at, Awaiting::Data);
     } else if (r == Request::End) {
         note(at, mode_ == Mode::Tuning ? "end of tuning mode" : "end of programming mode");
+        nextFleetRadio(at);
         mode_ = Mode::Idle;
         pttOn_ = false;
         send(std::array{kAck}, at);
@@ -207,6 +208,7 @@ void RadioSimulator::handshake(Request r, SimTime at) {
         send(std::array{kAck}, at);
         return;
     }
+    nextFleetRadio(at); // a session that wrote and was never ended
     note(at, format("PROGRAM at %d baud: programming mode", config_.baud));
     mode_ = Mode::Programming;
     if (config_.baud == kPrimaryBaud)
@@ -328,6 +330,18 @@ void RadioSimulator::writeFrame(std::span<const std::uint8_t> bytes, SimTime at)
     frameDone(frame, at);
 }
 
+// With a fleet, the dealer connects the next radio once one has been written.
+void RadioSimulator::nextFleetRadio(SimTime at) {
+    const bool wrote = sessionWrote_;
+    sessionWrote_ = false;
+    if (!wrote || fleetRadio_ + 1 >= config_.fleetSerials.size())
+        return;
+    ++fleetRadio_;
+    const auto serial = textField<kInfoSerialSize>(config_.fleetSerials[fleetRadio_]);
+    std::copy(serial.begin(), serial.end(), config_.info.begin() + kInfoTextSize);
+    note(at, "fleet: the next radio, serial number " + config_.fleetSerials[fleetRadio_]);
+}
+
 void RadioSimulator::storeFrame(std::size_t address, std::span<const std::uint8_t> data,
                                 SimTime at) {
     int skipped = 0;
@@ -342,6 +356,7 @@ void RadioSimulator::storeFrame(std::size_t address, std::span<const std::uint8_
             value = static_cast<std::uint8_t>(value ^ 0x01);
             note(at, format("fault: 0x%03zX keeps %02X instead of %02X", offset, value, data[i]));
         }
+        sessionWrote_ = true;
         if (config_.memory.byte(offset) != value) {
             config_.memory.setByte(offset, value);
             memoryChanged_ = true;

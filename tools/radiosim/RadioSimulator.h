@@ -110,6 +110,7 @@ private:
     void send(std::span<const std::uint8_t> bytes, SimTime at);
     void note(SimTime at, std::string text);
     std::uint8_t& liveValue(std::uint8_t item);
+    void nextFleetRadio(SimTime at);
 
     SimConfig config_;
     LineSettings line_;
@@ -130,6 +131,8 @@ private:
     int frames_ = 0;
     bool silent_ = false;
     bool memoryChanged_ = false;
+    bool sessionWrote_ = false;  // a write frame was taken since programming mode began
+    std::size_t fleetRadio_ = 0; // which of the fleet's serial numbers answers
     std::vector<SimNote> notes_;
 
     bool pttOn_ = false;

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ModelTable.h"
 #include "app/RadioImage.h"
@@ -56,6 +58,9 @@ struct SimConfig {
     std::array<std::uint8_t, kInfoDataSize> info{};
     std::array<std::uint8_t, kVersionSize> version{};
     Faults faults;
+    // --fleet: the serial numbers of the radios a dealer connects one after the other; after
+    // each programming session that wrote the memory, the next one answers (the memory stays).
+    std::vector<std::string> fleetSerials;
 };
 
 // Default memory image with the factory tuning values, identity "H5520" 0x92 0xF3 0xFF,

@@ -122,6 +122,24 @@ std::string setBaud(std::string_view text, SimOptions& o) {
     return {};
 }
 
+// "A1,B2,C3": the serial numbers answer one after the other; the first one at once.
+std::string setFleet(std::string_view text, SimOptions& o) {
+    std::vector<std::string> serials;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view serial = text.substr(0, comma);
+        if (serial.empty() || serial.size() > kInfoSerialSize)
+            return "expects serial numbers of 1 to 12 characters, separated by commas";
+        serials.emplace_back(serial);
+        if (comma == std::string_view::npos)
+            break;
+        text.remove_prefix(comma + 1);
+    }
+    o.config.fleetSerials = std::move(serials);
+    return setText(o.config.fleetSerials.front(), o.config.info.data() + kInfoTextSize,
+                   kInfoSerialSize);
+}
+
 const std::vector<OptionRule>& optionRules() {
     static const std::vector<OptionRule> rules = {
         {"--image", true,
@@ -150,6 +168,7 @@ const std::vector<OptionRule>& optionRules() {
              return setText(v, o.config.info.data() + kInfoTextSize, kInfoSerialSize);
          }},
         {"--info-block", true, [](auto v, auto& o) { return setHex(v, o.config.info); }},
+        {"--fleet", true, setFleet},
         {"--version-text", true,
          [](auto v, auto& o) { return setText(v, o.config.version.data(), kVersionSize); }},
         {"--fault-no-ack", true,
@@ -280,6 +299,10 @@ Radio:
                       characters; default S5520-000001)
   --info-block HEX    all 32 data bytes of the information block
   --version-text TEXT the 10-byte version reply to 'P' (default V1.000, 0xFF-padded)
+  --fleet S1,S2,...   a row of radios connected one after the other: serial number S1
+                      answers first; after each programming session that wrote the memory,
+                      the next serial number answers (the memory stays the same); the last
+                      one stays
 
 Faults (frame N counts the read and write frames received since the start, from 1;
 the options that take N may be repeated):
