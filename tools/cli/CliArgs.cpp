@@ -13,7 +13,7 @@ struct VerbEntry {
     Verb verb;
 };
 
-constexpr std::array<VerbEntry, 10> kVerbs{{{"read", Verb::Read},
+constexpr std::array<VerbEntry, 11> kVerbs{{{"read", Verb::Read},
                                             {"write", Verb::Write},
                                             {"info", Verb::Info},
                                             {"new", Verb::New},
@@ -22,7 +22,8 @@ constexpr std::array<VerbEntry, 10> kVerbs{{{"read", Verb::Read},
                                             {"export-csv", Verb::ExportCsv},
                                             {"import-csv", Verb::ImportCsv},
                                             {"diff", Verb::Diff},
-                                            {"check", Verb::Check}}};
+                                            {"check", Verb::Check},
+                                            {"fleet", Verb::Fleet}}};
 
 // The largest number of six digits, the most parseNumber reads.
 constexpr int kMaxDigitsNumber = 999'999;
@@ -52,6 +53,7 @@ struct VerbRules {
     bool into = false;       // --into FILE, required
     bool secondFile = false; // a second file name, required (diff: unless --port is given)
     bool force = false;
+    bool fleet = false; // --count, --log and the per-radio values
 };
 
 VerbRules rulesFor(Verb v) {
@@ -76,16 +78,39 @@ VerbRules rulesFor(Verb v) {
         return {.port = true, .file = true, .secondFile = true};
     case Verb::Check:
         return {.file = true};
+    case Verb::Fleet:
+        return {.port = true, .yes = true, .file = true, .fleet = true};
     case Verb::None:
         break;
     }
     return {};
 }
 
+// Which fleet options were given.
+struct FleetGiven {
+    bool any = false;
+    bool count = false;
+    bool log = false;
+};
+
+std::string checkFleet(const CliArgs& a, const FleetGiven& given) {
+    if (!given.count)
+        return "fleet needs --count N";
+    if (!given.log)
+        return "fleet needs --log LOG.csv";
+    if (!a.label && !a.dtmfId && !a.crewLinkId)
+        return "fleet needs at least one of --label, --dtmf-id and --crewlink-id";
+    return {};
+}
+
 // Checks that the options given fit the verb; an error text or empty.
-std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
+std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven,
+                         const FleetGiven& fleet) {
     const VerbRules r = rulesFor(a.verb);
     const std::string verb(verbName(a.verb));
+    if (fleet.any && !r.fleet)
+        return "--count, --log, --first-number, --label, --label-line, --dtmf-id, --crewlink-id "
+               "and --wait apply to fleet only";
     if (portGiven && !r.port)
         return "--port does not apply to " + verb;
     if (outputGiven && !r.output)
@@ -119,7 +144,65 @@ std::string checkForVerb(const CliArgs& a, bool portGiven, bool outputGiven) {
         return verb + " needs --into FILE";
     if (r.secondFile && a.secondFile.empty() && !diffWithRadio)
         return verb + " needs two file names, or a file name and --port PORT";
+    if (r.fleet)
+        return checkFleet(a, fleet);
     return {};
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A fleet option and its value: nothing when `arg` is none of them, else an error text (empty
+// when the value is good).
+template <typename Value>
+std::optional<std::string> parseFleetOption(const std::string& arg, Value value, CliArgs& a,
+                                            FleetGiven& given) {
+    static constexpr std::array<std::string_view, 8> kOptions = {
+        "--count",      "--log",     "--first-number", "--label",
+        "--label-line", "--dtmf-id", "--crewlink-id",  "--wait"};
+    if (std::find(kOptions.begin(), kOptions.end(), arg) == kOptions.end())
+        return std::nullopt;
+    given.any = true;
+    const std::optional<std::string> v = value();
+    if (!v)
+        return arg + " needs a value";
+    const auto number = [&](int min, int max, int& out) -> std::string {
+        const auto n = parseNumber(*v, min, max);
+        if (!n)
+            return arg + " needs a whole number from " + std::to_string(min) + " to " +
+                   std::to_string(max);
+        out = *n;
+        return {};
+    };
+    if (arg == "--count") {
+        given.count = true;
+        return number(1, 9999, a.count);
+    }
+    if (arg == "--first-number")
+        return number(0, kMaxDigitsNumber, a.firstNumber);
+    if (arg == "--label-line")
+        return number(1, 2, a.labelLine);
+    if (arg == "--wait")
+        return number(1, 86'400, a.waitSeconds);
+    if (arg == "--crewlink-id") {
+        int id = 0;
+        std::string error = number(0, kMaxDigitsNumber, id);
+        a.crewLinkId = id;
+        return error;
+    }
+    if (arg == "--dtmf-id") {
+        a.dtmfId = *v;
+        return allDigits(*v) ? std::string() : arg + " needs digits";
+    }
+    if (arg == "--label") {
+        a.label = *v;
+        return std::string();
+    }
+    given.log = true;
+    a.log = *v;
+    return v->empty() ? arg + " needs a value" : std::string();
 }
 
 } // namespace
@@ -136,6 +219,7 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
     CliArgs& a = result.args;
     bool portGiven = false;
     bool outputGiven = false;
+    FleetGiven fleetGiven;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         std::optional<std::string> inlineValue;
@@ -175,6 +259,9 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
             if (!v || v->empty())
                 return fail(arg + " needs a value");
             a.into = *v;
+        } else if (const auto fleetError = parseFleetOption(arg, value, a, fleetGiven)) {
+            if (!fleetError->empty())
+                return fail(*fleetError);
         } else if (arg == "--retries") {
             const auto v = value();
             const auto n = v ? parseNumber(*v, 0, kMaxDigitsNumber) : std::nullopt;
@@ -212,7 +299,7 @@ ParsedArgs parseArgs(std::span<const std::string> args) {
     }
     if (a.verb == Verb::Read && !outputGiven)
         a.output = std::string(kDefaultOutput);
-    result.error = checkForVerb(a, portGiven, outputGiven);
+    result.error = checkForVerb(a, portGiven, outputGiven, fleetGiven);
     return result;
 }
 

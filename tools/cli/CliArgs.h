@@ -5,16 +5,32 @@
 //   new --output FILE                    show FILE                          hexdump FILE
 //   export-csv FILE [--output CSV]       import-csv CSV --into FILE [--output OUT]
 //   diff FILE_A FILE_B                   diff FILE --port PORT              check FILE
+//   fleet FILE --port PORT --count N --log LOG.csv [--first-number N] [--label TEXT]
+//         [--label-line 1|2] [--dtmf-id FIRST] [--crewlink-id FIRST] [--wait SECONDS] [--yes]
 // and on every verb --retries N, --lang CODE, --help; write also takes --force (write a
 // configuration the check finds errors in). "--name value" and "--name=value" both work.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace tsw::cli {
 
-enum class Verb { None, Read, Write, Info, New, Show, Hexdump, ExportCsv, ImportCsv, Diff, Check };
+enum class Verb {
+    None,
+    Read,
+    Write,
+    Info,
+    New,
+    Show,
+    Hexdump,
+    ExportCsv,
+    ImportCsv,
+    Diff,
+    Check,
+    Fleet
+};
 
 inline constexpr std::string_view kDefaultOutput = "tsw62m.dat";
 // --retries takes any whole number; more than this many retries are not made (a dead radio
@@ -35,6 +51,15 @@ struct CliArgs {
     int retries = 0;      // capped at kMaxRetries
     int retriesAsked = 0; // as given, for the notice when it was capped
     int languageCode = 2;
+    // fleet: the radios, the log and the values each radio gets
+    int count = 0;
+    std::string log;
+    int firstNumber = 1;
+    std::optional<std::string> label;
+    int labelLine = 2;
+    std::optional<std::string> dtmfId;
+    std::optional<int> crewLinkId;
+    int waitSeconds = 120;
 };
 
 struct ParsedArgs {

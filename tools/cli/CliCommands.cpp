@@ -15,6 +15,7 @@
 #include "tools/cli/CliListing.h"
 #include "tools/cli/CliPrompt.h"
 #include "tools/cli/CliTexts.h"
+#include "tools/cli/FleetCommand.h"
 #include "tools/cli/InterchangeCommands.h"
 
 namespace tsw::cli {
@@ -250,6 +251,14 @@ int runCli(std::span<const std::string> argv, CliEnvironment& env) {
         return args.port.empty() ? runDiff(args, env) : runDiffWithRadio(args, env);
     case Verb::Check:
         return runCheck(args, env);
+    case Verb::Fleet:
+        // A data file that cannot be read stops the run before any radio is touched.
+        if (loadDataFile(env, args.file) != kSuccess)
+            return kRefused;
+        return runFleet(args, env, globals().image, [&](SerialLink& link) {
+            link.setTextLookup(text);
+            selectPort(link, args.port, env);
+        });
     case Verb::None:
         break;
     }

@@ -26,6 +26,10 @@ Commands:
   diff FILE_A FILE_B                list every difference between two data files
   diff FILE --port PORT             list every difference between a data file and the radio
   check FILE                        list the errors and warnings Check Configuration finds
+  fleet FILE --port PORT --count N --log LOG.csv [--first-number N] [--label TEXT]
+        [--label-line 1|2] [--dtmf-id FIRST] [--crewlink-id FIRST] [--wait SECONDS] [--yes]
+                                    write FILE to N radios one after the other, each with
+                                    its own number, and log each radio
 
 Options for every command:
   --retries N   when the radio does not answer, try again up to N times (default 0, at
@@ -133,6 +137,39 @@ transmit frequency, ...). Exit status 0 when there is no error (warnings allowed
 there is at least one, 2 when the file cannot be read.
 )";
 
+constexpr std::string_view kFleetHelp =
+    R"(Usage: tsw62m-cli fleet FILE --port PORT --count N --log LOG.csv [--first-number N]
+                      [--label TEXT] [--label-line 1|2] [--dtmf-id FIRST]
+                      [--crewlink-id FIRST] [--wait SECONDS] [--yes] [--retries N]
+                      [--lang CODE]
+Writes the data file FILE to N radios connected one after the other, each with its own
+number (from --first-number, default 1), and reads each back to compare. Each radio gets:
+  --label TEXT       one line of the embedded message (line 2, or --label-line 1), with
+                     {n} standing for its number and {n:02} for it with two digits (any
+                     width); at most 32 characters from space to ~
+  --dtmf-id FIRST    its own DTMF ID code: FIRST for the first radio, then one more per
+                     radio; 3 to 10 digits, zero-padded when FIRST begins with 0
+  --crewlink-id FIRST its own CrewLink ID, 1000 to 4999 (own fleet as set, or 100)
+At least one of the three is required. Every value of the run is checked, with Check
+Configuration for each radio's copy, before the first radio is written.
+
+Between radios the tool waits up to SECONDS (default 120) for a radio whose serial number
+it has not written yet, looking about once a second. One line per radio on standard output:
+  3/20 A1B2-C3D4E5F UNIT 03 dtmf 103 crewlink 1003 ok
+A radio that fails is logged with the reason, and its number goes to the next radio.
+
+LOG.csv gets one row per radio, appended and flushed at once, never rewritten:
+  Time,Serial,Firmware,Number,Label,DtmfId,CrewLinkId,Result,Message
+Running the same command again with the same log continues the run: radios logged ok count
+towards N and are not written again, numbering goes on after the highest number that
+verified. A damaged log is refused, naming its line, and left as it is.
+
+Exit status: 0 N radios verified, 1 the run stopped short (no new radio within the wait, the
+port failed, the log could not be appended to), 2 wrong usage, 3 refused before anything
+was sent (errors in the configuration, a value that cannot be stored, FILE unreadable, the
+log damaged or not writable).
+)";
+
 } // namespace
 
 std::string_view usageText() {
@@ -161,6 +198,8 @@ std::string_view verbHelpText(Verb verb) {
         return kDiffHelp;
     case Verb::Check:
         return kCheckHelp;
+    case Verb::Fleet:
+        return kFleetHelp;
     case Verb::None:
         break;
     }
