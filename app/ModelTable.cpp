@@ -24,9 +24,10 @@ constexpr std::array<MenuListEntry, 9> kEditList{{
     {cmd::QtDqtTable, StrId::MenuQtDqtTable, StrId::TitleQtDqtTable},
 }};
 
-constexpr std::array<MenuListEntry, 6> kProgramList{{
+constexpr std::array<MenuListEntry, 7> kProgramList{{
     {cmd::ReadFromRadio, StrId::MenuReadFromRadio, StrId::ProgramMenuSecondText},
     {cmd::WriteToRadio, StrId::MenuWriteToRadio, StrId::ProgramMenuSecondText},
+    {cmd::WriteToSeveralRadios, StrId::MenuProgramWriteFleet, StrId::ProgramMenuSecondText},
     {cmd::TestMode, StrId::MenuTestMode, StrId::ProgramMenuSecondText},
     {cmd::MemoryMap, StrId::MenuMemoryMap, StrId::ProgramMenuSecondText},
     {},

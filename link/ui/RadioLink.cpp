@@ -48,6 +48,10 @@ Clock& RadioLink::clock() {
     return parts_->clock;
 }
 
+SerialDevice& RadioLink::device() {
+    return parts_->device;
+}
+
 void RadioLink::setPortMappingSource(std::function<PortMapping()> source) {
     mappingSource_ = std::move(source);
 }

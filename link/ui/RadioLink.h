@@ -23,6 +23,8 @@ public:
     // Before each connection: the link takes the port number the program uses now.
     SerialLink& link();
     Clock& clock();
+    // The port's device, for a second link on the same port (one that asks nobody).
+    SerialDevice& device();
 
     // Where the "Ports" mappings come from (the settings); none: no mappings.
     void setPortMappingSource(std::function<PortMapping()> source);

@@ -312,7 +312,8 @@ const std::vector<std::pair<const char*, std::vector<StringId>>>& mnemonicGroups
           MenuEditCopyChannel, MenuEditCopyRows, MenuEditPasteRows}},
         {"Edit menu with nothing to undo", {MenuEditUndoNothing, MenuEditRedoNothing}},
         {"Program menu",
-         {MenuReadFromRadio, MenuWriteToRadio, MenuTestMode, MenuMemoryMap, MenuCompareWithRadio}},
+         {MenuReadFromRadio, MenuWriteToRadio, MenuProgramWriteFleet, MenuTestMode, MenuMemoryMap,
+          MenuCompareWithRadio}},
         {"Tools menu", {MenuRadioInformation, MenuCheckConfiguration}},
         {"Setup menu", {MenuCommunicationPort, MenuLanguageFileSetup, MenuVerifyAfterWriting}},
         {"View menu", {MenuTreeView, MenuToolbar, MenuStatusBar}},
@@ -338,6 +339,10 @@ const std::vector<std::pair<const char*, std::vector<StringId>>>& mnemonicGroups
         {"Test Mode buttons",
          {PttButton, TestModeWideButton, TestModeNarrowButton, TestModeTuningModeButton,
           TestModePrintButton, CloseButton, HelpButton}},
+        {"Write to Several Radios controls",
+         {FleetFirstNumberLabel, FleetLabelPatternLabel, FleetLabelLineLabel, FleetFirstDtmfLabel,
+          FleetFirstCrewLinkLabel, FleetCountLabel, FleetLogLabel, FleetBrowseButton,
+          FleetStartButton, FleetStopButton, CloseButton, HelpButton}},
     };
     return groups;
 }

@@ -17,6 +17,11 @@ public:
         : err_(err), retriesLeft_(retries), attempts_(retries + 1), yes_(yes) {}
     PromptAnswer ask(const Prompt& prompt) override;
     int retriesLeft() const { return retriesLeft_; }
+    // Gives the retries anew (each radio of a fleet run gets them all).
+    void startOver() {
+        retriesLeft_ = attempts_ - 1;
+        failedAttempts_ = 0;
+    }
 
 private:
     PromptAnswer askRetry(const Prompt& prompt);

@@ -55,8 +55,13 @@ std::optional<std::string> checkEveryCopy(const FleetPlan& plan, const RadioImag
 
 class CliFleetObserver : public FleetObserver {
 public:
-    CliFleetObserver(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    CliFleetObserver(std::ostream& out, std::ostream& err, CliPrompt& prompt)
+        : out_(out), err_(err), prompt_(prompt) {}
 
+    void phase(FleetPhase phase, const std::string&) override {
+        if (phase == FleetPhase::Writing)
+            prompt_.startOver();
+    }
     void skipped(const std::string& serial) override {
         err_ << fillTemplate(text(StrId::FleetSkipped), {serial}) << "\n";
         err_.flush();
@@ -79,6 +84,7 @@ public:
 private:
     std::ostream& out_;
     std::ostream& err_;
+    CliPrompt& prompt_;
 };
 
 int refused(CliEnvironment& env, const std::string& message) {
@@ -147,7 +153,7 @@ int runFleet(const CliArgs& args, CliEnvironment& env, const RadioImage& configu
     setup.configuration = configuration;
     setup.check = [](const RadioImage& image) { return checkCopy(image, nullptr); };
     setup.waitLimitMs = static_cast<std::uint32_t>(args.waitSeconds) * 1000u;
-    CliFleetObserver observer(env.out, env.err);
+    CliFleetObserver observer(env.out, env.err, prompt);
     FleetRun run(
         setup, radio, env.clock, [&log](const LogRow& row) { return log.append(row); }, observer);
     return reportEnd(env, args, run.run(from));

@@ -23,6 +23,7 @@
 #include "editors/feature/ui/ScanView.h"
 #include "fields/ui/CheckWindow.h"
 #include "fields/ui/CompareWindow.h"
+#include "fleet/ui/FleetDialog.h"
 #include "link/ui/LinkCommands.h"
 
 namespace tsw::ui {
@@ -78,6 +79,7 @@ void registerEditorWindows() {
     // The radio link: one at a time.
     registerCommand(cmd::ReadFromRadio, runReadFromRadio);
     registerCommand(cmd::WriteToRadio, runWriteToRadio);
+    registerCommand(cmd::WriteToSeveralRadios, runWriteToSeveralRadios);
     registerCommand(cmd::TestMode, runTestModeCommand);
     registerCommand(cmd::RadioInformation, runRadioInformation);
     registerCommand(cmd::CommunicationPort, runCommunicationPort);

@@ -99,6 +99,7 @@ const Window kDialogs[] = {
     {cmd::RadioInformation, "radio-information"},
     {cmd::ReadFromRadio, "transfer"},
     {cmd::TestMode, "test-mode"},
+    {cmd::WriteToSeveralRadios, "write-to-several-radios"},
 };
 
 QList<int> languagesToCheck() {
