@@ -13,16 +13,14 @@
 #include "editors/channel/MemoryMapForm.h"
 #include "editors/channel/QtDqtTableForm.h"
 #include "editors/channel/TestFrequencyForm.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
+using tsw::fuzz::check;
+
 std::string offText(tsw::StringId) {
     return "Off";
-}
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 // Every byte outside [from, to) is as before.

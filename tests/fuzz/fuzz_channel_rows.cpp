@@ -10,29 +10,11 @@
 #include "app/ImageLayout.h"
 #include "app/ModelTable.h"
 #include "editors/channel/ChannelRows.h"
+#include "tests/fuzz/FuzzSupport.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-tsw::RadioImage defaultImage() {
-    tsw::ModelIdentity identity{};
-    tsw::parseIdentityText(tsw::kDefaultIdentityText, identity);
-    tsw::RadioImage image;
-    tsw::buildDefaultImage(image, identity);
-    return image;
-}
-
-bool channelData(std::size_t offset) {
-    using namespace tsw::layout;
-    return (offset >= kChannelBase && offset < kChannelEnd) ||
-           (offset >= kBitmapA && offset < kBitmapB + 2);
-}
-
-} // namespace
+using tsw::fuzz::channelData;
+using tsw::fuzz::check;
+using tsw::fuzz::defaultImage;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const tsw::RadioImage original = defaultImage();

@@ -9,18 +9,16 @@
 #include "app/RadioImage.h"
 #include "fields/ConfigurationCheck.h"
 #include "fields/ImageDiff.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
+
+using tsw::fuzz::check;
 
 using namespace tsw;
 
 std::string fakeText(StringId id) {
     return id == StrId::OffText ? "Off" : "text %s %s %s %s";
-}
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 } // namespace

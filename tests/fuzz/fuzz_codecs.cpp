@@ -6,16 +6,14 @@
 
 #include "editors/channel/FrequencyCodec.h"
 #include "editors/channel/ToneCodec.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
+using tsw::fuzz::check;
+
 std::string offText(tsw::StringId) {
     return "Off";
-}
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 } // namespace

@@ -10,27 +10,13 @@
 #include "app/ImageLayout.h"
 #include "app/ModelTable.h"
 #include "editors/channel/ChannelCsv.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-tsw::RadioImage defaultImage() {
-    tsw::ModelIdentity identity{};
-    tsw::parseIdentityText(tsw::kDefaultIdentityText, identity);
-    tsw::RadioImage image;
-    tsw::buildDefaultImage(image, identity);
-    return image;
-}
-
-bool channelData(std::size_t offset) {
-    using namespace tsw::layout;
-    return (offset >= kChannelBase && offset < kChannelEnd) ||
-           (offset >= kBitmapA && offset < kBitmapB + 2);
-}
+using tsw::fuzz::channelData;
+using tsw::fuzz::check;
+using tsw::fuzz::defaultImage;
 
 std::string noText(tsw::StringId) {
     return "%d %s";

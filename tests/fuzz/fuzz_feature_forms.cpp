@@ -12,19 +12,17 @@
 #include "editors/feature/EmbeddedMessageForm.h"
 #include "editors/feature/FeatureForm.h"
 #include "editors/feature/ScanForm.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
+
+using tsw::fuzz::check;
 
 using namespace tsw;
 using namespace tsw::feature;
 
 std::string fakeText(StringId id) {
     return id == StrId::OffText ? "Off" : "All";
-}
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 // Every changed byte lies in [from, from + count) or in the second range.

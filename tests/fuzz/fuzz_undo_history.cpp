@@ -8,13 +8,11 @@
 #include <vector>
 
 #include "app/UndoHistory.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
+using tsw::fuzz::check;
 
 struct Write {
     std::size_t offset;

@@ -6,15 +6,9 @@
 #include <string_view>
 
 #include "app/WindowPlace.h"
+#include "tests/fuzz/FuzzSupport.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using tsw::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tsw::place;
